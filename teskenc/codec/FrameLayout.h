@@ -1,0 +1,21 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Sizes shared by the codec front and the stream coders.
+inline constexpr int kFrameSamples = 128;
+inline constexpr int kWindowSamples = 256;
+inline constexpr int kStartFrameWords = 20;
+inline constexpr int kMaxFrameWords = 24;
+// The bit packer clears, and the reader reads, one word beyond a frame.
+inline constexpr int kFrameBufferWords = kMaxFrameWords + 1;
+inline constexpr int kRateIdCount = 11;
+
+// Words per 128-sample frame by rate id; 3 and 10 have entries but no codec accepts them.
+extern const std::array<int32_t, kRateIdCount> wordsPerFrame;
+
+// True for the rate ids a codec accepts: 0..2 (teska) and 4..9 (teskb).
+bool isCodecRateId(int32_t rateId);
+// Throws CodecError with the message of the codec that the rate id would reach when no codec accepts it.
+void requireCodecRateId(int32_t rateId);

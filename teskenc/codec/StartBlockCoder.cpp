@@ -1,0 +1,100 @@
+#include "StartBlockCoder.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+int32_t baseCode(const StartBlockState& state, int mode) {
+  const int32_t s0 = state.last;
+  const int32_t centred = s0 - StartBlockCoder::kMidCode;
+  switch (mode) {
+    case 0: return s0;
+    case 1: return -s0;
+    case 2: return state.beforeLast;
+    case 3: return (centred >> 2) + StartBlockCoder::kMidCode;
+    case 4: return s0 - (centred >> 1);
+    case 5: return (centred >> 1) - s0;
+    case 6: return s0 - (centred >> 2);
+    default: return s0 - (centred >> 3);
+  }
+}
+
+void push(StartBlockState& state, int32_t code) {
+  state.beforeLast = state.last;
+  state.last = code;
+}
+
+int16_t codeToSample(int32_t code) {
+  return static_cast<int16_t>((code - StartBlockCoder::kMidCode) * 16);
+}
+
+}  // namespace
+
+StartBlockCoder::StartBlockCoder() : codebook_(startBlockCodebook) {}
+
+int32_t StartBlockCoder::predict(int index, const StartBlockState& state, int row, int mode) const {
+  const int32_t base = baseCode(state, mode);
+  const int32_t step = codebook_[row][index >> 1];
+  const int32_t code = (index & 1) ? base - step : base + step;
+  return code & kValueMask;
+}
+
+void StartBlockCoder::decodeBlock(int16_t* samples, const StartBlock& block, StartBlockState& state, int n) const {
+  for (int k = 0; k < n; ++k) {
+    const int32_t code = predict(block.index[k], state, block.row, block.mode);
+    push(state, code);
+    samples[k] = codeToSample(code);
+  }
+}
+
+double StartBlockCoder::search(const int16_t* values, StartBlock& block, const StartBlockState& state,
+                               int n) const {
+  double bestTotal = std::numeric_limits<double>::max();
+  for (int mode = 0; mode < kModes; ++mode) {
+    for (int row = 0; row < kStartBlockRows; ++row) {
+      StartBlockState trial = state;
+      StartBlock candidate{static_cast<uint8_t>(mode), static_cast<uint8_t>(row), {}};
+      double total = 0.0;
+      bool abandoned = false;
+      for (int k = 0; k < n && !abandoned; ++k) {
+        double bestError = std::numeric_limits<double>::max();
+        int32_t bestCode = 0;
+        for (int index = 0; index < kIndices; ++index) {
+          const int32_t code = predict(index, trial, row, mode);
+          const double distance = std::abs(static_cast<double>(values[k]) - static_cast<double>(codeToSample(code)));
+          const double error = distance * distance * distance * distance;
+          if (error < bestError) {
+            bestError = error;
+            bestCode = code;
+            candidate.index[k] = static_cast<uint8_t>(index);
+          }
+        }
+        push(trial, bestCode);
+        total += bestError;
+        abandoned = total > bestTotal;
+      }
+      if (!abandoned && total < bestTotal) {
+        bestTotal = total;
+        block = candidate;
+      }
+    }
+  }
+  return bestTotal;
+}
+
+double StartBlockCoder::encode(const int16_t* values, StartBlock* blocks, int16_t* reconstruction,
+                               int32_t* difference, int n) {
+  double total = 0.0;
+  for (int start = 0, b = 0; start < n; start += kBlockValues, ++b) {
+    const int count = std::min(kBlockValues, n - start);
+    total += search(values + start, blocks[b], state_, count);
+    decodeBlock(reconstruction + start, blocks[b], state_, count);
+    for (int k = start; k < start + count; ++k) {
+      difference[k] = int32_t{reconstruction[k]} - int32_t{values[k]};
+    }
+  }
+  return total;
+}
