@@ -1,0 +1,54 @@
+#pragma once
+// System colours: the classic standard scheme, replaceable by tests. Colour values 0xFF0000nn name system colour nn
+// and are resolved each time they are used.
+#include "platform/gdi/Types.h"
+
+namespace win {
+
+inline constexpr int COLOR_SCROLLBAR = 0;
+inline constexpr int COLOR_BACKGROUND = 1;
+inline constexpr int COLOR_ACTIVECAPTION = 2;
+inline constexpr int COLOR_INACTIVECAPTION = 3;
+inline constexpr int COLOR_MENU = 4;
+inline constexpr int COLOR_WINDOW = 5;
+inline constexpr int COLOR_WINDOWFRAME = 6;
+inline constexpr int COLOR_MENUTEXT = 7;
+inline constexpr int COLOR_WINDOWTEXT = 8;
+inline constexpr int COLOR_CAPTIONTEXT = 9;
+inline constexpr int COLOR_ACTIVEBORDER = 10;
+inline constexpr int COLOR_INACTIVEBORDER = 11;
+inline constexpr int COLOR_APPWORKSPACE = 12;
+inline constexpr int COLOR_HIGHLIGHT = 13;
+inline constexpr int COLOR_HIGHLIGHTTEXT = 14;
+inline constexpr int COLOR_BTNFACE = 15;
+inline constexpr int COLOR_BTNSHADOW = 16;
+inline constexpr int COLOR_GRAYTEXT = 17;
+inline constexpr int COLOR_BTNTEXT = 18;
+inline constexpr int COLOR_INACTIVECAPTIONTEXT = 19;
+inline constexpr int COLOR_BTNHIGHLIGHT = 20;
+inline constexpr int COLOR_3DDKSHADOW = 21;
+inline constexpr int COLOR_3DLIGHT = 22;
+inline constexpr int COLOR_INFOTEXT = 23;
+inline constexpr int COLOR_INFOBK = 24;
+inline constexpr int COLOR_HOTLIGHT = 26;
+inline constexpr int COLOR_GRADIENTACTIVECAPTION = 27;
+inline constexpr int COLOR_GRADIENTINACTIVECAPTION = 28;
+inline constexpr int COLOR_MENUHILIGHT = 29;
+inline constexpr int COLOR_MENUBAR = 30;
+
+// 0 for an index outside the table.
+COLORREF GetSysColor(int index);
+
+}  // namespace win
+
+namespace gdi {
+
+inline constexpr int kSysColorCount = 31;
+
+// Replaces one entry (ignored outside the table) / restores the standard scheme.
+void SetSysColor(int index, win::COLORREF colour);
+void ResetSysColors();
+// An RGB value as it is drawn: 0xFF0000nn becomes system colour nn; the top byte of other values is dropped.
+win::COLORREF ResolveColor(win::COLORREF colour);
+
+}  // namespace gdi
