@@ -1,0 +1,7 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// Sample rates of speech-header files that give their rate as an index.
+extern const std::array<std::int32_t, 19> speechRateTable;
