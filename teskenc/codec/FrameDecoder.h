@@ -4,7 +4,6 @@
 #include <cstdint>
 
 // Decodes one frame per call into 128 samples at the current rate id, overlap-adding with the previous frame.
-// The reader looks one word past a frame, so word buffers need kFrameBufferWords entries.
 class FrameDecoder {
  public:
   // Throws CodecError for a rate id that no codec accepts (3, 10 and above, negative).
@@ -16,9 +15,11 @@ class FrameDecoder {
   void decode(int16_t* samples, const uint16_t* words);
   // Primes the overlap from a stream's first frame (20-word start-up frame or a normal frame); no output.
   void decodeFirstFrame(const uint16_t* words, bool startUp);
+  // The inverse transform's state that the next frame overlaps with.
+  const std::array<int16_t, 128>& overlap() const { return overlap_; }
 
  private:
   std::array<int16_t, 128> overlap_{};
   int32_t rateId_ = 0;
-  int32_t wordsPerFrame_ = 0;
+  int32_t wordsPerFrame_ = 24;  // the entry of rate id 0
 };

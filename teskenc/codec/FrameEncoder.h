@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // Codes one 128-sample hop per call at the current rate id: lapped transform, then teska (rate ids 0..2) or
-// teskb (4..9). Word buffers need kFrameBufferWords entries (the packer clears the word after a frame).
+// teskb (4..9).
 class FrameEncoder {
  public:
   // Throws CodecError for a rate id that no codec accepts (3, 10 and above, negative).
@@ -18,5 +18,5 @@ class FrameEncoder {
 
  private:
   int32_t rateId_ = 0;
-  int32_t wordsPerFrame_ = 0;
+  int32_t wordsPerFrame_ = 24;  // the entry of rate id 0
 };

@@ -11,6 +11,6 @@ bool isCodecRateId(int32_t rateId) {
 void requireCodecRateId(int32_t rateId) {
   if (isCodecRateId(rateId)) return;
   // Ids below 4 are routed to teska, the others to teskb; each rejects with its own message.
-  if (rateId < 4) throw CodecError("rate_id error for teska (0 ~ 2)\n");
-  throw CodecError("change teskb data rate error\n");
+  if (rateId < 4) throw CodecError(kTeskaRateMessage);
+  throw CodecError(kTeskbRateMessage);
 }

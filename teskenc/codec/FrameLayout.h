@@ -7,9 +7,9 @@
 inline constexpr int kFrameSamples = 128;
 inline constexpr int kWindowSamples = 256;
 inline constexpr int kStartFrameWords = 20;
+// Overlap values that a start-up frame carries: the half of the state that the next synthesis reads.
+inline constexpr int kStartFrameValues = 64;
 inline constexpr int kMaxFrameWords = 24;
-// The bit packer clears, and the reader reads, one word beyond a frame.
-inline constexpr int kFrameBufferWords = kMaxFrameWords + 1;
 inline constexpr int kRateIdCount = 11;
 
 // Words per 128-sample frame by rate id; 3 and 10 have entries but no codec accepts them.

@@ -1,0 +1,39 @@
+#include "TeskaBands.h"
+
+#include <array>
+
+#include "TeskaTables.h"
+
+int teskaGainBits(int rateId) {
+  int rowSum = 0;
+  for (int16_t units : teskaAllocRows[rateId]) rowSum += units;
+  return (teskaFrameBits[rateId] - 4 * rowSum) / kTeskaBands;
+}
+
+const int16_t* teskaGainLevels(int gainBits) {
+  return gainBits == 5 ? teskaGain5.data() : teskaGain6.data();
+}
+
+void teskaAllocateBits(const int16_t* gains, int rateId, int* bandBits) {
+  std::array<int32_t, kTeskaBands> unpicked;
+  for (int band = 0; band < kTeskaBands; ++band) unpicked[band] = gains[band];
+  for (int rank = 0; rank < kTeskaBands; ++rank) {
+    int loudest = 0;
+    for (int band = 1; band < kTeskaBands; ++band) {
+      if (unpicked[band] > unpicked[loudest]) loudest = band;
+    }
+    bandBits[loudest] = 4 * teskaAllocRows[rateId][rank];
+    unpicked[loudest] = -1;
+  }
+}
+
+TeskaBandShape teskaBandShape(int bandBits) {
+  switch (bandBits) {
+    case 4: return {8, 4, teskaShape8x16.data(), 16};
+    case 8: return {8, 8, teskaShape8x256.data(), 256};
+    case 16: return {4, 8, teskaShape4x256.data(), 256};
+    case 24: return {2, 6, teskaShape2x64.data(), 64};
+    case 32: return {2, 8, teskaShape2x256.data(), 256};
+    default: return {1, 5, teskaScalar32.data(), 32};
+  }
+}
