@@ -1,0 +1,143 @@
+#include "finchenc/FinchencProgram.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "finchenc/DecodePass.h"
+#include "finchenc/FinchCodec.h"
+#include "finchenc/FinchFileWriter.h"
+#include "finchenc/FrameEncoder.h"
+#include "finchenc/SameFile.h"
+#include "soundfile/SoundFile.h"
+
+namespace finch {
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kFailure = 1;
+
+void printUsage() {
+    std::fputs(
+        "Usage : >finchenc rate fi cpf fo\n"
+        " where: rate: 16 (16 Kbps)\n"
+        "              20 (20 Kbps)\n"
+        "              24 (24 Kbps)\n"
+        "          fi: Input WAVEFile\n"
+        "         cpf: Compressed File \n"
+        "          fo: Synthesized WAVEFile\n",
+        stdout);
+}
+
+const char* bannerFor(std::string_view rate) {
+    if (rate == "16") {
+        return " Corvane FINCHENC 16 Kbps \n";
+    }
+    if (rate == "20") {
+        return " Corvane FINCHENC 20 Kbps\n";
+    }
+    if (rate == "24") {
+        return " Corvane FINCHENC 24 Kbps \n";
+    }
+    return nullptr;
+}
+
+void printOpenError(const char* name) { std::printf("Error on open file \"%s\" !\n", name); }
+
+void printSynthesizedOpenError() { std::fputs("Error on open file qbx.wav !!\n", stdout); }
+
+void printWriteError(const char* name, int error) {
+    std::printf("Error on write file \"%s\" : %s !\n", name, std::strerror(error));
+}
+
+// Encodes every frame of the input and the closing bytes into the open cpf. The frame count printed
+// is one less than the frames written: the last frame flushes the filter bank's delay.
+int encodePass(FinchCodec& codec, SoundFile& input, std::FILE* out, long frames, const char* cpf) {
+    std::array<std::int16_t, kSamplesPerFrame> samples;
+    for (long i = 1; i <= frames + 1; ++i) {
+        const std::int32_t got = input.readSamples(samples.data(), kSamplesPerFrame);
+        std::fill(samples.begin() + std::max(got, 0), samples.end(), 0);
+        std::printf("                Frame :%3d \r", static_cast<int>(i - 1));
+        std::fflush(stdout);  // the GUI shows progress from these lines as they come
+        if (!writeWords(out, encodeFrame(codec, samples))) {
+            printWriteError(cpf, errno);
+            return kFailure;
+        }
+    }
+    if (!writeStreamEnd(out) || std::fflush(out) != 0) {
+        printWriteError(cpf, errno);
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+int runFinchenc(int argc, char** argv) {
+    // Output goes to a pipe the GUI may close; a failed write must not kill the run.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::fputs("\n         Version 1.2.5\n\n", stdout);
+    if (argc < 4) {
+        printUsage();
+        return kFailure;
+    }
+    const char* rate = argv[1];
+    const char* fi = argv[2];
+    const char* cpf = argv[3];
+    const char* fo = argc >= 5 ? argv[4] : nullptr;
+
+    SoundFile input(fi);
+    if (input.openRead() != 0) {
+        printOpenError(fi);
+        return kFailure;
+    }
+    const char* banner = bannerFor(rate);
+    if (banner == nullptr) {
+        std::fputs(" Please input string '16', '20', or '24'\n", stdout);
+        return kFailure;
+    }
+    // Nothing is truncated while an output names the input or the other output.
+    if (sameFile(cpf, fi)) {
+        printOpenError(cpf);
+        return kFailure;
+    }
+    if (fo != nullptr && (sameFile(fo, fi) || sameFile(fo, cpf))) {
+        printSynthesizedOpenError();
+        return kFailure;
+    }
+    std::FILE* out = std::fopen(cpf, "wb");
+    if (out == nullptr) {
+        std::printf("Error on open file \"%s\" : %s !\n", cpf, std::strerror(errno));
+        return kFailure;
+    }
+
+    std::fputs(banner, stdout);
+    const std::int32_t samplesLeft = std::max(input.getSamplesLeft(), 0);
+    const long frames = samplesLeft / kSamplesPerFrame + (samplesLeft % kSamplesPerFrame != 0 ? 1 : 0);
+    std::printf(" Input   wavefile  :   %s\n", fi);
+    std::printf(" Encoded binary  File :  %s\n", cpf);
+    if (argc == 5) {
+        std::printf(" Synthesized wavefile : %s\n", fo);
+    }
+    std::printf("          Total Frame : %ld\n", frames);
+
+    FinchCodec codec;
+    initCodec(codec, rate);
+    int status = encodePass(codec, input, out, frames, cpf);
+    if (std::fclose(out) != 0 && status == kSuccess) {
+        printWriteError(cpf, errno);
+        status = kFailure;
+    }
+    input.closeRead();
+    if (status == kSuccess && fo != nullptr) {
+        status = runDecodePass(codec, rate, cpf, fo);
+    }
+    return status;
+}
+
+}  // namespace finch
