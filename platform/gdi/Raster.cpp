@@ -1,0 +1,71 @@
+#include "platform/gdi/detail/Raster.h"
+
+#include <algorithm>
+
+#include "platform/gdi/detail/DeviceContext.h"
+
+namespace gdi::detail {
+namespace {
+
+std::uint32_t Mix(std::uint32_t under, std::uint32_t over, std::uint32_t coverage) {
+    std::uint32_t mixed = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t a = (under >> shift) & 0xFF;
+        const std::uint32_t b = (over >> shift) & 0xFF;
+        mixed |= ((a * (255 - coverage) + b * coverage + 127) / 255) << shift;
+    }
+    return mixed;
+}
+
+}  // namespace
+
+Raster::Raster(const DeviceContext& context)
+    : surface_(*context.surface),
+      origin_(context.origin),
+      area_(win::RECT{0, 0, context.surface->width(), context.surface->height()}) {
+    if (context.clip) {
+        area_ = area_.intersected(*context.clip);
+    }
+    if (context.selectedClip) {
+        area_ = area_.intersected(*context.selectedClip);
+    }
+}
+
+void Raster::restrictTo(const win::RECT& logical) {
+    area_ = area_.intersected(win::RECT{logical.left + origin_.x, logical.top + origin_.y, logical.right + origin_.x,
+                                        logical.bottom + origin_.y});
+}
+
+bool Raster::visible(int x, int y) const { return area_.contains(x + origin_.x, y + origin_.y); }
+
+void Raster::plot(int x, int y, win::COLORREF colour) {
+    if (visible(x, y)) {
+        surface_.setPixel(x + origin_.x, y + origin_.y, colour);
+    }
+}
+
+void Raster::fill(const win::RECT& logical, win::COLORREF colour) {
+    const win::RECT device{logical.left + origin_.x, logical.top + origin_.y, logical.right + origin_.x,
+                           logical.bottom + origin_.y};
+    for (const win::RECT& r : area_.intersected(device).rects()) {
+        for (int y = r.top; y < r.bottom; ++y) {
+            auto row = surface_.row(y);
+            std::fill(row.begin() + r.left, row.begin() + r.right, colour & 0xFFFFFF);
+        }
+    }
+}
+
+void Raster::blend(int x, int y, win::COLORREF colour, std::uint8_t coverage) {
+    if (coverage == 0 || !visible(x, y)) {
+        return;
+    }
+    const int dx = x + origin_.x;
+    const int dy = y + origin_.y;
+    surface_.setPixel(dx, dy, coverage == 255 ? colour : Mix(surface_.pixel(dx, dy), colour, coverage));
+}
+
+win::COLORREF Raster::read(int x, int y) const {
+    return visible(x, y) ? surface_.pixel(x + origin_.x, y + origin_.y) : win::CLR_INVALID;
+}
+
+}  // namespace gdi::detail
