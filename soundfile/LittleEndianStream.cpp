@@ -42,7 +42,8 @@ bool readLittle32(std::FILE* stream, std::uint32_t& value) {
 }
 
 bool writeLittle16(std::FILE* stream, std::uint16_t value) {
-    const unsigned char bytes[2] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8)};
+    const unsigned char bytes[2] = {static_cast<unsigned char>(value),
+                                    static_cast<unsigned char>(value >> 8)};
     return std::fwrite(bytes, 1, sizeof bytes, stream) == sizeof bytes;
 }
 

@@ -1,6 +1,8 @@
 #include "soundfile/SoundFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,25 +17,37 @@
 
 namespace {
 
-// Only a regular file has a length and samples to read; a directory or a device is refused like a missing file.
-bool isRegularFile(std::FILE* stream) {
+// Only a regular file has a length and samples to read: a directory, a device or a pipe is refused like a
+// missing file. The descriptor is opened without blocking so that a pipe with no writer cannot stall us.
+std::FILE* openRegularFileForReading(const std::string& name) {
+    const int descriptor = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return nullptr;
+    }
     struct stat status {};
-    if (fstat(fileno(stream), &status) != 0) {
-        return false;
+    int cause = 0;
+    if (fstat(descriptor, &status) != 0) {
+        cause = errno;
+    } else if (!S_ISREG(status.st_mode)) {
+        cause = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+    } else if (fcntl(descriptor, F_SETFL, O_RDONLY) != 0) {
+        cause = errno;
+    } else if (std::FILE* stream = fdopen(descriptor, "rb")) {
+        return stream;
+    } else {
+        cause = errno;
     }
-    if (!S_ISREG(status.st_mode)) {
-        errno = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-        return false;
-    }
-    return true;
+    close(descriptor);
+    errno = cause;
+    return nullptr;
 }
 
 }  // namespace
 
 SoundFile::SoundFile(std::string name) : fileName(std::move(name)) {}
 
-SoundFile::SoundFile(std::string name, std::int32_t sampleRate, std::int32_t bitsPerSample, std::int32_t channels,
-                     std::int32_t sampleOffset, std::int32_t littleEndian)
+SoundFile::SoundFile(std::string name, std::int32_t sampleRate, std::int32_t bitsPerSample,
+                     std::int32_t channels, std::int32_t sampleOffset, std::int32_t littleEndian)
     : fileName(std::move(name)) {
     state.sampleRate = sampleRate;
     state.bitsPerSample = bitsPerSample;
@@ -77,14 +91,8 @@ int SoundFile::openRead() {
     closeStream();
     format.reset();
     state.reading = false;
-    std::FILE* stream = std::fopen(fileName.c_str(), "rb");
+    std::FILE* stream = openRegularFileForReading(fileName);
     if (stream == nullptr) {
-        return 1;
-    }
-    if (!isRegularFile(stream)) {
-        const int cause = errno;
-        std::fclose(stream);
-        errno = cause;
         return 1;
     }
     state.stream = stream;

@@ -12,13 +12,14 @@
 class SoundFormat;
 
 // One sound file read or written as 16-bit signed native samples, whatever the file stores. The layout
-// (RIFF WAVE, speech header, raw) is handled by a format handler chosen at open. Results: 0 success, 1 failure.
+// (RIFF WAVE, speech header, raw) is handled by a format handler chosen at open. Results: 0 success, 1
+// failure.
 //
 // Reading: construct, openRead, getSamplesLeft, readSamples..., closeRead (or let the destructor do it).
 // Writing: construct with the wanted form, openWrite(kind), writeSamples..., finishWrite (the caller's step:
 // the destructor does not complete a header).
 class SoundFile {
-public:
+  public:
     // 8000 Hz, 1 channel, 16 bit, little-endian, offset 0.
     explicit SoundFile(std::string name);
     SoundFile(std::string name, std::int32_t sampleRate, std::int32_t bitsPerSample, std::int32_t channels,
@@ -55,7 +56,7 @@ public:
     std::int32_t littleEndian() const { return state.littleEndian; }
     std::int32_t sampleOffset() const { return state.sampleOffset; }
 
-private:
+  private:
     void closeStream();
 
     SoundFileState state;

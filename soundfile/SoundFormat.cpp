@@ -44,7 +44,8 @@ std::int32_t SoundFormat::readSamples(std::int16_t* buffer, std::int32_t n) {
     unsigned char bytes[kChunkBytes];
     std::int32_t done = 0;
     while (done < n) {
-        const std::size_t wanted = std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
+        const std::size_t wanted =
+            std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
         const std::size_t got = std::fread(bytes, width, wanted, owner.stream);
         coding.decode(bytes, buffer + done, got);
         done += static_cast<std::int32_t>(got);
@@ -68,7 +69,8 @@ std::int32_t SoundFormat::writeSamples(const std::int16_t* buffer, std::int32_t 
     unsigned char bytes[kChunkBytes];
     std::int32_t done = 0;
     while (done < n) {
-        const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
+        const std::size_t count =
+            std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
         coding.encode(buffer + done, bytes, count);
         const std::size_t put = std::fwrite(bytes, width, count, owner.stream);
         done += static_cast<std::int32_t>(put);

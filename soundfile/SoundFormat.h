@@ -12,7 +12,7 @@ struct SoundFileState;
 // Base of the format handlers: everything that depends on a file's layout. Every layout stores plain samples
 // after its header, so the sample reader and writer here serve all of them. Results: 0 success, 1 failure.
 class SoundFormat {
-public:
+  public:
     explicit SoundFormat(SoundFileState& owner) : owner(owner) {}
     virtual ~SoundFormat() = default;
     SoundFormat(const SoundFormat&) = delete;
@@ -31,6 +31,6 @@ public:
     virtual void setDisplayText(std::string_view text);
     virtual std::optional<std::string> getDisplayText() const;
 
-protected:
+  protected:
     SoundFileState& owner;
 };

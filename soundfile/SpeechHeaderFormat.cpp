@@ -89,7 +89,8 @@ std::size_t nearestDivisorRow(std::int32_t sampleRate) {
 int SpeechHeaderFormat::readHeader() {
     std::FILE* stream = owner.stream;
     const std::int64_t length = fileLength(stream);
-    if (length < headerSize || !seekTo(stream, 0) || std::fread(header.data(), 1, header.size(), stream) != header.size()) {
+    if (length < headerSize || !seekTo(stream, 0) ||
+        std::fread(header.data(), 1, header.size(), stream) != header.size()) {
         return 1;
     }
     owner.channels = 1;
@@ -100,10 +101,11 @@ int SpeechHeaderFormat::readHeader() {
     } else {
         const auto bits = static_cast<std::int16_t>(little16(header.data() + kBitsAt));
         owner.bitsPerSample = bits <= 8 ? 8 : 16;
-        owner.sampleRate = header[kDivisorFlagAt] != 0
-                               ? divisorRate(static_cast<std::int8_t>(header[kDivisorAAt]),
-                                             static_cast<std::int8_t>(header[kDivisorBAt]))
-                               : indexedRate(static_cast<std::int16_t>(little16(header.data() + kRateIndexAt)));
+        owner.sampleRate =
+            header[kDivisorFlagAt] != 0
+                ? divisorRate(static_cast<std::int8_t>(header[kDivisorAAt]),
+                              static_cast<std::int8_t>(header[kDivisorBAt]))
+                : indexedRate(static_cast<std::int16_t>(little16(header.data() + kRateIndexAt)));
     }
     owner.sampleOffset = owner.bitsPerSample == 8 ? 128 : 0x8000;
     std::int64_t samples = length - headerSize;

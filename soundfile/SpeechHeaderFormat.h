@@ -7,7 +7,7 @@
 // Files with the 48-byte speech header, followed by one channel of 8-bit (offset 128) or 16-bit
 // little-endian offset-binary samples.
 class SpeechHeaderFormat : public SoundFormat {
-public:
+  public:
     static constexpr int headerSize = 48;
 
     using SoundFormat::SoundFormat;
@@ -15,6 +15,6 @@ public:
     int readHeader() override;
     int writeHeader(SoundFileKind kind) override;
 
-private:
+  private:
     std::array<unsigned char, headerSize> header{};
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <vector>
+#include <utility>
 
 #include "soundfile/LittleEndianStream.h"
 #include "soundfile/SoundFileState.h"
@@ -45,7 +45,8 @@ std::int64_t chunkEnd(std::FILE* stream, const Chunk& chunk, std::int64_t length
 
 // Walks the chunk heads from `from` until one has the id `wanted`. Every step moves forward by at least a
 // chunk head, and a head that does not fit in the file ends the walk.
-std::optional<Chunk> findChunk(std::FILE* stream, std::uint32_t wanted, std::int64_t from, std::int64_t length) {
+std::optional<Chunk> findChunk(std::FILE* stream, std::uint32_t wanted, std::int64_t from,
+                               std::int64_t length) {
     std::int64_t position = from;
     while (position + 8 <= length) {
         std::uint32_t id = 0;
@@ -74,8 +75,8 @@ int WaveFormat::readHeader() {
     std::uint32_t riffId = 0;
     std::uint32_t riffSize = 0;
     std::uint32_t waveId = 0;
-    if (length < 0 || !seekTo(stream, 0) || !readLittle32(stream, riffId) || !readLittle32(stream, riffSize) ||
-        !readLittle32(stream, waveId) || waveId != kWave) {
+    if (length < 0 || !seekTo(stream, 0) || !readLittle32(stream, riffId) ||
+        !readLittle32(stream, riffSize) || !readLittle32(stream, waveId) || waveId != kWave) {
         return 1;
     }
 
@@ -89,20 +90,23 @@ int WaveFormat::readHeader() {
     std::uint32_t byteRate = 0;
     std::uint16_t blockAlign = 0;
     std::uint16_t bitsPerSample = 0;
-    if (!seekTo(stream, fmt->bodyPos) || !readLittle16(stream, formatTag) || !readLittle16(stream, channels) ||
-        !readLittle32(stream, sampleRate) || !readLittle32(stream, byteRate) ||
-        !readLittle16(stream, blockAlign) || !readLittle16(stream, bitsPerSample)) {
+    if (!seekTo(stream, fmt->bodyPos) || !readLittle16(stream, formatTag) ||
+        !readLittle16(stream, channels) || !readLittle32(stream, sampleRate) ||
+        !readLittle32(stream, byteRate) || !readLittle16(stream, blockAlign) ||
+        !readLittle16(stream, bitsPerSample)) {
         return 1;
     }
     const std::int64_t afterFmt = chunkEnd(stream, *fmt, length);
 
     displayText.reset();
-    if (const std::optional<Chunk> disp = findChunk(stream, kDisp, afterFmt, length); disp && disp->size >= 4) {
+    if (const std::optional<Chunk> disp = findChunk(stream, kDisp, afterFmt, length);
+        disp && disp->size >= 4) {
         const std::int64_t textPos = disp->bodyPos + 4;
         const std::int64_t textBytes = std::clamp<std::int64_t>(length - textPos, 0, disp->size - 4);
-        std::vector<char> text(static_cast<std::size_t>(textBytes));
+        std::string text(static_cast<std::size_t>(textBytes), '\0');
         if (seekTo(stream, textPos) && std::fread(text.data(), 1, text.size(), stream) == text.size()) {
-            displayText = std::string(text.data(), strnlen(text.data(), text.size()));
+            text.resize(strnlen(text.data(), text.size()));
+            displayText = std::move(text);
         }
     }
 
@@ -119,7 +123,8 @@ int WaveFormat::readHeader() {
     owner.samplesLeft =
         static_cast<std::int32_t>(std::min<std::int64_t>(samples, std::numeric_limits<std::int32_t>::max()));
     owner.channels = channels;
-    owner.sampleRate = static_cast<std::int32_t>(std::min<std::uint32_t>(sampleRate, std::numeric_limits<std::int32_t>::max()));
+    owner.sampleRate = static_cast<std::int32_t>(
+        std::min<std::uint32_t>(sampleRate, std::numeric_limits<std::int32_t>::max()));
     owner.bitsPerSample = bitsPerSample;
     owner.sampleOffset = bitsPerSample <= 8 ? 128 : 0;
     owner.littleEndian = 1;
@@ -134,13 +139,13 @@ int WaveFormat::writeHeader(SoundFileKind) {
     const auto channels = static_cast<std::uint32_t>(owner.channels);
     const auto sampleRate = static_cast<std::uint32_t>(owner.sampleRate);
     const bool written =
-        start >= 0 && writeLittle32(stream, kRiff) && writeLittle32(stream, 0) && writeLittle32(stream, kWave) &&
-        writeLittle32(stream, kFmt) && writeLittle32(stream, kFmtBodyBytes) && writeLittle16(stream, kPcm) &&
-        writeLittle16(stream, static_cast<std::uint16_t>(channels)) && writeLittle32(stream, sampleRate) &&
-        writeLittle32(stream, sampleRate * channels * width) &&
+        start >= 0 && writeLittle32(stream, kRiff) && writeLittle32(stream, 0) &&
+        writeLittle32(stream, kWave) && writeLittle32(stream, kFmt) && writeLittle32(stream, kFmtBodyBytes) &&
+        writeLittle16(stream, kPcm) && writeLittle16(stream, static_cast<std::uint16_t>(channels)) &&
+        writeLittle32(stream, sampleRate) && writeLittle32(stream, sampleRate * channels * width) &&
         writeLittle16(stream, static_cast<std::uint16_t>(channels * width)) &&
-        writeLittle16(stream, static_cast<std::uint16_t>(owner.bitsPerSample)) && writeLittle32(stream, kData) &&
-        writeLittle32(stream, 0);
+        writeLittle16(stream, static_cast<std::uint16_t>(owner.bitsPerSample)) &&
+        writeLittle32(stream, kData) && writeLittle32(stream, 0);
     riffSizePos = start + 4;
     dataSizePos = start + 40;
     headerBytes = kHeaderBytesAfterRiffSize;
@@ -156,14 +161,15 @@ int WaveFormat::finishWrite() {
     if (stream == nullptr) {
         return 1;
     }
-    const std::int64_t dataBytes =
-        static_cast<std::int64_t>(std::max(owner.samplesLeft, 0)) * static_cast<std::int64_t>(::bytesPerSample(owner.bitsPerSample));
+    const std::int64_t dataBytes = static_cast<std::int64_t>(std::max(owner.samplesLeft, 0)) *
+                                   static_cast<std::int64_t>(::bytesPerSample(owner.bitsPerSample));
     bool written = true;
     if (displayText) {
         const auto textBytes = static_cast<std::uint32_t>(displayText->size());
         written = fseeko(stream, 0, SEEK_END) == 0 && writeLittle32(stream, kDisp) &&
                   writeLittle32(stream, textBytes + 5) && writeLittle32(stream, kDisplayTextType) &&
-                  std::fwrite(displayText->data(), 1, textBytes, stream) == textBytes && std::fputc(0, stream) == 0;
+                  std::fwrite(displayText->data(), 1, textBytes, stream) == textBytes &&
+                  std::fputc(0, stream) == 0;
         headerBytes += 13 + static_cast<std::int64_t>(textBytes);
     }
     // Sizes the 32-bit fields cannot hold would describe another file than the one written.

@@ -8,7 +8,7 @@
 
 // RIFF WAVE with 8- or 16-bit PCM samples and an optional display-text chunk "DISP" after the data.
 class WaveFormat : public SoundFormat {
-public:
+  public:
     using SoundFormat::SoundFormat;
 
     int readHeader() override;
@@ -17,7 +17,7 @@ public:
     void setDisplayText(std::string_view text) override;
     std::optional<std::string> getDisplayText() const override;
 
-private:
+  private:
     std::int64_t riffSizePos = 4;
     std::int64_t dataSizePos = 40;
     std::int64_t headerBytes = 0;  // bytes after the RIFF size field that are not samples
