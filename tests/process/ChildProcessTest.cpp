@@ -1,0 +1,205 @@
+#include "PatternByte.h"
+#include "PollingLoop.h"
+#include "TempFolder.h"
+
+#include "platform/process/ChildProcess.h"
+#include "platform/process/PipeCreationError.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+using platform::process::ChildProcess;
+using platform::process::StandardStream;
+
+namespace {
+
+const std::string fakeChild = TRACKMILL_FAKE_CHILD;
+
+CollectedOutput runWithPipes(const std::vector<std::string>& argv)
+{
+    ChildProcess child;
+    child.createPipes();
+    child.start(argv);
+    CollectedOutput collected = collectUntilEnd(child, std::chrono::seconds(20));
+    child.closePipes();
+    return collected;
+}
+
+std::vector<std::string> splitAtNul(const std::string& text)
+{
+    std::vector<std::string> parts;
+    std::size_t begin = 0;
+    for (std::size_t end = text.find('\0'); end != std::string::npos; end = text.find('\0', begin)) {
+        parts.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    return parts;
+}
+
+}  // namespace
+
+TEST(ChildOutput, EveryByteOfALargeOutputArrivesBeforeTheEnd)
+{
+    // Three pipe buffers' worth: the child blocks on a full pipe until read, then exits at once.
+    constexpr std::size_t size = 3 * 65536 + 12345;
+    const CollectedOutput collected = runWithPipes({fakeChild, "pattern", std::to_string(size)});
+    ASSERT_TRUE(collected.ended);
+    ASSERT_EQ(collected.out.size(), size);
+    for (std::size_t i = 0; i < size; ++i)
+        ASSERT_EQ(static_cast<std::uint8_t>(collected.out[i]), patternByte(i)) << "at byte " << i;
+    EXPECT_EQ(collected.err, "");
+}
+
+TEST(ChildOutput, ScriptedChunksOnBothStreamsArriveInOrder)
+{
+    const CollectedOutput collected = runWithPipes(
+        {fakeChild, "script", "o:0:          Total Frame : 300\\n", "e:30:warning\\n", "o:30:                Frame :  1 \\r",
+         "o:30:                Frame :  2 \\r", "e:0:last line without end"});
+    ASSERT_TRUE(collected.ended);
+    EXPECT_EQ(collected.out,
+              "          Total Frame : 300\n                Frame :  1 \r                Frame :  2 \r");
+    EXPECT_EQ(collected.err, "warning\nlast line without end");
+}
+
+TEST(ChildOutput, ExitStatusIsKept)
+{
+    ChildProcess child;
+    child.start({fakeChild, "exit", "3"});
+    while (!child.waitForExit(std::chrono::milliseconds(100))) {
+    }
+    EXPECT_EQ(child.exitCode(), 3);
+}
+
+TEST(ChildOutput, ASilentChildsEndIsSeenSoonAfterItExits)
+{
+    TempFolder folder;
+    const auto stamp = folder / "exited";
+    ChildProcess child;
+    child.createPipes();
+    child.start({fakeChild, "silent", "150", stamp.string()});
+    const CollectedOutput collected = collectUntilEnd(child, std::chrono::seconds(10));
+    ASSERT_TRUE(collected.ended);
+    EXPECT_EQ(collected.out + collected.err, "");
+    std::istringstream text(readFile(stamp));
+    long long exitedNs = 0;
+    ASSERT_TRUE(text >> exitedNs);
+    // steady_clock is CLOCK_MONOTONIC, the clock the child stamped just before exiting.
+    const long long seenNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 collected.endSeen.time_since_epoch()).count();
+    EXPECT_GE(seenNs, exitedNs);
+    EXPECT_LT(seenNs - exitedNs, 300'000'000LL);
+}
+
+TEST(ChildStart, AMissingProgramFailsWithErrorTwo)
+{
+    ChildProcess child;
+    child.createPipes();
+    try {
+        child.start({"no-such-encoder.exe", "16", "in.wav", "out.FNC"});
+        FAIL() << "a missing program must not start";
+    } catch (const std::system_error& error) {
+        EXPECT_EQ(error.code().value(), 2);
+        EXPECT_EQ(error.code().value(), ENOENT);
+    }
+    child.closePipes();
+    EXPECT_TRUE(child.waitForExit(std::chrono::milliseconds(0)));
+    EXPECT_FALSE(child.started());
+}
+
+TEST(ChildStart, AWorkingDirectoryThatIsMissingFailsWithItsError)
+{
+    ChildProcess child;
+    try {
+        child.start({fakeChild, "exit", "0"}, "/no/such/folder");
+        FAIL() << "the child cannot run in a missing folder";
+    } catch (const std::system_error& error) {
+        EXPECT_EQ(error.code().value(), ENOENT);
+    }
+}
+
+TEST(ChildStart, WithoutPipesTheChildHasNullStreamsAndNothingElse)
+{
+    TempFolder folder;
+    const auto report = folder / "report";
+    ChildProcess child;
+    child.start({fakeChild, "report", report.string()}, folder.path());
+    while (!child.waitForExit(std::chrono::milliseconds(100))) {
+    }
+    EXPECT_EQ(readFile(report), "cwd " + std::filesystem::canonical(folder.path()).string() +
+                                    "\nleader yes\nfd 0 /dev/null\nfd 1 /dev/null\nfd 2 /dev/null\n");
+}
+
+TEST(ChildStart, WithPipesTheChildHoldsOnlyItsThreeEnds)
+{
+    TempFolder folder;
+    const auto report = folder / "report";
+    // A descriptor of ours opened without close-on-exec must not reach the child.
+    std::FILE* stray = std::fopen("/dev/zero", "r");
+    ASSERT_NE(stray, nullptr);
+    ChildProcess child;
+    child.createPipes();
+    child.start({fakeChild, "report", report.string()});
+    collectUntilEnd(child, std::chrono::seconds(10));
+    child.closePipes();
+    std::fclose(stray);
+
+    std::istringstream lines(readFile(report));
+    std::string line;
+    std::vector<std::string> descriptors;
+    while (std::getline(lines, line)) {
+        if (line.rfind("fd ", 0) == 0)
+            descriptors.push_back(line);
+    }
+    ASSERT_EQ(descriptors.size(), 3u) << readFile(report);
+    for (int fd = 0; fd < 3; ++fd)
+        EXPECT_EQ(descriptors[fd].rfind("fd " + std::to_string(fd) + " pipe:[", 0), 0u) << descriptors[fd];
+}
+
+TEST(ChildStart, HostileFileNamesReachTheChildAsLiteralArguments)
+{
+    TempFolder folder;
+    const std::vector<std::string> arguments{
+        folder.path().string() + "/my \"best\" song $(touch pwned) `touch pwned2` 中文 歌曲.wav",
+        "'single' quotes; rm -rf ~ & echo >x | cat",
+        "*.wav [ab]? \\back\\slash",
+        "",
+        "  leading and trailing  ",
+    };
+    std::vector<std::string> argv{fakeChild, "argv"};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    ChildProcess child;
+    child.createPipes();
+    child.start(argv, folder.path());
+    const CollectedOutput collected = collectUntilEnd(child, std::chrono::seconds(10));
+    ASSERT_TRUE(collected.ended);
+    EXPECT_EQ(splitAtNul(collected.out), arguments);
+    EXPECT_FALSE(std::filesystem::exists(folder / "pwned"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "pwned2"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "x"));
+}
+
+TEST(ChildPipes, ReadingWithoutPipesGivesNothing)
+{
+    ChildProcess child;
+    child.start({fakeChild, "hang"});
+    EXPECT_EQ(child.available(StandardStream::Output), 0u);
+    EXPECT_EQ(child.read(StandardStream::Error, 10), "");
+    child.stop();
+}
+
+TEST(ChildPipes, ClosedPipesReadAsEmptyWhileTheChildRuns)
+{
+    ChildProcess child;
+    child.createPipes();
+    child.start({fakeChild, "flood"});
+    while (child.available(StandardStream::Output) == 0) {
+    }
+    child.closePipes();
+    EXPECT_EQ(child.available(StandardStream::Output), 0u);
+    EXPECT_EQ(child.read(StandardStream::Output, 100), "");
+    child.stop();
+}

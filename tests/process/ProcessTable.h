@@ -1,0 +1,18 @@
+#pragma once
+
+#include <sys/types.h>
+#include <vector>
+
+// What /proc says about processes and our descriptors.
+
+// The state letter of a process ('R', 'S', 'Z'...), or 0 when it no longer exists.
+char processState(pid_t pid);
+
+// Our children that have ended but were never reaped.
+std::vector<pid_t> zombieChildren();
+
+int openDescriptorCount();
+
+// Waits up to five seconds for the process to be gone or, when it is not our child, to be a zombie of
+// someone else: either way it no longer runs. True when that happened.
+bool waitUntilGone(pid_t pid, bool allowForeignZombie = false);
