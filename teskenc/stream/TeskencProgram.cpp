@@ -1,0 +1,121 @@
+#include "TeskencProgram.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "CodecError.h"
+#include "ControlFile.h"
+#include "SameFile.h"
+#include "StreamDecoder.h"
+#include "StreamEncoder.h"
+#include "TeskError.h"
+#include "ErrorText.h"
+
+namespace {
+
+constexpr const char* kSection = "TESK";
+
+struct Settings {
+  std::string inputPath;
+  std::string encodePath;
+  std::optional<std::string> eventPath;
+  std::optional<std::string> previousPath;
+  std::optional<std::string> nextPath;
+  std::optional<int32_t> startRate;
+  std::string decodePath;
+};
+
+bool isNone(const std::string& value) {
+  if (value.size() != 4) return false;
+  for (size_t i = 0; i < 4; ++i) {
+    const char c = value[i];
+    if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != "none"[i]) return false;
+  }
+  return true;
+}
+
+std::string readText(const ControlFile& control, const char* key) {
+  std::string value;
+  control.getString(kSection, key, value);
+  return value;
+}
+
+std::optional<std::string> readOptionalPath(const ControlFile& control, const char* key) {
+  std::string value = readText(control, key);
+  if (isNone(value)) return std::nullopt;
+  return value;
+}
+
+Settings readSettings(const ControlFile& control) {
+  Settings settings;
+  settings.inputPath = readText(control, "input_wavfile");
+  settings.encodePath = readText(control, "encode_file");
+  settings.eventPath = readOptionalPath(control, "rate_event_file");
+  settings.previousPath = readOptionalPath(control, "previous_wavefile");
+  settings.nextPath = readOptionalPath(control, "next_wavefile");
+  int32_t startRate = 0;
+  if (control.getInt(kSection, "start_up_data_rate", startRate)) settings.startRate = startRate;
+  // "none" is no switch here: the decoded file is then named none.
+  settings.decodePath = readText(control, "decode_file");
+  return settings;
+}
+
+// The files written must not be any other file of the run: creating them would destroy it.
+void requireDistinctFiles(const Settings& settings) {
+  struct Role {
+    const char* key;
+    const std::optional<std::string>* path;
+  };
+  const std::optional<std::string> input = settings.inputPath;
+  const std::optional<std::string> encode = settings.encodePath;
+  const std::optional<std::string> decode = settings.decodePath;
+  const std::array<Role, 6> roles = {{{"input_wavfile", &input},
+                                      {"encode_file", &encode},
+                                      {"rate_event_file", &settings.eventPath},
+                                      {"previous_wavefile", &settings.previousPath},
+                                      {"next_wavefile", &settings.nextPath},
+                                      {"decode_file", &decode}}};
+  const std::array<const Role*, 2> written = {&roles[1], &roles[5]};
+  for (const Role* output : written) {
+    for (const Role& other : roles) {
+      if (&other == output || !*other.path || !*output->path) continue;
+      const std::string& a = **output->path;
+      const std::string& b = **other.path;
+      if (a.empty() || b.empty() || !isSameFile(a, b)) continue;
+      throw TeskError(formatMessage("%s and %s name the same file [%s]\n", output->key, other.key, a.c_str()));
+    }
+  }
+}
+
+void encode(const Settings& settings) {
+  StreamEncoder encoder(settings.startRate, StreamEncoderFiles{settings.encodePath, settings.inputPath,
+                                                               settings.eventPath, settings.previousPath,
+                                                               settings.nextPath});
+  encoder.run();
+}
+
+void decode(const Settings& settings) {
+  StreamDecoder decoder(settings.encodePath, settings.decodePath);
+  decoder.run();
+  decoder.finish();
+}
+
+}  // namespace
+
+int runTeskenc(int argc, const char* const* argv, std::FILE* errors) {
+  const ControlFile control(argc > 1 ? argv[1] : "", argc, argv);
+  try {
+    const Settings settings = readSettings(control);
+    requireDistinctFiles(settings);
+    encode(settings);
+    decode(settings);
+  } catch (const TeskError& error) {
+    std::fputs(error.what(), errors);
+    return 1;
+  } catch (const CodecError& error) {
+    std::fputs(error.what(), errors);
+    return 1;
+  }
+  return 0;
+}

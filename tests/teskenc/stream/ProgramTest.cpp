@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ProgramRun.h"
+#include "TestFiles.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A control file for one run; keys set to nullptr are left out.
+std::string controlText(std::map<std::string, std::string> overrides, const std::vector<std::string>& omitted = {}) {
+  std::map<std::string, std::string> keys = {{"input_wavfile", "in.wav"},     {"encode_file", "out.lrk"},
+                                             {"rate_event_file", "none"},     {"previous_wavefile", "NONE"},
+                                             {"next_wavefile", "None"},       {"start_up_data_rate", "1"},
+                                             {"decode_file", "decoded.wav"}};
+  for (const auto& [key, value] : overrides) keys[key] = value;
+  std::string text = "// teskenc settings\n[TESK]\n";
+  for (const auto& [key, value] : keys) {
+    if (std::find(omitted.begin(), omitted.end(), key) == omitted.end()) text += key + " = " + value + "\n";
+  }
+  return text;
+}
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override { writeWave(dir.path("in.wav"), toneSignal(1000)); }
+
+  ProgramResult run(const std::string& control, const std::vector<std::string>& extraArgs = {}) {
+    writeTextFile(dir.path("rc.txt"), control);
+    std::vector<std::string> args = {"rc.txt"};
+    args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+    return runProgram(teskencPath(), args, dir.path(""));
+  }
+
+  void expectError(const ProgramResult& result, const std::string& message) {
+    EXPECT_EQ(result.exitStatus, 1) << message;
+    EXPECT_EQ(result.err, message);
+    EXPECT_EQ(result.out, "");
+  }
+
+  ScratchDir dir;
+};
+
+TEST_F(ProgramTest, SuccessfulRunIsSilent) {
+  const ProgramResult result = run(controlText({}));
+  EXPECT_EQ(result.exitStatus, 0);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(readWave(dir.path("decoded.wav")).samples.size(), 1000u);
+  EXPECT_GT(readWords(dir.path("out.lrk")).size(), 21u);
+}
+
+TEST_F(ProgramTest, MissingSettingsGiveTheEncodeFileMessage) {
+  expectError(run("[OTHER]\nencode_file = out.lrk\n"), "open encode file [] error\n");
+  expectError(runProgram(teskencPath(), {"missing-rc.txt"}, dir.path("")), "open encode file [] error\n");
+  expectError(runProgram(teskencPath(), {}, dir.path("")), "open encode file [] error\n");
+}
+
+TEST_F(ProgramTest, OpenFailureMessages) {
+  const std::string missing = "missing.file";
+  expectError(run(controlText({{"rate_event_file", missing}})), "open event file [missing.file] error\n");
+  expectError(run(controlText({{"previous_wavefile", missing}})), "open previous wav file [missing.file] error\n");
+  expectError(run(controlText({{"next_wavefile", missing}})), "open file_wav_next [missing.file] error\n");
+  expectError(run(controlText({{"input_wavfile", missing}})), "open input wav file [missing.file] error\n");
+  expectError(run(controlText({}, {"rate_event_file"})), "open event file [] error\n");
+  expectError(run(controlText({}, {"previous_wavefile"})), "open previous wav file [] error\n");
+  expectError(run(controlText({}, {"next_wavefile"})), "open file_wav_next [] error\n");
+  expectError(run(controlText({{"encode_file", "no/such/out.lrk"}})), "open encode file [no/such/out.lrk] error\n");
+  expectError(run(controlText({{"decode_file", "no/such/d.wav"}})),
+              "open decoded wave_file file [no/such/d.wav] error\n");
+}
+
+TEST_F(ProgramTest, RateAndEventErrors) {
+  expectError(run(controlText({{"start_up_data_rate", "3"}})), "rate_id error for teska (0 ~ 2)\n");
+  expectError(run(controlText({{"start_up_data_rate", "10"}})), "change teskb data rate error\n");
+  expectError(run(controlText({{"start_up_data_rate", "x"}})), "start_up_data_rate is missing or not a number\n");
+  expectError(run(controlText({}, {"start_up_data_rate"})), "start_up_data_rate is missing or not a number\n");
+  writeTextFile(dir.path("events.txt"), "128 5 1\n512 256 127\n");
+  expectError(run(controlText({{"rate_event_file", "events.txt"}})),
+              "event id must be in 0 ~ 126 (0 indicates no event)\n");
+  EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
+  writeTextFile(dir.path("events.txt"), "128 5 1\n512 3 1\n");
+  expectError(run(controlText({{"rate_event_file", "events.txt"}})), "rate_id error for teska (0 ~ 2)\n");
+  EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
+}
+
+TEST_F(ProgramTest, ArgumentReferencesAndLiteralNames) {
+  // "%9" stays a name; decode_file none is a file named none
+  const ProgramResult result =
+      run(controlText({{"encode_file", "%9"}, {"decode_file", "none"}, {"start_up_data_rate", "%2"}}), {"5"});
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(readWords(dir.path("%9"))[0], 0x8005);
+  EXPECT_EQ(readWave(dir.path("none")).samples.size(), 1000u);
+}
+
+TEST_F(ProgramTest, TwoRolesNamingOneFileAreRefused) {
+  const std::string original = readTextFile(dir.path("in.wav"));
+  expectError(run(controlText({{"encode_file", "in.wav"}})),
+              "encode_file and input_wavfile name the same file [in.wav]\n");
+  fs::create_hard_link(dir.path("in.wav"), dir.path("link.wav"));
+  expectError(run(controlText({{"decode_file", "./link.wav"}})),
+              "decode_file and input_wavfile name the same file [./link.wav]\n");
+  expectError(run(controlText({{"decode_file", "out.lrk"}})),
+              "encode_file and decode_file name the same file [out.lrk]\n");
+  EXPECT_EQ(readTextFile(dir.path("in.wav")), original);
+  EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
+}
+
+TEST_F(ProgramTest, RepeatedRunsAreByteIdentical) {
+  writeWave(dir.path("in.wav"), toneSignal(5000, 2));
+  writeTextFile(dir.path("events.txt"), "1000 0 3\n2000 7 0\n3000 256 12\n");
+  const std::string control = controlText({{"rate_event_file", "events.txt"}, {"start_up_data_rate", "5"}});
+  ASSERT_EQ(run(control).exitStatus, 0);
+  const std::string stream = readTextFile(dir.path("out.lrk"));
+  const std::string decoded = readTextFile(dir.path("decoded.wav"));
+  ASSERT_EQ(run(control).exitStatus, 0);
+  EXPECT_EQ(readTextFile(dir.path("out.lrk")), stream);
+  EXPECT_EQ(readTextFile(dir.path("decoded.wav")), decoded);
+}
+
+TEST_F(ProgramTest, ShippedControlFileTakesTheCallersArguments) {
+  const std::string shipped = std::string(TRACKMILL_BIN_DIR) + "/rc.txt";
+  ASSERT_TRUE(fs::exists(shipped));
+  fs::copy_file(shipped, dir.path("rc.txt"), fs::copy_options::overwrite_existing);
+  const ProgramResult result =
+      runProgram(teskencPath(), {"rc.txt", "2", dir.path("in.wav"), dir.path("my song.LRK")}, dir.path(""));
+  EXPECT_EQ(result.exitStatus, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(readWords(dir.path("my song.LRK"))[0], 0x0002);
+}
+
+}  // namespace
