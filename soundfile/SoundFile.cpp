@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "soundfile/LittleEndianStream.h"
@@ -18,7 +19,8 @@
 namespace {
 
 // Only a regular file has a length and samples to read: a directory, a device or a pipe is refused like a
-// missing file. The descriptor is opened without blocking so that a pipe with no writer cannot stall us.
+// missing file. The descriptor is opened without blocking so that a pipe with no writer cannot stall the
+// open.
 std::FILE* openRegularFileForReading(const std::string& name) {
     const int descriptor = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
@@ -30,7 +32,7 @@ std::FILE* openRegularFileForReading(const std::string& name) {
         cause = errno;
     } else if (!S_ISREG(status.st_mode)) {
         cause = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-    } else if (fcntl(descriptor, F_SETFL, O_RDONLY) != 0) {
+    } else if (fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK) != 0) {
         cause = errno;
     } else if (std::FILE* stream = fdopen(descriptor, "rb")) {
         return stream;

@@ -30,14 +30,18 @@ class SoundFile {
 
     // The kind named by the file's first four bytes; the stream position is kept.
     SoundFileKind detectKind();
-    // Fails for a file that cannot be opened, is not a regular file, or whose header cannot be read.
+    // Fails for a file that cannot be opened, is not a regular file, or whose header cannot be read; when the
+    // system refused the file, errno tells why.
     int openRead();
     // Only SoundFileKind::Wave and SoundFileKind::SpeechHeader can be written; any other kind fails before
     // the file is created.
     int openWrite(SoundFileKind kind);
     void closeRead();
+    // Completes the header of a written file; 1 when anything written to the file failed.
     int finishWrite();
+    // Reads up to n samples; fewer at the end of the samples, 0 once none are left.
     std::int32_t readSamples(std::int16_t* buffer, std::int32_t n);
+    // Returns how many of the n samples reached the file.
     std::int32_t writeSamples(const std::int16_t* buffer, std::int32_t n);
     // Samples as sample / 32768.
     std::int32_t readFloatSamples(float* buffer, std::int32_t n);

@@ -1,5 +1,6 @@
 #include "soundfile/SpeechHeaderFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>

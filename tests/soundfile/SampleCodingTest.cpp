@@ -65,10 +65,4 @@ TEST(SampleCoding, EightBitKeepsOnlyTheHighByte) {
     EXPECT_EQ(stored[1], 0x7F);
 }
 
-TEST(SampleCoding, EveryWidthBelowNineIsOneByte) {
-    EXPECT_EQ((SampleCoding{4, 128, 1}.bytesPerSample()), 1u);
-    EXPECT_EQ((SampleCoding{8, 128, 1}.bytesPerSample()), 1u);
-    EXPECT_EQ((SampleCoding{12, 0, 1}.bytesPerSample()), 2u);
-}
-
 }  // namespace

@@ -39,19 +39,15 @@ TEST_F(SoundFileTest, KindComesFromTheFirstFourBytes) {
     }
 }
 
-TEST_F(SoundFileTest, DefaultsBeforeAnythingIsOpened) {
+TEST_F(SoundFileTest, NothingIsReadOrWrittenBeforeAnOpen) {
     SoundFile file(files.path("unopened"));
-    EXPECT_EQ(file.sampleRate(), 8000);
-    EXPECT_EQ(file.channels(), 1);
-    EXPECT_EQ(file.bitsPerSample(), 16);
-    EXPECT_EQ(file.littleEndian(), 1);
-    EXPECT_EQ(file.sampleOffset(), 0);
     EXPECT_EQ(file.getSamplesLeft(), -1);
     std::int16_t untouched = 0x5555;
     EXPECT_EQ(file.readSamples(&untouched, 1), 0);
     EXPECT_EQ(file.writeSamples(&untouched, 1), 0);
     EXPECT_EQ(untouched, 0x5555);
-    EXPECT_EQ(file.getDisplayText(), std::nullopt);
+    EXPECT_EQ(file.finishWrite(), 1);
+    EXPECT_FALSE(std::filesystem::exists(files.path("unopened")));
 }
 
 TEST_F(SoundFileTest, RawFilesAreOffsetBinaryLittleEndian) {
