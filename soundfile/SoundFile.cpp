@@ -93,6 +93,7 @@ int SoundFile::openRead() {
     closeStream();
     format.reset();
     state.reading = false;
+    state.samplesLeft = -1;
     std::FILE* stream = openRegularFileForReading(fileName);
     if (stream == nullptr) {
         return 1;

@@ -177,12 +177,20 @@ TEST_F(SoundFileTest, DisplayTextOnlyForWaveFiles) {
 }
 
 TEST_F(SoundFileTest, ReopeningForReadingStartsAfresh) {
-    SoundFile file(files.write("raw", {0, 0x80, 0, 0x80}));
+    const std::string path = files.write("reopened", {0, 0x80, 0, 0x80});
+    SoundFile file(path);
     ASSERT_EQ(file.openRead(), 0);
     std::int16_t sample = 1;
     ASSERT_EQ(file.readSamples(&sample, 1), 1);
     ASSERT_EQ(file.openRead(), 0);
     EXPECT_EQ(file.getSamplesLeft(), 2);
+
+    // Nothing of the earlier file is left to read once the new one fails.
+    files.write("reopened", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'x'});
+    ASSERT_EQ(file.openRead(), 1);
+    sample = 0x5555;
+    EXPECT_EQ(file.readSamples(&sample, 1), 0);
+    EXPECT_EQ(sample, 0x5555);
 }
 
 }  // namespace
