@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
+#include <ostream>
+#include <string>
 #include <vector>
 
 #include "ScratchFiles.h"
@@ -14,6 +17,10 @@ struct Worked {
     std::vector<std::int16_t> samples;
     Bytes stored;
 };
+
+void PrintTo(const Worked& worked, std::ostream* out) {
+    *out << worked.form;
+}
 
 class SampleCodingWorked : public testing::TestWithParam<Worked> {};
 
