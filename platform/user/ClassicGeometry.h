@@ -1,0 +1,41 @@
+#pragma once
+// The fixed geometry of the classic 3-D look. Code that paints over native frames and menus (the flat look) relies
+// on these numbers, so they live here, in one place, and tests pin them down.
+#include "platform/user/Types.h"
+
+namespace user::classic {
+
+// Frames, in pixels per side.
+inline constexpr int kBorder = 1;            // WS_BORDER alone: one black line
+inline constexpr int kClientEdge = 2;        // WS_EX_CLIENTEDGE: sunken, two lines
+inline constexpr int kFixedFrame = 3;        // WS_DLGFRAME (and WS_CAPTION without a sizing frame): raised
+inline constexpr int kSizingFrame = 4;       // WS_THICKFRAME
+inline constexpr int kCaptionHeight = 19;    // caption bar and the line under it
+inline constexpr int kScrollBarSize = 16;    // scroll bar width, thumb size
+inline constexpr int kMenuCheckSize = 13;
+
+// Menu bar: sits under the caption; its height is the larger of kMenuBarHeight and the tallest measured item.
+inline constexpr int kMenuBarHeight = 19;
+inline constexpr int kMenuBarTextPadding = 6;  // left and right of a text item's caption
+
+// Popup menu windows: a fixed frame of kPopupMargin on every side; the first item's rectangle starts at
+// (kPopupMargin, kPopupMargin) in window coordinates and items are stacked without gaps.
+inline constexpr int kPopupMargin = 3;
+// Owner-drawn popup items are the measured width plus room for the check mark column.
+inline constexpr int kOwnerDrawPopupExtraWidth = kMenuCheckSize - 1;
+// Owner-drawn items are measured starting from width 0 and this height.
+inline constexpr int kOwnerDrawDefaultHeight = 18;
+inline constexpr int kPopupTextItemHeight = 18;
+inline constexpr int kPopupSeparatorHeight = 8;
+inline constexpr int kPopupCheckColumn = 18;   // text items: the text starts here, inside the item
+inline constexpr int kPopupArrowColumn = 16;   // text items: the sub-menu arrow and shortcut gap at the right
+inline constexpr int kSubmenuOverlap = 3;      // a sub-menu opens this far over its parent's right edge
+
+// Input.
+inline constexpr int kDoubleClickMs = 500;
+inline constexpr int kDoubleClickDistance = 4;  // the double-click rectangle's width and height
+
+// Left, top, right and bottom widths of a window's non-client area for these styles (menu bar not included).
+win::RECT NonClientInsets(win::DWORD style, win::DWORD exStyle);
+
+}  // namespace user::classic

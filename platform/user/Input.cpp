@@ -1,0 +1,252 @@
+#include "platform/user/Input.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "platform/user/ClassicGeometry.h"
+#include "platform/user/MessageLoop.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
+#include "platform/user/detail/Dispatch.h"
+#include "platform/user/detail/Geometry.h"
+#include "platform/user/detail/InputState.h"
+#include "platform/user/detail/MessageLoopCore.h"
+#include "platform/user/detail/WindowRecord.h"
+#include "platform/user/detail/WindowTable.h"
+
+namespace user::detail {
+
+InputState& Input() {
+    static InputState state;
+    return state;
+}
+
+void ForgetWindow(HWND hwnd) {
+    InputState& s = Input();
+    if (s.focus == hwnd) s.focus = nullptr;
+    if (s.capture == hwnd) s.capture = nullptr;
+    if (s.active == hwnd) s.active = nullptr;
+    if (s.lastDownWindow == hwnd) s.lastDownWindow = nullptr;
+}
+
+void NoteRetrieved(const MSG& msg) {
+    auto& keys = Input().keys;
+    auto set = [&](int vk, bool down) {
+        if (down && !(keys[vk] & 0x80)) keys[vk] ^= 0x01;
+        keys[vk] = static_cast<BYTE>((keys[vk] & 0x01) | (down ? 0x80 : 0));
+    };
+    switch (msg.message) {
+    case WM_KEYDOWN: set(static_cast<int>(msg.wParam & 0xFF), true); break;
+    case WM_KEYUP: set(static_cast<int>(msg.wParam & 0xFF), false); break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: set(VK_LBUTTON, true); break;
+    case WM_LBUTTONUP: set(VK_LBUTTON, false); break;
+    case WM_RBUTTONDOWN: set(VK_RBUTTON, true); break;
+    case WM_RBUTTONUP: set(VK_RBUTTON, false); break;
+    default: break;
+    }
+}
+
+namespace {
+
+WPARAM MouseKeyFlags() {
+    const auto& p = Input().physical;
+    WPARAM flags = 0;
+    if (p[VK_LBUTTON]) flags |= MK_LBUTTON;
+    if (p[VK_RBUTTON]) flags |= MK_RBUTTON;
+    if (p[VK_SHIFT]) flags |= MK_SHIFT;
+    if (p[VK_CONTROL]) flags |= MK_CONTROL;
+    return flags;
+}
+
+bool IsDoubleClick(HWND target, UINT downMessage, POINT screen, DWORD now) {
+    InputState& s = Input();
+    auto w = Find(target);
+    const bool dbl = w && (w->classStyle & CS_DBLCLKS) && s.lastDownWindow == target &&
+                     s.lastDownMessage == downMessage && now - s.lastDownTime <= classic::kDoubleClickMs &&
+                     std::abs(screen.x - s.lastDownPoint.x) <= classic::kDoubleClickDistance / 2 &&
+                     std::abs(screen.y - s.lastDownPoint.y) <= classic::kDoubleClickDistance / 2;
+    // A double click ends the sequence: a third press starts a new one.
+    s.lastDownWindow = dbl ? nullptr : target;
+    s.lastDownMessage = downMessage;
+    s.lastDownTime = now;
+    s.lastDownPoint = screen;
+    return dbl;
+}
+
+HWND KeyboardTarget() {
+    InputState& s = Input();
+    if (s.focus && IsWindow(s.focus)) return s.focus;
+    return s.active;
+}
+
+}  // namespace
+
+}  // namespace user::detail
+
+namespace win {
+
+using namespace user::detail;
+
+short GetKeyState(int virtualKey) {
+    if (virtualKey < 0 || virtualKey > 255) return 0;
+    const BYTE k = Input().keys[static_cast<std::size_t>(virtualKey)];
+    return static_cast<short>(((k & 0x80) ? 0x8000 : 0) | (k & 0x01));
+}
+
+HWND SetFocus(HWND hwnd) {
+    InputState& s = Input();
+    const HWND previous = s.focus;
+    if (hwnd && !IsWindow(hwnd)) return nullptr;
+    if (hwnd == previous) return previous;
+    if (hwnd) {
+        const HWND top = TopLevelOf(hwnd);
+        if (top != s.active) SetActiveWindow(top);
+    }
+    s.focus = hwnd;
+    if (previous) Send(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (hwnd && s.focus == hwnd) Send(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    return previous;
+}
+
+HWND GetFocus() { return Input().focus; }
+
+HWND SetCapture(HWND hwnd) {
+    InputState& s = Input();
+    const HWND previous = s.capture;
+    if (!IsWindow(hwnd)) return previous;
+    s.capture = hwnd;
+    if (previous && previous != hwnd) Send(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+    return previous;
+}
+
+BOOL ReleaseCapture() {
+    InputState& s = Input();
+    const HWND previous = std::exchange(s.capture, nullptr);
+    if (previous) Send(previous, WM_CAPTURECHANGED, 0, 0);
+    return TRUE;
+}
+
+HWND GetCapture() { return Input().capture; }
+
+HWND SetActiveWindow(HWND hwnd) {
+    InputState& s = Input();
+    const HWND previous = s.active;
+    auto w = Find(hwnd);
+    if (!w || w->parent || hwnd == previous) return previous;
+    s.active = hwnd;
+    if (previous && IsWindow(previous)) {
+        Send(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hwnd));
+        if (auto p = Find(previous)) p->framePending = true;
+    }
+    Send(hwnd, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
+    if ((w = Find(hwnd))) w->framePending = true;
+    return previous;
+}
+
+HWND GetActiveWindow() { return Input().active; }
+
+BOOL GetCursorPos(POINT* point) {
+    if (!point) return FALSE;
+    *point = Input().cursor;
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+    Input().cursor = POINT{x, y};
+    return TRUE;
+}
+
+}  // namespace win
+
+namespace user {
+
+using namespace win;
+using namespace detail;
+
+void InputMouseMove(POINT screen) {
+    Input().cursor = screen;
+    const HWND target = Input().capture ? Input().capture : WindowFromPoint(screen);
+    if (!target) return;
+    POINT client = screen;
+    ScreenToClient(target, &client);
+    PostMessage(target, WM_MOUSEMOVE, MouseKeyFlags(), MAKELPARAM(client.x, client.y));
+}
+
+void InputMouseButton(MouseButton button, bool down, POINT screen) {
+    InputState& s = Input();
+    s.cursor = screen;
+    const int vk = button == MouseButton::Left ? VK_LBUTTON : VK_RBUTTON;
+    s.physical[static_cast<std::size_t>(vk)] = down;
+    const HWND target = s.capture ? s.capture : WindowFromPoint(screen);
+    if (!target) return;
+    auto w = Find(target);
+    if (!w) return;
+
+    if (down && !s.capture) {
+        const HWND top = TopLevelOf(target);
+        auto t = Find(top);
+        if (t && !(t->exStyle & WS_EX_TOPMOST) && top != s.active) SetActiveWindow(top);
+        // A press on a top-level window's menu bar opens the bar's menu.
+        if (!w->parent && w->menu && button == MouseButton::Left) {
+            const RECT client = ClientScreenRect(*w);
+            const RECT r = ScreenRect(*w);
+            const RECT frame = classic::NonClientInsets(w->style, w->exStyle);
+            if (screen.y < client.top && screen.y >= r.top + frame.top && Contains(r, screen)) {
+                PostMessage(target, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(screen.x, screen.y));
+                return;
+            }
+        }
+    }
+    POINT client = screen;
+    ScreenToClient(target, &client);
+    UINT msg = 0;
+    if (button == MouseButton::Left)
+        msg = down ? (IsDoubleClick(target, WM_LBUTTONDOWN, screen, GetTickCount()) ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
+                   : WM_LBUTTONUP;
+    else
+        msg = down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    PostMessage(target, msg, MouseKeyFlags(), MAKELPARAM(client.x, client.y));
+}
+
+void InputKey(int virtualKey, bool down) {
+    if (virtualKey <= 0 || virtualKey > 255) return;
+    InputState& s = Input();
+    const bool wasDown = s.physical[static_cast<std::size_t>(virtualKey)];
+    s.physical[static_cast<std::size_t>(virtualKey)] = down;
+    const HWND target = KeyboardTarget();
+    if (!target) return;
+    // lParam: repeat count 1; bit 30 the previous key state; bit 31 set for a release.
+    LPARAM lParam = 1;
+    if (wasDown) lParam |= LPARAM{1} << 30;
+    if (!down) lParam |= (LPARAM{1} << 30) | (LPARAM{1} << 31);
+    PostMessage(target, down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(virtualKey), lParam);
+}
+
+void InputText(const char* utf8) {
+    const HWND target = KeyboardTarget();
+    if (!target || !utf8) return;
+    const auto* p = reinterpret_cast<const unsigned char*>(utf8);
+    while (*p) {
+        std::uint32_t cp = *p;
+        int extra = 0;
+        if (cp >= 0xF0) { cp &= 0x07; extra = 3; }
+        else if (cp >= 0xE0) { cp &= 0x0F; extra = 2; }
+        else if (cp >= 0xC0) { cp &= 0x1F; extra = 1; }
+        ++p;
+        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) cp = (cp << 6) | (*p & 0x3F);
+        if (extra == 0) PostMessage(target, WM_CHAR, cp, 1);
+    }
+}
+
+void ResetInputState() {
+    InputState& s = Input();
+    s.keys.fill(0);
+    s.physical.fill(false);
+    s.lastDownWindow = nullptr;
+    s.lastDownMessage = 0;
+    s.cursor = POINT{};
+}
+
+}  // namespace user

@@ -1,0 +1,295 @@
+#include "platform/user/detail/MenuTracker.h"
+
+#include <vector>
+
+#include "platform/gdi/DC.h"
+#include "platform/user/ClassicGeometry.h"
+#include "platform/user/Menu.h"
+#include "platform/user/MessageLoop.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
+#include "platform/user/WindowStyles.h"
+#include "platform/user/Window.h"
+#include "platform/user/detail/Dispatch.h"
+#include "platform/user/detail/MenuBar.h"
+#include "platform/user/detail/MenuRecord.h"
+#include "platform/user/detail/MessageLoopCore.h"
+#include "platform/user/detail/PopupMenuWindow.h"
+
+namespace user::detail {
+
+namespace {
+
+bool IsMouseMessage(UINT m) {
+    return (m >= WM_MOUSEMOVE && m <= WM_RBUTTONUP) || m == WM_NCLBUTTONDOWN;
+}
+
+bool IsKeyMessage(UINT m) { return m >= WM_KEYDOWN && m <= WM_CHAR; }
+
+class MenuTracker {
+public:
+    MenuTracker(HWND owner, HMENU bar) : owner_(owner), bar_(bar) {}
+
+    // Returns whether an item was chosen, and which.
+    bool runPopup(HMENU menu, POINT at, UINT flags, UINT* chosen) {
+        if (!open(menu, at, flags, 0)) return false;
+        loop();
+        *chosen = chosen_;
+        return chose_;
+    }
+
+    bool runBar(int index, UINT* chosen) {
+        selectBar(index);
+        if (levels_.empty() && !done_) {
+            // A bar item without a sub-menu is a command of its own.
+            chooseBarItem(index);
+        } else {
+            loop();
+        }
+        selectBar(-1);
+        *chosen = chosen_;
+        return chose_;
+    }
+
+    void dismiss() { done_ = true; }
+
+private:
+    struct Level {
+        HMENU menu;
+        HWND window;
+    };
+
+    bool open(HMENU menu, POINT at, UINT flags, int indexInParent) {
+        SendMessage(owner_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(indexInParent, 0));
+        if (GetMenuItemCount(menu) <= 0) return false;
+        HWND window = CreatePopupMenuWindow(owner_, menu, at, flags);
+        if (!window) return false;
+        levels_.push_back(Level{menu, window});
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+        return true;
+    }
+
+    void closeFrom(std::size_t level) {
+        while (levels_.size() > level) {
+            const HWND window = levels_.back().window;
+            levels_.pop_back();
+            DestroyPopupMenuWindow(window);
+        }
+    }
+
+    void openSubmenu(std::size_t level, int index) {
+        auto menu = FindMenu(levels_[level].menu);
+        if (!menu || index < 0 || static_cast<std::size_t>(index) >= menu->items.size()) return;
+        const MenuItem& item = menu->items[static_cast<std::size_t>(index)];
+        if (!item.submenu || item.disabled()) return;
+        RECT r;
+        GetMenuItemRect(nullptr, levels_[level].menu, static_cast<UINT>(index), &r);
+        open(item.submenu, POINT{r.right - classic::kSubmenuOverlap + classic::kPopupMargin, r.top - classic::kPopupMargin},
+             0, index);
+    }
+
+    void selectBar(int index) {
+        if (!bar_ || index == barSelected_) return;
+        closeFrom(0);
+        HDC dc = GetWindowDC(owner_);
+        if (barSelected_ >= 0) PaintMenuBarItem(owner_, dc, barSelected_, false, ODA_SELECT);
+        barSelected_ = index;
+        if (index >= 0) PaintMenuBarItem(owner_, dc, index, true, ODA_SELECT);
+        ReleaseDC(owner_, dc);
+        if (index < 0) return;
+        const HMENU sub = GetSubMenu(bar_, index);
+        RECT r;
+        if (sub && GetMenuItemRect(owner_, bar_, static_cast<UINT>(index), &r)) open(sub, POINT{r.left, r.bottom}, 0, index);
+    }
+
+    void chooseBarItem(int index) {
+        const UINT id = GetMenuItemID(bar_, index);
+        auto menu = FindMenu(bar_);
+        if (id != 0xFFFFFFFF && menu && !menu->items[static_cast<std::size_t>(index)].disabled()) finish(id);
+        done_ = true;
+    }
+
+    void finish(UINT id) {
+        chosen_ = id;
+        chose_ = true;
+        done_ = true;
+    }
+
+    void loop() {
+        while (!done_) {
+            if (!IsWindow(owner_)) break;
+            MSG m;
+            if (!Retrieve(&m, MessageFilter{}, true)) {
+                WaitForMessages();
+                continue;
+            }
+            if (m.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(m.wParam));
+                break;
+            }
+            if (IsMouseMessage(m.message))
+                onMouse(m);
+            else if (IsKeyMessage(m.message))
+                onKey(m);
+            else
+                Dispatch(m);  // everything else reaches its window while the menu is open
+        }
+        closeFrom(0);
+    }
+
+    POINT ScreenPoint(const MSG& m) const {
+        POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+        if (m.message != WM_NCLBUTTONDOWN) ClientToScreen(m.hwnd, &p);
+        return p;
+    }
+
+    void onMouse(const MSG& m) {
+        const POINT p = ScreenPoint(m);
+        const bool press = m.message == WM_LBUTTONDOWN || m.message == WM_RBUTTONDOWN ||
+                           m.message == WM_LBUTTONDBLCLK || m.message == WM_NCLBUTTONDOWN;
+        const bool release = m.message == WM_LBUTTONUP || m.message == WM_RBUTTONUP;
+        for (std::size_t level = levels_.size(); level-- > 0;) {
+            const HWND window = levels_[level].window;
+            if (!PopupContains(window, p)) continue;
+            const int index = PopupItemAt(window, p);
+            if (m.message == WM_MOUSEMOVE || press) {
+                if (index != PopupSelection(window)) {
+                    closeFrom(level + 1);
+                    SelectPopupItem(window, index);
+                    if (index >= 0) openSubmenu(level, index);
+                }
+            } else if (release && index >= 0) {
+                auto menu = FindMenu(levels_[level].menu);
+                const MenuItem& item = menu->items[static_cast<std::size_t>(index)];
+                if (item.selectable() && !item.submenu) finish(item.id);
+            }
+            return;
+        }
+        if (bar_) {
+            const int barIndex = MenuBarItemAt(owner_, p);
+            if (barIndex >= 0) {
+                if (m.message == WM_MOUSEMOVE && barIndex != barSelected_) selectBar(barIndex);
+                if (press && barIndex == barSelected_) done_ = true;  // a second press closes the bar's menu
+                return;
+            }
+        }
+        // The press that dismisses the menu is swallowed: it never reaches the window under it.
+        if (press) done_ = true;
+    }
+
+    void onKey(const MSG& m) {
+        if (m.message != WM_KEYDOWN) return;
+        const std::size_t depth = levels_.size();
+        const HWND window = depth ? levels_.back().window : nullptr;
+        auto menu = depth ? FindMenu(levels_.back().menu) : nullptr;
+        const int selected = window ? PopupSelection(window) : -1;
+        switch (static_cast<int>(m.wParam)) {
+        case VK_ESCAPE:
+            if (depth > 1)
+                closeFrom(depth - 1);
+            else
+                done_ = true;
+            break;
+        case VK_UP:
+        case VK_DOWN:
+            if (menu) SelectPopupItem(window, Step(*menu, selected, m.wParam == VK_DOWN ? 1 : -1));
+            break;
+        case VK_RIGHT:
+            if (menu && selected >= 0 && menu->items[static_cast<std::size_t>(selected)].submenu) {
+                openSubmenu(depth - 1, selected);
+                if (levels_.size() > depth) {
+                    if (auto sub = FindMenu(levels_.back().menu)) SelectPopupItem(levels_.back().window, Step(*sub, -1, 1));
+                }
+            } else if (bar_) {
+                selectBar(BarStep(1));
+            }
+            break;
+        case VK_LEFT:
+            if (depth > 1)
+                closeFrom(depth - 1);
+            else if (bar_)
+                selectBar(BarStep(-1));
+            break;
+        case VK_RETURN:
+            if (menu && selected >= 0) {
+                const MenuItem& item = menu->items[static_cast<std::size_t>(selected)];
+                if (item.submenu)
+                    openSubmenu(depth - 1, selected);
+                else if (item.selectable())
+                    finish(item.id);
+            }
+            break;
+        default: break;
+        }
+    }
+
+    // The next item that is not a separator, wrapping around; -1 when there is none.
+    static int Step(const MenuRecord& menu, int from, int direction) {
+        const int n = static_cast<int>(menu.items.size());
+        int i = from >= 0 ? from : (direction > 0 ? -1 : n);
+        for (int tries = 0; tries < n; ++tries) {
+            i = (i + direction + n) % n;
+            if (!menu.items[static_cast<std::size_t>(i)].separator()) return i;
+        }
+        return -1;
+    }
+
+    int BarStep(int direction) const {
+        const int n = GetMenuItemCount(bar_);
+        return n > 0 ? (barSelected_ + direction + n) % n : -1;
+    }
+
+    HWND owner_;
+    HMENU bar_;
+    int barSelected_ = -1;
+    std::vector<Level> levels_;
+    bool done_ = false;
+    bool chose_ = false;
+    UINT chosen_ = 0;
+};
+
+thread_local MenuTracker* runningTracker = nullptr;
+
+// Runs one tracker at a time per thread, as the platform allows one open menu.
+template <typename Run>
+bool RunTracker(MenuTracker& tracker, Run run) {
+    if (runningTracker) return false;
+    runningTracker = &tracker;
+    const bool chose = run();
+    runningTracker = nullptr;
+    return chose;
+}
+
+}  // namespace
+
+void TrackMenuBar(HWND hwnd, POINT screen) {
+    const int index = MenuBarItemAt(hwnd, screen);
+    if (index < 0) return;
+    MenuTracker tracker(hwnd, GetMenu(hwnd));
+    UINT id = 0;
+    if (RunTracker(tracker, [&] { return tracker.runBar(index, &id); })) PostMessage(hwnd, WM_COMMAND, id, 0);
+}
+
+}  // namespace user::detail
+
+namespace win {
+
+using namespace user::detail;
+
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
+    if (!IsMenu(menu) || !IsWindow(owner)) return FALSE;
+    MenuTracker tracker(owner, nullptr);
+    UINT id = 0;
+    const bool chose = RunTracker(tracker, [&] { return tracker.runPopup(menu, POINT{x, y}, flags, &id); });
+    if (flags & TPM_RETURNCMD) return chose ? static_cast<BOOL>(id) : 0;
+    if (chose) PostMessage(owner, WM_COMMAND, id, 0);
+    return chose ? TRUE : FALSE;
+}
+
+BOOL EndMenu() {
+    if (!runningTracker) return FALSE;
+    runningTracker->dismiss();
+    return TRUE;
+}
+
+}  // namespace win

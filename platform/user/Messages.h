@@ -1,0 +1,97 @@
+#pragma once
+// Message identifiers and their flag values, with the numbers the application code uses.
+#include "platform/user/Types.h"
+
+namespace win {
+
+inline constexpr UINT WM_NULL = 0x0000;
+inline constexpr UINT WM_CREATE = 0x0001;
+inline constexpr UINT WM_DESTROY = 0x0002;
+inline constexpr UINT WM_MOVE = 0x0003;
+inline constexpr UINT WM_SIZE = 0x0005;
+inline constexpr UINT WM_ACTIVATE = 0x0006;
+inline constexpr UINT WM_SETFOCUS = 0x0007;
+inline constexpr UINT WM_KILLFOCUS = 0x0008;
+inline constexpr UINT WM_PAINT = 0x000F;
+inline constexpr UINT WM_CLOSE = 0x0010;
+inline constexpr UINT WM_QUIT = 0x0012;
+inline constexpr UINT WM_ERASEBKGND = 0x0014;
+inline constexpr UINT WM_SHOWWINDOW = 0x0018;
+inline constexpr UINT WM_DRAWITEM = 0x002B;
+inline constexpr UINT WM_MEASUREITEM = 0x002C;
+inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
+inline constexpr UINT WM_NCPAINT = 0x0085;
+inline constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
+inline constexpr UINT EM_GETMODIFY = 0x00B8;
+inline constexpr UINT BM_GETCHECK = 0x00F0;
+inline constexpr UINT BM_SETCHECK = 0x00F1;
+inline constexpr UINT BM_SETSTATE = 0x00F3;
+inline constexpr UINT WM_KEYDOWN = 0x0100;
+inline constexpr UINT WM_KEYUP = 0x0101;
+inline constexpr UINT WM_CHAR = 0x0102;
+inline constexpr UINT WM_COMMAND = 0x0111;
+inline constexpr UINT WM_TIMER = 0x0113;
+inline constexpr UINT WM_INITMENUPOPUP = 0x0117;
+inline constexpr UINT WM_MOUSEMOVE = 0x0200;
+inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
+inline constexpr UINT WM_LBUTTONUP = 0x0202;
+inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
+inline constexpr UINT WM_RBUTTONUP = 0x0205;
+inline constexpr UINT WM_PARENTNOTIFY = 0x0210;
+inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
+inline constexpr UINT WM_USER = 0x0400;
+
+// WM_ACTIVATE
+inline constexpr WPARAM WA_INACTIVE = 0;
+inline constexpr WPARAM WA_ACTIVE = 1;
+inline constexpr WPARAM WA_CLICKACTIVE = 2;
+
+// Hit-test codes (WM_NCLBUTTONDOWN wParam)
+inline constexpr WPARAM HTCLIENT = 1;
+inline constexpr WPARAM HTCAPTION = 2;
+inline constexpr WPARAM HTMENU = 5;
+
+// Mouse-message key flags (wParam)
+inline constexpr WPARAM MK_LBUTTON = 0x0001;
+inline constexpr WPARAM MK_RBUTTON = 0x0002;
+inline constexpr WPARAM MK_SHIFT = 0x0004;
+inline constexpr WPARAM MK_CONTROL = 0x0008;
+
+// PeekMessage
+inline constexpr UINT PM_NOREMOVE = 0x0000;
+inline constexpr UINT PM_REMOVE = 0x0001;
+
+// Virtual keys
+inline constexpr int VK_LBUTTON = 0x01;
+inline constexpr int VK_RBUTTON = 0x02;
+inline constexpr int VK_BACK = 0x08;
+inline constexpr int VK_TAB = 0x09;
+inline constexpr int VK_RETURN = 0x0D;
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_MENU = 0x12;
+inline constexpr int VK_ESCAPE = 0x1B;
+inline constexpr int VK_SPACE = 0x20;
+inline constexpr int VK_PRIOR = 0x21;
+inline constexpr int VK_NEXT = 0x22;
+inline constexpr int VK_END = 0x23;
+inline constexpr int VK_HOME = 0x24;
+inline constexpr int VK_LEFT = 0x25;
+inline constexpr int VK_UP = 0x26;
+inline constexpr int VK_RIGHT = 0x27;
+inline constexpr int VK_DOWN = 0x28;
+inline constexpr int VK_DELETE = 0x2E;
+inline constexpr int VK_F1 = 0x70;
+inline constexpr int VK_F10 = 0x79;
+
+constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
+constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+constexpr LPARAM MAKELPARAM(int lo, int hi) {
+    return static_cast<LPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
+}
+// Signed coordinates packed in a mouse message's lParam.
+constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<std::int16_t>(lp & 0xFFFF); }
+constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<std::int16_t>((lp >> 16) & 0xFFFF); }
+
+}  // namespace win
