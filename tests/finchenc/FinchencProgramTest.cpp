@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FinchFrameFixtures.h"
+#include "FinchTestFiles.h"
+#include "RunProgram.h"
+
+namespace finch {
+namespace {
+
+using test::readBytes;
+using test::runFinchencProgram;
+
+const std::string kVersion = "\n         Version 1.2.5\n\n";
+const std::string kUsage =
+    "Usage : >finchenc rate fi cpf fo\n"
+    " where: rate: 16 (16 Kbps)\n"
+    "              20 (20 Kbps)\n"
+    "              24 (24 Kbps)\n"
+    "          fi: Input WAVEFile\n"
+    "         cpf: Compressed File \n"
+    "          fo: Synthesized WAVEFile\n";
+const std::string kBadRate = " Please input string '16', '20', or '24'\n";
+const std::string kSynthesizedOpenError = "Error on open file qbx.wav !!\n";
+
+std::string frameLines(long frames) {
+    std::string lines;
+    char line[64];
+    for (long i = 0; i <= frames; ++i) {
+        std::snprintf(line, sizeof line, "                Frame :%3ld \r", i);
+        lines += line;
+    }
+    return lines;
+}
+
+std::string runText(const std::string& banner, const std::string& fi, const std::string& cpf, const std::string* fo,
+                    long frames) {
+    std::string text = kVersion + banner + " Input   wavefile  :   " + fi + "\n" + " Encoded binary  File :  " + cpf + "\n";
+    if (fo != nullptr) {
+        text += " Synthesized wavefile : " + *fo + "\n";
+    }
+    return text + "          Total Frame : " + std::to_string(frames) + "\n" + frameLines(frames);
+}
+
+class FinchencProgram : public ::testing::Test {
+protected:
+    test::ProgramRun run(const std::vector<std::string>& arguments) {
+        test::ProgramRun result = runFinchencProgram(arguments);
+        EXPECT_EQ(result.standardError, "") << "nothing may reach standard error";
+        return result;
+    }
+
+    std::string silence(std::size_t samples) {
+        const std::string path = dir.path("silence" + std::to_string(samples) + ".wav");
+        test::writeWave(path, std::vector<std::int16_t>(samples, 0));
+        return path;
+    }
+
+    static std::vector<unsigned char> silentFile(int rateCode, int frames) {
+        std::vector<unsigned char> file = {static_cast<unsigned char>(rateCode), 0x00};
+        const auto frame = test::silentFrame(rateCode);
+        for (int i = 0; i < frames; ++i) {
+            file.insert(file.end(), frame.begin(), frame.end());
+        }
+        file.insert(file.end(), {0xFF, 0xFF, 0xFF});
+        return file;
+    }
+
+    test::ScratchDir dir;
+    std::string cpf = dir.path("out.fnc");
+    std::string fo = dir.path("out.wav");
+};
+
+TEST_F(FinchencProgram, FewerThanThreeArgumentsPrintTheUsage) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"24"}, {"24", "in.wav"}}) {
+        const test::ProgramRun result = run(arguments);
+        EXPECT_EQ(result.standardOutput, kVersion + kUsage);
+        EXPECT_EQ(result.exitStatus, 1);
+    }
+}
+
+TEST_F(FinchencProgram, AnInputThatCannotBeOpenedIsNamedAndNothingIsCreated) {
+    for (const std::string& input : {dir.path("missing.wav"), dir.path("")}) {
+        const test::ProgramRun result = run({"24", input, cpf});
+        EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + input + "\" !\n");
+        EXPECT_EQ(result.exitStatus, 1);
+        EXPECT_FALSE(std::filesystem::exists(cpf));
+    }
+}
+
+TEST_F(FinchencProgram, ABadRateLeavesAnExistingOutputAlone) {
+    const std::string input = silence(10);
+    test::writeBytes(cpf, {1, 2, 3});
+    for (const std::string rate : {"16 ", "016", "32", ""}) {
+        const test::ProgramRun result = run({rate, input, cpf, fo});
+        EXPECT_EQ(result.standardOutput, kVersion + kBadRate) << "rate '" << rate << "'";
+        EXPECT_EQ(result.exitStatus, 1);
+        EXPECT_EQ(readBytes(cpf), (std::vector<unsigned char>{1, 2, 3}));
+        EXPECT_FALSE(std::filesystem::exists(fo));
+    }
+}
+
+TEST_F(FinchencProgram, AnEmptyInputEncodesOneSilentFrameAndSucceedsWithThreeArguments) {
+    const std::string input = silence(0);
+    const test::ProgramRun result = run({"24", input, cpf});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, nullptr, 0));
+    const auto file = readBytes(cpf);
+    EXPECT_EQ(file.size(), 149u);
+    EXPECT_EQ(file, silentFile(6, 1));
+}
+
+TEST_F(FinchencProgram, AFullRunPrintsTheSynthesizedNameAndWritesAnEmptyWave) {
+    const std::string input = silence(0);
+    const test::ProgramRun result = run({"16", input, cpf, fo});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 16 Kbps \n", input, cpf, &fo, 0));
+    EXPECT_EQ(readBytes(cpf), silentFile(2, 1));
+    const std::vector<unsigned char> header = {
+        'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
+        0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a', 0, 0, 0, 0};
+    EXPECT_EQ(readBytes(fo), header);
+}
+
+TEST_F(FinchencProgram, TheBannerAt20kbpsHasNoTrailingBlank) {
+    const std::string input = silence(0);
+    const test::ProgramRun result = run({"20", input, cpf});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 20 Kbps\n", input, cpf, nullptr, 0));
+    EXPECT_EQ(readBytes(cpf), silentFile(4, 1));
+}
+
+TEST_F(FinchencProgram, FiveArgumentsDecodeWithoutNamingTheSynthesizedFile) {
+    const std::string input = silence(384);
+    const test::ProgramRun result = run({"24", input, cpf, fo, "extra"});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, nullptr, 1));
+    const auto wav = readBytes(fo);
+    ASSERT_EQ(wav.size(), 44u + 2 * 384);
+    for (const std::int16_t s : test::waveSamples(wav)) {
+        ASSERT_EQ(s, 0);
+    }
+}
+
+TEST_F(FinchencProgram, FileLengthsFollowTheFrameCount) {
+    for (const std::size_t samples : {383u, 384u, 385u, 1000u}) {
+        const long frames = static_cast<long>((samples + 383) / 384);
+        const std::string input = silence(samples);
+        const test::ProgramRun result = run({"20", input, cpf, fo});
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 20 Kbps\n", input, cpf, &fo, frames));
+        EXPECT_EQ(readBytes(cpf).size(), 2 + static_cast<std::size_t>(frames + 1) * 120 + 3) << samples;
+        const auto wav = readBytes(fo);
+        EXPECT_EQ(wav.size(), 44 + static_cast<std::size_t>(frames) * 384 * 2) << samples;
+        EXPECT_EQ(test::little32(wav, 40), frames * 384 * 2);
+        EXPECT_EQ(test::little32(wav, 4), 36 + frames * 384 * 2);
+    }
+}
+
+TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExactly) {
+    const std::string input = TRACKMILL_TEST_DATA "/speech8k.wav";
+    for (const auto& [rate, rateCode] : std::vector<std::pair<std::string, int>>{{"16", 2}, {"20", 4}, {"24", 6}}) {
+        ASSERT_EQ(run({rate, input, cpf, fo}).exitStatus, 0);
+        const auto first = readBytes(cpf);
+        const auto firstWave = readBytes(fo);
+        const std::size_t frameBytes = rateCode == 2 ? 96 : rateCode == 4 ? 120 : 144;
+        ASSERT_EQ((first.size() - 5) % frameBytes, 0u);
+        EXPECT_EQ(test::little16(first, 0), rateCode);
+        for (std::size_t start = 2; start + 3 < first.size(); start += frameBytes) {
+            ASSERT_TRUE(test::frameKeepsBudget(first, start, rateCode)) << "rate " << rate << " byte " << start;
+        }
+        EXPECT_EQ(std::vector<unsigned char>(first.end() - 3, first.end()),
+                  (std::vector<unsigned char>{0xFF, 0xFF, 0xFF}));
+        ASSERT_EQ(run({rate, input, cpf, fo}).exitStatus, 0);
+        EXPECT_EQ(readBytes(cpf), first);
+        EXPECT_EQ(readBytes(fo), firstWave);
+    }
+}
+
+TEST_F(FinchencProgram, ADirectoryIsNotAnInput) {
+    const std::string folder = dir.path("folder");
+    std::filesystem::create_directory(folder);
+    const test::ProgramRun result = run({"24", folder, cpf});
+    EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + folder + "\" !\n");
+    EXPECT_EQ(result.exitStatus, 1);
+}
+
+TEST_F(FinchencProgram, ACompressedFileNamingTheInputIsRefusedBeforeAnythingIsTruncated) {
+    const std::string input = silence(1000);
+    const auto original = readBytes(input);
+    const std::string sameInput = dir.path("./silence1000.wav");
+    const test::ProgramRun result = run({"24", input, sameInput, fo});
+    EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + sameInput + "\" !\n");
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(readBytes(input), original);
+    EXPECT_FALSE(std::filesystem::exists(fo));
+}
+
+TEST_F(FinchencProgram, ASynthesizedFileNamingAnotherFileIsRefusedBeforeAnythingIsTruncated) {
+    const std::string input = silence(1000);
+    const auto original = readBytes(input);
+    const std::string link = dir.path("link.wav");
+    ASSERT_EQ(::link(input.c_str(), link.c_str()), 0);
+    test::ProgramRun result = run({"24", input, cpf, link});
+    EXPECT_EQ(result.standardOutput, kVersion + kSynthesizedOpenError);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(readBytes(input), original);
+    EXPECT_FALSE(std::filesystem::exists(cpf));
+
+    test::writeBytes(cpf, {9, 9});
+    result = run({"24", input, cpf, dir.path("./out.fnc")});
+    EXPECT_EQ(result.standardOutput, kVersion + kSynthesizedOpenError);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(readBytes(cpf), (std::vector<unsigned char>{9, 9}));
+}
+
+TEST_F(FinchencProgram, ASynthesizedFileNamingANewCompressedFileKeepsTheCompressedFile) {
+    const std::string input = silence(0);
+    const std::string sameCpf = dir.path("./out.fnc");
+    const test::ProgramRun result = run({"24", input, cpf, sameCpf});
+    EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &sameCpf, 0) +
+                                         kSynthesizedOpenError);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(readBytes(cpf), silentFile(6, 1));
+}
+
+TEST_F(FinchencProgram, ASynthesizedFileThatCannotBeCreatedLeavesACompleteCompressedFile) {
+    const std::string input = silence(0);
+    const std::string unreachable = dir.path("no-such-folder/out.wav");
+    const test::ProgramRun result = run({"24", input, cpf, unreachable});
+    EXPECT_EQ(result.standardOutput,
+              runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &unreachable, 0) + kSynthesizedOpenError);
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(readBytes(cpf), silentFile(6, 1));
+}
+
+TEST_F(FinchencProgram, ACompressedFileThatCannotBeCreatedIsReportedWithItsCause) {
+    const std::string input = silence(0);
+    const std::string unreachable = dir.path("no-such-folder/out.fnc");
+    const test::ProgramRun result = run({"24", input, unreachable});
+    EXPECT_EQ(result.standardOutput,
+              kVersion + "Error on open file \"" + unreachable + "\" : No such file or directory !\n");
+    EXPECT_EQ(result.exitStatus, 1);
+}
+
+TEST_F(FinchencProgram, AFailedWriteOfTheCompressedFileFailsTheRun) {
+    const std::string input = silence(5000);
+    const test::ProgramRun result = run({"24", input, "/dev/full", fo});
+    EXPECT_EQ(result.exitStatus, 1);
+    const std::string expectedEnd = "Error on write file \"/dev/full\" : No space left on device !\n";
+    ASSERT_GE(result.standardOutput.size(), expectedEnd.size());
+    EXPECT_EQ(result.standardOutput.substr(result.standardOutput.size() - expectedEnd.size()), expectedEnd);
+    EXPECT_FALSE(std::filesystem::exists(fo));
+}
+
+TEST_F(FinchencProgram, AFailedWriteOfTheSynthesizedFileFailsTheRun) {
+    const std::string input = silence(5000);
+    const test::ProgramRun result = run({"24", input, cpf, "/dev/full"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.standardOutput.find("Error on write file \"/dev/full\" : "), std::string::npos);
+    EXPECT_EQ(readBytes(cpf).size(), 2 + 15 * 144 + 3u);
+}
+
+}  // namespace
+}  // namespace finch

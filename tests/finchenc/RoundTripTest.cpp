@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "FinchTestFiles.h"
+#include "RunProgram.h"
+
+namespace finch {
+namespace {
+
+// The analysis and synthesis filter banks together delay the sound by 512 - 31 = 481 samples; the
+// decode pass drops one 384-sample frame of that, so output sample i + 97 answers input sample i.
+constexpr std::size_t kOutputLag = 481 - 384;
+
+double roundTripSnr(const std::string& rate) {
+    test::ScratchDir dir;
+    const std::string input = TRACKMILL_TEST_DATA "/speech8k.wav";
+    const test::ProgramRun run =
+        test::runFinchencProgram({rate, input, dir.path("speech.fnc"), dir.path("speech.wav")});
+    EXPECT_EQ(run.exitStatus, 0);
+    const auto original = test::waveSamples(test::readBytes(input));
+    const auto decoded = test::waveSamples(test::readBytes(dir.path("speech.wav")));
+    EXPECT_EQ(decoded.size(), (original.size() + 383) / 384 * 384);
+    double signal = 0.0;
+    double noise = 0.0;
+    for (std::size_t i = 0; i + kOutputLag < decoded.size() && i < original.size(); ++i) {
+        const double error = static_cast<double>(original[i]) - decoded[i + kOutputLag];
+        signal += static_cast<double>(original[i]) * original[i];
+        noise += error * error;
+    }
+    const double snr = 10.0 * std::log10(signal / noise);
+    ::testing::Test::RecordProperty("snr_" + rate, std::to_string(snr));
+    std::printf("round-trip SNR at %s kbit/s: %.2f dB\n", rate.c_str(), snr);
+    return snr;
+}
+
+TEST(RoundTrip, SpeechQualityRisesWithTheRate) {
+    const double snr16 = roundTripSnr("16");
+    const double snr20 = roundTripSnr("20");
+    const double snr24 = roundTripSnr("24");
+    EXPECT_GT(snr16, 9.5);
+    EXPECT_GT(snr20, 13.0);
+    EXPECT_GT(snr24, 16.0);
+    EXPECT_GT(snr24, snr20);
+    EXPECT_GT(snr20, snr16);
+}
+
+}  // namespace
+}  // namespace finch
