@@ -12,7 +12,7 @@ struct SoundFileState {
     std::int32_t littleEndian = 1;    // 0: 16-bit samples are stored big-endian
     std::int32_t sampleOffset = 0;    // added on read, taken off on write: 128, 0x8000 or 0
     std::FILE* stream = nullptr;
-    std::int32_t samplesLeft =
-        -1;                // reading: samples not yet read; writing: samples written; -1: no header yet
+    // Reading: samples not yet read; writing: samples written so far; -1 until a header was read or written.
+    std::int32_t samplesLeft = -1;
     bool reading = false;  // a header was read, so the file is in reading mode
 };
