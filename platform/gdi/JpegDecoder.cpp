@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace gdi {
 namespace {
@@ -28,7 +29,12 @@ void ExitOnError(j_common_ptr info) {
     std::longjmp(errors->jump, 1);
 }
 
-void IgnoreWarning(j_common_ptr /*info*/, int /*level*/) {}
+// Warnings are ignored, except running out of data: a cut-off file is an error, not a half-grey picture.
+void FailOnEndOfData(j_common_ptr info, int level) {
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
+        ExitOnError(info);
+    }
+}
 
 // Reads the header and the scan lines into `rgb`; returns false with `errors.message` set.
 bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const std::uint8_t* bytes, unsigned long size,
@@ -67,7 +73,7 @@ DecodedPicture DecodeJpeg(std::span<const std::uint8_t> bytes) {
     ErrorManager errors{};
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = ExitOnError;
-    errors.base.emit_message = IgnoreWarning;
+    errors.base.emit_message = FailOnEndOfData;
     jpeg_create_decompress(&info);
     std::vector<std::uint8_t> rgb;
     JDIMENSION width = 0;

@@ -47,7 +47,8 @@ void Raster::plot(int x, int y, win::COLORREF colour) {
 void Raster::fill(const win::RECT& logical, win::COLORREF colour) {
     const win::RECT device{logical.left + origin_.x, logical.top + origin_.y, logical.right + origin_.x,
                            logical.bottom + origin_.y};
-    for (const win::RECT& r : area_.intersected(device).rects()) {
+    const Region painted = area_.intersected(device);
+    for (const win::RECT& r : painted.rects()) {
         for (int y = r.top; y < r.bottom; ++y) {
             auto row = surface_.row(y);
             std::fill(row.begin() + r.left, row.begin() + r.right, colour & 0xFFFFFF);
