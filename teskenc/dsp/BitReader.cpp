@@ -19,3 +19,8 @@ uint32_t BitReader::unpackBits16(int nbits) {
   bitsLeft_ += 16 - nbits;
   return value;
 }
+
+std::size_t BitReader::bitsRemaining() const {
+  if (cursor_ >= words_.size()) return 0;
+  return static_cast<std::size_t>(bitsLeft_) + (words_.size() - cursor_ - 1) * 16;
+}

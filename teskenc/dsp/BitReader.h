@@ -14,6 +14,9 @@ class BitReader {
   // Takes the next nbits (1..16) bits.
   uint32_t unpackBits16(int nbits);
 
+  // Bits of the buffer not yet taken; 0 once reading has passed its end.
+  std::size_t bitsRemaining() const;
+
  private:
   uint16_t wordAt(std::size_t index) const;
 

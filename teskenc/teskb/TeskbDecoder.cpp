@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "BitReader.h"
 #include "TeskbClasses.h"
 #include "TeskbCodec.h"
@@ -11,6 +13,7 @@ std::array<int, kTeskbBands> teskbReadScales(BitReader& reader) {
 }
 
 int16_t teskbDecodeValue(BitReader& reader, int position, int peak, int bits, int32_t scale) {
+  if (reader.bitsRemaining() < static_cast<std::size_t>(position == peak ? 1 : bits)) return 0;
   if (position == peak) return static_cast<int16_t>(reader.unpackBits16(1) != 0 ? -scale : scale);
   if (bits == 0) return 0;
   const uint32_t code = reader.unpackBits16(bits);
@@ -28,11 +31,16 @@ void teskbDecodeFrame(int16_t* coefficients, std::span<const uint16_t> words, in
   const std::array<int, kTeskbBands> classes = teskbAllocateClasses(scaleIndices, row);
 
   for (int b = 0; b < kTeskbBands; ++b) {
+    int16_t* band = coefficients + kTeskbBandSize * b;
+    if (reader.bitsRemaining() < 3) {
+      std::fill_n(band, kTeskbBandSize, int16_t{0});
+      continue;
+    }
     const int32_t scale = teskbScales[scaleIndices[b]];
     const int peak = static_cast<int>(reader.unpackBits16(3));
     const auto& pattern = teskbPatternsOfClass(classes[b])[peak];
     for (int i = 0; i < kTeskbBandSize; ++i) {
-      coefficients[kTeskbBandSize * b + i] = teskbDecodeValue(reader, i, peak, pattern[i], scale);
+      band[i] = teskbDecodeValue(reader, i, peak, pattern[i], scale);
     }
   }
 }

@@ -82,6 +82,21 @@ TEST(BitPacking, ReaderPastTheEndReadsZeros) {
   EXPECT_EQ(BitReader(std::span<const uint16_t>{}).unpackBits16(5), 0u);
 }
 
+TEST(BitPacking, ReaderCountsTheBitsLeftInItsBuffer) {
+  const std::array<uint16_t, 2> words{0x1234, 0x5678};
+  BitReader reader(words);
+  EXPECT_EQ(reader.bitsRemaining(), 32u);
+  reader.unpackBits16(5);
+  EXPECT_EQ(reader.bitsRemaining(), 27u);
+  reader.unpackBits16(11);  // ends exactly at the word boundary
+  EXPECT_EQ(reader.bitsRemaining(), 16u);
+  reader.unpackBits16(15);
+  EXPECT_EQ(reader.bitsRemaining(), 1u);
+  reader.unpackBits16(3);
+  EXPECT_EQ(reader.bitsRemaining(), 0u);
+  EXPECT_EQ(BitReader(std::span<const uint16_t>{}).bitsRemaining(), 0u);
+}
+
 TEST(BitPacking, RandomFieldsRoundTrip) {
   std::mt19937 random(1);
   std::uniform_int_distribution<int> width(1, 16);

@@ -93,10 +93,9 @@ TEST(FftTables, Radix4TwiddlesFollowTheirRule) {
   EXPECT_EQ(t.fft4Extra[4], (Complex16{-9512, 31357}));
 }
 
-TEST(FftFixedSteps, ExactMinusJAndSaturatingRotation) {
-  // The -j step of the second stage is an exchange with a 16-bit negation; observe it through an input whose
-  // only non-zero value sits where that step acts.
+TEST(FftFixedSteps, RotationRoundsAndSaturates) {
   EXPECT_EQ(fft4Rotate({-32768, 5}, fftTwiddles().fft4Twiddles[32]), (Complex16{5, 32767}));
+  EXPECT_EQ(fft4Rotate({5, -32768}, fftTwiddles().fft4Twiddles[32]), (Complex16{-32768, -5}));
   EXPECT_EQ(fft4Rotate({100, -200}, {32767, 0}), (Complex16{100, -200}));
 
   const Complex16 in[4] = {{32767, 0}, {32767, 0}, {32767, 0}, {32767, 0}};
@@ -105,6 +104,16 @@ TEST(FftFixedSteps, ExactMinusJAndSaturatingRotation) {
   EXPECT_EQ(out[0], (Complex16{32767, 0}));  // saturated
   EXPECT_EQ(out[1], (Complex16{0, 0}));
   EXPECT_EQ(out[2], (Complex16{0, 0}));
+}
+
+TEST(FftFixedSteps, MinusJOfTheLastStageIsAnExactExchange) {
+  // x[2] = v alone reaches output 8 through the exact -j step only: Y[8] = -j v with a 16-bit negation, so
+  // the imaginary part wraps to -32768 where a table rotation would saturate to 32767.
+  std::array<Complex16, 64> x{};
+  x[2] = {-32768, 5};
+  const auto y = runFixed(x);
+  EXPECT_EQ(y[8], (Complex16{5, -32768}));
+  EXPECT_EQ(y[24], (Complex16{-5, 32767}));  // its negation, saturated in the last butterfly
 }
 
 TEST(Fft, ImpulseGivesAFlatSpectrum) {

@@ -104,8 +104,8 @@ TEST(TeskbCodec, RateIdsOutsideFourToNineAreRejected) {
   EXPECT_EQ(teskbSetRate(9)[15], 2);
 }
 
-TEST(TeskbCodec, ShortWordBufferIsNeverOverrun) {
-  // A caller that keeps fewer words than the frame fills (22 at rate 9) loses the tail, and nothing else.
+TEST(TeskbCodec, ShortWordBufferLosesOnlyItsTail) {
+  // A caller that keeps fewer words than the frame fills loses the tail, and nothing else.
   std::mt19937 random(9);
   Coefficients c = randomCoefficients(random);
   Coefficients copy = c;
@@ -121,6 +121,18 @@ TEST(TeskbCodec, ShortWordBufferIsNeverOverrun) {
   teskbDecodeFrame(fromCut.data(), cut, 9);
   // The first half of the bands lies well inside the 22 words.
   EXPECT_TRUE(std::equal(fromCut.begin(), fromCut.begin() + 64, fromFull.begin()));
+}
+
+TEST(TeskbCodec, BandsWhoseBitsAreMissingDecodeAsSilence) {
+  // The silent rate-4 frame holds bands 8-11 in word 8 and bands 12-15 in word 9 (4 bits each). Read as
+  // zero bits they would decode to a positive full-scale peak; missing, they decode to nothing.
+  Coefficients c{};
+  std::array<uint16_t, 10> words{};
+  teskbEncodeFrame(c.data(), words, 4);
+  Coefficients decoded;
+  decoded.fill(99);
+  teskbDecodeFrame(decoded.data(), std::span<const uint16_t>(words).first(8), 4);
+  for (int k = 0; k < 128; ++k) EXPECT_EQ(decoded[k], k % 8 == 0 && k < 64 ? -1 : 0) << k;
 }
 
 }  // namespace
