@@ -1,5 +1,7 @@
 #include "LarkWriter.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <vector>
@@ -9,12 +11,18 @@
 
 LarkWriter::LarkWriter(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "wb")) {
   if (!file_) throw TeskError(formatMessage("open encode file [%s] error\n", path.c_str()));
+  struct stat status {};
+  regularFile_ = ::fstat(::fileno(file_.get()), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 LarkWriter::~LarkWriter() {
   if (!file_) return;
   file_.reset();
-  std::remove(path_.c_str());
+  discard();
+}
+
+void LarkWriter::discard() {
+  if (regularFile_) std::remove(path_.c_str());
 }
 
 void LarkWriter::write(const uint16_t* words, int count) {
@@ -42,7 +50,7 @@ void LarkWriter::finish() {
   const bool closed = std::fclose(file) == 0;
   if (!flushed || !closed) {
     const int cause = flushed ? errno : flushError;
-    std::remove(path_.c_str());
+    discard();
     throw TeskError(systemErrorMessage("write encode file", path_, cause));
   }
 }

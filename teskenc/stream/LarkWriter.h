@@ -23,6 +23,10 @@ class LarkWriter {
   void finish();
 
  private:
+  // Drops the file unless it is something other than a plain file (a device such as /dev/null stays).
+  void discard();
+
   std::string path_;
   FileHandle file_;
+  bool regularFile_ = false;
 };

@@ -76,6 +76,18 @@ TEST_F(ProgramTest, OpenFailureMessages) {
               "open decoded wave_file file [no/such/d.wav] error\n");
 }
 
+TEST_F(ProgramTest, WriteErrorsCarryTheirCause) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  expectError(run(controlText({{"encode_file", "/dev/full"}})),
+              "write encode file [/dev/full] error: No space left on device\n");
+  EXPECT_TRUE(fs::exists("/dev/full"));
+  const ProgramResult decoded = run(controlText({{"decode_file", "/dev/full"}}));
+  EXPECT_EQ(decoded.exitStatus, 1);
+  EXPECT_EQ(decoded.err, "write decoded wave_file file [/dev/full] error: No space left on device\n");
+  // the stream itself was complete and stays
+  EXPECT_GT(readWords(dir.path("out.lrk")).size(), 21u);
+}
+
 TEST_F(ProgramTest, RateAndEventErrors) {
   expectError(run(controlText({{"start_up_data_rate", "3"}})), "rate_id error for teska (0 ~ 2)\n");
   expectError(run(controlText({{"start_up_data_rate", "10"}})), "change teskb data rate error\n");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -182,6 +184,48 @@ TEST(StreamEncoderTest, ShortPreviousFileGivesZerosInFront) {
   const ParsedStream shortHistory = encode(dir.path("in.wav"), dir.path("prev.raw"));
   const ParsedStream reference = encode(dir.path("padded.wav"), std::nullopt);
   EXPECT_EQ(shortHistory.firstFrame, reference.items[0].words);
+}
+
+// Loud, clipped low tones drive every low band to its largest scale, so frames start with the word 0xFFFF.
+std::vector<int16_t> clippedTones(int count) {
+  const double pi = 3.14159265358979323846;
+  const double freq[4] = {690, 994, 122, 487};
+  const double phase[4] = {4.12, 2.61, 1.04, 6.18};
+  std::vector<int16_t> samples;
+  for (int n = 0; n < count; ++n) {
+    double v = 0;
+    for (int k = 0; k < 4; ++k) v += std::sin(2 * pi * freq[k] * n / 8000 + phase[k]);
+    samples.push_back(static_cast<int16_t>(std::lround(std::clamp(v * 72000, -32768.0, 32767.0))));
+  }
+  return samples;
+}
+
+TEST(StreamEncoderTest, FrameStartingWithTheMarkerIsEscaped) {
+  ScratchDir dir;
+  int escapes = 0;
+  for (int rate : {0, 1, 2, 4, 5, 6, 7, 8, 9}) {
+    const std::vector<uint16_t> words = encodeSamples(dir.path(""), clippedTones(1000), rate);
+    const ParsedStream stream = parseStream(words);
+    ASSERT_EQ(stream.items.size(), 8u) << rate;
+    for (size_t i = 0; i < stream.items.size(); ++i) {
+      const FrameItem& item = stream.items[i];
+      if (item.words[0] != 0xFFFF) continue;
+      ASSERT_TRUE(item.control.has_value()) << "rate " << rate << " item " << i;
+      if (i + 1 < stream.items.size()) {
+        EXPECT_EQ(*item.control, 0x0100) << "rate " << rate << " item " << i;
+      }
+      ++escapes;
+    }
+    if (rate == 9) {
+      // the first item of this signal at rate 9: 0xFFFF 0x0100, then the frame
+      EXPECT_EQ(words[1 + 22], 0xFFFF);
+      EXPECT_EQ(words[1 + 22 + 1], 0x0100);
+      EXPECT_EQ(words[1 + 22 + 2], 0xFFFF);
+    }
+    writeWords(dir.path("loud.lrk"), words);
+    EXPECT_EQ(decodeStream(dir.path(""), dir.path("loud.lrk")).size(), 1000u) << rate;
+  }
+  EXPECT_GT(escapes, 0);
 }
 
 TEST(StreamEncoderTest, RepeatedRunsAreByteIdentical) {
