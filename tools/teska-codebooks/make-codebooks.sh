@@ -18,7 +18,8 @@ while IFS= read -r sentence; do
   variant=${variants[$((n % ${#variants[@]}))]}
   # shellcheck disable=SC2086
   espeak-ng -v "$voice" $variant -w "$tmp/voice.wav" "$sentence"
-  sox "$tmp/voice.wav" -r 8000 -c 1 -b 16 -e signed-integer -t raw "$tmp/$(printf '%03d' "$n").raw" norm -3
+  # No dither: the corpus, and so the tables, must come out the same on every run.
+  sox -D "$tmp/voice.wav" -r 8000 -c 1 -b 16 -e signed-integer -t raw "$tmp/$(printf '%03d' "$n").raw" norm -3
   n=$((n + 1))
 done < "$here/corpus.txt"
 
