@@ -168,6 +168,8 @@ FontEngine::FontEngine() {
 FontEngine::~FontEngine() {
     fonts_.clear();
     FT_Done_FreeType(static_cast<FT_Library>(library_));
+    FcFini();  // fontconfig's caches would otherwise outlive the program's last font
+
 }
 
 std::unique_ptr<FaceAtSize> FontEngine::openFace(const std::string& family, int pixelHeight, bool bold,
