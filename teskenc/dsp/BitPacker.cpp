@@ -18,5 +18,3 @@ void BitPacker::packBits16(uint32_t value, int nbits) {
   if (cursor_ < words_.size()) words_[cursor_] = static_cast<uint16_t>(value >> room);
   bitPosition_ = nbits - room;
 }
-
-std::size_t BitPacker::wordsUsed() const { return cursor_ + (bitPosition_ > 0 ? 1 : 0); }

@@ -15,9 +15,6 @@ class BitPacker {
   // Appends the low nbits (1..16) bits of value.
   void packBits16(uint32_t value, int nbits);
 
-  // Words begun so far, the partly filled one included.
-  std::size_t wordsUsed() const;
-
  private:
   std::span<uint16_t> words_;
   std::size_t cursor_ = 0;
