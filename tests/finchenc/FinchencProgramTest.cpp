@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -263,6 +264,73 @@ TEST_F(FinchencProgram, AFailedWriteOfTheSynthesizedFileFailsTheRun) {
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_NE(result.standardOutput.find("Error on write file \"/dev/full\" : "), std::string::npos);
     EXPECT_EQ(readBytes(cpf).size(), 2 + 15 * 144 + 3u);
+}
+
+// Hand-made inputs that lie about their contents: each is refused with the open error or read only
+// as far as its bytes go.
+class FinchencMalformedInput : public FinchencProgram {
+protected:
+    static std::vector<unsigned char> waveHead(std::uint32_t fmtSize, std::uint16_t bits, std::uint32_t dataSize) {
+        std::vector<unsigned char> file = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+        append32(file, fmtSize);
+        const std::vector<unsigned char> body = {1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0,
+                                                 static_cast<unsigned char>(bits), 0};
+        file.insert(file.end(), body.begin(), body.begin() + std::min<std::size_t>(fmtSize, body.size()));
+        file.insert(file.end(), {'d', 'a', 't', 'a'});
+        append32(file, dataSize);
+        return file;
+    }
+
+    static void append32(std::vector<unsigned char>& file, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) {
+            file.push_back(static_cast<unsigned char>(value >> (8 * i)));
+        }
+    }
+
+    void expectOpenError(const std::vector<unsigned char>& bytes) {
+        const std::string input = dir.path("bad.wav");
+        test::writeBytes(input, bytes);
+        const test::ProgramRun result = run({"24", input, cpf, fo});
+        EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + input + "\" !\n");
+        EXPECT_EQ(result.exitStatus, 1);
+        EXPECT_FALSE(std::filesystem::exists(cpf));
+    }
+
+    // Runs a full decode on the bytes and checks the frame count the program announces.
+    void expectFrames(const std::vector<unsigned char>& bytes, long frames) {
+        const std::string input = dir.path("odd.wav");
+        test::writeBytes(input, bytes);
+        const test::ProgramRun result = run({"24", input, cpf, fo});
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &fo, frames));
+        EXPECT_EQ(readBytes(cpf).size(), 2 + static_cast<std::size_t>(frames + 1) * 144 + 3);
+    }
+};
+
+TEST_F(FinchencMalformedInput, BrokenHeadersAreOpenErrors) {
+    expectOpenError({'R', 'I', 'F', 'F', 8, 0});
+    expectOpenError(waveHead(12, 16, 0));  // "fmt " too short for its fields
+    expectOpenError(waveHead(16, 24, 6));  // more than 16 bits per sample
+    std::vector<unsigned char> shortSpeechHeader = {0x00, 0xFF, 0x00, 0xFF};
+    shortSpeechHeader.resize(40, 0);
+    expectOpenError(shortSpeechHeader);
+}
+
+TEST_F(FinchencMalformedInput, ADataSizeBeyondTheFileIsBoundedByTheBytesPresent) {
+    auto file = waveHead(16, 16, 0x7FFFFFF0);
+    file.resize(file.size() + 2 * 500, 0);
+    expectFrames(file, 2);
+}
+
+TEST_F(FinchencMalformedInput, ARawFileWithAnOddByteHoldsWholeSamplesOnly) {
+    expectFrames({0x00, 0x80, 0x00, 0x80, 0x00, 0x80, 0x00}, 1);
+}
+
+TEST_F(FinchencProgram, AClosedOutputPipeDoesNotStopTheRun) {
+    const std::string input = silence(5000);
+    EXPECT_EQ(test::runFinchencIntoClosedPipe({"24", input, cpf, fo}), 0);
+    EXPECT_EQ(readBytes(cpf).size(), 2 + 15 * 144 + 3u);
+    EXPECT_EQ(readBytes(fo).size(), 44 + 14 * 384 * 2u);
 }
 
 }  // namespace

@@ -34,16 +34,28 @@ int scratchFile() {
     return fd;
 }
 
-}  // namespace
+const std::string program = TRACKMILL_BIN_DIR "/finchenc";
 
-ProgramRun runFinchencProgram(const std::vector<std::string>& arguments) {
-    const std::string program = TRACKMILL_BIN_DIR "/finchenc";
+std::vector<char*> argumentVector(const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    return argv;
+}
+
+int exitStatusOf(pid_t child) {
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+ProgramRun runFinchencProgram(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv = argumentVector(arguments);
 
     const int out = scratchFile();
     const int err = scratchFile();
@@ -58,13 +70,32 @@ ProgramRun runFinchencProgram(const std::vector<std::string>& arguments) {
         ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
     ProgramRun run;
-    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exitStatus = exitStatusOf(child);
     run.standardOutput = drain(out);
     run.standardError = drain(err);
     return run;
+}
+
+int runFinchencIntoClosedPipe(const std::vector<std::string>& arguments) {
+    std::vector<char*> argv = argumentVector(arguments);
+    int ends[2];
+    if (::pipe(ends) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+    ::close(ends[0]);
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0) {
+        throw std::runtime_error("fork failed");
+    }
+    if (child == 0) {
+        ::dup2(ends[1], STDOUT_FILENO);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(ends[1]);
+    return exitStatusOf(child);
 }
 
 }  // namespace finch::test
