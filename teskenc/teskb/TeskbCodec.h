@@ -19,6 +19,6 @@ const TeskbClassRow& teskbSetRate(int32_t rateId);
 // Packs one frame from words[0]; bits beyond the end of words are dropped.
 void teskbEncodeFrame(int16_t* coefficients, std::span<uint16_t> words, int32_t rateId);
 
-// Reads one frame from words[0] into 128 coefficients at the encoder's input scale; bits beyond the end of
-// words read as 0.
+// Reads one frame from words[0] into 128 coefficients at the encoder's input scale. A value whose bits lie
+// beyond the end of words decodes as 0, so a frame kept shorter than it was coded loses only its tail bands.
 void teskbDecodeFrame(int16_t* coefficients, std::span<const uint16_t> words, int32_t rateId);
