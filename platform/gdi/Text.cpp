@@ -73,8 +73,10 @@ int DrawTextEx(HDC dc, const char* text, int length, RECT* rect, UINT format, DR
     }
     const std::string_view bytes = text ? Span(text, length) : std::string_view();
     const bool singleLine = (format & DT_SINGLELINE) != 0;
-    const auto lines =
-        gdi::detail::SplitLines(gdi::detail::DecodeUtf8(bytes), singleLine, (format & DT_NOPREFIX) == 0);
+    auto lines = gdi::detail::SplitLines(gdi::detail::DecodeUtf8(bytes), singleLine, (format & DT_NOPREFIX) == 0);
+    if (lines.size() == 1 && lines.front().text.empty()) {
+        lines.clear();  // nothing to show measures as nothing, also for a lone "&"
+    }
     const int leftMargin = params ? params->iLeftMargin : 0;
     const int rightMargin = params ? params->iRightMargin : 0;
     const int tabLength = params && params->iTabLength > 0 ? params->iTabLength : kDefaultTabLength;

@@ -32,8 +32,8 @@ BOOL TextOut(HDC dc, int x, int y, const char* text, int length);
 BOOL GetTextExtentPoint32(HDC dc, const char* text, int length, SIZE* size);
 
 // Lines break at "\n" (and "\r\n") unless DT_SINGLELINE. "&X" underlines X and "&&" is a literal "&" unless
-// DT_NOPREFIX. DT_CALCRECT only measures: right and bottom are set to fit the text. Returns the text height,
-// 0 on failure.
+// DT_NOPREFIX. DT_CALCRECT only measures: right and bottom are set to fit the text; text with nothing to show
+// measures 0 by 0. Returns the text height, 0 on failure.
 int DrawText(HDC dc, const char* text, int length, RECT* rect, UINT format);
 int DrawTextEx(HDC dc, const char* text, int length, RECT* rect, UINT format, DRAWTEXTPARAMS* params);
 

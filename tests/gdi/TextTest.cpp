@@ -100,6 +100,14 @@ TEST(DrawText, CalcRectMeasuresWithoutDrawing) {
     DrawText(canvas.dc(), "abc\nabcdef", -1, &single, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_EQ(single.bottom, line.cy);
     EXPECT_EQ(single.right, canvas.extent("abcabcdef").cx);
+    for (const char* nothing : {"", "&"}) {
+        RECT empty{3, 4, 50, 50};
+        EXPECT_EQ(DrawText(canvas.dc(), nothing, -1, &empty, DT_CALCRECT), 0) << nothing;
+        EXPECT_EQ(empty.right, 3);
+        EXPECT_EQ(empty.bottom, 4);
+    }
+    RECT twoEmpty{0, 0, 0, 0};
+    EXPECT_EQ(DrawText(canvas.dc(), "\n", -1, &twoEmpty, DT_CALCRECT), 2 * line.cy);
 }
 
 TEST(DrawText, AlignmentFlagsPlaceTheLineLikeTextOut) {
