@@ -60,6 +60,17 @@ int openDescriptorCount()
     return count;
 }
 
+int settledDescriptorCount(int expected)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    int count = openDescriptorCount();
+    while (count > expected && std::chrono::steady_clock::now() < giveUp) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        count = openDescriptorCount();
+    }
+    return count;
+}
+
 bool waitUntilGone(pid_t pid, bool allowForeignZombie)
 {
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);

@@ -13,6 +13,10 @@ std::vector<pid_t> zombieChildren();
 
 int openDescriptorCount();
 
+// The descriptor count once it has come down to expected, or after a second when it does not: a child that
+// has just been reaped may still have its exit notice open for a moment.
+int settledDescriptorCount(int expected);
+
 // Waits up to five seconds for the process to be gone or, when it is not our child, to be a zombie of
 // someone else: either way it no longer runs. True when that happened.
 bool waitUntilGone(pid_t pid, bool allowForeignZombie = false);

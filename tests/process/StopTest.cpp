@@ -83,9 +83,15 @@ TEST(ChildStop, AChildIgnoringTheTerminationRequestIsKilledAfterTheGracePeriod)
 
 TEST(ChildStop, FiftyStoppedRunsLeaveNoZombieAndNoDescriptor)
 {
-    const int descriptorsBefore = openDescriptorCount();
     std::vector<pid_t> started;
-    for (int run = 0; run < 50; ++run) {
+    int descriptorsBefore = 0;
+    // Run 0 is not counted: the first stop starts the reaper, which keeps one descriptor for good. The
+    // count is taken once that child is reaped, when the reaper holds nothing for it any more.
+    for (int run = 0; run <= 50; ++run) {
+        if (run == 1) {
+            ASSERT_TRUE(waitUntilGone(started.front()));
+            descriptorsBefore = settledDescriptorCount(openDescriptorCount() - 1);
+        }
         ChildProcess child;
         child.createPipes();
         child.start({fakeChild, "flood"});
@@ -98,7 +104,7 @@ TEST(ChildStop, FiftyStoppedRunsLeaveNoZombieAndNoDescriptor)
     for (const pid_t pid : started)
         EXPECT_TRUE(waitUntilGone(pid)) << "child " << pid << " is still there, state " << processState(pid);
     EXPECT_EQ(zombieChildren(), std::vector<pid_t>{});
-    EXPECT_EQ(openDescriptorCount(), descriptorsBefore);
+    EXPECT_EQ(settledDescriptorCount(descriptorsBefore), descriptorsBefore);
 }
 
 TEST(ChildStop, AChildThatEndedNormallyLeavesNothingBehind)
