@@ -10,6 +10,7 @@ BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL LineTo(HDC dc, int x, int y);
 // Outline with the pen, interior with the brush.
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+// Round shapes have a 1-pixel outline whatever the pen's width.
 BOOL RoundRect(HDC dc, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight);
 BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
 // Both return FALSE (0) for a stale DC or brush.
