@@ -1,5 +1,6 @@
 #include "platform/gdi/Blit.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/gdi/detail/DeviceContext.h"
@@ -18,22 +19,32 @@ bool KnownOperation(DWORD rop) { return rop == SRCCOPY || rop == SRCAND; }
 BOOL Transfer(const DeviceContext& dest, int x, int y, int width, int height, const DeviceContext& src, int srcX,
               int srcY, int srcWidth, int srcHeight, DWORD rop) {
     const gdi::Surface& from = *src.surface;
-    std::vector<COLORREF> taken(std::size_t(width) * std::size_t(height), CLR_INVALID);
+    std::vector<int> columns(std::size_t(width));
+    for (int i = 0; i < width; ++i) {
+        columns[std::size_t(i)] = srcX + int(std::int64_t(i) * srcWidth / width) + src.origin.x;
+    }
+    std::vector<COLORREF> taken(std::size_t(width) * std::size_t(height));
     for (int j = 0; j < height; ++j) {
         const int sy = srcY + int(std::int64_t(j) * srcHeight / height) + src.origin.y;
         for (int i = 0; i < width; ++i) {
-            const int sx = srcX + int(std::int64_t(i) * srcWidth / width) + src.origin.x;
-            taken[std::size_t(j) * std::size_t(width) + std::size_t(i)] = from.pixel(sx, sy);
+            taken[std::size_t(j) * std::size_t(width) + std::size_t(i)] = from.pixel(columns[std::size_t(i)], sy);
         }
     }
     Raster raster(dest);
-    for (int j = 0; j < height; ++j) {
-        for (int i = 0; i < width; ++i) {
-            const COLORREF pixel = taken[std::size_t(j) * std::size_t(width) + std::size_t(i)];
-            if (pixel == CLR_INVALID || !raster.visible(x + i, y + j)) {
-                continue;
+    const Region visible = raster.visiblePart({x, y, x + width, y + height});
+    const POINT origin = raster.origin();
+    for (const RECT& r : visible.rects()) {
+        for (int dy = r.top; dy < r.bottom; ++dy) {
+            auto row = raster.surface().row(dy);
+            const COLORREF* line = taken.data() + std::size_t(dy - origin.y - y) * std::size_t(width);
+            for (int dx = r.left; dx < r.right; ++dx) {
+                const COLORREF pixel = line[dx - origin.x - x];
+                if (pixel == CLR_INVALID) {
+                    continue;
+                }
+                auto& target = row[std::size_t(dx)];
+                target = rop == SRCAND ? (target & pixel) : pixel;
             }
-            raster.plot(x + i, y + j, rop == SRCAND ? (raster.read(x + i, y + j) & pixel) : pixel);
         }
     }
     return TRUE;

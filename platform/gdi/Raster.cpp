@@ -44,10 +44,13 @@ void Raster::plot(int x, int y, win::COLORREF colour) {
     }
 }
 
+Region Raster::visiblePart(const win::RECT& logical) const {
+    return area_.intersected(win::RECT{logical.left + origin_.x, logical.top + origin_.y, logical.right + origin_.x,
+                                       logical.bottom + origin_.y});
+}
+
 void Raster::fill(const win::RECT& logical, win::COLORREF colour) {
-    const win::RECT device{logical.left + origin_.x, logical.top + origin_.y, logical.right + origin_.x,
-                           logical.bottom + origin_.y};
-    const Region painted = area_.intersected(device);
+    const Region painted = visiblePart(logical);
     for (const win::RECT& r : painted.rects()) {
         for (int y = r.top; y < r.bottom; ++y) {
             auto row = surface_.row(y);

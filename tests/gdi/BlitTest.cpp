@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "TestCanvas.h"
 #include "platform/gdi/Blit.h"
+#include "platform/gdi/DC.h"
 #include "platform/gdi/Drawing.h"
+#include "platform/gdi/Region.h"
+#include "platform/gdi/Surface.h"
 
 namespace {
 
@@ -48,6 +53,20 @@ TEST(BitBlt, OverlappingCopyWithinOneDcReadsBeforeWriting) {
     EXPECT_EQ(canvas.at(3, 0), RGB(2, 0, 0));
     EXPECT_EQ(canvas.at(4, 0), RGB(3, 0, 0));
     EXPECT_EQ(canvas.at(5, 0), RGB(4, 0, 0));
+}
+
+TEST(BitBlt, LandsAtTheDestinationOriginInsideItsClip) {
+    TestCanvas source(4, 4, RGB(9, 9, 9));
+    auto surface = std::make_shared<gdi::Surface>(10, 10, kWhite);
+    const HDC dest = gdi::CreateSurfaceDC(surface, POINT{2, 1}, gdi::Region(RECT{0, 0, 4, 10}), nullptr);
+    ASSERT_TRUE(BitBlt(dest, 0, 0, 4, 4, source.dc(), 0, 0, SRCCOPY));
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            const bool copied = x >= 2 && x < 4 && y >= 1 && y < 5;
+            EXPECT_EQ(surface->pixel(x, y), copied ? RGB(9, 9, 9) : kWhite) << x << "," << y;
+        }
+    }
+    DeleteDC(dest);
 }
 
 TEST(StretchBlt, OneRowOntoTwoFromAnotherDc) {

@@ -26,6 +26,10 @@ public:
     void blend(int x, int y, win::COLORREF colour, std::uint8_t coverage);
     // CLR_INVALID when not visible.
     win::COLORREF read(int x, int y) const;
+    // For bulk writes: the visible part of a logical rectangle in surface coordinates, and the surface itself.
+    Region visiblePart(const win::RECT& logical) const;
+    Surface& surface() { return surface_; }
+    win::POINT origin() const { return origin_; }
 
 private:
     Surface& surface_;
