@@ -39,6 +39,8 @@ StreamEncoder::StreamEncoder(std::optional<int32_t> startRate, const StreamEncod
 
 StreamEncoder::~StreamEncoder() = default;
 
+int32_t StreamEncoder::doneCount() const { return static_cast<int32_t>(std::min<int64_t>(position_, INT32_MAX)); }
+
 void StreamEncoder::run() {
   running_ = true;
   std::array<int16_t, kWindowSamples> window{};

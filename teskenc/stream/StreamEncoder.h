@@ -36,7 +36,7 @@ class StreamEncoder : public StreamJob {
   void run();
 
   int32_t totalCount() const override { return totalSamples_; }
-  int32_t doneCount() const override { return position_; }
+  int32_t doneCount() const override;
 
  private:
   int32_t encodeFirstFrame(int16_t* window);
@@ -55,5 +55,5 @@ class StreamEncoder : public StreamJob {
   std::unique_ptr<SoundFile> nextFile_;
   std::optional<EventLine> nextEvent_;
   int32_t totalSamples_ = 0;
-  int32_t position_ = 0;
+  int64_t position_ = 0;  // wide, so 2^31 input samples cannot overflow it
 };

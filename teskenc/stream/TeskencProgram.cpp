@@ -1,16 +1,16 @@
 #include "TeskencProgram.h"
 
-#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "CodecError.h"
 #include "ControlFile.h"
+#include "ErrorText.h"
 #include "SameFile.h"
 #include "StreamDecoder.h"
 #include "StreamEncoder.h"
 #include "TeskError.h"
-#include "ErrorText.h"
 
 namespace {
 
@@ -65,25 +65,20 @@ Settings readSettings(const ControlFile& control) {
 void requireDistinctFiles(const Settings& settings) {
   struct Role {
     const char* key;
-    const std::optional<std::string>* path;
+    std::string path;
+    bool written;
   };
-  const std::optional<std::string> input = settings.inputPath;
-  const std::optional<std::string> encode = settings.encodePath;
-  const std::optional<std::string> decode = settings.decodePath;
-  const std::array<Role, 6> roles = {{{"input_wavfile", &input},
-                                      {"encode_file", &encode},
-                                      {"rate_event_file", &settings.eventPath},
-                                      {"previous_wavefile", &settings.previousPath},
-                                      {"next_wavefile", &settings.nextPath},
-                                      {"decode_file", &decode}}};
-  const std::array<const Role*, 2> written = {&roles[1], &roles[5]};
-  for (const Role* output : written) {
+  std::vector<Role> roles = {{"input_wavfile", settings.inputPath, false},
+                             {"encode_file", settings.encodePath, true}};
+  if (settings.eventPath) roles.push_back({"rate_event_file", *settings.eventPath, false});
+  if (settings.previousPath) roles.push_back({"previous_wavefile", *settings.previousPath, false});
+  if (settings.nextPath) roles.push_back({"next_wavefile", *settings.nextPath, false});
+  roles.push_back({"decode_file", settings.decodePath, true});
+  for (const Role& output : roles) {
+    if (!output.written || output.path.empty()) continue;
     for (const Role& other : roles) {
-      if (&other == output || !*other.path || !*output->path) continue;
-      const std::string& a = **output->path;
-      const std::string& b = **other.path;
-      if (a.empty() || b.empty() || !isSameFile(a, b)) continue;
-      throw TeskError(formatMessage("%s and %s name the same file [%s]\n", output->key, other.key, a.c_str()));
+      if (&other == &output || other.path.empty() || !isSameFile(output.path, other.path)) continue;
+      throw TeskError(formatMessage("%s and %s name the same file [%s]\n", output.key, other.key, output.path.c_str()));
     }
   }
 }

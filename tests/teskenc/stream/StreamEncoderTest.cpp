@@ -8,6 +8,7 @@
 
 #include "CodecError.h"
 #include "StreamCoding.h"
+#include "StreamDecoder.h"
 #include "StreamEncoder.h"
 #include "TeskError.h"
 #include "TestFiles.h"
@@ -33,6 +34,20 @@ TEST(StreamEncoderTest, ThreeHundredSamplesAtRateOne) {
   // header, start-up frame, two 16-word frames, then the end pair before the third
   EXPECT_EQ(words[1 + 20 + 16 + 16], 0xFFFF);
   EXPECT_EQ(words[1 + 20 + 16 + 16 + 1], 0x012C);
+}
+
+TEST(StreamEncoderTest, ProgressCounts) {
+  ScratchDir dir;
+  writeWave(dir.path("in.wav"), toneSignal(300));
+  StreamEncoder encoder(1, StreamEncoderFiles{dir.path("out.lrk"), dir.path("in.wav"), std::nullopt, std::nullopt,
+                                              std::nullopt});
+  EXPECT_EQ(encoder.totalCount(), 300);
+  encoder.run();
+  EXPECT_EQ(encoder.doneCount(), 256);  // input position of the last frame item
+  StreamDecoder decoder(dir.path("out.lrk"), dir.path("out.wav"));
+  EXPECT_EQ(decoder.totalCount(), 71);
+  decoder.run();
+  EXPECT_EQ(decoder.doneCount(), 71 - 1 - 20);  // header and first frame are not counted
 }
 
 TEST(StreamEncoderTest, HeaderWordAndFirstFrameLength) {
