@@ -1,5 +1,6 @@
 #include "finchenc/FrameEncoder.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "finchenc/QuantizerTables.h"
@@ -9,7 +10,9 @@ namespace finch {
 
 namespace {
 
-constexpr int kSideInfoShareRounding = 8;
+// Bits left over in a frame with no shared scale factor; they and the 5 bits each sharing band
+// saves are spent in whole units of 12 bits.
+constexpr int kInitialSpareBits = 8;
 constexpr int kScaleIndexBits = 5;
 
 struct BandScales {
@@ -33,11 +36,11 @@ BandScales chooseScales(const SubbandSamples& subbands) {
     return scales;
 }
 
-// Bands whose two halves are within 2 dB steps of each other send one scale factor; the 5 bits saved
-// per band buy whole units (12 bits each), the rest becomes the frame's padding.
+// A band whose two halves lie within two table steps sends one scale factor; what the saved bits do
+// not buy in whole units becomes the frame's padding.
 int shareScales(BandScales& scales, int baseUnits) {
     int units = baseUnits;
-    int spare = kSideInfoShareRounding;
+    int spare = kInitialSpareBits;
     for (int b = 0; b < kBandCount; ++b) {
         if (std::abs(scales.index1[b] - scales.index2[b]) <= 2) {
             scales.shared[b] = true;

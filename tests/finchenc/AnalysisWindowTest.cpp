@@ -21,14 +21,6 @@ TEST(AnalysisWindow, IsMirroredInMagnitudeAboutItsCentre) {
     }
 }
 
-TEST(FilterBankTables, AnalysisWindowRestoresTheSignOfOddBlocks) {
-    const auto& w = filterBankTables().window;
-    // C[64] and C[192] are positive in the coefficient table; their integers are stored negated.
-    EXPECT_DOUBLE_EQ(w[64], 81 / 799980.0);
-    EXPECT_DOUBLE_EQ(w[192], 2507 / 799980.0);
-    EXPECT_DOUBLE_EQ(w[256], 28624 / 799980.0);
-}
-
 TEST(FilterBankTables, SynthesisWindowCentreTapIsTheAnalysisCentreInUnitsOf16384) {
     // Row 0, tap 8 reads w[256]: trunc(524288 x 28624 / 799980) = trunc(18759.49) = 18759.
     EXPECT_EQ(filterBankTables().synthesisWindow[0][8], 18759);
