@@ -6,7 +6,10 @@
 #include "platform/process/PipeCreationError.h"
 #include "platform/process/Spawn.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <poll.h>
 #include <stdexcept>
@@ -54,8 +57,8 @@ void ChildProcess::createPipes()
                                     std::string("cannot create the ") + streamName[i] + " pipe");
         }
         const bool childReads = stream == StandardStream::Input;
-        ours_[i] = std::make_shared<Descriptor>(std::move(childReads ? pipe.writeEnd : pipe.readEnd));
-        childs_[i] = std::make_shared<Descriptor>(std::move(childReads ? pipe.readEnd : pipe.writeEnd));
+        ourEnds_[i] = std::make_shared<Descriptor>(std::move(childReads ? pipe.writeEnd : pipe.readEnd));
+        childEnds_[i] = std::make_shared<Descriptor>(std::move(childReads ? pipe.readEnd : pipe.writeEnd));
     }
 }
 
@@ -63,8 +66,8 @@ void ChildProcess::closePipes()
 {
     std::lock_guard lock(mutex_);
     for (std::size_t i = 0; i < 3; ++i) {
-        ours_[i].reset();
-        childs_[i].reset();
+        ourEnds_[i].reset();
+        childEnds_[i].reset();
     }
 }
 
@@ -75,9 +78,9 @@ void ChildProcess::start(const std::vector<std::string>& argv, const std::filesy
         throw std::logic_error("a child process is started once");
     std::array<int, 3> standard{};
     Descriptor nullDevice;
-    if (childs_[0] && childs_[1] && childs_[2]) {
+    if (childEnds_[0] && childEnds_[1] && childEnds_[2]) {
         for (std::size_t i = 0; i < 3; ++i)
-            standard[i] = childs_[i]->get();
+            standard[i] = childEnds_[i]->get();
     } else {
         nullDevice = openNullDevice();
         standard.fill(nullDevice.get());
@@ -86,14 +89,14 @@ void ChildProcess::start(const std::vector<std::string>& argv, const std::filesy
     state_ = State::Running;
     exitNotice_ = std::make_shared<Descriptor>(openExitNotice(pid_));
     // The child holds its ends now; ours must go, or the pipes would never report their end.
-    for (std::shared_ptr<Descriptor>& end : childs_)
+    for (std::shared_ptr<Descriptor>& end : childEnds_)
         end.reset();
 }
 
 std::shared_ptr<Descriptor> ChildProcess::pipeEnd(StandardStream stream) const
 {
     std::lock_guard lock(mutex_);
-    return ours_[indexOf(stream)];
+    return ourEnds_[indexOf(stream)];
 }
 
 std::size_t ChildProcess::available(StandardStream stream) const
@@ -156,7 +159,7 @@ bool ChildProcess::waitForExit(std::chrono::milliseconds timeout)
     }
     if (notice && notice->valid()) {
         pollfd watched{notice->get(), POLLIN, 0};
-        int remaining = static_cast<int>(timeout.count());
+        int remaining = static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INT_MAX));
         while (poll(&watched, 1, remaining) < 0 && errno == EINTR) {
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - std::chrono::steady_clock::now());

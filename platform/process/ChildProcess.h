@@ -72,8 +72,8 @@ private:
     std::optional<int> exitCode_;
     // Ours: stdin's write end, stdout's and stderr's read ends. Shared so that a peek or read on another
     // thread keeps its descriptor open (and unreused) while closePipes runs.
-    std::shared_ptr<Descriptor> ours_[3];
-    std::shared_ptr<Descriptor> childs_[3];
+    std::shared_ptr<Descriptor> ourEnds_[3];
+    std::shared_ptr<Descriptor> childEnds_[3];
 };
 
 }  // namespace platform::process

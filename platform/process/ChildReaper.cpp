@@ -20,13 +20,15 @@ namespace {
 // Without an exit notice (a kernel without pidfd) the reaper falls back to looking now and then.
 constexpr int fallbackPollMs = 20;
 
-bool hasEnded(pid_t pid)
+enum class ChildState { Running, Ended, Gone };
+
+ChildState lookAt(pid_t pid)
 {
     siginfo_t info{};
     // WNOWAIT leaves the zombie in place: while it exists its id, and so its group id, cannot be reused.
     if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0)
-        return errno == ECHILD;
-    return info.si_pid == pid;
+        return errno == EINTR ? ChildState::Running : ChildState::Gone;
+    return info.si_pid == pid ? ChildState::Ended : ChildState::Running;
 }
 
 }  // namespace
@@ -70,12 +72,18 @@ void ChildReaper::adopt(Orphan orphan)
 
 bool ChildReaper::settle(Orphan& orphan, std::chrono::steady_clock::time_point now)
 {
-    if (hasEnded(orphan.pid)) {
+    switch (lookAt(orphan.pid)) {
+    case ChildState::Gone:
+        // Reaped by someone else (SIGCHLD ignored): the id may be anybody's now, so no signal goes to it.
+        return true;
+    case ChildState::Ended:
         if (orphan.stopped)
             kill(-orphan.pid, SIGKILL);
         while (waitpid(orphan.pid, nullptr, WNOHANG) < 0 && errno == EINTR) {
         }
         return true;
+    case ChildState::Running:
+        break;
     }
     if (orphan.stopped && now >= orphan.killAt) {
         kill(-orphan.pid, SIGKILL);

@@ -3,7 +3,6 @@
 #include "platform/process/Descriptor.h"
 
 #include <chrono>
-#include <condition_variable>
 #include <mutex>
 #include <sys/types.h>
 #include <vector>
