@@ -14,12 +14,15 @@ variants=("-s 140 -p 35" "-s 170 -p 60" "-s 120 -p 75")
 n=0
 while IFS= read -r sentence; do
   [[ -z "$sentence" ]] && continue
-  voice=${voices[$((n % ${#voices[@]}))]}
-  variant=${variants[$((n % ${#variants[@]}))]}
-  # shellcheck disable=SC2086
-  espeak-ng -v "$voice" $variant -w "$tmp/voice.wav" "$sentence"
-  # No dither: the corpus, and so the tables, must come out the same on every run.
-  sox -D "$tmp/voice.wav" -r 8000 -c 1 -b 16 -e signed-integer -t raw "$tmp/$(printf '%03d' "$n").raw" norm -3
+  # Each sentence twice, by two voices at two speeds and pitches.
+  for take in 0 1; do
+    voice=${voices[$(((n + 5 * take) % ${#voices[@]}))]}
+    variant=${variants[$(((n + take) % ${#variants[@]}))]}
+    # shellcheck disable=SC2086
+    espeak-ng -v "$voice" $variant -w "$tmp/voice.wav" "$sentence"
+    # No dither: the corpus, and so the tables, must come out the same on every run.
+    sox -D "$tmp/voice.wav" -r 8000 -c 1 -b 16 -e signed-integer -t raw "$tmp/$(printf '%03d-%d' "$n" "$take").raw" norm -3
+  done
   n=$((n + 1))
 done < "$here/corpus.txt"
 
