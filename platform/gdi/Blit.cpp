@@ -19,7 +19,7 @@ bool KnownOperation(DWORD rop) { return rop == SRCCOPY || rop == SRCAND; }
 BOOL Transfer(const DeviceContext& dest, int x, int y, int width, int height, const DeviceContext& src, int srcX,
               int srcY, int srcWidth, int srcHeight, DWORD rop) {
     const gdi::Surface& from = *src.surface;
-    std::vector<int> columns(std::size_t(width));
+    std::vector<int> columns(static_cast<std::size_t>(width));
     for (int i = 0; i < width; ++i) {
         columns[std::size_t(i)] = srcX + int(std::int64_t(i) * srcWidth / width) + src.origin.x;
     }
@@ -31,7 +31,7 @@ BOOL Transfer(const DeviceContext& dest, int x, int y, int width, int height, co
         }
     }
     Raster raster(dest);
-    const Region visible = raster.visiblePart({x, y, x + width, y + height});
+    const gdi::Region visible = raster.visiblePart({x, y, x + width, y + height});
     const POINT origin = raster.origin();
     for (const RECT& r : visible.rects()) {
         for (int dy = r.top; dy < r.bottom; ++dy) {
