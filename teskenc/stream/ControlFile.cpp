@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "AsciiCase.h"
 #include "FileHandle.h"
 #include "ScanInt.h"
 #include "TextLine.h"
@@ -22,17 +23,6 @@ std::string_view trimRight(std::string_view text, std::string_view blanks) {
 }
 
 std::string_view trim(std::string_view text) { return trimRight(trimLeft(text, kBlanks), kBlanks); }
-
-// Names are plain ASCII; bytes of multi-byte characters compare as they stand.
-char foldAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (foldAscii(a[i]) != foldAscii(b[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -88,11 +78,11 @@ bool ControlFile::parseKeyLine(std::string_view line, int argc, const char* cons
 
 std::optional<size_t> ControlFile::findValue(std::string_view section, std::string_view key) const {
   for (size_t s = 0; s < sections_.size(); ++s) {
-    if (!equalsIgnoringCase(sections_[s].name, section)) continue;
+    if (!equalsIgnoringAsciiCase(sections_[s].name, section)) continue;
     // Only the first section of a name is searched.
     const size_t end = s + 1 < sections_.size() ? sections_[s + 1].firstEntry : entries_.size();
     for (size_t e = sections_[s].firstEntry; e < end; ++e) {
-      if (equalsIgnoringCase(entries_[e].key, key)) return e;
+      if (equalsIgnoringAsciiCase(entries_[e].key, key)) return e;
     }
     return std::nullopt;
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "AsciiCase.h"
 #include "CodecError.h"
 #include "ControlFile.h"
 #include "ErrorText.h"
@@ -26,15 +27,6 @@ struct Settings {
   std::string decodePath;
 };
 
-bool isNone(const std::string& value) {
-  if (value.size() != 4) return false;
-  for (size_t i = 0; i < 4; ++i) {
-    const char c = value[i];
-    if ((c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c) != "none"[i]) return false;
-  }
-  return true;
-}
-
 std::string readText(const ControlFile& control, const char* key) {
   std::string value;
   control.getString(kSection, key, value);
@@ -43,7 +35,7 @@ std::string readText(const ControlFile& control, const char* key) {
 
 std::optional<std::string> readOptionalPath(const ControlFile& control, const char* key) {
   std::string value = readText(control, key);
-  if (isNone(value)) return std::nullopt;
+  if (equalsIgnoringAsciiCase(value, "none")) return std::nullopt;
   return value;
 }
 
