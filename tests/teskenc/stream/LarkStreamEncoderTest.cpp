@@ -26,7 +26,7 @@ std::vector<std::pair<size_t, uint16_t>> controls(const ParsedStream& stream) {
 
 using Controls = std::vector<std::pair<size_t, uint16_t>>;
 
-TEST(StreamEncoderTest, ThreeHundredSamplesAtRateOne) {
+TEST(LarkStreamEncoderTest, ThreeHundredSamplesAtRateOne) {
   ScratchDir dir;
   const std::vector<uint16_t> words = encodeSamples(dir.path(""), toneSignal(300), 1);
   ASSERT_EQ(words.size(), 71u);
@@ -36,7 +36,7 @@ TEST(StreamEncoderTest, ThreeHundredSamplesAtRateOne) {
   EXPECT_EQ(words[1 + 20 + 16 + 16 + 1], 0x012C);
 }
 
-TEST(StreamEncoderTest, ProgressCounts) {
+TEST(LarkStreamEncoderTest, ProgressCounts) {
   ScratchDir dir;
   writeWave(dir.path("in.wav"), toneSignal(300));
   StreamEncoder encoder(1, StreamEncoderFiles{dir.path("out.lrk"), dir.path("in.wav"), std::nullopt, std::nullopt,
@@ -50,7 +50,7 @@ TEST(StreamEncoderTest, ProgressCounts) {
   EXPECT_EQ(decoder.doneCount(), 71 - 1 - 20);  // header and first frame are not counted
 }
 
-TEST(StreamEncoderTest, HeaderWordAndFirstFrameLength) {
+TEST(LarkStreamEncoderTest, HeaderWordAndFirstFrameLength) {
   ScratchDir dir;
   const ParsedStream rate2 = parseStream(encodeSamples(dir.path(""), toneSignal(500), 2));
   EXPECT_EQ(rate2.header, 0x0002);
@@ -65,7 +65,7 @@ TEST(StreamEncoderTest, HeaderWordAndFirstFrameLength) {
   }
 }
 
-TEST(StreamEncoderTest, EndPairCountsTheLastFrameSamples) {
+TEST(LarkStreamEncoderTest, EndPairCountsTheLastFrameSamples) {
   ScratchDir dir;
   const struct {
     int samples;
@@ -79,7 +79,7 @@ TEST(StreamEncoderTest, EndPairCountsTheLastFrameSamples) {
   }
 }
 
-TEST(StreamEncoderTest, RateChangeAndEventPairs) {
+TEST(LarkStreamEncoderTest, RateChangeAndEventPairs) {
   ScratchDir dir;
   const ParsedStream changed = parseStream(encodeSamples(dir.path(""), toneSignal(1200), 1, "1000 4 3\n"));
   // position 896 is frame item 8 (index 7): event 3 << 9 | rate 4
@@ -98,7 +98,7 @@ TEST(StreamEncoderTest, RateChangeAndEventPairs) {
   for (size_t i = 1; i < fromZero.items.size(); ++i) EXPECT_EQ(fromZero.items[i].words.size(), 12u);
 }
 
-TEST(StreamEncoderTest, EventOnTheLastFrameJoinsTheEndPair) {
+TEST(LarkStreamEncoderTest, EventOnTheLastFrameJoinsTheEndPair) {
   ScratchDir dir;
   const ParsedStream stream = parseStream(encodeSamples(dir.path(""), toneSignal(300), 1, "256 4 7\n"));
   // 256 + 44 samples + event 7; the rate change is dropped
@@ -106,7 +106,7 @@ TEST(StreamEncoderTest, EventOnTheLastFrameJoinsTheEndPair) {
   EXPECT_EQ(stream.items.back().rateId, 1);
 }
 
-TEST(StreamEncoderTest, LateEventLinesApplyAtTheNextFrame) {
+TEST(LarkStreamEncoderTest, LateEventLinesApplyAtTheNextFrame) {
   ScratchDir dir;
   // Two lines in one frame, then a line behind the current frame: each waits for the next free frame.
   const ParsedStream stream =
@@ -118,7 +118,7 @@ TEST(StreamEncoderTest, LateEventLinesApplyAtTheNextFrame) {
                                         {7, 0x0100 + 1000 - 896}}));
 }
 
-TEST(StreamEncoderTest, BadEventLineStopsAndLeavesNoStream) {
+TEST(LarkStreamEncoderTest, BadEventLineStopsAndLeavesNoStream) {
   ScratchDir dir;
   const std::string output = dir.path("output.lrk");
   for (const char* events : {"0 4 0\n384 256 127\n", "0 4 0\n384 3 1\n", "0 4 0\n384 11 0\n"}) {
@@ -127,7 +127,7 @@ TEST(StreamEncoderTest, BadEventLineStopsAndLeavesNoStream) {
   }
 }
 
-TEST(StreamEncoderTest, StartRateIsCheckedAfterTheFilesOpen) {
+TEST(LarkStreamEncoderTest, StartRateIsCheckedAfterTheFilesOpen) {
   ScratchDir dir;
   writeWave(dir.path("in.wav"), toneSignal(100));
   const auto errorFor = [&](std::optional<int32_t> rate, const std::string& input) -> std::string {
@@ -151,7 +151,7 @@ TEST(StreamEncoderTest, StartRateIsCheckedAfterTheFilesOpen) {
   EXPECT_EQ(errorFor(9, dir.path("in.wav")), "");
 }
 
-TEST(StreamEncoderTest, HistoryAndContinuationFiles) {
+TEST(LarkStreamEncoderTest, HistoryAndContinuationFiles) {
   ScratchDir dir;
   const std::vector<int16_t> signal = toneSignal(700);
   writeWave(dir.path("in.wav"), std::vector<int16_t>(signal.begin() + 128, signal.begin() + 400));
@@ -179,7 +179,7 @@ TEST(StreamEncoderTest, HistoryAndContinuationFiles) {
   EXPECT_NE(alone.items[1].words, joined.items[1].words);
 }
 
-TEST(StreamEncoderTest, ShortPreviousFileGivesZerosInFront) {
+TEST(LarkStreamEncoderTest, ShortPreviousFileGivesZerosInFront) {
   ScratchDir dir;
   const std::vector<int16_t> signal = toneSignal(600);
   writeWave(dir.path("in.wav"), std::vector<int16_t>(signal.begin() + 128, signal.end()));
@@ -215,7 +215,7 @@ std::vector<int16_t> clippedTones(int count) {
   return samples;
 }
 
-TEST(StreamEncoderTest, FrameStartingWithTheMarkerIsEscaped) {
+TEST(LarkStreamEncoderTest, FrameStartingWithTheMarkerIsEscaped) {
   ScratchDir dir;
   int escapes = 0;
   for (int rate : {0, 1, 2, 4, 5, 6, 7, 8, 9}) {
@@ -243,7 +243,7 @@ TEST(StreamEncoderTest, FrameStartingWithTheMarkerIsEscaped) {
   EXPECT_GT(escapes, 0);
 }
 
-TEST(StreamEncoderTest, RepeatedRunsAreByteIdentical) {
+TEST(LarkStreamEncoderTest, RepeatedRunsAreByteIdentical) {
   ScratchDir dir;
   const std::string events = "300 5 2\n900 256 9\n1500 0 0\n";
   EXPECT_EQ(encodeSamples(dir.path(""), toneSignal(3000, 3), 2, events),

@@ -39,7 +39,7 @@ std::vector<uint16_t> join(std::initializer_list<std::vector<uint16_t>> parts) {
   return all;
 }
 
-TEST(StreamDecoderTest, SampleCountsFromControlWords) {
+TEST(LarkStreamDecoderTest, SampleCountsFromControlWords) {
   ScratchDir dir;
   const std::vector<uint16_t> head = join({{0x8004}, frameOf(10, 0x1234)});
   EXPECT_EQ(decodeWords(dir, head).size(), 0u);
@@ -52,7 +52,7 @@ TEST(StreamDecoderTest, SampleCountsFromControlWords) {
   EXPECT_EQ(decodeWords(dir, join({head, frameOf(10, 0x0F0F), frameOf(10, 0x0F0F)})).size(), 256u);
 }
 
-TEST(StreamDecoderTest, RateChangeSwitchesTheFrameLength) {
+TEST(LarkStreamDecoderTest, RateChangeSwitchesTheFrameLength) {
   ScratchDir dir;
   // 0xFFFF 0x0404: event 2, rate 4; then 10-word frames
   const std::vector<uint16_t> words =
@@ -60,7 +60,7 @@ TEST(StreamDecoderTest, RateChangeSwitchesTheFrameLength) {
   EXPECT_EQ(decodeWords(dir, words).size(), 3u * 128);
 }
 
-TEST(StreamDecoderTest, EscapePairIsAFullFrame) {
+TEST(LarkStreamDecoderTest, EscapePairIsAFullFrame) {
   ScratchDir dir;
   const std::vector<uint16_t> head = join({{0x8004}, frameOf(10, 0x5555)});
   const std::vector<uint16_t> frame = join({{0xFFFF}, frameOf(9, 0x0A0A)});
@@ -69,7 +69,7 @@ TEST(StreamDecoderTest, EscapePairIsAFullFrame) {
   EXPECT_EQ(decodeError(dir, join({head, frame, frameOf(10, 7)})), "change teskb data rate error\n");
 }
 
-TEST(StreamDecoderTest, StreamEndsCleanly) {
+TEST(LarkStreamDecoderTest, StreamEndsCleanly) {
   ScratchDir dir;
   const std::vector<uint16_t> full = sampleStream(dir);
   const std::vector<uint16_t> head(full.begin(), full.begin() + 11);
@@ -84,7 +84,7 @@ TEST(StreamDecoderTest, StreamEndsCleanly) {
   EXPECT_EQ(decodeWords(dir, join({head, {0xFFFF, 0x0120, 0x1111, 0x2222}, frameOf(8, 0)})), once);
 }
 
-TEST(StreamDecoderTest, MalformedHeadersAndRates) {
+TEST(LarkStreamDecoderTest, MalformedHeadersAndRates) {
   ScratchDir dir;
   EXPECT_EQ(decodeError(dir, {}), "encode_file is empty\n");
   EXPECT_EQ(decodeError(dir, join({{0x0001}, frameOf(19, 0)})), "encode_file size error\n");
@@ -99,7 +99,7 @@ TEST(StreamDecoderTest, MalformedHeadersAndRates) {
             "change teskb data rate error\n");
 }
 
-TEST(StreamDecoderTest, ErrorMidStreamLeavesACompleteWaveFile) {
+TEST(LarkStreamDecoderTest, ErrorMidStreamLeavesACompleteWaveFile) {
   ScratchDir dir;
   const std::vector<uint16_t> full = sampleStream(dir);
   // two good frame items, then a control word naming rate id 10
@@ -112,7 +112,7 @@ TEST(StreamDecoderTest, ErrorMidStreamLeavesACompleteWaveFile) {
   EXPECT_EQ(wave.riffSize, 36u + 512u);
 }
 
-TEST(StreamDecoderTest, OpenFailuresNameTheFile) {
+TEST(LarkStreamDecoderTest, OpenFailuresNameTheFile) {
   ScratchDir dir;
   writeWords(dir.path("in.lrk"), sampleStream(dir));
   try {

@@ -38,7 +38,7 @@ double speechSnr(int rate) {
   return snrDb(input, output);
 }
 
-TEST(QualityTest, SpeechRoundTripAtEveryRate) {
+TEST(TeskencQualityTest, SpeechRoundTripAtEveryRate) {
   // Pinned about 3 dB below the measured figures.
   const std::map<int, double> minimumDb = {{0, 14.5}, {1, 11.0}, {2, 8.0},  {4, 3.9}, {5, 5.7},
                                            {6, 7.5},  {7, 8.1},  {8, 9.0},  {9, 8.8}};

@@ -13,7 +13,7 @@
 namespace {
 
 // Garbage streams decode to something or stop with a message; they never crash or hang.
-TEST(MalformedInputTest, RandomStreamsDecodeOrStopCleanly) {
+TEST(LarkMalformedInputTest, RandomStreamsDecodeOrStopCleanly) {
   ScratchDir dir;
   std::mt19937 random(1234);
   const std::vector<uint16_t> valid = encodeSamples(dir.path(""), toneSignal(2000), 0, "300 6 1\n900 256 2\n");
@@ -42,7 +42,7 @@ TEST(MalformedInputTest, RandomStreamsDecodeOrStopCleanly) {
 }
 
 // Control and event files of random bytes through the program: a message and status 1, or a clean run.
-TEST(MalformedInputTest, RandomControlAndEventFiles) {
+TEST(LarkMalformedInputTest, RandomControlAndEventFiles) {
   ScratchDir dir;
   writeWave(dir.path("in.wav"), toneSignal(700));
   std::mt19937 random(99);
@@ -65,7 +65,7 @@ TEST(MalformedInputTest, RandomControlAndEventFiles) {
 }
 
 // A truncated or damaged WAVE input stops with the input message.
-TEST(MalformedInputTest, DamagedWaveInput) {
+TEST(LarkMalformedInputTest, DamagedWaveInput) {
   ScratchDir dir;
   writeTextFile(dir.path("in.wav"), std::string("RIFF\x10\0\0\0WAVEjunk", 16));
   writeTextFile(dir.path("rc.txt"),

@@ -15,7 +15,7 @@ std::vector<int16_t> roundTrip(const ScratchDir& dir, const std::vector<int16_t>
   return decodeStream(dir.path(""), dir.path("rt.lrk"));
 }
 
-TEST(RoundTripTest, DecodedLengthEqualsInputLength) {
+TEST(LarkRoundTripTest, DecodedLengthEqualsInputLength) {
   ScratchDir dir;
   for (int rate : {0, 1, 2, 4, 5, 6, 7, 8, 9}) {
     for (int count : {1, 127, 128, 129, 300, 1000}) {
@@ -25,7 +25,7 @@ TEST(RoundTripTest, DecodedLengthEqualsInputLength) {
   }
 }
 
-TEST(RoundTripTest, DecodedLengthWithRateChangesAndEvents) {
+TEST(LarkRoundTripTest, DecodedLengthWithRateChangesAndEvents) {
   ScratchDir dir;
   const std::string events = "0 5 1\n128 0 2\n129 9 0\n300 256 4\n512 2 0\n700 6 126\n";
   for (int count : {1, 127, 128, 129, 300, 1000}) {
@@ -34,7 +34,7 @@ TEST(RoundTripTest, DecodedLengthWithRateChangesAndEvents) {
   }
 }
 
-TEST(RoundTripTest, EmptyInputGivesOneFullFrame) {
+TEST(LarkRoundTripTest, EmptyInputGivesOneFullFrame) {
   ScratchDir dir;
   EXPECT_EQ(roundTrip(dir, {}, 1).size(), 128u);
 }
@@ -50,7 +50,7 @@ double snrDb(const std::vector<int16_t>& input, const std::vector<int16_t>& outp
 }
 
 // The first frame primes the decoder: a tone that starts at sample 0 is right from its first sample on.
-TEST(RoundTripTest, ToneFromSampleZeroIsRightInItsFirstFrame) {
+TEST(LarkRoundTripTest, ToneFromSampleZeroIsRightInItsFirstFrame) {
   ScratchDir dir;
   const std::vector<int16_t> input = toneSignal(1024, 2);
   for (int rate : {0, 1, 2, 4, 5, 6, 7, 8, 9}) {
@@ -65,7 +65,7 @@ TEST(RoundTripTest, ToneFromSampleZeroIsRightInItsFirstFrame) {
 }
 
 // Samples from 128 on follow the input closely at every rate change: the overlap carries across codecs.
-TEST(RoundTripTest, RateChangesKeepTheSignal) {
+TEST(LarkRoundTripTest, RateChangesKeepTheSignal) {
   ScratchDir dir;
   const std::vector<int16_t> input = toneSignal(4000, 1);
   const std::vector<int16_t> output = roundTrip(dir, input, 0, "640 4 0\n1280 9 0\n1920 1 0\n2560 6 0\n");

@@ -27,7 +27,7 @@ std::string controlText(std::map<std::string, std::string> overrides, const std:
   return text;
 }
 
-class ProgramTest : public ::testing::Test {
+class TeskencProgramTest : public ::testing::Test {
  protected:
   void SetUp() override { writeWave(dir.path("in.wav"), toneSignal(1000)); }
 
@@ -47,7 +47,7 @@ class ProgramTest : public ::testing::Test {
   ScratchDir dir;
 };
 
-TEST_F(ProgramTest, SuccessfulRunIsSilent) {
+TEST_F(TeskencProgramTest, SuccessfulRunIsSilent) {
   const ProgramResult result = run(controlText({}));
   EXPECT_EQ(result.exitStatus, 0);
   EXPECT_EQ(result.out, "");
@@ -56,13 +56,13 @@ TEST_F(ProgramTest, SuccessfulRunIsSilent) {
   EXPECT_GT(readWords(dir.path("out.lrk")).size(), 21u);
 }
 
-TEST_F(ProgramTest, MissingSettingsGiveTheEncodeFileMessage) {
+TEST_F(TeskencProgramTest, MissingSettingsGiveTheEncodeFileMessage) {
   expectError(run("[OTHER]\nencode_file = out.lrk\n"), "open encode file [] error\n");
   expectError(runProgram(teskencPath(), {"missing-rc.txt"}, dir.path("")), "open encode file [] error\n");
   expectError(runProgram(teskencPath(), {}, dir.path("")), "open encode file [] error\n");
 }
 
-TEST_F(ProgramTest, OpenFailureMessages) {
+TEST_F(TeskencProgramTest, OpenFailureMessages) {
   const std::string missing = "missing.file";
   expectError(run(controlText({{"rate_event_file", missing}})), "open event file [missing.file] error\n");
   expectError(run(controlText({{"previous_wavefile", missing}})), "open previous wav file [missing.file] error\n");
@@ -76,7 +76,7 @@ TEST_F(ProgramTest, OpenFailureMessages) {
               "open decoded wave_file file [no/such/d.wav] error\n");
 }
 
-TEST_F(ProgramTest, WriteErrorsCarryTheirCause) {
+TEST_F(TeskencProgramTest, WriteErrorsCarryTheirCause) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
   expectError(run(controlText({{"encode_file", "/dev/full"}})),
               "write encode file [/dev/full] error: No space left on device\n");
@@ -88,7 +88,7 @@ TEST_F(ProgramTest, WriteErrorsCarryTheirCause) {
   EXPECT_GT(readWords(dir.path("out.lrk")).size(), 21u);
 }
 
-TEST_F(ProgramTest, RateAndEventErrors) {
+TEST_F(TeskencProgramTest, RateAndEventErrors) {
   expectError(run(controlText({{"start_up_data_rate", "3"}})), "rate_id error for teska (0 ~ 2)\n");
   expectError(run(controlText({{"start_up_data_rate", "10"}})), "change teskb data rate error\n");
   expectError(run(controlText({{"start_up_data_rate", "x"}})), "start_up_data_rate is missing or not a number\n");
@@ -102,7 +102,7 @@ TEST_F(ProgramTest, RateAndEventErrors) {
   EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
 }
 
-TEST_F(ProgramTest, ArgumentReferencesAndLiteralNames) {
+TEST_F(TeskencProgramTest, ArgumentReferencesAndLiteralNames) {
   // "%9" stays a name; decode_file none is a file named none
   const ProgramResult result =
       run(controlText({{"encode_file", "%9"}, {"decode_file", "none"}, {"start_up_data_rate", "%2"}}), {"5"});
@@ -111,7 +111,7 @@ TEST_F(ProgramTest, ArgumentReferencesAndLiteralNames) {
   EXPECT_EQ(readWave(dir.path("none")).samples.size(), 1000u);
 }
 
-TEST_F(ProgramTest, TwoRolesNamingOneFileAreRefused) {
+TEST_F(TeskencProgramTest, TwoRolesNamingOneFileAreRefused) {
   const std::string original = readTextFile(dir.path("in.wav"));
   expectError(run(controlText({{"encode_file", "in.wav"}})),
               "encode_file and input_wavfile name the same file [in.wav]\n");
@@ -124,7 +124,7 @@ TEST_F(ProgramTest, TwoRolesNamingOneFileAreRefused) {
   EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
 }
 
-TEST_F(ProgramTest, RepeatedRunsAreByteIdentical) {
+TEST_F(TeskencProgramTest, RepeatedRunsAreByteIdentical) {
   writeWave(dir.path("in.wav"), toneSignal(5000, 2));
   writeTextFile(dir.path("events.txt"), "1000 0 3\n2000 7 0\n3000 256 12\n");
   const std::string control = controlText({{"rate_event_file", "events.txt"}, {"start_up_data_rate", "5"}});
@@ -136,7 +136,7 @@ TEST_F(ProgramTest, RepeatedRunsAreByteIdentical) {
   EXPECT_EQ(readTextFile(dir.path("decoded.wav")), decoded);
 }
 
-TEST_F(ProgramTest, ShippedControlFileTakesTheCallersArguments) {
+TEST_F(TeskencProgramTest, ShippedControlFileTakesTheCallersArguments) {
   const std::string shipped = std::string(TRACKMILL_BIN_DIR) + "/rc.txt";
   ASSERT_TRUE(fs::exists(shipped));
   fs::copy_file(shipped, dir.path("rc.txt"), fs::copy_options::overwrite_existing);
