@@ -17,7 +17,7 @@ constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 
 class LittleEndian {
-public:
+  public:
     explicit LittleEndian(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
     bool has(std::size_t offset, std::size_t count) const {
         return offset <= bytes_.size() && count <= bytes_.size() - offset;
@@ -26,7 +26,7 @@ public:
     std::uint32_t u16(std::size_t at) const { return u8(at) | (u8(at + 1) << 8); }
     std::uint32_t u32(std::size_t at) const { return u16(at) | (u16(at + 2) << 16); }
 
-private:
+  private:
     std::span<const std::uint8_t> bytes_;
 };
 
@@ -127,8 +127,8 @@ DecodedPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
 
     std::array<win::COLORREF, 256> palette{};
     if (bits <= 8) {
-        const std::size_t entries =
-            header.coloursUsed == 0 ? (std::size_t(1) << bits) : std::min<std::size_t>(header.coloursUsed, 256);
+        const std::size_t entries = header.coloursUsed == 0 ? (std::size_t(1) << bits)
+                                                            : std::min<std::size_t>(header.coloursUsed, 256);
         if (!in.has(header.paletteAt, entries * header.paletteEntrySize)) {
             return std::string("truncated BMP palette");
         }
@@ -163,7 +163,8 @@ DecodedPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
             } else {
                 const std::size_t p = at + std::size_t(x) * (bits / 8);
                 const std::uint32_t pixel = bits == 16 ? in.u16(p) : in.u32(p);
-                colour = win::RGB(win::BYTE(red.value(pixel)), win::BYTE(green.value(pixel)), win::BYTE(blue.value(pixel)));
+                colour = win::RGB(win::BYTE(red.value(pixel)), win::BYTE(green.value(pixel)),
+                                  win::BYTE(blue.value(pixel)));
             }
             surface.setPixel(int(x), y, colour);
         }

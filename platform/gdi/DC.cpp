@@ -26,7 +26,9 @@ win::HDC Register(std::shared_ptr<DeviceContext> context) {
 
 namespace detail {
 
-std::shared_ptr<DeviceContext> FindDC(win::HDC dc) { return Find<DeviceContext>(dc, ObjectKind::DC); }
+std::shared_ptr<DeviceContext> FindDC(win::HDC dc) {
+    return Find<DeviceContext>(dc, ObjectKind::DC);
+}
 
 std::shared_ptr<DeviceContext> NewDeviceContext(std::shared_ptr<Surface> surface) {
     auto context = std::make_shared<DeviceContext>();
@@ -42,8 +44,8 @@ std::shared_ptr<DeviceContext> NewDeviceContext(std::shared_ptr<Surface> surface
 
 }  // namespace detail
 
-win::HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, win::POINT origin, const std::optional<Region>& clip,
-                         const void* owner) {
+win::HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, win::POINT origin,
+                         const std::optional<Region>& clip, const void* owner) {
     if (!surface) {
         return nullptr;
     }
@@ -85,8 +87,12 @@ std::shared_ptr<Surface> DCSurface(win::HDC dc) {
     return context ? context->surface : nullptr;
 }
 
-void SetBitsPerPixel(int bits) { bitsPerPixel = bits; }
-void SetPixelsPerInch(int dpi) { pixelsPerInch = dpi; }
+void SetBitsPerPixel(int bits) {
+    bitsPerPixel = bits;
+}
+void SetPixelsPerInch(int dpi) {
+    pixelsPerInch = dpi;
+}
 
 void ResetDisplaySettings() {
     bitsPerPixel = kDefaultBitsPerPixel;
@@ -101,7 +107,8 @@ HDC CreateCompatibleDC(HDC dc) {
     if (dc && !gdi::detail::FindDC(dc)) {
         return nullptr;
     }
-    // Each memory DC draws on its own 1x1 surface until a bitmap is selected; the handle reported is the stock one.
+    // Each memory DC draws on its own 1x1 surface until a bitmap is selected; the handle reported is the
+    // stock one.
     auto context = gdi::detail::NewDeviceContext(std::make_shared<gdi::Surface>(1, 1));
     context->memory = true;
     context->bitmap = gdi::detail::StockBitmap();
@@ -109,8 +116,9 @@ HDC CreateCompatibleDC(HDC dc) {
 }
 
 BOOL DeleteDC(HDC dc) {
-    return gdi::detail::HandleTable::instance().remove(gdi::detail::ToId(dc), gdi::detail::ObjectKind::DC) ? TRUE
-                                                                                                           : FALSE;
+    return gdi::detail::HandleTable::instance().remove(gdi::detail::ToId(dc), gdi::detail::ObjectKind::DC)
+               ? TRUE
+               : FALSE;
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF colour) {
@@ -157,10 +165,13 @@ int GetDeviceCaps(HDC dc, int index) {
         return 0;
     }
     switch (index) {
-        case BITSPIXEL: return gdi::bitsPerPixel;
+        case BITSPIXEL:
+            return gdi::bitsPerPixel;
         case LOGPIXELSX:
-        case LOGPIXELSY: return gdi::pixelsPerInch;
-        default: return 0;
+        case LOGPIXELSY:
+            return gdi::pixelsPerInch;
+        default:
+            return 0;
     }
 }
 

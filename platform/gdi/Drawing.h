@@ -1,6 +1,6 @@
 #pragma once
-// Drawing primitives in logical coordinates. As on the platform, line end points and the right and bottom edges
-// of rectangles are not drawn.
+// Drawing primitives in logical coordinates. As on the platform, line end points and the right and bottom
+// edges of rectangles are not drawn.
 #include "platform/gdi/Types.h"
 
 namespace win {

@@ -36,7 +36,8 @@ bool HandleTable::isStock(std::uintptr_t id) const {
 }
 
 bool HandleTable::remove(std::uintptr_t id, ObjectKind kind) {
-    std::shared_ptr<void> released;  // destroyed outside the lock: a DC's destructor may not re-enter the table
+    std::shared_ptr<void>
+        released;  // destroyed outside the lock: a DC's destructor may not re-enter the table
     {
         std::lock_guard lock(mutex_);
         const auto it = entries_.find(id);
@@ -60,13 +61,27 @@ LiveObjects HandleTable::count() const {
             continue;
         }
         switch (entry.kind) {
-            case ObjectKind::DC: ++live.dcs; break;
-            case ObjectKind::Pen: ++live.pens; break;
-            case ObjectKind::Brush: ++live.brushes; break;
-            case ObjectKind::Font: ++live.fonts; break;
-            case ObjectKind::Bitmap: ++live.bitmaps; break;
-            case ObjectKind::Region: ++live.regions; break;
-            case ObjectKind::ImageList: ++live.imageLists; break;
+            case ObjectKind::DC:
+                ++live.dcs;
+                break;
+            case ObjectKind::Pen:
+                ++live.pens;
+                break;
+            case ObjectKind::Brush:
+                ++live.brushes;
+                break;
+            case ObjectKind::Font:
+                ++live.fonts;
+                break;
+            case ObjectKind::Bitmap:
+                ++live.bitmaps;
+                break;
+            case ObjectKind::Region:
+                ++live.regions;
+                break;
+            case ObjectKind::ImageList:
+                ++live.imageLists;
+                break;
         }
     }
     return live;

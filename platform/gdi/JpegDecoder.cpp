@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace gdi {
 namespace {
@@ -15,8 +15,8 @@ namespace {
 constexpr JDIMENSION kMaxSide = 32768;
 constexpr std::uint64_t kMaxPixels = std::uint64_t(64) << 20;
 
-// libjpeg reports fatal errors through error_exit, which must not return: it jumps back to Decode. Nothing with
-// a destructor lives between the jump and its target.
+// libjpeg reports fatal errors through error_exit, which must not return: it jumps back to Decode. Nothing
+// with a destructor lives between the jump and its target.
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -78,7 +78,8 @@ DecodedPicture DecodeJpeg(std::span<const std::uint8_t> bytes) {
     std::vector<std::uint8_t> rgb;
     JDIMENSION width = 0;
     JDIMENSION height = 0;
-    const bool decoded = Decode(info, errors, bytes.data(), static_cast<unsigned long>(bytes.size()), rgb, width, height);
+    const bool decoded =
+        Decode(info, errors, bytes.data(), static_cast<unsigned long>(bytes.size()), rgb, width, height);
     jpeg_destroy_decompress(&info);
     if (!decoded) {
         return "JPEG: " + std::string(errors.message);

@@ -4,6 +4,8 @@
 
 namespace gdi {
 
-LiveObjects CountLiveObjects() { return detail::HandleTable::instance().count(); }
+LiveObjects CountLiveObjects() {
+    return detail::HandleTable::instance().count();
+}
 
 }  // namespace gdi

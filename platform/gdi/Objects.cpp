@@ -19,11 +19,13 @@ HPEN CreatePen(int style, int width, COLORREF colour) {
     if (style != PS_SOLID && style != PS_NULL) {
         return nullptr;
     }
-    return Register<HPEN>(ObjectKind::Pen, std::make_shared<gdi::detail::Pen>(gdi::detail::Pen{style, std::max(width, 1), colour}));
+    return Register<HPEN>(ObjectKind::Pen, std::make_shared<gdi::detail::Pen>(
+                                               gdi::detail::Pen{style, std::max(width, 1), colour}));
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
-    return Register<HBRUSH>(ObjectKind::Brush, std::make_shared<gdi::detail::Brush>(gdi::detail::Brush{false, colour}));
+    return Register<HBRUSH>(ObjectKind::Brush,
+                            std::make_shared<gdi::detail::Brush>(gdi::detail::Brush{false, colour}));
 }
 
 HFONT CreateFontIndirect(const LOGFONT* font) {
@@ -35,7 +37,9 @@ HFONT CreateFontIndirect(const LOGFONT* font) {
     return Register<HFONT>(ObjectKind::Font, std::move(copy));
 }
 
-HGDIOBJ GetStockObject(int object) { return gdi::detail::StockObject(object); }
+HGDIOBJ GetStockObject(int object) {
+    return gdi::detail::StockObject(object);
+}
 
 namespace {
 
@@ -86,8 +90,8 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 BOOL DeleteObject(HGDIOBJ object) {
     auto& table = gdi::detail::HandleTable::instance();
     const auto id = ToId(object);
-    for (ObjectKind kind : {ObjectKind::Pen, ObjectKind::Brush, ObjectKind::Font, ObjectKind::Bitmap,
-                            ObjectKind::Region}) {
+    for (ObjectKind kind :
+         {ObjectKind::Pen, ObjectKind::Brush, ObjectKind::Font, ObjectKind::Bitmap, ObjectKind::Region}) {
         if (table.remove(id, kind)) {
             return TRUE;
         }

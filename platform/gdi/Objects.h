@@ -32,7 +32,8 @@ inline constexpr BYTE GB2312_CHARSET = 134;
 inline constexpr int LF_FACESIZE = 32;
 
 // lfHeight < 0: character height in pixels; > 0: cell height (ascent + descent); 0: the default size.
-// lfFaceName is UTF-8 ("宋体" and "SimSun" find the installed CJK face, "Tahoma" and "MS Sans Serif" DejaVu Sans).
+// lfFaceName is UTF-8 ("宋体" and "SimSun" find the installed CJK face, "Tahoma" and "MS Sans Serif" DejaVu
+// Sans).
 struct LOGFONT {
     LONG lfHeight = 0;
     LONG lfWeight = FW_NORMAL;

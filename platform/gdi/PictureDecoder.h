@@ -1,6 +1,6 @@
 #pragma once
-// Decoding of BMP (1, 4, 8, 24 and 32 bits, uncompressed) and JPEG pictures into surfaces. Malformed input gives
-// an error text, never a crash.
+// Decoding of BMP (1, 4, 8, 16, 24 and 32 bits, uncompressed) and JPEG pictures into surfaces. Malformed input
+// gives an error text, never a crash.
 #include <cstdint>
 #include <span>
 #include <string>

@@ -5,7 +5,9 @@
 namespace gdi {
 namespace {
 
-bool IsEmpty(const win::RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+bool IsEmpty(const win::RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
 win::RECT Intersect(const win::RECT& a, const win::RECT& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -44,7 +46,8 @@ std::vector<win::RECT> Subtract(std::vector<win::RECT> from, const std::vector<w
 }
 
 bool Mergeable(const win::RECT& a, const win::RECT& b) {
-    const bool sideBySide = a.top == b.top && a.bottom == b.bottom && (a.right == b.left || b.right == a.left);
+    const bool sideBySide =
+        a.top == b.top && a.bottom == b.bottom && (a.right == b.left || b.right == a.left);
     const bool stacked = a.left == b.left && a.right == b.right && (a.bottom == b.top || b.bottom == a.top);
     return sideBySide || stacked;
 }
@@ -117,7 +120,9 @@ Region Region::intersected(const Region& other) const {
     return result;
 }
 
-Region Region::intersected(const win::RECT& rect) const { return intersected(Region(rect)); }
+Region Region::intersected(const win::RECT& rect) const {
+    return intersected(Region(rect));
+}
 
 Region Region::subtracted(const Region& other) const {
     Region result;

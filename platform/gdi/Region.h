@@ -1,6 +1,6 @@
 #pragma once
-// A region as a list of disjoint rectangles, enough for the unions, intersections and differences of rectangles
-// that windows and clipping build.
+// A region as a list of disjoint rectangles, enough for the unions, intersections and differences of
+// rectangles that windows and clipping build.
 #include <vector>
 
 #include "platform/gdi/Types.h"
@@ -8,7 +8,7 @@
 namespace gdi {
 
 class Region {
-public:
+  public:
     Region() = default;
     explicit Region(const win::RECT& rect);
 
@@ -27,7 +27,7 @@ public:
 
     bool operator==(const Region& other) const;
 
-private:
+  private:
     std::vector<win::RECT> rects_;  // disjoint, none empty
 };
 

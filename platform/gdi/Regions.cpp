@@ -9,13 +9,18 @@ using detail::ObjectKind;
 
 int Complexity(const Region& region) {
     switch (region.rects().size()) {
-        case 0: return win::NULLREGION;
-        case 1: return win::SIMPLEREGION;
-        default: return win::COMPLEXREGION;
+        case 0:
+            return win::NULLREGION;
+        case 1:
+            return win::SIMPLEREGION;
+        default:
+            return win::COMPLEXREGION;
     }
 }
 
-std::shared_ptr<Region> FindRegion(win::HRGN rgn) { return detail::Find<Region>(rgn, ObjectKind::Region); }
+std::shared_ptr<Region> FindRegion(win::HRGN rgn) {
+    return detail::Find<Region>(rgn, ObjectKind::Region);
+}
 
 }  // namespace
 
@@ -65,11 +70,16 @@ int CombineRgn(HRGN dest, HRGN src1, HRGN src2, int mode) {
         return ERROR;
     }
     switch (mode) {
-        case RGN_AND: return gdi::SetRegionShape(dest, a->intersected(*b));
-        case RGN_OR: return gdi::SetRegionShape(dest, a->united(*b));
-        case RGN_XOR: return gdi::SetRegionShape(dest, a->exclusiveOr(*b));
-        case RGN_DIFF: return gdi::SetRegionShape(dest, a->subtracted(*b));
-        default: return ERROR;
+        case RGN_AND:
+            return gdi::SetRegionShape(dest, a->intersected(*b));
+        case RGN_OR:
+            return gdi::SetRegionShape(dest, a->united(*b));
+        case RGN_XOR:
+            return gdi::SetRegionShape(dest, a->exclusiveOr(*b));
+        case RGN_DIFF:
+            return gdi::SetRegionShape(dest, a->subtracted(*b));
+        default:
+            return ERROR;
     }
 }
 

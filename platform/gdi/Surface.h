@@ -10,7 +10,7 @@
 namespace gdi {
 
 class Surface {
-public:
+  public:
     Surface() = default;
     Surface(int width, int height, win::COLORREF fill = 0);
 
@@ -30,7 +30,7 @@ public:
     // New size; the overlapping top-left part keeps its pixels, the rest takes the fill colour.
     void resize(int width, int height, win::COLORREF fill = 0);
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint32_t> pixels_;

@@ -58,7 +58,9 @@ std::array<std::atomic<win::COLORREF>, kSysColorCount>& Table() {
     return table.entries;
 }
 
-bool InTable(int index) { return index >= 0 && index < kSysColorCount; }
+bool InTable(int index) {
+    return index >= 0 && index < kSysColorCount;
+}
 
 }  // namespace
 

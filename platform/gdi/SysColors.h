@@ -1,6 +1,6 @@
 #pragma once
-// System colours: the classic standard scheme, replaceable by tests. Colour values 0xFF0000nn name system colour nn
-// and are resolved each time they are used.
+// System colours: the classic standard scheme, replaceable by tests. Colour values 0xFF0000nn name system
+// colour nn and are resolved each time they are used.
 #include "platform/gdi/Types.h"
 
 namespace win {

@@ -26,8 +26,8 @@ struct DRAWTEXTPARAMS {
     UINT uiLengthDrawn = 0;
 };
 
-// Draws at (x, y) (the top-left of the text cell) in the text colour; fills the cell with the background colour
-// unless the background mode is TRANSPARENT. No prefix processing.
+// Draws at (x, y) (the top-left of the text cell) in the text colour; fills the cell with the background
+// colour unless the background mode is TRANSPARENT. No prefix processing.
 BOOL TextOut(HDC dc, int x, int y, const char* text, int length);
 BOOL GetTextExtentPoint32(HDC dc, const char* text, int length, SIZE* size);
 

@@ -1,6 +1,6 @@
 #pragma once
-// Basic value and handle types of the drawing layer. Handles are opaque ids that are never reused: a stale handle
-// makes every call fail cleanly instead of reaching another object.
+// Basic value and handle types of the drawing layer. Handles are opaque ids that are never reused: a stale
+// handle makes every call fail cleanly instead of reaching another object.
 #include <cstdint>
 
 namespace win {
@@ -55,9 +55,15 @@ using HIMAGELIST = HIMAGELIST__*;
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b) {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return BYTE(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return BYTE((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return BYTE((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return BYTE(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return BYTE((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return BYTE((c >> 16) & 0xFF);
+}
 
 inline constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 

@@ -21,9 +21,13 @@ constexpr COLORREF kGreen = RGB(0, 128, 0);
 
 // Selects a pen and a brush for one test and deletes them afterwards.
 class Tools {
-public:
+  public:
     Tools(HDC dc, HPEN pen, HBRUSH brush)
-        : dc_(dc), pen_(pen), brush_(brush), oldPen_(SelectObject(dc, pen)), oldBrush_(SelectObject(dc, brush)) {}
+        : dc_(dc),
+          pen_(pen),
+          brush_(brush),
+          oldPen_(SelectObject(dc, pen)),
+          oldBrush_(SelectObject(dc, brush)) {}
     ~Tools() {
         SelectObject(dc_, oldPen_);
         SelectObject(dc_, oldBrush_);
@@ -31,7 +35,7 @@ public:
         DeleteObject(brush_);
     }
 
-private:
+  private:
     HDC dc_;
     HPEN pen_;
     HBRUSH brush_;
@@ -200,8 +204,8 @@ TEST(SurfaceDC, OriginMovesDrawingAndClipLimitsIt) {
             EXPECT_EQ(surface->pixel(x, y), painted ? kRed : kWhite) << x << "," << y;
         }
     }
-    EXPECT_EQ(GetPixel(dc, 0, 0), kRed);                // surface (3, 4)
-    EXPECT_EQ(GetPixel(dc, 10, 0), CLR_INVALID);         // clipped away
+    EXPECT_EQ(GetPixel(dc, 0, 0), kRed);          // surface (3, 4)
+    EXPECT_EQ(GetPixel(dc, 10, 0), CLR_INVALID);  // clipped away
     DeleteObject(brush);
     DeleteDC(dc);
 }

@@ -9,7 +9,7 @@ class Surface;
 }
 
 class TestCanvas {
-public:
+  public:
     TestCanvas(int width, int height, win::COLORREF background = win::RGB(255, 255, 255));
     ~TestCanvas();
     TestCanvas(const TestCanvas&) = delete;
@@ -22,7 +22,7 @@ public:
     // Number of pixels that differ from `colour` inside [left, right) x [top, bottom).
     int countNot(win::COLORREF colour, int left, int top, int right, int bottom) const;
 
-private:
+  private:
     win::HDC dc_;
     win::HBITMAP bitmap_;
     win::HGDIOBJ previous_;

@@ -9,8 +9,8 @@
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/Text.h"
 
-// Expected positions come from the layer's own measurement; pictures are compared with text put down by TextOut
-// at the position worked out here, so no test looks inside a glyph.
+// Expected positions come from the layer's own measurement; pictures are compared with text put down by
+// TextOut at the position worked out here, so no test looks inside a glyph.
 namespace {
 
 using namespace win;
@@ -27,7 +27,7 @@ HFONT MakeFont(const char* face, int height, LONG weight = FW_NORMAL) {
 
 // A canvas with a font selected and transparent black text.
 class TextCanvas : public TestCanvas {
-public:
+  public:
     TextCanvas(int width, int height, const char* face = "Tahoma", int fontHeight = -11)
         : TestCanvas(width, height), font_(MakeFont(face, fontHeight)), previous_(SelectObject(dc(), font_)) {
         SetBkMode(dc(), TRANSPARENT);
@@ -41,10 +41,13 @@ public:
         GetTextExtentPoint32(dc(), text, -1, &size);
         return size;
     }
-    bool samePixels(const TextCanvas& other) const { return surface().pixels().size() == other.surface().pixels().size() &&
-        std::equal(surface().pixels().begin(), surface().pixels().end(), other.surface().pixels().begin()); }
+    bool samePixels(const TextCanvas& other) const {
+        return surface().pixels().size() == other.surface().pixels().size() &&
+               std::equal(surface().pixels().begin(), surface().pixels().end(),
+                          other.surface().pixels().begin());
+    }
 
-private:
+  private:
     HFONT font_;
     HGDIOBJ previous_;
 };
@@ -65,8 +68,9 @@ TEST(TextOut, InkStaysInsideTheMeasuredCell) {
     const SIZE size = canvas.extent("Hello");
     TextOut(canvas.dc(), 10, 10, "Hello", -1);
     EXPECT_GT(canvas.countNot(kWhite, 10, 10, 10 + size.cx, 10 + size.cy), 0);
-    EXPECT_EQ(canvas.countNot(kWhite, 0, 0, 100, 40) - canvas.countNot(kWhite, 10, 10, 10 + size.cx, 10 + size.cy),
-              0);
+    EXPECT_EQ(
+        canvas.countNot(kWhite, 0, 0, 100, 40) - canvas.countNot(kWhite, 10, 10, 10 + size.cx, 10 + size.cy),
+        0);
 }
 
 TEST(TextOut, OpaqueModeFillsTheCellWithTheBackgroundColour) {

@@ -24,9 +24,10 @@ struct Glyph {
 
 class FaceAtSize;
 
-// A LOGFONT made concrete: its face and, for characters the face lacks, fallback faces, all at one pixel size.
+// A LOGFONT made concrete: its face and, for characters the face lacks, fallback faces, all at one pixel
+// size.
 class ScaledFont {
-public:
+  public:
     ScaledFont(std::vector<std::unique_ptr<FaceAtSize>> faces, bool underline, bool strikeOut);
     ~ScaledFont();
 
@@ -37,7 +38,7 @@ public:
     bool strikeOut() const { return strikeOut_; }
     const Glyph& glyph(char32_t character);
 
-private:
+  private:
     std::vector<std::unique_ptr<FaceAtSize>> faces_;
     std::map<char32_t, Glyph> glyphs_;
     bool underline_;
@@ -45,7 +46,7 @@ private:
 };
 
 class FontEngine {
-public:
+  public:
     static FontEngine& instance();
     ~FontEngine();
 
@@ -53,7 +54,7 @@ public:
     // Needs lock().
     ScaledFont& font(const win::LOGFONT& logfont);
 
-private:
+  private:
     FontEngine();
     std::unique_ptr<FaceAtSize> openFace(const std::string& family, int pixelHeight, bool bold, bool italic);
 

@@ -1,5 +1,6 @@
 #pragma once
-// The one table behind every drawing handle. Ids count up and are never reused, so a stale handle finds nothing.
+// The one table behind every drawing handle. Ids count up and are never reused, so a stale handle finds
+// nothing.
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -12,7 +13,7 @@ namespace gdi::detail {
 enum class ObjectKind { DC, Pen, Brush, Font, Bitmap, Region, ImageList };
 
 class HandleTable {
-public:
+  public:
     static HandleTable& instance();
 
     // Stock objects live for the whole run and are not counted.
@@ -24,7 +25,7 @@ public:
     bool remove(std::uintptr_t id, ObjectKind kind);
     LiveObjects count() const;
 
-private:
+  private:
     struct Entry {
         ObjectKind kind;
         std::shared_ptr<void> object;

@@ -14,7 +14,7 @@ namespace gdi::detail {
 struct DeviceContext;
 
 class Raster {
-public:
+  public:
     explicit Raster(const DeviceContext& context);
 
     // Narrows the writable area further (logical coordinates), as DrawText clips to its rectangle.
@@ -26,12 +26,13 @@ public:
     void blend(int x, int y, win::COLORREF colour, std::uint8_t coverage);
     // CLR_INVALID when not visible.
     win::COLORREF read(int x, int y) const;
-    // For bulk writes: the visible part of a logical rectangle in surface coordinates, and the surface itself.
+    // For bulk writes: the visible part of a logical rectangle in surface coordinates, and the surface
+    // itself.
     Region visiblePart(const win::RECT& logical) const;
     Surface& surface() { return surface_; }
     win::POINT origin() const { return origin_; }
 
-private:
+  private:
     Surface& surface_;
     win::POINT origin_;
     Region area_;  // surface coordinates

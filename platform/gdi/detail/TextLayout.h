@@ -13,7 +13,8 @@ struct TextLine {
     int underlined = -1;  // index of the character marked with "&", -1 for none
 };
 
-// Lines end at "\n" or "\r\n" unless singleLine. With prefixes, "&X" marks X (the last mark of a line wins) and
+// Lines end at "\n" or "\r\n" unless singleLine. With prefixes, "&X" marks X (the last mark of a line wins)
+// and
 // "&&" is a literal "&"; a "&" at the end of a line is dropped.
 std::vector<TextLine> SplitLines(std::u32string_view text, bool singleLine, bool prefixes);
 
