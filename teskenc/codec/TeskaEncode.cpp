@@ -28,7 +28,7 @@ void teskaEncodeFrame(const int16_t* coefficients, uint16_t* words, int32_t rate
   for (int band = 0; band < kTeskaBands; ++band) {
     const TeskaBandShape shape = teskaBandShape(bandBits[band]);
     for (int first = 0; first < kTeskaBandValues; first += shape.partValues) {
-      const int index = vqSearch(&normalised[band * kTeskaBandValues + first], shape.partValues, shape.codebook,
+      const int index = vqSearchShape(&normalised[band * kTeskaBandValues + first], shape.partValues, shape.codebook,
                                  shape.rows);
       packer.packBits16(static_cast<uint32_t>(index), shape.indexBits);
     }
