@@ -63,6 +63,17 @@ TEST(TextExtent, GrowsWithTheTextAndIsEmptyForNothing) {
     EXPECT_EQ(canvas.extent("").cx, 0);
 }
 
+TEST(TextExtent, MalformedUtf8CountsOneReplacementPerBadByte) {
+    TextCanvas canvas(10, 10);
+    const int replacement = canvas.extent("\xEF\xBF\xBD").cx;  // U+FFFD
+    ASSERT_GT(replacement, 0);
+    EXPECT_EQ(canvas.extent("\xFF").cx, replacement);
+    EXPECT_EQ(canvas.extent("\xC3").cx, replacement);              // cut-off sequence at the end
+    EXPECT_EQ(canvas.extent("\xE4\xB8").cx, 2 * replacement);      // two bytes of a three-byte sequence
+    EXPECT_EQ(canvas.extent("\xC0\xAF").cx, 2 * replacement);      // overlong "/"
+    EXPECT_EQ(canvas.extent("\xED\xA0\x80").cx, 3 * replacement);  // a lone surrogate
+}
+
 TEST(TextOut, InkStaysInsideTheMeasuredCell) {
     TextCanvas canvas(100, 40);
     const SIZE size = canvas.extent("Hello");
