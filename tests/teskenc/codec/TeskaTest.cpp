@@ -89,14 +89,6 @@ TEST(TeskaVqSearch, AgreesWithTheOperatorSequenceOnEveryShapeCodebook) {
   }
 }
 
-TEST(TeskaTables, GainBitsFillTheFrameExactly) {
-  EXPECT_EQ(teskaGainBits(0), 6);
-  EXPECT_EQ(teskaGainBits(1), 5);
-  EXPECT_EQ(teskaGainBits(2), 5);
-  EXPECT_EQ(teskaGainLevels(5)[31], 14193);
-  EXPECT_EQ(teskaGainLevels(6)[63], 20963);
-}
-
 TEST(TeskaAllocation, LargerGainsRankFirstAndLowerBandsWinTies) {
   std::array<int16_t, 16> gains{};
   gains.fill(100);
@@ -119,21 +111,6 @@ TEST(TeskaAllocation, LargerGainsRankFirstAndLowerBandsWinTies) {
   EXPECT_EQ(bits[14], 8);
   EXPECT_EQ(bits[9], 8);
   EXPECT_EQ(bits[11], 16);
-}
-
-TEST(TeskaBandShapes, EachBandSizeHasItsSplit) {
-  EXPECT_EQ(teskaBandShape(4).codebook, teskaShape8x16.data());
-  EXPECT_EQ(teskaBandShape(8).codebook, teskaShape8x256.data());
-  EXPECT_EQ(teskaBandShape(16).partValues, 4);
-  EXPECT_EQ(teskaBandShape(24).rows, 64);
-  EXPECT_EQ(teskaBandShape(32).indexBits, 8);
-  EXPECT_EQ(teskaBandShape(40).codebook, teskaScalar32.data());
-  // Every split spends exactly the band's bits.
-  for (int bits : {4, 8, 16, 24, 32, 40}) {
-    const TeskaBandShape shape = teskaBandShape(bits);
-    EXPECT_EQ(8 / shape.partValues * shape.indexBits, bits);
-    EXPECT_EQ(1 << shape.indexBits, shape.rows);
-  }
 }
 
 TEST(TeskaTrainedCodebooks, KeepTheGivenRowsAndTheRange) {
