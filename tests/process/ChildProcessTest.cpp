@@ -1,5 +1,6 @@
 #include "PatternByte.h"
 #include "PollingLoop.h"
+#include "ProcessTable.h"
 #include "TempFolder.h"
 
 #include "platform/process/ChildProcess.h"
@@ -8,8 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <system_error>
 
 using platform::process::ChildProcess;
@@ -108,6 +111,38 @@ TEST(ChildStart, AMissingProgramFailsWithErrorTwo)
     child.closePipes();
     EXPECT_TRUE(child.waitForExit(std::chrono::milliseconds(0)));
     EXPECT_FALSE(child.started());
+}
+
+// Runs in a forked copy of the test: with room for exactly two more descriptors, the stdin pipe is made
+// and the stdout pipe is not. The exit status tells which stream was named and which error came back.
+[[noreturn]] void createPipesWithRoomForOnePipe()
+{
+    // The limit bounds descriptor numbers, so every gap below the first free number is filled first.
+    const int highest = highestOpenDescriptor();
+    int firstFree = open("/dev/null", O_RDONLY);
+    while (firstFree >= 0 && firstFree <= highest)
+        firstFree = open("/dev/null", O_RDONLY);
+    close(firstFree);
+    const rlimit limit{static_cast<rlim_t>(firstFree + 2), static_cast<rlim_t>(firstFree + 2)};
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
+        std::_Exit(3);
+    ChildProcess child;
+    try {
+        child.createPipes();
+    } catch (const platform::process::PipeCreationError& error) {
+        const bool named = error.stream() == StandardStream::Output && error.code().value() == EMFILE;
+        std::_Exit(named ? 0 : 1);
+    }
+    std::_Exit(2);
+}
+
+TEST(ChildPipes, AFailingPipeIsNamedWithItsError)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizers' own checks need free descriptors and fail first";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(createPipesWithRoomForOnePipe(), testing::ExitedWithCode(0), "");
 }
 
 TEST(ChildStart, AWorkingDirectoryThatIsMissingFailsWithItsError)

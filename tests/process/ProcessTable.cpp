@@ -1,5 +1,6 @@
 #include "ProcessTable.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -58,6 +59,14 @@ int openDescriptorCount()
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
         ++count;
     return count;
+}
+
+int highestOpenDescriptor()
+{
+    int highest = -1;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        highest = std::max(highest, std::stoi(entry.path().filename().string()));
+    return highest;
 }
 
 int settledDescriptorCount(int expected)

@@ -12,6 +12,7 @@ char processState(pid_t pid);
 std::vector<pid_t> zombieChildren();
 
 int openDescriptorCount();
+int highestOpenDescriptor();
 
 // The descriptor count once it has come down to expected, or after a second when it does not: a child that
 // has just been reaped may still have its exit notice open for a moment.
