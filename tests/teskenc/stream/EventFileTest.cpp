@@ -47,6 +47,16 @@ TEST(EventFileTest, LinesAreRoundedAndShortLinesSkipped) {
   EXPECT_EQ(lines[4].rate, 7);
 }
 
+TEST(EventFileTest, LongLinesStayWhole) {
+  // a line longer than any fixed buffer: its tail must not come back as a line of its own
+  const std::vector<EventLine> lines = readAll(std::string(3000, ' ') + "384 5 1" + std::string(3000, ' ') + "9 9
+");
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].position, 384);
+  EXPECT_EQ(lines[0].rate, 5);
+  EXPECT_EQ(lines[0].eventId, 1);
+}
+
 TEST(EventFileTest, OutOfRangeFieldsAreRejected) {
   const std::string eventIdMessage = "event id must be in 0 ~ 126 (0 indicates no event)\n";
   const std::string rateMessage = "event rate must be in 0 ~ 2, 4 ~ 9 or 256 (256 indicates no rate change)\n";
