@@ -49,8 +49,7 @@ TEST(EventFileTest, LinesAreRoundedAndShortLinesSkipped) {
 
 TEST(EventFileTest, LongLinesStayWhole) {
   // a line longer than any fixed buffer: its tail must not come back as a line of its own
-  const std::vector<EventLine> lines = readAll(std::string(3000, ' ') + "384 5 1" + std::string(3000, ' ') + "9 9
-");
+  const std::vector<EventLine> lines = readAll(std::string(3000, ' ') + "384 5 1" + std::string(3000, ' ') + "9 9\n");
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0].position, 384);
   EXPECT_EQ(lines[0].rate, 5);
