@@ -217,15 +217,6 @@ TEST(ChildStart, HostileFileNamesReachTheChildAsLiteralArguments)
     EXPECT_FALSE(std::filesystem::exists(folder / "x"));
 }
 
-TEST(ChildPipes, ReadingWithoutPipesGivesNothing)
-{
-    ChildProcess child;
-    child.start({fakeChild, "hang"});
-    EXPECT_EQ(child.available(StandardStream::Output), 0u);
-    EXPECT_EQ(child.read(StandardStream::Error, 10), "");
-    child.stop();
-}
-
 TEST(ChildPipes, ClosedPipesReadAsEmptyWhileTheChildRuns)
 {
     ChildProcess child;
