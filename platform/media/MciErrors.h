@@ -1,0 +1,36 @@
+#pragma once
+// Error codes the media control interface returns, with their customary numbers; 0 is success.
+#include "platform/media/MciTypes.h"
+
+namespace win {
+
+inline constexpr MCIERROR MCIERR_INVALID_DEVICE_ID = 257;
+inline constexpr MCIERROR MCIERR_UNRECOGNIZED_KEYWORD = 259;
+inline constexpr MCIERROR MCIERR_UNRECOGNIZED_COMMAND = 261;
+inline constexpr MCIERROR MCIERR_HARDWARE = 262;
+inline constexpr MCIERROR MCIERR_INVALID_DEVICE_NAME = 263;
+inline constexpr MCIERROR MCIERR_OUT_OF_MEMORY = 264;
+inline constexpr MCIERROR MCIERR_MISSING_COMMAND_STRING = 267;
+inline constexpr MCIERROR MCIERR_PARAM_OVERFLOW = 268;
+inline constexpr MCIERROR MCIERR_MISSING_STRING_ARGUMENT = 269;
+inline constexpr MCIERROR MCIERR_BAD_INTEGER = 270;
+inline constexpr MCIERROR MCIERR_MISSING_PARAMETER = 273;
+inline constexpr MCIERROR MCIERR_UNSUPPORTED_FUNCTION = 274;
+inline constexpr MCIERROR MCIERR_FILE_NOT_FOUND = 275;
+inline constexpr MCIERROR MCIERR_EXTENSION_NOT_FOUND = 281;
+inline constexpr MCIERROR MCIERR_OUTOFRANGE = 282;
+inline constexpr MCIERROR MCIERR_FLAGS_NOT_COMPATIBLE = 284;
+inline constexpr MCIERROR MCIERR_FILE_NOT_SAVED = 286;
+inline constexpr MCIERROR MCIERR_DEVICE_TYPE_REQUIRED = 287;
+inline constexpr MCIERROR MCIERR_DUPLICATE_ALIAS = 289;
+inline constexpr MCIERROR MCIERR_MISSING_DEVICE_NAME = 292;
+inline constexpr MCIERROR MCIERR_BAD_TIME_FORMAT = 293;
+inline constexpr MCIERROR MCIERR_NO_CLOSING_QUOTE = 294;
+inline constexpr MCIERROR MCIERR_INVALID_FILE = 296;
+inline constexpr MCIERROR MCIERR_NULL_PARAMETER_BLOCK = 297;
+inline constexpr MCIERROR MCIERR_NEW_REQUIRES_ALIAS = 299;
+inline constexpr MCIERROR MCIERR_FILENAME_REQUIRED = 304;
+inline constexpr MCIERROR MCIERR_WAVE_OUTPUTSUNSUITABLE = 326;
+inline constexpr MCIERROR MCIERR_WAVE_INPUTSUNSUITABLE = 328;
+
+}  // namespace win
