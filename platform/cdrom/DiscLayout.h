@@ -1,0 +1,20 @@
+#pragma once
+// Where the tracks of a disc start, in logical sectors, as libcdio reports them.
+#include <vector>
+
+namespace platform::cdrom {
+
+struct TrackStart {
+    int number = 0;
+    int lsn = 0;
+    bool audio = true;
+};
+
+struct DiscLayout {
+    std::vector<TrackStart> tracks;  // in track order, numbered consecutively
+    int leadOutLsn = 0;
+
+    bool hasAudio() const;
+};
+
+}  // namespace platform::cdrom

@@ -1,0 +1,27 @@
+#include "platform/cdrom/DoorState.h"
+
+#include <mutex>
+#include <set>
+
+namespace platform::cdrom {
+namespace {
+
+std::mutex doorMutex;
+std::set<int> openDoors;
+
+}  // namespace
+
+bool IsImageDoorOpen(int driveId) {
+    std::lock_guard lock(doorMutex);
+    return openDoors.contains(driveId);
+}
+
+void SetImageDoorOpen(int driveId, bool open) {
+    std::lock_guard lock(doorMutex);
+    if (open)
+        openDoors.insert(driveId);
+    else
+        openDoors.erase(driveId);
+}
+
+}  // namespace platform::cdrom

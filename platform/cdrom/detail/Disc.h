@@ -1,0 +1,39 @@
+#pragma once
+// The medium in a drive: whether there is one, which one, and its contents opened through libcdio.
+#include <cdio/cdio.h>
+
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <sys/types.h>
+
+namespace platform::cdrom {
+struct Drive;
+struct DiscLayout;
+}  // namespace platform::cdrom
+
+namespace platform::cdrom::detail {
+
+struct CdioCloser {
+    void operator()(CdIo_t* cdio) const;
+};
+using CdioPtr = std::unique_ptr<CdIo_t, CdioCloser>;
+
+// Tells media apart: an image file replaced by another is another disc. A device disc is only present or not.
+struct MediaIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::timespec modified{};
+    off_t size = 0;
+
+    bool operator==(const MediaIdentity& other) const;
+};
+
+// Empty when the drive holds no medium: no disc, the image file missing, or the image drive's door open.
+std::optional<MediaIdentity> ProbeMedia(const Drive& drive);
+// Null when the drive holds nothing readable.
+CdioPtr OpenDisc(const Drive& drive);
+// Empty when the disc has no usable table of contents.
+std::optional<DiscLayout> ReadLayout(CdIo_t* cdio);
+
+}  // namespace platform::cdrom::detail

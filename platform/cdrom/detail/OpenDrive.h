@@ -1,0 +1,33 @@
+#pragma once
+// A drive behind a handle: its mutex serialises every call on the handle, and it keeps the disc it last opened
+// until the medium changes.
+#include "platform/cdrom/DiscLayout.h"
+#include "platform/cdrom/Drive.h"
+#include "platform/cdrom/detail/Disc.h"
+
+#include <mutex>
+#include <optional>
+
+namespace platform::cdrom::detail {
+
+class OpenDrive {
+public:
+    explicit OpenDrive(Drive drive);
+
+    std::mutex& mutex();
+    // Opens the medium afresh; null when the drive holds no readable disc. Call with the mutex held.
+    const DiscLayout* reload();
+    // The opened disc, reopened when the medium has changed since; null when there is none. Call with the mutex held.
+    const DiscLayout* current();
+    // Valid while current() or reload() answered non-null. Call with the mutex held.
+    CdIo_t* cdio() const;
+
+private:
+    Drive drive_;
+    std::mutex mutex_;
+    CdioPtr disc_;
+    std::optional<MediaIdentity> media_;
+    std::optional<DiscLayout> layout_;
+};
+
+}  // namespace platform::cdrom::detail

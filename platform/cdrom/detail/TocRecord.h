@@ -1,0 +1,13 @@
+#pragma once
+
+namespace platform::cdrom {
+struct DiscLayout;
+struct TTableOfContents;
+}  // namespace platform::cdrom
+
+namespace platform::cdrom::detail {
+
+// False when an address does not fit the record (more than 255 minutes).
+bool FillToc(const DiscLayout& layout, TTableOfContents& toc);
+
+}  // namespace platform::cdrom::detail
