@@ -179,6 +179,10 @@ void InputMouseButton(MouseButton button, bool down, POINT screen) {
     s.cursor = screen;
     const int vk = button == MouseButton::Left ? VK_LBUTTON : VK_RBUTTON;
     s.physical[static_cast<std::size_t>(vk)] = down;
+    if (!down && s.swallowRelease == vk) {
+        s.swallowRelease = 0;
+        return;
+    }
     const HWND target = s.capture ? s.capture : WindowFromPoint(screen);
     if (!target) return;
     auto w = Find(target);
@@ -246,6 +250,7 @@ void ResetInputState() {
     s.physical.fill(false);
     s.lastDownWindow = nullptr;
     s.lastDownMessage = 0;
+    s.swallowRelease = 0;
     s.cursor = POINT{};
 }
 

@@ -11,6 +11,7 @@
 #include "platform/user/WindowStyles.h"
 #include "platform/user/Window.h"
 #include "platform/user/detail/Dispatch.h"
+#include "platform/user/detail/InputState.h"
 #include "platform/user/detail/MenuBar.h"
 #include "platform/user/detail/MenuRecord.h"
 #include "platform/user/detail/MessageLoopCore.h"
@@ -173,8 +174,18 @@ private:
                 return;
             }
         }
-        // The press that dismisses the menu is swallowed: it never reaches the window under it.
-        if (press) done_ = true;
+        // The click that dismisses the menu is swallowed: neither press nor release reaches the window under it.
+        if (press) {
+            done_ = true;
+            SwallowRelease(m.message == WM_RBUTTONDOWN ? VK_RBUTTON : VK_LBUTTON);
+        }
+    }
+
+    static void SwallowRelease(int button) {
+        const UINT up = button == VK_RBUTTON ? WM_RBUTTONUP : WM_LBUTTONUP;
+        MSG queued;
+        if (Retrieve(&queued, MessageFilter{nullptr, up, up}, true)) return;
+        if (Input().physical[static_cast<std::size_t>(button)]) Input().swallowRelease = button;
     }
 
     void onKey(const MSG& m) {

@@ -121,6 +121,14 @@ void DeliverPaint(HWND hwnd) {
         Send(hwnd, WM_NCPAINT, 1, 0);
     }
     if (!(w = Find(hwnd)) || !w->updatePending) return;
+    if (w->erasePending) {
+        w->erasePending = false;
+        HDC dc = MakeDC(*w, true, &w->updateRect);
+        w->eraseUnanswered = Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
+        DeleteDC(dc);
+        MarkPixelsChanged(hwnd);
+        if (!(w = Find(hwnd)) || !w->updatePending) return;
+    }
     PaintInProgress paint{hwnd, false};
     PaintInProgress* outer = std::exchange(currentPaint, &paint);
     Send(hwnd, WM_PAINT, 0, 0);
@@ -177,14 +185,18 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
     if (!w || !paint) return nullptr;
     if (currentPaint && currentPaint->hwnd == hwnd) currentPaint->begun = true;
     const RECT update = w->updatePending ? w->updateRect : RECT{};
+    // Erasing happened before WM_PAINT, unless someone painted outside the loop's sequence.
     const bool erase = w->erasePending;
+    *paint = PAINTSTRUCT{};
+    paint->fErase = w->eraseUnanswered ? TRUE : FALSE;
     w->updatePending = false;
     w->erasePending = false;
+    w->eraseUnanswered = false;
     w->updateRect = RECT{};
-    *paint = PAINTSTRUCT{};
     paint->rcPaint = update;
     paint->hdc = MakeDC(*w, true, &update);
-    if (paint->hdc && erase) paint->fErase = Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) ? FALSE : TRUE;
+    if (paint->hdc && erase)
+        paint->fErase = Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint->hdc), 0) ? FALSE : TRUE;
     return paint->hdc;
 }
 

@@ -14,10 +14,10 @@ struct PAINTSTRUCT {
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase);
-// Delivers pending WM_NCPAINT/WM_ERASEBKGND/WM_PAINT now, bypassing the queue; children follow their parent.
+// Delivers pending WM_NCPAINT, WM_ERASEBKGND and WM_PAINT, in that order, now, bypassing the queue; children follow their parent.
 BOOL UpdateWindow(HWND hwnd);
 
-// Sends WM_ERASEBKGND when the update was invalidated with erase; validates the update region.
+// Validates the update region. The loop erases before WM_PAINT; fErase tells that WM_ERASEBKGND returned 0.
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint);
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint);
 

@@ -43,6 +43,7 @@ struct WindowRecord {
     bool updatePending = false;
     RECT updateRect{};
     bool erasePending = false;
+    bool eraseUnanswered = false;       // WM_ERASEBKGND returned 0: BeginPaint reports fErase
     bool framePending = false;
 
     bool destroying = false;

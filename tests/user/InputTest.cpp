@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include "TestWindow.h"
+#include "platform/testing/InputInjection.h"
+#include "platform/testing/MessagePump.h"
+#include "platform/user/Input.h"
+#include "platform/user/MessageLoop.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
+
+using namespace win;
+using usertest::TestWindow;
+
+namespace {
+
+class InputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        user::ResetInputState();
+        testdriver::PumpUntilIdle();
+    }
+};
+
+TEST_F(InputTest, MouseMessagesCarryClientCoordinatesOfTheWindowUnderThePoint) {
+    TestWindow parent(RECT{100, 100, 200, 200}, WS_BORDER);
+    TestWindow child(RECT{10, 10, 50, 50}, 0, parent.hwnd());
+    testdriver::Click(POINT{101 + 10 + 5, 101 + 10 + 7});
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(child.receivedIds({WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}),
+              (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    const MSG down = *child.last(WM_LBUTTONDOWN);
+    EXPECT_EQ(GET_X_LPARAM(down.lParam), 5);
+    EXPECT_EQ(GET_Y_LPARAM(down.lParam), 7);
+    EXPECT_EQ(down.wParam & MK_LBUTTON, MK_LBUTTON);
+    EXPECT_TRUE(parent.receivedIds({WM_LBUTTONDOWN}).empty());
+}
+
+TEST_F(InputTest, DoubleClicksGoOnlyToWindowsThatAskForThem) {
+    TestWindow wants(RECT{0, 0, 50, 50});
+    testdriver::DoubleClick(POINT{10, 10});
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(wants.receivedIds({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}),
+              (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}));
+
+    // Without CS_DBLCLKS the second press is a plain press.
+    const HWND plain = CreateWindowEx(0, usertest::TestClassNameNoDoubleClicks(), "", WS_POPUP | WS_VISIBLE, 100, 0,
+                                      50, 50, nullptr, nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    int downs = 0;
+    int doubles = 0;
+    testdriver::DoubleClick(POINT{110, 10});
+    MSG msg;
+    while (PeekMessage(&msg, plain, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, PM_REMOVE)) {
+        downs += msg.message == WM_LBUTTONDOWN;
+        doubles += msg.message == WM_LBUTTONDBLCLK;
+    }
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(doubles, 0);
+    DestroyWindow(plain);
+}
+
+TEST_F(InputTest, HeldKeyAutoRepeatsAndKeyStateFollowsTheMessages) {
+    TestWindow window(RECT{0, 0, 50, 50});
+    SetFocus(window.hwnd());
+    std::vector<short> stateSeen;
+    window.onMessage([&](UINT msg, WPARAM, LPARAM, LRESULT*) {
+        if (msg == WM_KEYDOWN || msg == WM_KEYUP) stateSeen.push_back(GetKeyState(VK_SPACE));
+        return false;
+    });
+    testdriver::HoldKey(VK_SPACE, 3);
+    EXPECT_EQ(GetKeyState(VK_SPACE) & 0x8000, 0) << "nothing retrieved yet";
+    testdriver::PumpUntilIdle();
+    const auto keys = window.receivedIds({WM_KEYDOWN, WM_KEYUP});
+    EXPECT_EQ(keys, (std::vector<UINT>{WM_KEYDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYDOWN, WM_KEYUP}));
+    std::vector<bool> repeatBits;
+    for (const MSG& m : window.received())
+        if (m.message == WM_KEYDOWN) repeatBits.push_back((m.lParam >> 30) & 1);
+    EXPECT_EQ(repeatBits, (std::vector<bool>{false, true, true, true}));
+    ASSERT_EQ(stateSeen.size(), 5u);
+    EXPECT_NE(stateSeen[0] & 0x8000, 0);
+    EXPECT_EQ(stateSeen[4] & 0x8000, 0);
+}
+
+TEST_F(InputTest, FocusMovesWithKillAndSetFocus) {
+    TestWindow a(RECT{0, 0, 20, 20});
+    TestWindow b(RECT{30, 0, 50, 20});
+    SetFocus(a.hwnd());
+    a.clear();
+    b.clear();
+    EXPECT_EQ(SetFocus(b.hwnd()), a.hwnd());
+    EXPECT_EQ(GetFocus(), b.hwnd());
+    ASSERT_TRUE(a.last(WM_KILLFOCUS).has_value());
+    EXPECT_EQ(reinterpret_cast<HWND>(a.last(WM_KILLFOCUS)->wParam), b.hwnd());
+    ASSERT_TRUE(b.last(WM_SETFOCUS).has_value());
+    testdriver::TypeText("a中");
+    testdriver::PumpUntilIdle();
+    std::vector<WPARAM> chars;
+    for (const MSG& m : b.received())
+        if (m.message == WM_CHAR) chars.push_back(m.wParam);
+    EXPECT_EQ(chars, (std::vector<WPARAM>{'a', 0x4E2D}));
+}
+
+TEST_F(InputTest, CaptureTakesTheMouseEvenOutsideTheWindow) {
+    TestWindow captor(RECT{0, 0, 20, 20});
+    TestWindow other(RECT{100, 100, 150, 150});
+    SetCapture(captor.hwnd());
+    testdriver::MoveMouse(POINT{120, 130});
+    testdriver::PumpUntilIdle();
+    ASSERT_TRUE(captor.last(WM_MOUSEMOVE).has_value());
+    EXPECT_EQ(GET_X_LPARAM(captor.last(WM_MOUSEMOVE)->lParam), 120);
+    EXPECT_TRUE(other.receivedIds({WM_MOUSEMOVE}).empty());
+    ReleaseCapture();
+    EXPECT_TRUE(captor.last(WM_CAPTURECHANGED).has_value());
+    testdriver::MoveMouse(POINT{121, 130});
+    testdriver::PumpUntilIdle();
+    EXPECT_FALSE(other.receivedIds({WM_MOUSEMOVE}).empty());
+    POINT cursor;
+    GetCursorPos(&cursor);
+    EXPECT_EQ(cursor.x, 121);
+}
+
+TEST_F(InputTest, PressingAnotherTopLevelWindowActivatesIt) {
+    TestWindow first(RECT{0, 0, 40, 40}, WS_CAPTION);
+    TestWindow second(RECT{100, 0, 140, 40}, WS_CAPTION);
+    EXPECT_EQ(GetActiveWindow(), second.hwnd()) << "showing a window activates it";
+    first.clear();
+    second.clear();
+    testdriver::Click(POINT{20, 30});
+    EXPECT_EQ(GetActiveWindow(), first.hwnd());
+    ASSERT_TRUE(first.last(WM_ACTIVATE).has_value());
+    EXPECT_EQ(LOWORD(first.last(WM_ACTIVATE)->wParam), WA_ACTIVE);
+    EXPECT_EQ(LOWORD(second.last(WM_ACTIVATE)->wParam), WA_INACTIVE);
+    testdriver::PumpUntilIdle();
+}
+
+}  // namespace

@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "TestWindow.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/LiveObjects.h"
+#include "platform/testing/InputInjection.h"
+#include "platform/testing/MessagePump.h"
+#include "platform/user/ClassicGeometry.h"
+#include "platform/user/Input.h"
+#include "platform/user/Menu.h"
+#include "platform/user/MessageLoop.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
+
+using namespace win;
+using usertest::TestWindow;
+
+namespace {
+
+constexpr UINT kPing = WM_USER + 3;
+constexpr UINT kItemWidth = 100;
+constexpr UINT kItemHeight = 20;
+
+struct DrawnItem {
+    UINT id;
+    UINT action;
+    UINT state;
+    RECT rect;
+    ULONG_PTR data;
+    HWND dcWindow;
+};
+
+bool operator==(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// An owner window that measures every owner-drawn item as kItemWidth x kItemHeight and records what it draws.
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        user::ResetInputState();
+        testdriver::PumpUntilIdle();
+        owner.onMessage([this](UINT msg, WPARAM, LPARAM lParam, LRESULT* result) {
+            if (msg == WM_MEASUREITEM) {
+                auto* mis = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+                measuredFrom.emplace_back(mis->itemWidth, mis->itemHeight);
+                mis->itemWidth = measureWidth;
+                mis->itemHeight = measureHeight;
+                *result = TRUE;
+                return true;
+            }
+            if (msg == WM_DRAWITEM) {
+                const auto* dis = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+                drawn.push_back(DrawnItem{dis->itemID, dis->itemAction, dis->itemState, dis->rcItem, dis->itemData,
+                                          WindowFromDC(dis->hDC)});
+                if (whenDrawn) whenDrawn(drawn.back());
+                *result = TRUE;
+                return true;
+            }
+            return false;
+        });
+    }
+
+    HMENU OwnerDrawnPopup(std::initializer_list<UINT> ids) {
+        HMENU menu = CreatePopupMenu();
+        for (UINT id : ids) AppendMenu(menu, MF_OWNERDRAW, id, reinterpret_cast<const char*>(ULONG_PTR{id} * 16));
+        return menu;
+    }
+
+    TestWindow owner{RECT{0, 0, 400, 300}, WS_CAPTION};
+    TestWindow app{RECT{600, 400, 700, 500}};
+    UINT measureWidth = kItemWidth;
+    UINT measureHeight = kItemHeight;
+    std::vector<std::pair<UINT, UINT>> measuredFrom;
+    std::vector<DrawnItem> drawn;
+    std::function<void(const DrawnItem&)> whenDrawn;
+};
+
+TEST_F(MenuTest, OwnerDrawnPopupItemsUseWindowCoordinatesFromTheMargin) {
+    HMENU menu = OwnerDrawnPopup({101, 102});
+    RECT beforeShow{1, 1, 1, 1};
+    EXPECT_FALSE(GetMenuItemRect(nullptr, menu, 0, &beforeShow));
+    EXPECT_TRUE(beforeShow == (RECT{0, 0, 0, 0})) << "never shown: an empty rectangle";
+
+    std::optional<RECT> rectWhileOpen;
+    whenDrawn = [&](const DrawnItem& item) {
+        if (item.id == 102 && !rectWhileOpen) {
+            RECT r;
+            GetMenuItemRect(nullptr, menu, 1, &r);
+            rectWhileOpen = r;
+            testdriver::PressKey(VK_ESCAPE);
+        }
+    };
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 100, 120, 0, owner.hwnd(), nullptr), 0);
+
+    ASSERT_EQ(measuredFrom.size(), 2u);
+    EXPECT_EQ(measuredFrom[0], (std::pair<UINT, UINT>{0, user::classic::kOwnerDrawDefaultHeight}));
+    ASSERT_GE(drawn.size(), 2u);
+    const int width = static_cast<int>(kItemWidth) + user::classic::kOwnerDrawPopupExtraWidth;
+    EXPECT_TRUE(drawn[0].rect == (RECT{3, 3, 3 + width, 23}));
+    EXPECT_TRUE(drawn[1].rect == (RECT{3, 23, 3 + width, 43}));
+    EXPECT_EQ(drawn[0].data, 101u * 16);
+    EXPECT_EQ(drawn[0].action, ODA_DRAWENTIRE);
+    const HWND popup = drawn[0].dcWindow;
+    EXPECT_NE(popup, nullptr);
+    EXPECT_NE(popup, owner.hwnd()) << "popup items are drawn on the popup window's DC";
+    EXPECT_FALSE(IsWindow(popup)) << "the popup window is gone once the menu closes";
+
+    // The window is 3 pixels larger than the items on every side, at the requested point.
+    ASSERT_TRUE(rectWhileOpen.has_value());
+    EXPECT_TRUE(*rectWhileOpen == (RECT{103, 143, 103 + width, 163}));
+    RECT afterClose;
+    EXPECT_TRUE(GetMenuItemRect(nullptr, menu, 1, &afterClose));
+    EXPECT_TRUE(afterClose == *rectWhileOpen) << "a closed popup reports its last layout";
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, TrackingLoopDeliversPostedMessagesToOtherWindows) {
+    HMENU menu = OwnerDrawnPopup({101});
+    bool popupOpenWhenPinged = false;
+    LONG_PTR popupUserData = -1;
+    HWND popup = nullptr;
+    whenDrawn = [&](const DrawnItem& item) {
+        if (!popup) {
+            popup = item.dcWindow;
+            PostMessage(app.hwnd(), kPing, 0, 0);
+        }
+    };
+    app.onMessage([&](UINT msg, WPARAM, LPARAM, LRESULT*) {
+        if (msg != kPing) return false;
+        popupOpenWhenPinged = IsWindowVisible(popup) != FALSE;
+        popupUserData = GetWindowLong(popup, GWL_USERDATA);
+        EndMenu();
+        return true;
+    });
+    int hookRuns = 0;
+    user::SetPendingCallsHook([&] { ++hookRuns; });
+    TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, owner.hwnd(), nullptr);
+    user::SetPendingCallsHook(nullptr);
+    EXPECT_TRUE(popupOpenWhenPinged);
+    EXPECT_EQ(popupUserData, 0) << "the layer keeps its popup state out of the user-data slot";
+    EXPECT_GT(hookRuns, 0) << "the tracking loop runs pending cross-thread calls";
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, ClickingAnItemChoosesIt) {
+    HMENU menu = OwnerDrawnPopup({101, 102});
+    whenDrawn = [&](const DrawnItem& item) {
+        if (item.id == 102 && item.action == ODA_DRAWENTIRE) testdriver::Click(POINT{50 + 3 + 10, 60 + 23 + 10});
+    };
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 50, 60, 0, owner.hwnd(), nullptr), 102);
+    // Hovering selected the item before the click: it was redrawn selected.
+    const bool sawSelected = std::any_of(drawn.begin(), drawn.end(), [](const DrawnItem& d) {
+        return d.id == 102 && d.action == ODA_SELECT && (d.state & ODS_SELECTED);
+    });
+    EXPECT_TRUE(sawSelected);
+
+    drawn.clear();
+    owner.clear();
+    EXPECT_TRUE(TrackPopupMenu(menu, 0, 50, 60, 0, owner.hwnd(), nullptr));
+    testdriver::PumpUntilIdle();
+    ASSERT_EQ(owner.receivedIds({WM_COMMAND}).size(), 1u);
+    EXPECT_EQ(LOWORD(owner.last(WM_COMMAND)->wParam), 102);
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, AClickOutsideDismissesAndIsSwallowed) {
+    HMENU menu = OwnerDrawnPopup({101});
+    whenDrawn = [&](const DrawnItem&) { testdriver::Click(POINT{650, 450}); };
+    app.clear();
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 50, 60, 0, owner.hwnd(), nullptr), 0);
+    testdriver::PumpUntilIdle();
+    EXPECT_TRUE(app.receivedIds({WM_LBUTTONDOWN, WM_LBUTTONUP}).empty());
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, KeyboardMovesTheSelectionAndOpensSubmenus) {
+    HMENU sub = OwnerDrawnPopup({201, 202});
+    HMENU menu = OwnerDrawnPopup({101});
+    AppendMenu(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), "More");
+    bool keysSent = false;
+    whenDrawn = [&](const DrawnItem&) {
+        if (keysSent) return;
+        keysSent = true;
+        for (int vk : {VK_DOWN, VK_DOWN, VK_RIGHT, VK_DOWN, VK_RETURN}) testdriver::PressKey(vk);
+    };
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, owner.hwnd(), nullptr), 202);
+    HWND subWindow = nullptr;
+    for (const DrawnItem& d : drawn)
+        if (d.id == 201) subWindow = d.dcWindow;
+    EXPECT_NE(subWindow, nullptr);
+    EXPECT_NE(subWindow, drawn.front().dcWindow) << "a sub-menu has its own window";
+    DestroyMenu(menu);
+    EXPECT_FALSE(IsMenu(sub)) << "sub-menus go with their menu";
+}
+
+TEST_F(MenuTest, OwnerDrawnMenuBarIsMeasuredAndDrawnInWindowCoordinates) {
+    measureWidth = 40;
+    measureHeight = 25;
+    HMENU bar = CreateMenu();
+    AppendMenu(bar, MF_OWNERDRAW, 301, nullptr);
+    AppendMenu(bar, MF_OWNERDRAW, 302, nullptr);
+    ASSERT_TRUE(SetMenu(owner.hwnd(), bar));
+    testdriver::PumpUntilIdle();
+
+    // Frame 3 and caption 19 above the bar; the bar is as tall as its tallest item (25 > 19).
+    const int barTop = user::classic::kFixedFrame + user::classic::kCaptionHeight;
+    POINT origin{0, 0};
+    ClientToScreen(owner.hwnd(), &origin);
+    EXPECT_EQ(origin.y, barTop + 25);
+    std::vector<DrawnItem> barItems;
+    for (const DrawnItem& d : drawn)
+        if (d.dcWindow == owner.hwnd()) barItems.push_back(d);
+    ASSERT_GE(barItems.size(), 2u);
+    EXPECT_TRUE(barItems[0].rect == (RECT{3, barTop, 43, barTop + 25}));
+    EXPECT_TRUE(barItems[1].rect == (RECT{43, barTop, 83, barTop + 25}));
+    RECT screen;
+    ASSERT_TRUE(GetMenuItemRect(owner.hwnd(), bar, 1, &screen));
+    EXPECT_TRUE(screen == (RECT{43, barTop, 83, barTop + 25}));  // the window sits at (0, 0)
+
+    // DrawMenuBar measures again.
+    measuredFrom.clear();
+    measureHeight = 10;
+    DrawMenuBar(owner.hwnd());
+    EXPECT_EQ(measuredFrom.size(), 2u);
+    origin = POINT{0, 0};
+    ClientToScreen(owner.hwnd(), &origin);
+    EXPECT_EQ(origin.y, barTop + user::classic::kMenuBarHeight) << "never lower than the standard bar";
+
+    // A bar item without a sub-menu is a command.
+    owner.clear();
+    testdriver::Click(POINT{60, barTop + 5});
+    testdriver::PumpUntilIdle();
+    ASSERT_EQ(owner.receivedIds({WM_COMMAND}).size(), 1u);
+    EXPECT_EQ(LOWORD(owner.last(WM_COMMAND)->wParam), 302);
+}
+
+TEST_F(MenuTest, BarSubmenuOpensBelowItsItem) {
+    HMENU bar = CreateMenu();
+    HMENU sub = OwnerDrawnPopup({401});
+    AppendMenu(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), "File");
+    SetMenu(owner.hwnd(), bar);
+    testdriver::PumpUntilIdle();
+    RECT item;
+    ASSERT_TRUE(GetMenuItemRect(owner.hwnd(), bar, 0, &item));
+    EXPECT_EQ(item.bottom - item.top, user::classic::kMenuBarHeight);
+    whenDrawn = [&](const DrawnItem& d) {
+        if (d.id == 401 && d.action == ODA_DRAWENTIRE) testdriver::Click(POINT{item.left + 3 + 5, item.bottom + 3 + 5});
+    };
+    owner.clear();
+    testdriver::Click(POINT{item.left + 5, item.top + 5});
+    testdriver::PumpUntilIdle();
+    ASSERT_EQ(owner.receivedIds({WM_INITMENUPOPUP}).size(), 1u);
+    ASSERT_EQ(owner.receivedIds({WM_COMMAND}).size(), 1u);
+    EXPECT_EQ(LOWORD(owner.last(WM_COMMAND)->wParam), 401);
+}
+
+TEST_F(MenuTest, LiveObjectsReturnToTheirCountAfterAHundredMenuOpenings) {
+    HMENU menu = OwnerDrawnPopup({101});
+    AppendMenu(menu, MF_STRING | MF_CHECKED, 102, "Text item\tCtrl+T");
+    AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+    whenDrawn = [&](const DrawnItem& d) {
+        if (d.action == ODA_DRAWENTIRE) testdriver::PressKey(VK_ESCAPE);
+    };
+    TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, owner.hwnd(), nullptr);
+    const gdi::LiveObjects before = gdi::CountLiveObjects();
+    for (int i = 0; i < 100; ++i) TrackPopupMenu(menu, TPM_RETURNCMD, 10 + i, 10, 0, owner.hwnd(), nullptr);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(gdi::CountLiveObjects(), before);
+    DestroyMenu(menu);
+}
+
+}  // namespace
