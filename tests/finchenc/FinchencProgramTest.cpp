@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -324,6 +325,17 @@ TEST_F(FinchencMalformedInput, ADataSizeBeyondTheFileIsBoundedByTheBytesPresent)
 
 TEST_F(FinchencMalformedInput, ARawFileWithAnOddByteHoldsWholeSamplesOnly) {
     expectFrames({0x00, 0x80, 0x00, 0x80, 0x00, 0x80, 0x00}, 1);
+}
+
+TEST_F(FinchencProgram, EachFrameLineLeavesAtOnceThroughAPipe) {
+    // The decode pass waits for its compressed file on a FIFO: by then every frame line must have
+    // reached the pipe, though far less text than a pipe's buffer was printed.
+    const std::string input = silence(3840);
+    const std::string fifo = dir.path("encoded.fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string seen =
+        test::outputWhileDecodeWaits({"24", input, fifo, fo}, fifo, frameLines(10));
+    EXPECT_EQ(seen, runText(" Corvane FINCHENC 24 Kbps \n", input, fifo, &fo, 10));
 }
 
 TEST_F(FinchencProgram, AClosedOutputPipeDoesNotStopTheRun) {

@@ -1,6 +1,7 @@
 #include "RunProgram.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -96,6 +97,56 @@ int runFinchencIntoClosedPipe(const std::vector<std::string>& arguments) {
     }
     ::close(ends[1]);
     return exitStatusOf(child);
+}
+
+namespace {
+
+// Reads from fd into text until keepGoing says stop, the other end closes, or ten seconds pass.
+template <typename Predicate>
+void collect(int fd, std::string& text, Predicate keepGoing) {
+    for (int waited = 0; keepGoing() && waited < 100; ++waited) {
+        pollfd ready = {fd, POLLIN, 0};
+        if (::poll(&ready, 1, 100) > 0) {
+            char buffer[4096];
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got <= 0) {
+                return;
+            }
+            text.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+}
+
+}  // namespace
+
+std::string outputWhileDecodeWaits(const std::vector<std::string>& arguments, const std::string& fifo,
+                                   const std::string& awaited) {
+    std::vector<char*> argv = argumentVector(arguments);
+    // Holding both ends means neither this side nor the program ever blocks opening the FIFO.
+    const int fifoEnd = ::open(fifo.c_str(), O_RDWR);
+    int ends[2];
+    if (fifoEnd < 0 || ::pipe(ends) != 0) {
+        throw std::runtime_error("fifo or pipe failed");
+    }
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child < 0) {
+        throw std::runtime_error("fork failed");
+    }
+    if (child == 0) {
+        ::close(ends[0]);
+        ::close(fifoEnd);
+        ::dup2(ends[1], STDOUT_FILENO);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    ::close(ends[1]);
+    std::string seen;
+    collect(ends[0], seen, [&] { return seen.find(awaited) == std::string::npos; });
+    ::close(fifoEnd);
+    ::close(ends[0]);
+    exitStatusOf(child);
+    return seen;
 }
 
 }  // namespace finch::test
