@@ -6,7 +6,6 @@
 #include "platform/cdrom/detail/DriveLetter.h"
 
 #include <cctype>
-#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -35,7 +34,7 @@ bool CopyOut(std::string_view text, char* buffer, DWORD size) {
         return true;
     if (text.size() >= size)
         return false;
-    std::memcpy(buffer, text.data(), text.size());
+    text.copy(buffer, text.size());
     buffer[text.size()] = '\0';
     return true;
 }
