@@ -3,20 +3,17 @@
 #include <array>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "finchenc/FinchCodec.h"
 #include "finchenc/FinchStreamReader.h"
 #include "finchenc/FrameDecoder.h"
+#include "finchenc/ProgramMessages.h"
 #include "finchenc/SameFile.h"
 #include "soundfile/SoundFile.h"
 
 namespace finch {
 
 namespace {
-
-constexpr int kSuccess = 0;
-constexpr int kFailure = 1;
 
 void printDecodeError(const char* cpf, long frameIndex, FrameDecodeResult result) {
     const char* reason = result == FrameDecodeResult::InvalidAllocation ? "has a bit allocation above 5"
@@ -32,24 +29,24 @@ int decodeFrames(FinchCodec& codec, std::FILE* in, const char* cpf, SoundFile& o
     for (long frameIndex = 0;; ++frameIndex) {
         const FinchStreamPiece piece = reader.next();
         if (piece.kind == FinchStreamPiece::Kind::End) {
-            return kSuccess;
+            return kExitSuccess;
         }
         if (piece.kind == FinchStreamPiece::Kind::ReadError) {
-            std::printf("Error on read file \"%s\" : %s !\n", cpf, std::strerror(errno));
-            return kFailure;
+            printReadError(cpf, errno);
+            return kExitFailure;
         }
         const FrameDecodeResult result = decodeFrame(codec, piece.words, reader.frameBits(), samples);
         if (result != FrameDecodeResult::Decoded) {
             printDecodeError(cpf, frameIndex, result);
-            return kFailure;
+            return kExitFailure;
         }
         // The decoder lags the encoder by one frame: the first decoded frame is not part of the sound.
         if (frameIndex > 0 && output.writeSamples(samples.data(), piece.sampleCount) != piece.sampleCount) {
-            std::printf("Error on write file \"%s\" : %s !\n", fo, std::strerror(errno));
-            return kFailure;
+            printWriteError(fo, errno);
+            return kExitFailure;
         }
         if (piece.kind == FinchStreamPiece::Kind::LastFrame) {
-            return kSuccess;
+            return kExitSuccess;
         }
     }
 }
@@ -59,26 +56,26 @@ int decodeFrames(FinchCodec& codec, std::FILE* in, const char* cpf, SoundFile& o
 int runDecodePass(FinchCodec& codec, const char* rate, const char* cpf, const char* fo) {
     // cpf exists by now, so a new file named twice is caught here before fo replaces it.
     if (sameFile(fo, cpf)) {
-        std::fputs("Error on open file qbx.wav !!\n", stdout);
-        return kFailure;
+        printSynthesizedOpenError();
+        return kExitFailure;
     }
     SoundFile output(fo, 8000, 16, 1, 0, 1);
     if (output.openWrite(SoundFileKind::Wave) != 0) {
-        std::fputs("Error on open file qbx.wav !!\n", stdout);
-        return kFailure;
+        printSynthesizedOpenError();
+        return kExitFailure;
     }
     initCodec(codec, rate);
-    int status = kSuccess;
+    int status = kExitSuccess;
     if (std::FILE* in = std::fopen(cpf, "rb"); in == nullptr) {
-        std::printf("Error on open file \"%s\" : %s !\n", cpf, std::strerror(errno));
-        status = kFailure;
+        printOpenError(cpf, errno);
+        status = kExitFailure;
     } else {
         status = decodeFrames(codec, in, cpf, output, fo);
         std::fclose(in);
     }
-    if (output.finishWrite() != 0 && status == kSuccess) {
-        std::printf("Error on write file \"%s\" : %s !\n", fo, std::strerror(errno));
-        status = kFailure;
+    if (output.finishWrite() != 0 && status == kExitSuccess) {
+        printWriteError(fo, errno);
+        status = kExitFailure;
     }
     return status;
 }

@@ -5,22 +5,19 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 #include "finchenc/DecodePass.h"
 #include "finchenc/FinchCodec.h"
 #include "finchenc/FinchFileWriter.h"
 #include "finchenc/FrameEncoder.h"
+#include "finchenc/ProgramMessages.h"
 #include "finchenc/SameFile.h"
 #include "soundfile/SoundFile.h"
 
 namespace finch {
 
 namespace {
-
-constexpr int kSuccess = 0;
-constexpr int kFailure = 1;
 
 void printUsage() {
     std::fputs(
@@ -47,14 +44,6 @@ const char* bannerFor(std::string_view rate) {
     return nullptr;
 }
 
-void printOpenError(const char* name) { std::printf("Error on open file \"%s\" !\n", name); }
-
-void printSynthesizedOpenError() { std::fputs("Error on open file qbx.wav !!\n", stdout); }
-
-void printWriteError(const char* name, int error) {
-    std::printf("Error on write file \"%s\" : %s !\n", name, std::strerror(error));
-}
-
 // Encodes every frame of the input and the closing bytes into the open cpf. The frame count printed
 // is one less than the frames written: the last frame flushes the filter bank's delay.
 int encodePass(FinchCodec& codec, SoundFile& input, std::FILE* out, long frames, const char* cpf) {
@@ -66,14 +55,14 @@ int encodePass(FinchCodec& codec, SoundFile& input, std::FILE* out, long frames,
         std::fflush(stdout);  // the GUI shows progress from these lines as they come
         if (!writeWords(out, encodeFrame(codec, samples))) {
             printWriteError(cpf, errno);
-            return kFailure;
+            return kExitFailure;
         }
     }
     if (!writeStreamEnd(out) || std::fflush(out) != 0) {
         printWriteError(cpf, errno);
-        return kFailure;
+        return kExitFailure;
     }
-    return kSuccess;
+    return kExitSuccess;
 }
 
 }  // namespace
@@ -84,7 +73,7 @@ int runFinchenc(int argc, char** argv) {
     std::fputs("\n         Version 1.2.5\n\n", stdout);
     if (argc < 4) {
         printUsage();
-        return kFailure;
+        return kExitFailure;
     }
     const char* rate = argv[1];
     const char* fi = argv[2];
@@ -94,26 +83,26 @@ int runFinchenc(int argc, char** argv) {
     SoundFile input(fi);
     if (input.openRead() != 0) {
         printOpenError(fi);
-        return kFailure;
+        return kExitFailure;
     }
     const char* banner = bannerFor(rate);
     if (banner == nullptr) {
         std::fputs(" Please input string '16', '20', or '24'\n", stdout);
-        return kFailure;
+        return kExitFailure;
     }
     // Nothing is truncated while an output names the input or the other output.
     if (sameFile(cpf, fi)) {
         printOpenError(cpf);
-        return kFailure;
+        return kExitFailure;
     }
     if (fo != nullptr && (sameFile(fo, fi) || sameFile(fo, cpf))) {
         printSynthesizedOpenError();
-        return kFailure;
+        return kExitFailure;
     }
     std::FILE* out = std::fopen(cpf, "wb");
     if (out == nullptr) {
-        std::printf("Error on open file \"%s\" : %s !\n", cpf, std::strerror(errno));
-        return kFailure;
+        printOpenError(cpf, errno);
+        return kExitFailure;
     }
 
     std::fputs(banner, stdout);
@@ -129,12 +118,12 @@ int runFinchenc(int argc, char** argv) {
     FinchCodec codec;
     initCodec(codec, rate);
     int status = encodePass(codec, input, out, frames, cpf);
-    if (std::fclose(out) != 0 && status == kSuccess) {
+    if (std::fclose(out) != 0 && status == kExitSuccess) {
         printWriteError(cpf, errno);
-        status = kFailure;
+        status = kExitFailure;
     }
     input.closeRead();
-    if (status == kSuccess && fo != nullptr) {
+    if (status == kExitSuccess && fo != nullptr) {
         status = runDecodePass(codec, rate, cpf, fo);
     }
     return status;
