@@ -72,13 +72,24 @@ Drive DescribeDevice(const std::string& path) {
     return drive;
 }
 
+// A device's texts are asked until it answers: asking means opening the drive, and the list is taken on every poll.
+Drive KnownOrDescribedDevice(const std::string& path) {
+    {
+        std::lock_guard lock(registryMutex);
+        for (const Drive& seen : knownDrives)
+            if (seen.kind == Drive::Kind::Device && seen.path == path && !(seen.vendor.empty() && seen.product.empty()))
+                return seen;
+    }
+    return DescribeDevice(path);
+}
+
 std::vector<Drive> PresentDrives() {
     std::vector<Drive> drives;
     for (const std::string& path : ImagePaths())
         drives.push_back(DescribeImage(path));
     if (char** devices = detail::ListDevices()) {
         for (char** device = devices; *device != nullptr; ++device)
-            drives.push_back(DescribeDevice(*device));
+            drives.push_back(KnownOrDescribedDevice(*device));
         cdio_free_device_list(devices);
     }
     return drives;
