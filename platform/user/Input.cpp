@@ -165,9 +165,21 @@ namespace user {
 using namespace win;
 using namespace detail;
 
+namespace {
+
+// The window that gets mouse input at a point: the capture window, else the one under the point unless its
+// top-level window is disabled (a modal window's owner ignores the mouse).
+HWND MouseTarget(POINT screen) {
+    if (Input().capture) return Input().capture;
+    const HWND target = WindowFromPoint(screen);
+    return target && IsWindowEnabled(TopLevelOf(target)) ? target : nullptr;
+}
+
+}  // namespace
+
 void InputMouseMove(POINT screen) {
     Input().cursor = screen;
-    const HWND target = Input().capture ? Input().capture : WindowFromPoint(screen);
+    const HWND target = MouseTarget(screen);
     if (!target) return;
     POINT client = screen;
     ScreenToClient(target, &client);
@@ -183,7 +195,7 @@ void InputMouseButton(MouseButton button, bool down, POINT screen) {
         s.swallowRelease = 0;
         return;
     }
-    const HWND target = s.capture ? s.capture : WindowFromPoint(screen);
+    const HWND target = MouseTarget(screen);
     if (!target) return;
     auto w = Find(target);
     if (!w) return;

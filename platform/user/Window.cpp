@@ -66,6 +66,20 @@ void InvalidateUnder(const WindowRecord& w) {
     InvalidateRect(w.parent, &r, TRUE);
 }
 
+// When the active window goes away, its owner (or else the frontmost other window) becomes active.
+void HandOverActivation(const WindowRecord& leaving) {
+    if (leaving.parent || GetActiveWindow() != leaving.handle) return;
+    auto usable = [&](HWND h) {
+        auto w = Find(h);
+        return w && h != leaving.handle && !w->destroying && (w->style & WS_VISIBLE) && !(w->style & WS_DISABLED) &&
+               !(w->exStyle & WS_EX_TOPMOST) && w->queue == leaving.queue;
+    };
+    HWND next = usable(leaving.owner) ? leaving.owner : nullptr;
+    for (HWND top : table().topLevels())
+        if (!next && usable(top)) next = top;
+    if (next) SetActiveWindow(next);
+}
+
 void DestroyTree(HWND hwnd) {
     auto w = Find(hwnd);
     if (!w) return;
@@ -162,6 +176,7 @@ BOOL DestroyWindow(HWND hwnd) {
         InvalidateUnder(*w);
         NotifyPresenter(*w);
     }
+    HandOverActivation(*w);
     if (w->parent)
         Send(w->parent, WM_PARENTNOTIFY, MAKELPARAM(WM_DESTROY, static_cast<int>(w->id)),
              reinterpret_cast<LPARAM>(hwnd));
@@ -188,6 +203,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
     } else {
         w->style &= ~WS_VISIBLE;
         InvalidateUnder(*w);
+        HandOverActivation(*w);
         if (Input().capture && (Input().capture == hwnd || IsChild(hwnd, Input().capture))) ReleaseCapture();
     }
     NotifyPresenter(*w);
@@ -344,7 +360,9 @@ HWND DeepestChildAt(const WindowRecord& w, POINT screen) {
     if (!Contains(ClientScreenRect(w), screen)) return w.handle;
     for (HWND child : w.children) {
         auto c = Find(child);
-        if (c && (c->style & WS_VISIBLE) && HitsWindow(*c, screen)) return DeepestChildAt(*c, screen);
+        // A disabled child takes no input: the point belongs to its parent.
+        if (c && (c->style & WS_VISIBLE) && !(c->style & WS_DISABLED) && HitsWindow(*c, screen))
+            return DeepestChildAt(*c, screen);
     }
     return w.handle;
 }

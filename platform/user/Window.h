@@ -71,7 +71,7 @@ BOOL GetClientRect(HWND hwnd, RECT* rect);  // (0, 0, width, height)
 BOOL ClientToScreen(HWND hwnd, POINT* point);
 BOOL ScreenToClient(HWND hwnd, POINT* point);
 int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
-// The deepest visible, enabled-or-not window under a screen point; window regions are respected.
+// The deepest visible window under a screen point; disabled children and window regions are respected.
 HWND WindowFromPoint(POINT point);
 
 LONG_PTR GetWindowLong(HWND hwnd, int index);

@@ -134,4 +134,32 @@ TEST_F(InputTest, PressingAnotherTopLevelWindowActivatesIt) {
     testdriver::PumpUntilIdle();
 }
 
+TEST_F(InputTest, DisabledWindowsTakeNoMouseInput) {
+    TestWindow owner(RECT{0, 0, 100, 100});
+    TestWindow button(RECT{10, 10, 30, 30}, 0, owner.hwnd());
+    EnableWindow(button.hwnd(), FALSE);
+    testdriver::Click(POINT{15, 15});
+    testdriver::PumpUntilIdle();
+    EXPECT_TRUE(button.receivedIds({WM_LBUTTONDOWN}).empty());
+    EXPECT_EQ(owner.receivedIds({WM_LBUTTONDOWN}).size(), 1u) << "the click belongs to the parent";
+
+    EnableWindow(owner.hwnd(), FALSE);  // as under a modal window
+    owner.clear();
+    testdriver::Click(POINT{50, 50});
+    testdriver::PumpUntilIdle();
+    EXPECT_TRUE(owner.receivedIds({WM_LBUTTONDOWN, WM_MOUSEMOVE}).empty());
+}
+
+TEST_F(InputTest, ClosingTheActiveWindowActivatesItsOwner) {
+    TestWindow main(RECT{0, 0, 100, 100}, WS_CAPTION);
+    const HWND dialog = CreateWindowEx(0, usertest::TestClassName(), "", WS_CAPTION | WS_VISIBLE, 20, 20, 50, 50,
+                                       main.hwnd(), nullptr, nullptr);
+    EXPECT_EQ(GetActiveWindow(), dialog);
+    main.clear();
+    DestroyWindow(dialog);
+    EXPECT_EQ(GetActiveWindow(), main.hwnd());
+    ASSERT_TRUE(main.last(WM_ACTIVATE).has_value());
+    EXPECT_EQ(LOWORD(main.last(WM_ACTIVATE)->wParam), WA_ACTIVE);
+}
+
 }  // namespace

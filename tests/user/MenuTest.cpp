@@ -8,6 +8,10 @@
 #include "platform/gdi/LiveObjects.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
+#include "platform/testing/MessageSpy.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Regions.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Input.h"
 #include "platform/user/Menu.h"
@@ -25,6 +29,30 @@ namespace {
 constexpr UINT kPing = WM_USER + 3;
 constexpr UINT kItemWidth = 100;
 constexpr UINT kItemHeight = 20;
+
+constexpr UINT kFrameRequest = 48308;
+
+// A subclass of a popup menu window that keeps the previous procedure in the window's user-data slot, as the flat
+// look does, and takes itself out when the window hides.
+struct FrameSubclass {
+    static inline int erasesSwallowed = 0;
+    static inline bool sawHide = false;
+
+    static LRESULT Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        const auto previous = reinterpret_cast<WNDPROC>(GetWindowLong(hwnd, GWL_USERDATA));
+        if (msg == WM_ERASEBKGND) {
+            ++erasesSwallowed;
+            return 1;
+        }
+        if ((msg == WM_SHOWWINDOW && !wParam) || msg == WM_DESTROY) {
+            sawHide = sawHide || msg == WM_SHOWWINDOW;
+            SetWindowRgn(hwnd, nullptr, FALSE);
+            SetWindowLong(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+            SetWindowLong(hwnd, GWL_USERDATA, 0);
+        }
+        return CallWindowProc(previous, hwnd, msg, wParam, lParam);
+    }
+};
 
 struct DrawnItem {
     UINT id;
@@ -145,6 +173,53 @@ TEST_F(MenuTest, TrackingLoopDeliversPostedMessagesToOtherWindows) {
     EXPECT_TRUE(popupOpenWhenPinged);
     EXPECT_EQ(popupUserData, 0) << "the layer keeps its popup state out of the user-data slot";
     EXPECT_GT(hookRuns, 0) << "the tracking loop runs pending cross-thread calls";
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, AnOpenPopupCanBeSubclassedReshapedAndDrawnOverFromAPostedRequest) {
+    HMENU menu = OwnerDrawnPopup({101, 102});
+    FrameSubclass::erasesSwallowed = 0;
+    FrameSubclass::sawHide = false;
+    HWND popup = nullptr;
+    int framesDrawn = 0;
+    whenDrawn = [&](const DrawnItem& item) {
+        // At most one request waits at a time.
+        if (testdriver::QueuedMessages(app.hwnd(), kFrameRequest, kFrameRequest) == 0)
+            PostMessage(app.hwnd(), kFrameRequest, 0, reinterpret_cast<LPARAM>(item.dcWindow));
+    };
+    app.onMessage([&](UINT msg, WPARAM, LPARAM lParam, LRESULT*) {
+        if (msg != kFrameRequest) return false;
+        popup = reinterpret_cast<HWND>(lParam);
+        if (GetWindowLong(popup, GWL_WNDPROC) != reinterpret_cast<LONG_PTR>(&FrameSubclass::Proc)) {
+            SetWindowLong(popup, GWL_USERDATA, GetWindowLong(popup, GWL_WNDPROC));
+            SetWindowLong(popup, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameSubclass::Proc));
+        }
+        RECT r;
+        GetWindowRect(popup, &r);
+        const int w = r.right - r.left;
+        const int h = r.bottom - r.top;
+        HRGN current = CreateRectRgn(0, 0, 0, 0);
+        if (GetWindowRgn(popup, current) == ERROR) {
+            HRGN shape = CreateRectRgn(0, 0, w - 2, h - 2);
+            HRGN shadow = CreateRectRgn(2, 2, w, h);
+            CombineRgn(shape, shape, shadow, RGN_OR);
+            DeleteObject(shadow);
+            SetWindowRgn(popup, shape, TRUE);
+        }
+        DeleteObject(current);
+        HDC dc = GetWindowDC(popup);
+        SetPixel(dc, 0, 0, RGB(1, 2, 3));
+        ReleaseDC(popup, dc);
+        if (++framesDrawn == 2) testdriver::PressKey(VK_ESCAPE);
+        return true;
+    });
+    testdriver::MessageSpy spy(app.hwnd());
+    TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, owner.hwnd(), nullptr);
+    EXPECT_EQ(framesDrawn, 2) << "the new region repainted the items, which asked for the frame again";
+    EXPECT_EQ(spy.ids({kFrameRequest}).size(), 2u);
+    EXPECT_GE(FrameSubclass::erasesSwallowed, 1) << "the repaint's erase went to the subclass";
+    EXPECT_TRUE(FrameSubclass::sawHide) << "the subclass saw the window hide before it was destroyed";
+    EXPECT_FALSE(IsWindow(popup));
     DestroyMenu(menu);
 }
 

@@ -88,6 +88,16 @@ TEST_F(MessageQueueTest, GetMessageWakesForAPostFromAnotherThread) {
     EXPECT_EQ(msg.wParam, 7u);
 }
 
+TEST_F(MessageQueueTest, PumpUntilWaitsForAWorkersMessage) {
+    std::thread worker([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        PostMessage(window.hwnd(), kPing, 9, 0);
+    });
+    EXPECT_TRUE(testdriver::PumpUntil([&] { return !PingArguments(window).empty(); }, std::chrono::seconds(5)));
+    worker.join();
+    EXPECT_FALSE(testdriver::PumpUntil([] { return false; }, std::chrono::milliseconds(10)));
+}
+
 TEST_F(MessageQueueTest, OwnedPayloadLivesThroughDispatchAndIsFreedAfter) {
     std::atomic<int> alive{0};
     int seen = 0;

@@ -128,6 +128,19 @@ TEST(WindowTree, ChildZOrderIsFrontFirstAndCoordinatesMapThroughParents) {
     EXPECT_EQ(WindowFromPoint(POINT{101 + 40, 51 + 50}), first.hwnd());
 }
 
+TEST(WindowTree, ResizingReportsThePositionThenTheClientSizeAndRepaints) {
+    TestWindow window(RECT{0, 0, 40, 40}, WS_BORDER);
+    testdriver::PumpUntilIdle();
+    window.clear();
+    SetWindowPos(window.hwnd(), nullptr, 5, 6, 60, 50, SWP_NOZORDER);
+    EXPECT_EQ(window.receivedIds({WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}),
+              (std::vector<UINT>{WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}));
+    EXPECT_EQ(LOWORD(window.last(WM_SIZE)->lParam), 58);
+    EXPECT_EQ(HIWORD(window.last(WM_SIZE)->lParam), 48);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(window.receivedIds({WM_NCPAINT, WM_PAINT}), (std::vector<UINT>{WM_NCPAINT, WM_PAINT}));
+}
+
 TEST(WindowTree, HiddenWindowsAreNotHit) {
     TestWindow window(RECT{500, 500, 520, 520});
     EXPECT_EQ(WindowFromPoint(POINT{505, 505}), window.hwnd());
