@@ -1,0 +1,102 @@
+#include "platform/framework/FileSystem.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace framework {
+
+namespace {
+
+bool WriteAll(int fd, const char* data, ssize_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(size));
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += written;
+        size -= written;
+    }
+    return true;
+}
+
+bool CopyContents(int from, int to) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(from, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (got == 0) return true;
+        if (!WriteAll(to, buffer, got)) return false;
+    }
+}
+
+// The cross-device half of a move: copy, then remove the original. Any failure undoes the copy and keeps the
+// errno of the first failure.
+bool MoveByCopy(const std::string& oldName, const std::string& newName) {
+    struct stat info {};
+    if (::stat(oldName.c_str(), &info) != 0) return false;
+    if (!S_ISREG(info.st_mode)) {
+        errno = EXDEV;
+        return false;
+    }
+    const int from = ::open(oldName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (from < 0) return false;
+    const int to = ::open(newName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, info.st_mode & 07777);
+    if (to < 0) {
+        const int cause = errno;
+        ::close(from);
+        errno = cause;
+        return false;
+    }
+    bool moved = CopyContents(from, to);
+    int cause = moved ? 0 : errno;
+    ::close(from);
+    if (::close(to) != 0 && moved) {
+        moved = false;
+        cause = errno;
+    }
+    if (moved && ::unlink(oldName.c_str()) != 0) {
+        moved = false;
+        cause = errno;
+    }
+    if (!moved) {
+        ::unlink(newName.c_str());
+        errno = cause;
+    }
+    return moved;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& fileName) {
+    struct stat info {};
+    return ::stat(fileName.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool DirectoryExists(const std::string& directory) {
+    struct stat info {};
+    return ::stat(directory.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool DeleteFile(const std::string& fileName) { return ::unlink(fileName.c_str()) == 0; }
+
+bool RenameFile(const std::string& oldName, const std::string& newName) {
+    if (::renameat2(AT_FDCWD, oldName.c_str(), AT_FDCWD, newName.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EXDEV) return MoveByCopy(oldName, newName);
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without no-replace renames: check first, accepting the small race.
+    if (::access(newName.c_str(), F_OK) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    return ::rename(oldName.c_str(), newName.c_str()) == 0;
+}
+
+}  // namespace framework

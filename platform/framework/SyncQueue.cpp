@@ -1,0 +1,62 @@
+#include "platform/framework/SyncQueue.h"
+
+#include "platform/user/MessageLoop.h"
+
+namespace framework::detail {
+
+SyncQueue& SyncQueue::Instance() {
+    static SyncQueue queue;
+    return queue;
+}
+
+void SyncQueue::Run(const std::function<void()>& call) {
+    PendingCall pending{&call, nullptr};
+    {
+        std::unique_lock lock(mutex_);
+        pending_.push_back(&pending);
+        changed_.notify_all();
+    }
+    user::WakeMessageLoops();
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return pending.done; });
+    if (pending.failure) std::rethrow_exception(pending.failure);
+}
+
+bool SyncQueue::RunPending() {
+    bool ran = false;
+    std::unique_lock lock(mutex_);
+    while (!pending_.empty()) {
+        PendingCall* pending = pending_.front();
+        pending_.pop_front();
+        lock.unlock();
+        std::exception_ptr failure;
+        try {
+            (*pending->call)();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        ran = true;
+        lock.lock();
+        pending->failure = failure;
+        pending->done = true;
+        changed_.notify_all();
+    }
+    return ran;
+}
+
+void SyncQueue::ServiceUntil(const std::function<bool()>& done) {
+    for (;;) {
+        RunPending();
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return done() || !pending_.empty(); });
+        if (pending_.empty()) return;
+    }
+}
+
+void SyncQueue::Signal(const std::function<void()>& change) {
+    std::lock_guard lock(mutex_);
+    change();
+    changed_.notify_all();
+}
+
+}  // namespace framework::detail

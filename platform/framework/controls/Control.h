@@ -1,0 +1,159 @@
+#pragma once
+// The base of every control, windowed or not. Every message reaches a control through its replaceable WindowProc,
+// which starts out as the control's own WndProc.
+//
+// Mouse order on a left-button release over the control that took the press: Click (and OnClick) first, then
+// MouseUp (and OnMouseUp). A popup opened from Click therefore runs while the control still shows its pressed look.
+#include <string>
+
+#include "platform/framework/TComponent.h"
+#include "platform/framework/controls/Action.h"
+#include "platform/framework/controls/Colors.h"
+#include "platform/framework/controls/ControlTypes.h"
+#include "platform/framework/controls/Font.h"
+#include "platform/framework/controls/Message.h"
+
+namespace framework {
+
+class TWinControl;
+class TCustomForm;
+class TPopupMenu;
+
+class TControl : public TComponent, protected TActionClient {
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    // The message method every message goes through; replace it to subclass, put the old one back to restore.
+    TWndMethod WindowProc() const { return windowProc_; }
+    void SetWindowProc(TWndMethod method) { windowProc_ = method; }
+    win::LRESULT Perform(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int left) { SetBounds(left, top_, width_, height_); }
+    void SetTop(int top) { SetBounds(left_, top, width_, height_); }
+    void SetWidth(int width) { SetBounds(left_, top_, width, height_); }
+    void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
+    // Setting the current bounds again changes nothing and repaints nothing.
+    virtual void SetBounds(int left, int top, int width, int height);
+    win::RECT BoundsRect() const { return win::RECT{left_, top_, left_ + width_, top_ + height_}; }
+    virtual win::RECT ClientRect() const { return win::RECT{0, 0, width_, height_}; }
+    int ClientWidth() const { return ClientRect().right; }
+    int ClientHeight() const { return ClientRect().bottom; }
+    virtual void SetClientSize(int width, int height);
+    // Screen position of the client area's top-left corner.
+    virtual win::POINT ClientOrigin() const;
+    win::POINT ClientToScreen(win::POINT point) const;
+    win::POINT ScreenToClient(win::POINT point) const;
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible, and so is every parent.
+    bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    TFont& Font() { return font_; }
+    const TFont& Font() const { return font_; }
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    const std::string& Text() const { return caption_; }
+    void SetText(const std::string& text) { SetCaption(text); }
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool ctl3D);
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint) { hint_ = hint; }
+    int Cursor() const { return cursor_; }
+    void SetCursor(int cursor) { cursor_ = cursor; }
+
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool UseRightToLeftReading() const;
+    bool UseRightToLeftAlignment() const;
+    // Adds DT_RTLREADING (and mirrors the alignment) when the control reads right to left.
+    win::UINT DrawTextBiDiModeFlags(win::UINT flags) const;
+
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+    TAction* Action() const { return action_; }
+    void SetAction(TAction* action);
+
+    virtual void Invalidate();
+    virtual void Update();
+    virtual void Repaint();
+
+    bool MouseCapture() const;
+    void SetMouseCapture(bool capture);
+
+    // The form the control lies on; null when it has none.
+    TCustomForm* ParentForm() const;
+
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+protected:
+    virtual void WndProc(TMessage& message);
+    // What a message nobody handled gets; windowed controls pass it to the native window procedure.
+    virtual void DefaultHandler(TMessage& message);
+    // Whether a left press on the control starts a click (released over it).
+    virtual bool ClicksOnRelease() const { return true; }
+
+    // Mirrors the linked action's caption, enabled state and hint.
+    void ActionChanged() override;
+    void ActionDestroyed() override;
+
+    // Bounds as the window reports them, without moving anything.
+    void UpdateBoundsFromWindow(int left, int top, int width, int height);
+
+    TWinControl* parent_ = nullptr;
+    bool pressed_ = false;  // the left button went down on the control and has not come up
+
+private:
+    void HandleMouse(TMessage& message);
+
+    TWndMethod windowProc_;
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    bool ctl3D_ = true;
+    TColor color_ = clBtnFace;
+    TFont font_;
+    std::string caption_;
+    std::string hint_;
+    int cursor_ = 0;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    TPopupMenu* popupMenu_ = nullptr;
+    TAction* action_ = nullptr;
+};
+
+// The control under the mouse, as mouse-enter and mouse-leave notifications last reported it.
+TControl* ControlUnderMouse();
+// Sends the leave and enter notifications when the control under the mouse changes.
+void SetControlUnderMouse(TControl* control);
+// The control that has the mouse captured (windowless ones included); null when none has.
+TControl* CaptureControl();
+
+}  // namespace framework
