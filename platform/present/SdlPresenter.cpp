@@ -3,8 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <optional>
 
+#include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
+#include "platform/present/ScreenComposer.h"
 #include "platform/present/SdlKeys.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
@@ -114,11 +117,31 @@ void SdlPresenter::handle(const SDL_Event& event) {
     }
 }
 
+namespace {
+
+// Real windows are rectangles: where a window region leaves a hole, show what the virtual screen has there.
+gdi::Surface FillOutsideRegion(const gdi::Surface& pixels, win::HWND hwnd, const gdi::Region& region) {
+    gdi::Surface shown = pixels;
+    win::RECT at;
+    win::GetWindowRect(hwnd, &at);
+    const gdi::Surface screen =
+        ComposeScreen(win::GetSystemMetrics(win::SM_CXSCREEN), win::GetSystemMetrics(win::SM_CYSCREEN));
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (!region.contains(x, y)) shown.setPixel(x, y, screen.pixel(at.left + x, at.top + y));
+    return shown;
+}
+
+}  // namespace
+
 void SdlPresenter::draw(win::HWND hwnd, Shown& shown) {
     shown.dirty = false;
-    auto surface = user::WindowSurface(hwnd);
+    auto backing = user::WindowSurface(hwnd);
     SDL_Surface* target = SDL_GetWindowSurface(shown.window);
-    if (!surface || !target || surface->width() == 0 || surface->height() == 0) return;
+    if (!backing || !target || backing->width() == 0 || backing->height() == 0) return;
+    const std::optional<gdi::Region> region = user::WindowRegion(hwnd);
+    const gdi::Surface withHoles = region ? FillOutsideRegion(*backing, hwnd, *region) : gdi::Surface{};
+    const gdi::Surface* surface = region ? &withHoles : backing.get();
     // The backing store's 0x00BBGGRR values are the bytes R, G, B, 0: SDL's XBGR8888.
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
         const_cast<std::uint32_t*>(surface->pixels().data()), surface->width(), surface->height(), 32,

@@ -9,9 +9,12 @@
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/MessageSpy.h"
+#include "platform/testing/Screen.h"
+#include "platform/testing/Settings.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/SysColors.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Input.h"
 #include "platform/user/Menu.h"
@@ -333,6 +336,42 @@ TEST_F(MenuTest, BarSubmenuOpensBelowItsItem) {
     ASSERT_EQ(owner.receivedIds({WM_INITMENUPOPUP}).size(), 1u);
     ASSERT_EQ(owner.receivedIds({WM_COMMAND}).size(), 1u);
     EXPECT_EQ(LOWORD(owner.last(WM_COMMAND)->wParam), 401);
+}
+
+TEST_F(MenuTest, ClassicItemsTakeTheSystemColoursOfThePaintingMoment) {
+    testdriver::ScopedSettings settings;
+    testdriver::SetSystemColor(COLOR_MENU, RGB(1, 2, 3));
+    testdriver::SetSystemColor(COLOR_HIGHLIGHT, RGB(4, 5, 6));
+    HMENU menu = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 1, "First");
+    AppendMenu(menu, MF_STRING, 2, "Second");
+    HWND popup = nullptr;
+    COLORREF idle = 0;
+    COLORREF selected = 0;
+    // The timer fires inside the tracking loop once the popup has painted (timers come after paints). The pixel
+    // read lies left of the first item's text.
+    app.onMessage([&](UINT msg, WPARAM, LPARAM, LRESULT*) {
+        if (msg == WM_TIMER) {
+            KillTimer(app.hwnd(), 1);
+            popup = WindowFromPoint(POINT{105, 105});
+            idle = testdriver::WindowPixel(popup, 4, 4);
+            testdriver::PressKey(VK_DOWN);
+            PostMessage(app.hwnd(), kPing, 0, 0);
+            return true;
+        }
+        if (msg == kPing) {
+            selected = testdriver::WindowPixel(popup, 4, 4);
+            EndMenu();
+            return true;
+        }
+        return false;
+    });
+    SetTimer(app.hwnd(), 1, 1, nullptr);
+    TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, owner.hwnd(), nullptr);
+    EXPECT_NE(popup, owner.hwnd());
+    EXPECT_EQ(idle, RGB(1, 2, 3));
+    EXPECT_EQ(selected, RGB(4, 5, 6));
+    DestroyMenu(menu);
 }
 
 TEST_F(MenuTest, LiveObjectsReturnToTheirCountAfterAHundredMenuOpenings) {
