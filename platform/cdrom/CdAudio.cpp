@@ -27,7 +27,7 @@ void CopyText(const std::string& text, char* field, std::size_t fieldSize) {
 void CopyRecord(const std::string& record, char* text, std::size_t capacity) {
     std::size_t length = record.size();
     if (length >= capacity) {
-        const std::size_t lineEnd = record.rfind('\n', capacity - 2);
+        const std::size_t lineEnd = capacity < 2 ? std::string::npos : record.rfind('\n', capacity - 2);
         length = lineEnd == std::string::npos ? 0 : lineEnd + 1;
     }
     std::memcpy(text, record.data(), length);

@@ -169,6 +169,10 @@ TEST_F(CddbTest, RecordLongerThanTheBufferKeepsWholeLines) {
     EXPECT_LT(record.size(), sizeof text);
     EXPECT_EQ(record.back(), '\n');
     EXPECT_EQ(record.rfind("DISCID=0f000903\n", 0), 0u) << record;
+
+    char one[1] = {'x'};
+    ASSERT_EQ(CDDBGetDiskInfo(&items[0], one, sizeof one), 1u);
+    EXPECT_EQ(one[0], '\0') << "room for the end mark only";
 }
 
 TEST_F(CddbTest, NoMatchIsACountOfZero) {

@@ -2,6 +2,7 @@
 
 #include "platform/cdrom/CdRecords.h"
 #include "platform/cdrom/DiscLayout.h"
+#include "platform/cdrom/detail/BrokenPipeGuard.h"
 #include "platform/cdrom/detail/CddbRecordText.h"
 #include "platform/cdrom/detail/CddbSettings.h"
 #include "platform/cdrom/detail/QuietLibraries.h"
@@ -81,6 +82,7 @@ void StoreMatch(cddb_disc_t* disc, TCDDBQueryItem& item) {
 }  // namespace
 
 int QueryDisc(const DiscLayout& layout, const CddbSettings& settings, TCDDBQueryItem* items, int capacity) {
+    const BrokenPipeGuard guard;
     Connection connection = Connect(settings);
     Disc disc = DescribeDisc(layout);
     if (!connection || !disc)
@@ -104,6 +106,7 @@ std::optional<std::string> ReadRecord(const TCDDBQueryItem& item, const CddbSett
     unsigned id = 0;
     for (std::size_t i = 0; i < 4; ++i)
         id |= unsigned{item.data[kDiscIdOffset + i]} << (8 * i);
+    const BrokenPipeGuard guard;
     Connection connection = Connect(settings);
     Disc disc(cddb_disc_new());
     if (!connection || !disc)

@@ -152,8 +152,12 @@ void CddbServer::serve(int listener, int maxConnections) {
 }
 
 void CddbServer::answer(int connection) {
-    if (behaviour_ == Behaviour::CloseAtOnce)
+    if (behaviour_ == Behaviour::CloseAtOnce) {
+        // Reset rather than a polite close, so the client's next write meets a broken connection.
+        const linger reset{1, 0};
+        setsockopt(connection, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
         return;
+    }
     const std::string target = ReadTarget(connection);
     {
         std::lock_guard lock(mutex_);

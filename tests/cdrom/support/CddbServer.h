@@ -22,7 +22,7 @@ class CddbServer {
 public:
     enum class Behaviour {
         Answer,       // matches from the canned records, "no match" when none fits
-        CloseAtOnce,  // accepts and closes without a word
+        CloseAtOnce,  // accepts and resets the connection without a word
         Slow,         // answers only after the delay
     };
 
