@@ -144,6 +144,17 @@ TEST_F(CddbTest, QueryCarriesDiscIdPathAndClientAndReturnsTheRecord) {
     EXPECT_EQ(CommandWords(requests[1]), (std::vector<std::string>{"cddb", "read", "misc", "0f000903"}));
 }
 
+TEST_F(CddbTest, TitlesInUtf8ComeBackUnchanged) {
+    std::string record(kRecord);
+    record.replace(record.find("TTITLE0=Opening"), 15, "TTITLE0=第一首 «Ouverture»");
+    CddbServer server({{"misc", discId, "The Band / First Album", record}});
+    SetOptions(Loopback(server.port()));
+    ASSERT_EQ(Query(), 1);
+    std::vector<char> text(32000);
+    ASSERT_EQ(CDDBGetDiskInfo(&items[0], text.data(), static_cast<int>(text.size())), 1u);
+    EXPECT_NE(std::string(text.data()).find("TTITLE0=第一首 «Ouverture»\n"), std::string::npos) << text.data();
+}
+
 TEST_F(CddbTest, SeveralMatchesAreAllReturned) {
     CddbServer server({{"misc", discId, "A / One", kRecord}, {"rock", discId, "B / Two", kRecord}});
     SetOptions(Loopback(server.port()));
