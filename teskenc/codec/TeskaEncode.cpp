@@ -1,12 +1,36 @@
+#include <algorithm>
 #include <array>
 
 #include "BitPacker.h"
 #include "CodecError.h"
+#include "ShapeSearch.h"
 #include "Teska.h"
 #include "TeskaBands.h"
 #include "TeskaNormalise.h"
 #include "TeskaTables.h"
 #include "VqSearch.h"
+
+namespace {
+
+// Every band bit budget the allocation rows can give (4 bits per unit); teskaBandShape codes any other budget
+// like the last one.
+constexpr std::array<int, 6> kBandBudgets = {4, 8, 16, 24, 32, 40};
+
+ShapeSearch prepareSearch(int bandBits) {
+  const TeskaBandShape shape = teskaBandShape(bandBits);
+  return ShapeSearch(shape.codebook, shape.partValues, shape.rows);
+}
+
+// Prepared once per process, at the first frame.
+const ShapeSearch& shapeSearch(int bandBits) {
+  static const std::array<ShapeSearch, kBandBudgets.size()> searches = {
+      prepareSearch(kBandBudgets[0]), prepareSearch(kBandBudgets[1]), prepareSearch(kBandBudgets[2]),
+      prepareSearch(kBandBudgets[3]), prepareSearch(kBandBudgets[4]), prepareSearch(kBandBudgets[5])};
+  const auto* budget = std::find(kBandBudgets.begin(), kBandBudgets.end(), bandBits);
+  return budget == kBandBudgets.end() ? searches.back() : searches[static_cast<size_t>(budget - kBandBudgets.begin())];
+}
+
+}  // namespace
 
 void teskaEncodeFrame(const int16_t* coefficients, uint16_t* words, int32_t rateId) {
   if (rateId < 0 || rateId >= kTeskaRates) throw CodecError(kTeskaRateMessage);
@@ -18,7 +42,7 @@ void teskaEncodeFrame(const int16_t* coefficients, uint16_t* words, int32_t rate
   const int gainBits = teskaGainBits(rateId);
   const int16_t* levels = teskaGainLevels(gainBits);
   for (int band = 0; band < kTeskaBands; ++band) {
-    const int index = vqSearch(&gains[band], 1, levels, 1 << gainBits);
+    const int index = vqSearchAscending(gains[band], levels, 1 << gainBits);
     packer.packBits16(static_cast<uint32_t>(index), gainBits);
     gains[band] = levels[index];
   }
@@ -27,9 +51,9 @@ void teskaEncodeFrame(const int16_t* coefficients, uint16_t* words, int32_t rate
   teskaAllocateBits(gains.data(), rateId, bandBits.data());
   for (int band = 0; band < kTeskaBands; ++band) {
     const TeskaBandShape shape = teskaBandShape(bandBits[band]);
+    const ShapeSearch& search = shapeSearch(bandBits[band]);
     for (int first = 0; first < kTeskaBandValues; first += shape.partValues) {
-      const int index = vqSearchShape(&normalised[band * kTeskaBandValues + first], shape.partValues, shape.codebook,
-                                 shape.rows);
+      const int index = search.nearest(&normalised[band * kTeskaBandValues + first]);
       packer.packBits16(static_cast<uint32_t>(index), shape.indexBits);
     }
   }

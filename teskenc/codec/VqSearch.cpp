@@ -1,39 +1,11 @@
 #include "VqSearch.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "BasicOps.h"
 
 // Every term L_mult(d, d) is non-negative, so the saturated sum of a row equals its exact sum clipped once to
-// MAX_32; both searches below give the operator sequence's result bit for bit.
-namespace {
-
-// With targets this small and shape values within their limit, |d| < 8192: no step saturates and eight terms
-// 2 * d * d stay below 2^31, so plain 32-bit sums (which the compiler vectorises) are exact.
-constexpr int kSmallTarget = 8191 - kShapeValueLimit;
-
-template <int Dim>
-int searchSmall(const int16_t* target, const int16_t* codebook, int rows) {
-  int best = 0;
-  int32_t bestError = 0;
-  for (int row = 0; row < rows; ++row) {
-    const int16_t* entry = codebook + row * Dim;
-    int32_t error = 0;
-    for (int k = 0; k < Dim; ++k) {
-      const int32_t d = int32_t{target[k]} - entry[k];
-      error += 2 * d * d;
-    }
-    if (row == 0 || error < bestError) {
-      best = row;
-      bestError = error;
-    }
-  }
-  return best;
-}
-
-}  // namespace
-
+// MAX_32.
 int vqSearch(const int16_t* target, int dim, const int16_t* codebook, int rows) {
   int best = 0;
   int64_t bestError = INT64_MAX;
@@ -53,15 +25,17 @@ int vqSearch(const int16_t* target, int dim, const int16_t* codebook, int rows) 
   return best;
 }
 
-int vqSearchShape(const int16_t* target, int dim, const int16_t* codebook, int rows) {
-  const bool small = std::all_of(target, target + dim, [](int16_t v) { return std::abs(int{v}) <= kSmallTarget; });
-  if (small) {
-    switch (dim) {
-      case 8: return searchSmall<8>(target, codebook, rows);
-      case 4: return searchSmall<4>(target, codebook, rows);
-      case 2: return searchSmall<2>(target, codebook, rows);
-      default: break;
-    }
-  }
-  return vqSearch(target, dim, codebook, rows);
+int vqSearchAscending(int16_t target, const int16_t* levels, int count) {
+  // While every difference stays within +-32767 nothing saturates (2 * 32767^2 < MAX_32) and the error grows
+  // with the distance, so the nearest level is one of the two around the target. Otherwise clipped errors tie
+  // and only the full search keeps the first of them.
+  const int32_t t = target;
+  if (t - levels[0] > 32767 || t - levels[count - 1] < -32767) return vqSearch(&target, 1, levels, count);
+  const int16_t* end = levels + count;
+  const int16_t* above = std::lower_bound(levels, end, target);
+  if (above == levels) return 0;
+  // The first of equal levels wins, and the lower level wins a tie in distance since it comes first.
+  const int16_t* below = std::lower_bound(levels, above, above[-1]);
+  if (above == end || t - *below <= *above - t) return static_cast<int>(below - levels);
+  return static_cast<int>(above - levels);
 }

@@ -6,7 +6,5 @@
 // L_mult(d, d) with d = sub(target, entry), through the saturating operators. The first row wins ties.
 int vqSearch(const int16_t* target, int dim, const int16_t* codebook, int rows);
 
-// The same result for shape codebooks, whose values all lie within +-kShapeValueLimit; faster when the
-// target is small too.
-inline constexpr int kShapeValueLimit = 2800;
-int vqSearchShape(const int16_t* target, int dim, const int16_t* codebook, int rows);
+// vqSearch(&target, 1, levels, count) for levels in ascending order (repeats allowed), by bisection.
+int vqSearchAscending(int16_t target, const int16_t* levels, int count);

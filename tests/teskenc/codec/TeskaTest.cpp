@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string>
 
-#include "BasicOps.h"
 #include "CodecError.h"
 #include "Teska.h"
 #include "TeskaBands.h"
 #include "TeskaNormalise.h"
 #include "TeskaTables.h"
-#include "VqSearch.h"
 
 namespace {
 
@@ -19,74 +16,6 @@ using Coefficients = std::array<int16_t, 128>;
 
 void fillBand(Coefficients& c, int band, int16_t value) {
   for (int k = 0; k < 8; ++k) c[band * 8 + k] = value;
-}
-
-TEST(TeskaVqSearch, NearestRowAndTheFirstOnTies) {
-  const std::array<int16_t, 3> rows{0, 10, -10};
-  const int16_t five = 5;
-  const int16_t minusSix = -6;
-  EXPECT_EQ(vqSearch(&five, 1, rows.data(), 3), 0);
-  EXPECT_EQ(vqSearch(&minusSix, 1, rows.data(), 3), 2);
-  const std::array<int16_t, 6> pairs{100, 100, 90, 110, 110, 90};
-  const std::array<int16_t, 2> target{92, 108};
-  EXPECT_EQ(vqSearch(target.data(), 2, pairs.data(), 3), 1);
-}
-
-TEST(TeskaVqSearch, DifferencesSaturateBeforeTheyAreSquared) {
-  // Both differences clip to 32767, so the two rows tie and the first one wins.
-  const std::array<int16_t, 2> rows{-32768, -1};
-  const int16_t top = 32767;
-  EXPECT_EQ(vqSearch(&top, 1, rows.data(), 2), 0);
-}
-
-// The search as the operators define it, one L_mac after another.
-int referenceSearch(const int16_t* target, int dim, const int16_t* codebook, int rows) {
-  int best = 0;
-  Word32 bestError = 0;
-  for (int row = 0; row < rows; ++row) {
-    Word32 error = 0;
-    for (int k = 0; k < dim; ++k) {
-      const Word16 d = sub(target[k], codebook[row * dim + k]);
-      error = L_mac(error, d, d);
-    }
-    if (row == 0 || error < bestError) {
-      best = row;
-      bestError = error;
-    }
-  }
-  return best;
-}
-
-TEST(TeskaVqSearch, AgreesWithTheOperatorSequenceOnEveryShapeCodebook) {
-  struct Book {
-    const int16_t* values;
-    int dim;
-    int rows;
-  };
-  const std::array<Book, 6> books{{{teskaShape8x16.data(), 8, 16},
-                                   {teskaShape8x256.data(), 8, 256},
-                                   {teskaShape4x256.data(), 4, 256},
-                                   {teskaShape2x64.data(), 2, 64},
-                                   {teskaShape2x256.data(), 2, 256},
-                                   {teskaScalar32.data(), 1, 32}}};
-  uint32_t seed = 7;
-  auto next = [&seed](int range) {
-    seed = seed * 1664525u + 1013904223u;
-    return static_cast<int>((seed >> 8) % static_cast<uint32_t>(2 * range + 1)) - range;
-  };
-  for (const Book& book : books) {
-    for (int v = 0; v < book.dim * book.rows; ++v) ASSERT_LE(std::abs(book.values[v]), kShapeValueLimit);
-    // Normal shapes, loud targets whose differences saturate, and everything between.
-    for (int range : {3000, 5500, 9000, 32767}) {
-      for (int trial = 0; trial < 300; ++trial) {
-        std::array<int16_t, 8> target{};
-        for (int k = 0; k < book.dim; ++k) target[k] = static_cast<int16_t>(std::clamp(next(range), -32768, 32767));
-        const int expected = referenceSearch(target.data(), book.dim, book.values, book.rows);
-        EXPECT_EQ(vqSearchShape(target.data(), book.dim, book.values, book.rows), expected);
-        EXPECT_EQ(vqSearch(target.data(), book.dim, book.values, book.rows), expected);
-      }
-    }
-  }
 }
 
 TEST(TeskaAllocation, LargerGainsRankFirstAndLowerBandsWinTies) {
