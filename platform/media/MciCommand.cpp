@@ -4,6 +4,7 @@
 
 #include "platform/media/AudioBackend.h"
 #include "platform/media/CdDoor.h"
+#include "platform/media/FailureCause.h"
 #include "platform/media/Mci.h"
 #include "platform/media/MciCommands.h"
 #include "platform/media/MciErrors.h"
@@ -20,6 +21,8 @@ using platform::media::WaveMode;
 using platform::media::detail::DeviceTable;
 using platform::media::detail::DeviceType;
 using platform::media::detail::OpenDevice;
+
+thread_local std::string lastFailureCause;
 
 // The format a new, empty waveaudio element starts with.
 constexpr platform::media::PcmFormat kNewElementFormat{1, 11025, 8};
@@ -88,10 +91,12 @@ MCIERROR Open(DWORD_PTR flags, MCI_OPEN_PARMS* parms)
         if (!(flags & MCI_OPEN_ELEMENT))
             return MCIERR_FILENAME_REQUIRED;
         device.wave = std::make_shared<WaveDevice>(platform::media::CurrentAudioBackend());
-        if (device.element.empty())
+        if (device.element.empty()) {
             device.wave->openNew(kNewElementFormat);
-        else if (const MCIERROR error = device.wave->open(device.element))
+        } else if (const MCIERROR error = device.wave->open(device.element)) {
+            lastFailureCause = device.wave->failureCause();
             return error;
+        }
     }
     const MCIDEVICEID id = DeviceTable::instance().add(std::move(device));
     if (id == 0)
@@ -262,6 +267,7 @@ bool IsDeviceCommand(UINT message)
 
 MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms)
 {
+    lastFailureCause.clear();
     if (message == MCI_OPEN)
         return Open(flags, Block<MCI_OPEN_PARMS>(parms));
     if (message != MCI_CLOSE && message != MCI_SET && !IsDeviceCommand(message))
@@ -283,7 +289,19 @@ MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWO
         return Set(*device, flags, Block<MCI_SET_PARMS>(parms));
     if (!device->wave)
         return MCIERR_UNSUPPORTED_FUNCTION;
-    return WaveCommand(*device->wave, message, flags, parms);
+    const MCIERROR error = WaveCommand(*device->wave, message, flags, parms);
+    if (error)
+        lastFailureCause = device->wave->failureCause();
+    return error;
 }
 
 }  // namespace win
+
+namespace platform::media {
+
+std::string LastFailureCause()
+{
+    return win::lastFailureCause;
+}
+
+}  // namespace platform::media

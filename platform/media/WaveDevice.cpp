@@ -21,6 +21,7 @@ WaveDevice::~WaveDevice()
 win::MCIERROR WaveDevice::open(const std::filesystem::path& file)
 {
     std::lock_guard command(commandMutex_);
+    clearFailure();
     endActivity();
     WaveContents contents;
     std::string failure;
@@ -82,6 +83,7 @@ PcmFormat WaveDevice::format() const
 win::MCIERROR WaveDevice::play(std::optional<std::uint32_t> from, std::optional<std::uint32_t> to)
 {
     std::lock_guard command(commandMutex_);
+    clearFailure();
     endActivity();
     std::unique_lock state(stateMutex_);
     const std::size_t start = from ? format_.bytesAt(*from) : position_;
@@ -116,6 +118,7 @@ void WaveDevice::waitUntilPlaybackEnds()
 win::MCIERROR WaveDevice::record(std::optional<std::uint32_t> from)
 {
     std::lock_guard command(commandMutex_);
+    clearFailure();
     endActivity();
     std::unique_lock state(stateMutex_);
     const std::size_t start = from ? format_.bytesAt(*from) : position_;
@@ -178,6 +181,7 @@ void WaveDevice::seekToEnd()
 win::MCIERROR WaveDevice::save(const std::filesystem::path& file)
 {
     std::lock_guard command(commandMutex_);
+    clearFailure();
     std::unique_lock state(stateMutex_);
     const std::filesystem::path target = file.empty() ? file_ : file;
     if (target.empty())
@@ -275,6 +279,12 @@ win::MCIERROR WaveDevice::fail(win::MCIERROR error, std::string cause)
     std::lock_guard state(stateMutex_);
     failureCause_ = std::move(cause);
     return error;
+}
+
+void WaveDevice::clearFailure()
+{
+    std::lock_guard state(stateMutex_);
+    failureCause_.clear();
 }
 
 }  // namespace platform::media

@@ -54,7 +54,8 @@ public:
     // Writes the samples, with what a running recording has captured so far, to file (default: the opened one).
     win::MCIERROR save(const std::filesystem::path& file = {});
 
-    // Why the last failed open, play, record or save failed, as the system or the audio backend said it.
+    // Why the last open, play, record or save failed, as the system or the audio backend said it; empty when it
+    // succeeded or failed for a reason its error code tells.
     std::string failureCause() const;
 
 private:
@@ -65,6 +66,7 @@ private:
     std::size_t positionInBytes() const;
     std::size_t capturedFrameBytes() const;
     win::MCIERROR fail(win::MCIERROR error, std::string cause);
+    void clearFailure();
 
     const std::shared_ptr<AudioBackend> backend_;
     std::mutex commandMutex_;  // one command at a time; the backend's feeds take only stateMutex_

@@ -75,8 +75,9 @@ WaveReadStatus ReadWaveFile(const std::filesystem::path& path, WaveContents& con
         return unreadable();
 
     std::uint8_t riff[12];
-    if (std::fread(riff, 1, sizeof riff, file.get()) != sizeof riff || std::memcmp(riff, "RIFF", 4) != 0 ||
-        std::memcmp(riff + 8, "WAVE", 4) != 0)
+    if (std::fread(riff, 1, sizeof riff, file.get()) != sizeof riff)
+        return std::ferror(file.get()) ? unreadable() : WaveReadStatus::Malformed;
+    if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
         return WaveReadStatus::Malformed;
 
     std::optional<PcmFormat> format;
@@ -150,7 +151,7 @@ bool WriteWaveFile(const std::filesystem::path& path, const PcmFormat& format,
     }
     bool written = std::fwrite(header, 1, sizeof header, file.get()) == sizeof header;
     for (const auto& piece : pieces)
-        written = written && std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size();
+        written = written && (piece.empty() || std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size());
     const std::uint8_t padByte = 0;
     if (pad)
         written = written && std::fwrite(&padByte, 1, 1, file.get()) == 1;

@@ -1,10 +1,12 @@
 // Bad commands, missing and malformed files, and the texts that describe them.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <set>
 
 #include "MediaTest.h"
+#include "platform/media/FailureCause.h"
 #include "platform/media/Mci.h"
 #include "platform/media/MciErrors.h"
 
@@ -69,6 +71,25 @@ TEST_F(ErrorTest, SavingIntoAFolderThatDoesNotExistFails)
     EXPECT_EQ(error("open new type waveaudio alias blank"), 0u);
     EXPECT_EQ(error("save blank"), win::MCIERR_FILENAME_REQUIRED);
     EXPECT_EQ(error("close blank"), 0u);
+}
+
+TEST_F(ErrorTest, FailuresOfTheSystemAndTheSoundCardCarryTheirCause)
+{
+    using platform::media::LastFailureCause;
+    openFile("a.wav", 1, 8000, 16, Bytes(160));
+    EXPECT_EQ(error("save rec " + Quoted(folder_ / "gone" / "b.wav")), win::MCIERR_FILE_NOT_SAVED);
+    EXPECT_NE(LastFailureCause().find(std::strerror(ENOENT)), std::string::npos) << LastFailureCause();
+    EXPECT_NE(LastFailureCause().find("b.wav"), std::string::npos) << LastFailureCause();
+    send("status rec length");
+    EXPECT_EQ(LastFailureCause(), "");
+
+    std::filesystem::create_directory(folder_ / "folder.wav");
+    EXPECT_EQ(error("open " + Quoted(folder_ / "folder.wav") + " alias dir"), win::MCIERR_INVALID_FILE);
+    EXPECT_NE(LastFailureCause().find(std::strerror(EISDIR)), std::string::npos) << LastFailureCause();
+
+    audio_->setAvailable(false, "the sound card is unplugged");
+    EXPECT_EQ(error("play rec from 0"), win::MCIERR_WAVE_OUTPUTSUNSUITABLE);
+    EXPECT_EQ(LastFailureCause(), "the sound card is unplugged");
 }
 
 TEST_F(ErrorTest, DuplicateAliasIsRefused)

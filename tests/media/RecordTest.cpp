@@ -35,7 +35,9 @@ TEST_F(RecordTest, NewFileHoldsWhatWasCapturedAfterSaveAndReopen)
     const Bytes data = DataAfterHeader(file);
     EXPECT_EQ(Le32At(file, 40), data.size());
     EXPECT_EQ(Le32At(file, 4), 36 + data.size());
-    EXPECT_NEAR(double(data.size() / kBytesPerMs), 1500.0, 100.0);
+    // The capture is paced by the clock; a busy machine may only sleep longer.
+    EXPECT_GE(data.size() / kBytesPerMs, 1450u);
+    EXPECT_LE(data.size() / kBytesPerMs, 1800u);
     EXPECT_TRUE(data == speechPrefix(data.size())) << "the recording is not the start of the source";
 
     send("open " + Quoted(path) + " alias rec");
@@ -61,7 +63,8 @@ TEST_F(RecordTest, RecordingFromAPositionIsInsertedThere)
     ASSERT_GT(data.size(), original.size());
     const std::size_t inserted = data.size() - original.size();
     EXPECT_EQ(inserted / kBytesPerMs, insertedMs);
-    EXPECT_NEAR(double(insertedMs), 300.0, 100.0);
+    EXPECT_GE(insertedMs, 250u);
+    EXPECT_LE(insertedMs, 600u);
     EXPECT_TRUE(Bytes(data.begin(), data.begin() + 8000) == Bytes(original.begin(), original.begin() + 8000));
     EXPECT_TRUE(Bytes(data.begin() + 8000, data.begin() + 8000 + std::ptrdiff_t(inserted)) == speechPrefix(inserted));
     EXPECT_TRUE(Bytes(data.begin() + 8000 + std::ptrdiff_t(inserted), data.end()) ==
@@ -76,7 +79,8 @@ TEST_F(RecordTest, SaveDuringRecordingWritesWhatWasCapturedAndRecordingGoesOn)
     sleepMs(400);
     send("save rec");
     const std::size_t firstSave = DataAfterHeader(ReadBytes(path)).size();
-    EXPECT_NEAR(double(firstSave / kBytesPerMs), 400.0, 100.0);
+    EXPECT_GE(firstSave / kBytesPerMs, 350u);
+    EXPECT_LE(firstSave / kBytesPerMs, 700u);
     EXPECT_EQ(send("status rec mode"), "recording");
     sleepMs(200);
     send("save rec");
