@@ -1,5 +1,6 @@
 // mciSendCommand: the command messages, dispatched to the open devices.
 #include <filesystem>
+#include <new>
 #include <strings.h>
 
 #include "platform/media/AudioBackend.h"
@@ -263,11 +264,8 @@ bool IsDeviceCommand(UINT message)
     }
 }
 
-}  // namespace
-
-MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms)
+MCIERROR Dispatch(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms)
 {
-    lastFailureCause.clear();
     if (message == MCI_OPEN)
         return Open(flags, Block<MCI_OPEN_PARMS>(parms));
     if (message != MCI_CLOSE && message != MCI_SET && !IsDeviceCommand(message))
@@ -293,6 +291,19 @@ MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWO
     if (error)
         lastFailureCause = device->wave->failureCause();
     return error;
+}
+
+}  // namespace
+
+MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms)
+{
+    lastFailureCause.clear();
+    try {
+        return Dispatch(deviceId, message, flags, parms);
+    } catch (const std::bad_alloc&) {
+        // A file or a recording too large for memory.
+        return MCIERR_OUT_OF_MEMORY;
+    }
 }
 
 }  // namespace win

@@ -20,7 +20,6 @@ inline constexpr DWORD MCI_WAIT = 0x00000002;
 inline constexpr DWORD MCI_FROM = 0x00000004;
 inline constexpr DWORD MCI_TO = 0x00000008;
 
-inline constexpr DWORD MCI_OPEN_SHAREABLE = 0x00000100;
 inline constexpr DWORD MCI_OPEN_ELEMENT = 0x00000200;
 inline constexpr DWORD MCI_OPEN_ALIAS = 0x00000400;
 inline constexpr DWORD MCI_OPEN_TYPE_ID = 0x00001000;
