@@ -1,7 +1,6 @@
 #include "StartBlockCoder.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -22,6 +21,11 @@ int32_t baseCode(const StartBlockState& state, int mode) {
   }
 }
 
+// Even indices add the row's step to the base, odd ones subtract it; codes wrap to 12 bits.
+int32_t steppedCode(int32_t base, int32_t step, int index) {
+  return ((index & 1) ? base - step : base + step) & StartBlockCoder::kValueMask;
+}
+
 void push(StartBlockState& state, int32_t code) {
   state.beforeLast = state.last;
   state.last = code;
@@ -36,10 +40,7 @@ int16_t codeToSample(int32_t code) {
 StartBlockCoder::StartBlockCoder() : codebook_(startBlockCodebook) {}
 
 int32_t StartBlockCoder::predict(int index, const StartBlockState& state, int row, int mode) const {
-  const int32_t base = baseCode(state, mode);
-  const int32_t step = codebook_[row][index >> 1];
-  const int32_t code = (index & 1) ? base - step : base + step;
-  return code & kValueMask;
+  return steppedCode(baseCode(state, mode), codebook_[row][index >> 1], index);
 }
 
 void StartBlockCoder::decodeBlock(int16_t* samples, const StartBlock& block, StartBlockState& state, int n) const {
@@ -55,25 +56,29 @@ double StartBlockCoder::search(const int16_t* values, StartBlock& block, const S
   double bestTotal = std::numeric_limits<double>::max();
   for (int mode = 0; mode < kModes; ++mode) {
     for (int row = 0; row < kStartBlockRows; ++row) {
+      const std::array<int32_t, kStartBlockColumns>& steps = codebook_[row];
       StartBlockState trial = state;
       StartBlock candidate{static_cast<uint8_t>(mode), static_cast<uint8_t>(row), {}};
       double total = 0.0;
       bool abandoned = false;
       for (int k = 0; k < n && !abandoned; ++k) {
-        double bestError = std::numeric_limits<double>::max();
+        // The error, the fourth power of the distance, grows strictly with the integer distance even in
+        // doubles, so the nearest code is the first one at the smallest distance.
+        const int32_t base = baseCode(trial, mode);
+        int32_t bestDistance = std::numeric_limits<int32_t>::max();
         int32_t bestCode = 0;
         for (int index = 0; index < kIndices; ++index) {
-          const int32_t code = predict(index, trial, row, mode);
-          const double distance = std::abs(static_cast<double>(values[k]) - static_cast<double>(codeToSample(code)));
-          const double error = distance * distance * distance * distance;
-          if (error < bestError) {
-            bestError = error;
+          const int32_t code = steppedCode(base, steps[index >> 1], index);
+          const int32_t distance = std::abs(int32_t{values[k]} - codeToSample(code));
+          if (distance < bestDistance) {
+            bestDistance = distance;
             bestCode = code;
             candidate.index[k] = static_cast<uint8_t>(index);
           }
         }
         push(trial, bestCode);
-        total += bestError;
+        const double distance = bestDistance;
+        total += distance * distance * distance * distance;
         abandoned = total > bestTotal;
       }
       if (!abandoned && total < bestTotal) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "StartBlockCoder.h"
 
@@ -98,6 +102,73 @@ TEST(StartBlockSearch, FindsAnExactCodingAndLeavesTheStateAlone) {
   coder.decodeBlock(decoded.data(), found, replay, 8);
   EXPECT_EQ(decoded, values);
   EXPECT_LE(found.mode * 32 + found.row, made.mode * 32 + made.row);
+}
+
+// Every mode, row and index tried in turn, each value's error taken as a double fourth power, a block dropped
+// as soon as its running total exceeds the best so far.
+double exhaustiveSearch(const StartBlockCoder& coder, const int16_t* values, StartBlock& block,
+                        const StartBlockState& state, int n) {
+  double bestTotal = std::numeric_limits<double>::max();
+  for (int mode = 0; mode < StartBlockCoder::kModes; ++mode) {
+    for (int row = 0; row < kStartBlockRows; ++row) {
+      StartBlockState trial = state;
+      StartBlock candidate{static_cast<uint8_t>(mode), static_cast<uint8_t>(row), {}};
+      double total = 0.0;
+      bool abandoned = false;
+      for (int k = 0; k < n && !abandoned; ++k) {
+        double bestError = std::numeric_limits<double>::max();
+        int32_t bestCode = 0;
+        for (int index = 0; index < StartBlockCoder::kIndices; ++index) {
+          const int32_t code = coder.predict(index, trial, row, mode);
+          const double sample = static_cast<int16_t>((code - StartBlockCoder::kMidCode) * 16);
+          const double distance = std::abs(values[k] - sample);
+          const double error = distance * distance * distance * distance;
+          if (error < bestError) {
+            bestError = error;
+            bestCode = code;
+            candidate.index[k] = static_cast<uint8_t>(index);
+          }
+        }
+        trial = {bestCode, trial.last};
+        total += bestError;
+        abandoned = total > bestTotal;
+      }
+      if (!abandoned && total < bestTotal) {
+        bestTotal = total;
+        block = candidate;
+      }
+    }
+  }
+  return bestTotal;
+}
+
+TEST(StartBlockSearch, MatchesTheExhaustiveSearchByFourthPowers) {
+  const StartBlockCoder coder;
+  uint32_t seed = 11;
+  auto next = [&seed](int range) {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<int>((seed >> 8) % static_cast<uint32_t>(2 * range + 1)) - range;
+  };
+  // Quiet and loud values, full-scale extremes and slow ramps, from mid-scale and from arbitrary states.
+  for (int range : {40, 600, 9000, 32768}) {
+    for (int trial = 0; trial < 60; ++trial) {
+      std::array<int16_t, 8> values{};
+      const int ramp = trial % 3 == 0 ? next(range / 8 + 1) : 0;
+      for (int k = 0; k < 8; ++k) {
+        values[k] = static_cast<int16_t>(std::clamp(next(range) / 4 + ramp * k, -32768, 32767));
+      }
+      if (trial % 7 == 0) values[trial % 8] = trial % 2 ? -32768 : 32767;
+      const StartBlockState state = trial % 2 ? StartBlockState{} : stateOf(2048 + next(2047), 2048 + next(2047));
+      const int n = 1 + trial % 8;
+      StartBlock expected{};
+      StartBlock found{};
+      const double expectedTotal = exhaustiveSearch(coder, values.data(), expected, state, n);
+      EXPECT_EQ(coder.search(values.data(), found, state, n), expectedTotal);
+      EXPECT_EQ(found.mode, expected.mode);
+      EXPECT_EQ(found.row, expected.row);
+      EXPECT_EQ(found.index, expected.index);
+    }
+  }
 }
 
 TEST(StartBlockEncode, CodesBlocksOfEightWithARunningState) {
