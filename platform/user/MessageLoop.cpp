@@ -128,7 +128,9 @@ using namespace user::detail;
 BOOL PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto q = WindowTable::instance().queueOf(hwnd);
     if (!q) return FALSE;
-    q->post(PostedMessage{MSG{hwnd, msg, wParam, lParam, TickCount(), Input().cursor}, nullptr});
+    // The cursor belongs to the UI thread; a worker's message carries none.
+    const POINT cursor = q->owner() == std::this_thread::get_id() ? Input().cursor : POINT{};
+    q->post(PostedMessage{MSG{hwnd, msg, wParam, lParam, TickCount(), cursor}, nullptr});
     return TRUE;
 }
 

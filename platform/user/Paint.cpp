@@ -36,8 +36,6 @@ RECT ClientSize(const WindowRecord& w) {
 
 // Children are never painted over by their parent.
 gdi::Region ExcludingChildren(const WindowRecord& w, gdi::Region area) {
-    auto top = Find(TopLevelOf(w.handle));
-    if (!top) return area;
     for (HWND h : w.children) {
         auto c = Find(h);
         if (!c || !(c->style & WS_VISIBLE)) continue;

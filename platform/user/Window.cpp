@@ -1,6 +1,7 @@
 #include "platform/user/Window.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 #include "platform/gdi/Objects.h"
@@ -105,7 +106,7 @@ void DestroyTree(HWND hwnd) {
 
 ATOM RegisterClass(const WNDCLASS* wc) {
     if (!wc || !wc->lpszClassName) return 0;
-    static ATOM next = 0xC000;
+    static std::atomic<ATOM> next{0xC000};
     if (!AddClass(WindowClass{wc->lpszClassName, wc->style, wc->lpfnWndProc, wc->hbrBackground})) return 0;
     return next++;
 }
