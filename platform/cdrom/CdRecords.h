@@ -35,6 +35,8 @@ struct TCDList {
     TCDDriveInfo cd[MAX_CD_DRIVES];
 };
 
+// The handle request: ha, tgt and lun name the drive as its list entry gave them; the read settings are accepted
+// as given, audio reads being raw sectors in every case.
 struct TGetCDHandleParams {
     BYTE size = 0;
     BYTE ver = 0;
