@@ -6,6 +6,7 @@
 #include "platform/gdi/LiveObjects.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/SysColors.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
 #include "platform/user/Messages.h"
@@ -160,6 +161,23 @@ TEST_F(PaintTest, ChildWindowsAreNotPaintedOverByTheirParent) {
     ReleaseDC(parent.hwnd(), parentDC);
     EXPECT_EQ(testdriver::WindowPixel(parent.hwnd(), 15, 15), kBlue);
     EXPECT_EQ(testdriver::WindowPixel(parent.hwnd(), 5, 5), kRed);
+}
+
+TEST_F(PaintTest, BordersOfTheClassicLook) {
+    TestWindow parent(RECT{400, 0, 500, 100});
+    TestWindow flat(RECT{10, 10, 40, 40}, WS_BORDER, parent.hwnd());
+    TestWindow sunken(RECT{50, 10, 80, 40}, 0, parent.hwnd(), WS_EX_CLIENTEDGE);
+    testdriver::PumpUntilIdle();
+    // Without the 3-D look: one black line, then the client area.
+    EXPECT_EQ(testdriver::WindowPixel(flat.hwnd(), 0, 15), RGB(0, 0, 0));
+    EXPECT_EQ(testdriver::WindowPixel(flat.hwnd(), 29, 15), RGB(0, 0, 0));
+    EXPECT_EQ(testdriver::WindowPixel(flat.hwnd(), 1, 15), kWhite);
+    // With it: two sunken lines.
+    EXPECT_EQ(testdriver::WindowPixel(sunken.hwnd(), 0, 15), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(testdriver::WindowPixel(sunken.hwnd(), 1, 15), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(testdriver::WindowPixel(sunken.hwnd(), 29, 15), GetSysColor(COLOR_BTNHIGHLIGHT));
+    EXPECT_EQ(testdriver::WindowPixel(sunken.hwnd(), 28, 15), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(testdriver::WindowPixel(sunken.hwnd(), 2, 15), kWhite);
 }
 
 TEST_F(PaintTest, LiveObjectsReturnToTheirCountAfterAHundredPaints) {
