@@ -2,7 +2,7 @@
 // query path and the client text; the record comes back as its text lines; every failure is silent and quick.
 #include "CddbServer.h"
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
@@ -89,7 +89,7 @@ constexpr const char* kRecord =
 class CddbTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    CueImage image = CueImage::Write(folder.path(), "mixed", MixedDisc());
+    CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
     HCDROM handle = OpenDriveAt(0);
     // Track starts 300, 675, 875 and lead-out 975, the mixed disc's frames.

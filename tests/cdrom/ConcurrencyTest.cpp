@@ -2,7 +2,7 @@
 // wait for each other.
 #include "CdFaults.h"
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
@@ -26,7 +26,7 @@ namespace {
 class ConcurrencyTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    CueImage image = CueImage::Write(folder.path(), "mixed", MixedDisc());
+    CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
 
     // Reads track 1 (sectors 150..449) in ten-sector steps; true when every step gave the image's bytes.

@@ -1,7 +1,7 @@
 // Drive letters for the audio-CD check: c: is fixed, the CD drives follow from d:, and a disc with audio tracks is
 // the volume "Audio CD".
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
 
@@ -19,8 +19,8 @@ namespace {
 class DriveLetterTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    CueImage audio = CueImage::Write(folder.path(), "audio", MixedDisc());
-    CueImage data = CueImage::Write(folder.path(), "data", DataOnlyDisc());
+    CueImage audio = CueImage::Write(folder.path(), "audio", cdrom_test::MixedDisc());
+    CueImage data = CueImage::Write(folder.path(), "data", cdrom_test::DataOnlyDisc());
     cdrom_test::ImageDrives drives{{audio.cuePath(), data.cuePath()}};
 
     std::string Label(const char* root, win::BOOL& ok) {

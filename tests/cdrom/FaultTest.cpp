@@ -2,7 +2,7 @@
 // the middle of a track, and the operations after it.
 #include "CdFaults.h"
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
@@ -21,7 +21,7 @@ namespace {
 class FaultTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    CueImage image = CueImage::Write(folder.path(), "disc", PlainDisc());
+    CueImage image = CueImage::Write(folder.path(), "disc", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
     CdFaults faults;
 

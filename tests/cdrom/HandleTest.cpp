@@ -1,7 +1,7 @@
 // The drive list and handles: image drives first with their fixed texts, distinct handles that are never reused,
 // several handles on one drive, clean failures for unknown drives and handles.
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
@@ -21,8 +21,8 @@ namespace {
 class HandleTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    CueImage first = CueImage::Write(folder.path(), "first", PlainDisc());
-    CueImage second = CueImage::Write(folder.path(), "a-rather-long-image-name", PlainDisc());
+    CueImage first = CueImage::Write(folder.path(), "first", cdrom_test::PlainDisc());
+    CueImage second = CueImage::Write(folder.path(), "a-rather-long-image-name", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives{{first.cuePath(), second.cuePath()}};
 };
 

@@ -1,7 +1,7 @@
 // The media watcher reports discs leaving and arriving as volume events for the drive's letter: an image file
 // removed and put back, replaced by another, or taken out and put back through the door.
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
 
@@ -64,8 +64,8 @@ void ExpectVolumeEvent(const Event& event, win::UINT kind, win::DWORD unit) {
 class MediaWatcherTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    CueImage first = CueImage::Write(folder.path(), "first", PlainDisc());
-    CueImage second = CueImage::Write(folder.path(), "second", PlainDisc());
+    CueImage first = CueImage::Write(folder.path(), "first", cdrom_test::PlainDisc());
+    CueImage second = CueImage::Write(folder.path(), "second", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives{{first.cuePath(), second.cuePath()}};
     EventLog log;
 };

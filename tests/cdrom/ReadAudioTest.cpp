@@ -1,6 +1,6 @@
 // Raw audio reads: the bytes of the image at the logical sectors asked for, bounded by the buffer and the disc.
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
@@ -30,7 +30,7 @@ std::vector<std::uint8_t> FileSlice(const std::filesystem::path& file, int first
 class ReadAudioTest : public ::testing::Test {
 protected:
     ScratchFolder folder;
-    CueImage image = CueImage::Write(folder.path(), "mixed", MixedDisc());
+    CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
     HCDROM handle = OpenDriveAt(0);
 

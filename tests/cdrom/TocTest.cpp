@@ -1,7 +1,7 @@
 // The table of contents as the application reads it: entry t - 1 is track t, then the lead-out; addresses are the
 // logical sector plus 150 as 0, minutes, seconds, frames.
 #include "CueImage.h"
-#include "DiscFixtures.h"
+#include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
 #include "ScratchFolder.h"
@@ -27,7 +27,7 @@ std::array<BYTE, 4> Address(const TTocEntry& entry) {
 
 TEST(TocTest, MixedDiscEntriesAndLeadOut) {
     ScratchFolder folder;
-    const CueImage image = CueImage::Write(folder.path(), "mixed", MixedDisc());
+    const CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives({image.cuePath()});
     const HCDROM handle = OpenDriveAt(0);
     ASSERT_NE(handle, 0u);
@@ -66,7 +66,7 @@ TEST(TocTest, AddressesPastOneMinuteCarryIntoMinutes) {
 
 TEST(TocTest, DiscIsReadAfreshOnEveryCall) {
     ScratchFolder folder;
-    const CueImage image = CueImage::Write(folder.path(), "disc", PlainDisc());
+    const CueImage image = CueImage::Write(folder.path(), "disc", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives({image.cuePath()});
     const HCDROM handle = OpenDriveAt(0);
     TTableOfContents toc;
