@@ -15,16 +15,14 @@ const int16_t* teskaGainLevels(int gainBits) {
 }
 
 void teskaAllocateBits(const int16_t* gains, int rateId, int* bandBits) {
-  std::array<int32_t, kTeskaBands> unpicked;
-  for (int band = 0; band < kTeskaBands; ++band) unpicked[band] = gains[band];
-  for (int rank = 0; rank < kTeskaBands; ++rank) {
-    int loudest = 0;
-    for (int band = 1; band < kTeskaBands; ++band) {
-      if (unpicked[band] > unpicked[loudest]) loudest = band;
-    }
-    bandBits[loudest] = 4 * teskaAllocRows[rateId][rank];
-    unpicked[loudest] = -1;
+  // Bands by falling gain; the insertion keeps equal gains in band order.
+  std::array<int, kTeskaBands> ranked;
+  for (int band = 0; band < kTeskaBands; ++band) {
+    int place = band;
+    for (; place > 0 && gains[ranked[place - 1]] < gains[band]; --place) ranked[place] = ranked[place - 1];
+    ranked[place] = band;
   }
+  for (int rank = 0; rank < kTeskaBands; ++rank) bandBits[ranked[rank]] = 4 * teskaAllocRows[rateId][rank];
 }
 
 TeskaBandShape teskaBandShape(int bandBits) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <cstdlib>
 #include <string>
 
@@ -40,6 +42,34 @@ TEST(TeskaAllocation, LargerGainsRankFirstAndLowerBandsWinTies) {
   EXPECT_EQ(bits[14], 8);
   EXPECT_EQ(bits[9], 8);
   EXPECT_EQ(bits[11], 16);
+}
+
+TEST(TeskaAllocation, RowFollowsTheGainOrderOfAnyFrame) {
+  // Gains drawn from the 6-bit levels, whose first entries repeat, so many bands tie.
+  uint32_t seed = 3;
+  for (int trial = 0; trial < 500; ++trial) {
+    const int32_t rateId = trial % 3;
+    std::array<int16_t, 16> gains{};
+    for (int16_t& gain : gains) {
+      seed = seed * 1664525u + 1013904223u;
+      gain = teskaGain6[(seed >> 8) % (trial % 2 ? 8 : 64)];
+    }
+    std::array<int, 16> bits{};
+    teskaAllocateBits(gains.data(), rateId, bits.data());
+    for (int a = 0; a < 16; ++a) {
+      for (int b = a + 1; b < 16; ++b) {
+        // A louder band never gets fewer bits, and of equal bands the lower one never gets fewer.
+        if (gains[a] >= gains[b]) {
+          EXPECT_GE(bits[a], bits[b]) << "bands " << a << ", " << b;
+        } else {
+          EXPECT_GE(bits[b], bits[a]) << "bands " << b << ", " << a;
+        }
+      }
+    }
+    std::array<int, 16> spent = bits;
+    std::sort(spent.begin(), spent.end(), std::greater<>());
+    for (int rank = 0; rank < 16; ++rank) EXPECT_EQ(spent[rank], 4 * teskaAllocRows[rateId][rank]);
+  }
 }
 
 TEST(TeskaTrainedCodebooks, KeepTheGivenRowsAndTheRange) {
