@@ -4,9 +4,7 @@
 #include "platform/cdrom/TestHooks.h"
 
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
-#include <set>
+#include <memory>
 
 namespace cdrom_test {
 
@@ -33,17 +31,10 @@ public:
     int mostReadsInside() const;
 
 private:
-    bool allow(platform::cdrom::CdOperation operation);
+    struct State;
 
-    mutable std::mutex mutex_;
-    std::condition_variable changed_;
-    std::set<platform::cdrom::CdOperation> failing_;
-    int readsSeen_ = 0;
-    int failingRead_ = 0;
-    bool gateClosed_ = false;
-    int atGate_ = 0;
-    int inside_ = 0;
-    int mostInside_ = 0;
+    // Shared with the installed hook, so a call still inside it outlives this object safely.
+    std::shared_ptr<State> state_;
 };
 
 }  // namespace cdrom_test
