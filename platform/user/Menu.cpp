@@ -15,11 +15,7 @@ using namespace user::detail;
 
 namespace {
 
-HMENU NewMenu(bool popup) {
-    auto menu = std::make_shared<MenuRecord>();
-    menu->popup = popup;
-    return AddMenu(std::move(menu));
-}
+HMENU NewMenu() { return AddMenu(std::make_shared<MenuRecord>()); }
 
 // The index of an item given by position or by command id (searched through sub-menus too).
 MenuItem* Locate(HMENU handle, UINT item, bool byPosition, std::shared_ptr<MenuRecord>* owner = nullptr) {
@@ -62,8 +58,9 @@ BOOL Remove(HMENU handle, UINT item, UINT flags, bool destroySubmenu) {
 
 }  // namespace
 
-HMENU CreateMenu() { return NewMenu(false); }
-HMENU CreatePopupMenu() { return NewMenu(true); }
+// Bars and popups differ only in where they are shown.
+HMENU CreateMenu() { return NewMenu(); }
+HMENU CreatePopupMenu() { return NewMenu(); }
 
 BOOL DestroyMenu(HMENU handle) {
     auto menu = FindMenu(handle);

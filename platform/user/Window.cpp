@@ -111,8 +111,6 @@ ATOM RegisterClass(const WNDCLASS* wc) {
     return next++;
 }
 
-BOOL UnregisterClass(const char* className) { return className && RemoveClass(className) ? TRUE : FALSE; }
-
 HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
                     int width, int height, HWND parent, HMENU menu, void* param) {
     if (!className) return nullptr;

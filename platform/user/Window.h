@@ -41,7 +41,6 @@ struct WINDOWPOS {
 
 // 0 when the name is empty or taken.
 ATOM RegisterClass(const WNDCLASS* wc);
-BOOL UnregisterClass(const char* className);
 
 // A child window (WS_CHILD) is placed in its parent's client coordinates and `menu` is its id; a top-level window
 // is placed in screen coordinates, `parent` is its owner and `menu` its menu bar. WM_CREATE returning -1 fails.

@@ -374,6 +374,42 @@ TEST_F(MenuTest, ClassicItemsTakeTheSystemColoursOfThePaintingMoment) {
     DestroyMenu(menu);
 }
 
+TEST(MenuItems, EditingByPositionAndByCommand) {
+    HMENU menu = CreatePopupMenu();
+    HMENU sub = CreatePopupMenu();
+    AppendMenu(menu, MF_STRING, 10, "ten");
+    AppendMenu(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "sub");
+    AppendMenu(sub, MF_STRING, 30, "thirty");
+    MENUITEMINFO info;
+    info.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_STATE;
+    info.fType = MFT_RADIOCHECK;
+    info.fState = MFS_CHECKED | MFS_DEFAULT;
+    info.wID = 5;
+    info.dwTypeData = "five";
+    ASSERT_TRUE(InsertMenuItem(menu, 0, TRUE, &info));
+    EXPECT_EQ(GetMenuItemCount(menu), 3);
+    EXPECT_EQ(GetMenuItemID(menu, 0), 5u);
+    EXPECT_EQ(GetMenuItemID(menu, 2), 0xFFFFFFFFu) << "a sub-menu item has no id";
+    EXPECT_EQ(GetSubMenu(menu, 2), sub);
+
+    MENUITEMINFO disable;
+    disable.fMask = MIIM_STATE;
+    disable.fState = MFS_GRAYED;
+    EXPECT_TRUE(SetMenuItemInfo(menu, 30, FALSE, &disable)) << "by command, found in the sub-menu";
+    EXPECT_FALSE(SetMenuItemInfo(menu, 99, FALSE, &disable));
+
+    EXPECT_TRUE(RemoveMenu(menu, 2, MF_BYPOSITION));
+    EXPECT_TRUE(IsMenu(sub)) << "RemoveMenu keeps the sub-menu";
+    AppendMenu(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), "sub");
+    EXPECT_TRUE(DeleteMenu(menu, 2, MF_BYPOSITION));
+    EXPECT_FALSE(IsMenu(sub)) << "DeleteMenu destroys it";
+    EXPECT_TRUE(DeleteMenu(menu, 10, MF_BYCOMMAND));
+    EXPECT_EQ(GetMenuItemCount(menu), 1);
+    DestroyMenu(menu);
+    EXPECT_EQ(GetMenuItemCount(menu), -1);
+    EXPECT_FALSE(AppendMenu(menu, MF_STRING, 1, "stale"));
+}
+
 TEST_F(MenuTest, LiveObjectsReturnToTheirCountAfterAHundredMenuOpenings) {
     HMENU menu = OwnerDrawnPopup({101});
     AppendMenu(menu, MF_STRING | MF_CHECKED, 102, "Text item\tCtrl+T");

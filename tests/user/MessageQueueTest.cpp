@@ -82,6 +82,8 @@ TEST_F(MessageQueueTest, GetMessageWakesForAPostFromAnotherThread) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         PostMessage(window.hwnd(), kPing, 7, 0);
     });
+    ASSERT_TRUE(WaitMessage());
+    EXPECT_EQ(testdriver::QueuedMessages(window.hwnd(), kPing, kPing), 1u) << "WaitMessage leaves the message";
     MSG msg;
     ASSERT_TRUE(GetMessage(&msg, window.hwnd(), kPing, kPing));
     poster.join();

@@ -47,6 +47,23 @@ TEST_F(PaintTest, InvalidationPaintsFrameThenBackgroundThenClient) {
     EXPECT_EQ(testdriver::PumpUntilIdle(), 0u) << "the default WM_PAINT validated the window";
 }
 
+TEST_F(PaintTest, UpdateRectGathersInvalidations) {
+    TestWindow window(RECT{10, 10, 110, 110});
+    testdriver::PumpUntilIdle();
+    RECT a{10, 10, 20, 20};
+    RECT b{50, 5, 60, 30};
+    InvalidateRect(window.hwnd(), &a, FALSE);
+    InvalidateRect(window.hwnd(), &b, FALSE);
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(window.hwnd(), &update, FALSE));
+    EXPECT_EQ(update.left, 10);
+    EXPECT_EQ(update.top, 5);
+    EXPECT_EQ(update.right, 60);
+    EXPECT_EQ(update.bottom, 30);
+    ValidateRect(window.hwnd(), nullptr);
+    EXPECT_FALSE(GetUpdateRect(window.hwnd(), &update, FALSE));
+}
+
 TEST_F(PaintTest, InvalidateWithoutEraseSkipsTheBackground) {
     TestWindow window(RECT{10, 10, 60, 60});
     testdriver::PumpUntilIdle();

@@ -141,6 +141,17 @@ TEST(WindowTree, ResizingReportsThePositionThenTheClientSizeAndRepaints) {
     EXPECT_EQ(window.receivedIds({WM_NCPAINT, WM_PAINT}), (std::vector<UINT>{WM_NCPAINT, WM_PAINT}));
 }
 
+TEST(WindowTree, TextAndClassName) {
+    TestWindow window(RECT{0, 0, 10, 10});
+    ASSERT_TRUE(SetWindowText(window.hwnd(), "音频抓轨"));
+    char buffer[64];
+    EXPECT_EQ(GetWindowText(window.hwnd(), buffer, sizeof buffer), 12);
+    EXPECT_STREQ(buffer, "音频抓轨");
+    EXPECT_EQ(GetWindowText(window.hwnd(), buffer, 4), 3) << "cut to the buffer, zero-terminated";
+    EXPECT_EQ(GetClassName(window.hwnd(), buffer, sizeof buffer), 10);
+    EXPECT_STREQ(buffer, usertest::TestClassName());
+}
+
 TEST(WindowTree, HiddenWindowsAreNotHit) {
     TestWindow window(RECT{500, 500, 520, 520});
     EXPECT_EQ(WindowFromPoint(POINT{505, 505}), window.hwnd());

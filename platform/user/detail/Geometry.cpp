@@ -35,13 +35,6 @@ RECT ClientScreenRect(const WindowRecord& w) {
     return client;
 }
 
-POINT OffsetInTopLevel(const WindowRecord& w) {
-    auto top = Find(TopLevelOf(w.handle));
-    const RECT mine = ScreenRect(w);
-    if (!top) return POINT{0, 0};
-    return POINT{mine.left - top->rect.left, mine.top - top->rect.top};
-}
-
 HWND TopLevelOf(HWND hwnd) {
     auto w = Find(hwnd);
     while (w && w->parent) w = Find(w->parent);

@@ -13,8 +13,6 @@ struct WindowRecord;
 RECT ClientInsets(const WindowRecord& w);
 RECT ScreenRect(const WindowRecord& w);
 RECT ClientScreenRect(const WindowRecord& w);
-// The window's top-left corner in its top-level window's coordinates.
-POINT OffsetInTopLevel(const WindowRecord& w);
 HWND TopLevelOf(HWND hwnd);
 // Visible here means: the window and every ancestor are shown.
 bool ReallyVisible(const WindowRecord& w);

@@ -31,7 +31,6 @@ struct MenuItem {
 
 struct MenuRecord {
     HMENU handle = nullptr;
-    bool popup = false;
     std::vector<MenuItem> items;
     HWND barWindow = nullptr;    // the window whose bar this is
     HWND openWindow = nullptr;   // the popup window showing it, while open

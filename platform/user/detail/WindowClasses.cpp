@@ -25,11 +25,6 @@ bool AddClass(const WindowClass& cls) {
     return registry().classes.emplace(cls.name, cls).second;
 }
 
-bool RemoveClass(const std::string& name) {
-    std::lock_guard lock(registry().mutex);
-    return registry().classes.erase(name) > 0;
-}
-
 std::optional<WindowClass> FindClass(const std::string& name) {
     std::lock_guard lock(registry().mutex);
     auto it = registry().classes.find(name);

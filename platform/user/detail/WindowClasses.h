@@ -17,7 +17,6 @@ struct WindowClass {
 };
 
 bool AddClass(const WindowClass& cls);
-bool RemoveClass(const std::string& name);
 std::optional<WindowClass> FindClass(const std::string& name);
 
 }  // namespace user::detail
