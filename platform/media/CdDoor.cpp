@@ -8,8 +8,7 @@ namespace platform::media {
 
 namespace {
 
-bool MoveDefaultDrive(DoorMove move)
-{
+bool MoveDefaultDrive(DoorMove move) {
     if (move == DoorMove::Open)
         return cdio_eject_media_drive(nullptr) == DRIVER_OP_SUCCESS;
     driver_id_t driver = DRIVER_DEVICE;
@@ -21,14 +20,12 @@ CdDoorHandler handler = MoveDefaultDrive;
 
 }  // namespace
 
-void SetCdDoorHandler(CdDoorHandler replacement)
-{
+void SetCdDoorHandler(CdDoorHandler replacement) {
     std::lock_guard lock(handlerMutex);
     handler = replacement ? std::move(replacement) : CdDoorHandler(MoveDefaultDrive);
 }
 
-bool MoveCdDoor(DoorMove move)
-{
+bool MoveCdDoor(DoorMove move) {
     CdDoorHandler current;
     {
         std::lock_guard lock(handlerMutex);

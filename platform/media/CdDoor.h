@@ -1,6 +1,6 @@
 #pragma once
-// The CD drive door that the cdaudio device opens and closes. By default it is the machine's default CD drive;
-// the application points it elsewhere (its own drive list, image drives) through SetCdDoorHandler.
+// The CD drive door that the cdaudio device opens and closes. By default it is the machine's default CD
+// drive; the application points it elsewhere (its own drive list, image drives) through SetCdDoorHandler.
 #include <functional>
 
 namespace platform::media {

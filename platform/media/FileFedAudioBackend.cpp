@@ -16,17 +16,15 @@ namespace {
 // Runs step on its own thread every few milliseconds with the bytes that became due since the last call, as a
 // sound card would; stops calling once step returns false.
 class PacedStream : public AudioStream {
-public:
+  public:
     using Step = std::function<bool(std::size_t byteCount)>;
 
     PacedStream(const PcmFormat& format, Step step)
-        : thread_([this, format, step = std::move(step)](std::stop_token stop) { run(stop, format, step); })
-    {
+        : thread_([this, format, step = std::move(step)](std::stop_token stop) { run(stop, format, step); }) {
     }
 
-private:
-    void run(std::stop_token stop, const PcmFormat& format, const Step& step)
-    {
+  private:
+    void run(std::stop_token stop, const PcmFormat& format, const Step& step) {
         using Clock = std::chrono::steady_clock;
         const Clock::time_point start = Clock::now();
         std::uint64_t framesDone = 0;
@@ -50,28 +48,24 @@ private:
 
 }  // namespace
 
-void FileFedAudioBackend::setCaptureSource(const WaveContents& source)
-{
+void FileFedAudioBackend::setCaptureSource(const WaveContents& source) {
     std::lock_guard lock(mutex_);
     source_ = source;
 }
 
-void FileFedAudioBackend::setAvailable(bool available, std::string failureText)
-{
+void FileFedAudioBackend::setAvailable(bool available, std::string failureText) {
     std::lock_guard lock(mutex_);
     available_ = available;
     failureText_ = std::move(failureText);
 }
 
-std::vector<PlayedSound> FileFedAudioBackend::played() const
-{
+std::vector<PlayedSound> FileFedAudioBackend::played() const {
     std::lock_guard lock(mutex_);
     return played_;
 }
 
 std::unique_ptr<AudioStream> FileFedAudioBackend::startPlayback(const PcmFormat& format, PlaybackFeed feed,
-                                                                std::string& failure)
-{
+                                                                std::string& failure) {
     std::size_t index = 0;
     {
         std::lock_guard lock(mutex_);
@@ -83,19 +77,18 @@ std::unique_ptr<AudioStream> FileFedAudioBackend::startPlayback(const PcmFormat&
         played_.push_back(PlayedSound{format, {}, false});
     }
     std::vector<std::uint8_t> buffer;
-    return std::make_unique<PacedStream>(format, [this, index, feed = std::move(feed), buffer](
-                                                     std::size_t byteCount) mutable {
-        buffer.resize(byteCount);
-        const std::size_t filled = feed(buffer);
-        const bool ended = filled < byteCount;
-        appendPlayed(index, std::span(buffer).first(filled), ended);
-        return !ended;
-    });
+    return std::make_unique<PacedStream>(
+        format, [this, index, feed = std::move(feed), buffer](std::size_t byteCount) mutable {
+            buffer.resize(byteCount);
+            const std::size_t filled = feed(buffer);
+            const bool ended = filled < byteCount;
+            appendPlayed(index, std::span(buffer).first(filled), ended);
+            return !ended;
+        });
 }
 
 std::unique_ptr<AudioStream> FileFedAudioBackend::startCapture(const PcmFormat& format, CaptureFeed feed,
-                                                               std::string& failure)
-{
+                                                               std::string& failure) {
     WaveContents source;
     {
         std::lock_guard lock(mutex_);
@@ -111,8 +104,8 @@ std::unique_ptr<AudioStream> FileFedAudioBackend::startCapture(const PcmFormat& 
     std::vector<std::uint8_t> buffer;
     std::size_t cursor = 0;
     const std::uint8_t silence = format.silenceByte();
-    return std::make_unique<PacedStream>(format, [feed = std::move(feed), converted = std::move(converted), buffer,
-                                                  cursor, silence](std::size_t byteCount) mutable {
+    return std::make_unique<PacedStream>(format, [feed = std::move(feed), converted = std::move(converted),
+                                                  buffer, cursor, silence](std::size_t byteCount) mutable {
         buffer.assign(byteCount, silence);
         const std::size_t fromSource = std::min(byteCount, converted.size() - cursor);
         if (fromSource > 0)
@@ -123,8 +116,8 @@ std::unique_ptr<AudioStream> FileFedAudioBackend::startCapture(const PcmFormat& 
     });
 }
 
-void FileFedAudioBackend::appendPlayed(std::size_t index, std::span<const std::uint8_t> bytes, bool reachedEnd)
-{
+void FileFedAudioBackend::appendPlayed(std::size_t index, std::span<const std::uint8_t> bytes,
+                                       bool reachedEnd) {
     std::lock_guard lock(mutex_);
     PlayedSound& sound = played_[index];
     sound.samples.insert(sound.samples.end(), bytes.begin(), bytes.end());

@@ -1,7 +1,7 @@
 #pragma once
-// An audio backend without a sound card, for tests and headless runs: capture plays a WAV file's samples into the
-// device as a microphone would, converted to the device's format and paced in real time, then silence; playback
-// takes the samples at real-time pace and keeps them for inspection.
+// An audio backend without a sound card, for tests and headless runs: capture plays a WAV file's samples into
+// the device as a microphone would, converted to the device's format and paced in real time, then silence;
+// playback takes the samples at real-time pace and keeps them for inspection.
 #include <filesystem>
 #include <mutex>
 #include <vector>
@@ -18,7 +18,7 @@ struct PlayedSound {
 };
 
 class FileFedAudioBackend : public AudioBackend {
-public:
+  public:
     // Each capture starts again at the beginning of the source.
     void setCaptureSource(const WaveContents& source);
     // Whether streams can be started at all; a refused start reports failureText.
@@ -32,7 +32,7 @@ public:
     std::unique_ptr<AudioStream> startCapture(const PcmFormat& format, CaptureFeed feed,
                                               std::string& failure) override;
 
-private:
+  private:
     void appendPlayed(std::size_t index, std::span<const std::uint8_t> bytes, bool reachedEnd);
 
     mutable std::mutex mutex_;

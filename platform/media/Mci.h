@@ -1,7 +1,7 @@
 #pragma once
-// The media control interface: the waveaudio device (WAV files held in memory, played and recorded through the
-// audio backend) and the cdaudio device (the drive door). Commands arrive as text or as messages with parameter
-// blocks; both reach the same devices. Any thread may call. Notification messages are not sent.
+// The media control interface: the waveaudio device (WAV files held in memory, played and recorded through
+// the audio backend) and the cdaudio device (the drive door). Commands arrive as text or as messages with
+// parameter blocks; both reach the same devices. Any thread may call. Notification messages are not sent.
 #include "platform/media/MciTypes.h"
 #include "platform/user/Types.h"
 

@@ -1,7 +1,7 @@
 // mciSendCommand: the command messages, dispatched to the open devices.
+#include <strings.h>
 #include <filesystem>
 #include <new>
-#include <strings.h>
 
 #include "platform/media/AudioBackend.h"
 #include "platform/media/CdDoor.h"
@@ -29,18 +29,15 @@ thread_local std::string lastFailureCause;
 constexpr platform::media::PcmFormat kNewElementFormat{1, 11025, 8};
 
 template <typename Parms>
-Parms* Block(DWORD_PTR parms)
-{
+Parms* Block(DWORD_PTR parms) {
     return reinterpret_cast<Parms*>(parms);
 }
 
-bool HasOne(DWORD_PTR flags, DWORD first, DWORD second)
-{
+bool HasOne(DWORD_PTR flags, DWORD first, DWORD second) {
     return ((flags & first) != 0) != ((flags & second) != 0);
 }
 
-MCIERROR DeviceTypeOf(DWORD_PTR flags, const MCI_OPEN_PARMS& open, DeviceType& type)
-{
+MCIERROR DeviceTypeOf(DWORD_PTR flags, const MCI_OPEN_PARMS& open, DeviceType& type) {
     if (flags & MCI_OPEN_TYPE) {
         if (flags & MCI_OPEN_TYPE_ID) {
             const auto id = UINT(reinterpret_cast<std::uintptr_t>(open.lpstrDeviceType) & 0xFFFF);
@@ -71,8 +68,7 @@ MCIERROR DeviceTypeOf(DWORD_PTR flags, const MCI_OPEN_PARMS& open, DeviceType& t
     return 0;
 }
 
-MCIERROR Open(DWORD_PTR flags, MCI_OPEN_PARMS* parms)
-{
+MCIERROR Open(DWORD_PTR flags, MCI_OPEN_PARMS* parms) {
     if (!parms)
         return MCIERR_NULL_PARAMETER_BLOCK;
     OpenDevice device;
@@ -106,8 +102,7 @@ MCIERROR Open(DWORD_PTR flags, MCI_OPEN_PARMS* parms)
     return 0;
 }
 
-MCIERROR Set(const OpenDevice& device, DWORD_PTR flags, const MCI_SET_PARMS* parms)
-{
+MCIERROR Set(const OpenDevice& device, DWORD_PTR flags, const MCI_SET_PARMS* parms) {
     const bool door = flags & (MCI_SET_DOOR_OPEN | MCI_SET_DOOR_CLOSED);
     if (!door && !(flags & MCI_SET_TIME_FORMAT))
         return MCIERR_MISSING_PARAMETER;
@@ -123,49 +118,47 @@ MCIERROR Set(const OpenDevice& device, DWORD_PTR flags, const MCI_SET_PARMS* par
         return 0;
     if (device.type != DeviceType::CdAudio)
         return MCIERR_UNSUPPORTED_FUNCTION;
-    const auto move = (flags & MCI_SET_DOOR_OPEN) ? platform::media::DoorMove::Open : platform::media::DoorMove::Close;
+    const auto move =
+        (flags & MCI_SET_DOOR_OPEN) ? platform::media::DoorMove::Open : platform::media::DoorMove::Close;
     return platform::media::MoveCdDoor(move) ? 0 : MCIERR_HARDWARE;
 }
 
-DWORD ModeValue(WaveMode mode)
-{
+DWORD ModeValue(WaveMode mode) {
     switch (mode) {
-    case WaveMode::Playing:
-        return MCI_MODE_PLAY;
-    case WaveMode::Recording:
-        return MCI_MODE_RECORD;
-    case WaveMode::Stopped:
-        break;
+        case WaveMode::Playing:
+            return MCI_MODE_PLAY;
+        case WaveMode::Recording:
+            return MCI_MODE_RECORD;
+        case WaveMode::Stopped:
+            break;
     }
     return MCI_MODE_STOP;
 }
 
-MCIERROR Status(WaveDevice& wave, DWORD_PTR flags, MCI_STATUS_PARMS* parms)
-{
+MCIERROR Status(WaveDevice& wave, DWORD_PTR flags, MCI_STATUS_PARMS* parms) {
     if (!parms)
         return MCIERR_NULL_PARAMETER_BLOCK;
     if (!(flags & MCI_STATUS_ITEM))
         return MCIERR_MISSING_PARAMETER;
     switch (parms->dwItem) {
-    case MCI_STATUS_LENGTH:
-        parms->dwReturn = wave.length();
-        return 0;
-    case MCI_STATUS_POSITION:
-        parms->dwReturn = wave.position();
-        return 0;
-    case MCI_STATUS_MODE:
-        parms->dwReturn = ModeValue(wave.mode());
-        return 0;
-    case MCI_STATUS_TIME_FORMAT:
-        parms->dwReturn = MCI_FORMAT_MILLISECONDS;
-        return 0;
-    default:
-        return MCIERR_UNSUPPORTED_FUNCTION;
+        case MCI_STATUS_LENGTH:
+            parms->dwReturn = wave.length();
+            return 0;
+        case MCI_STATUS_POSITION:
+            parms->dwReturn = wave.position();
+            return 0;
+        case MCI_STATUS_MODE:
+            parms->dwReturn = ModeValue(wave.mode());
+            return 0;
+        case MCI_STATUS_TIME_FORMAT:
+            parms->dwReturn = MCI_FORMAT_MILLISECONDS;
+            return 0;
+        default:
+            return MCIERR_UNSUPPORTED_FUNCTION;
     }
 }
 
-MCIERROR Play(WaveDevice& wave, DWORD_PTR flags, const MCI_PLAY_PARMS* parms)
-{
+MCIERROR Play(WaveDevice& wave, DWORD_PTR flags, const MCI_PLAY_PARMS* parms) {
     if ((flags & (MCI_FROM | MCI_TO)) && !parms)
         return MCIERR_NULL_PARAMETER_BLOCK;
     std::optional<std::uint32_t> from;
@@ -181,8 +174,7 @@ MCIERROR Play(WaveDevice& wave, DWORD_PTR flags, const MCI_PLAY_PARMS* parms)
     return 0;
 }
 
-MCIERROR Record(WaveDevice& wave, DWORD_PTR flags, const MCI_RECORD_PARMS* parms)
-{
+MCIERROR Record(WaveDevice& wave, DWORD_PTR flags, const MCI_RECORD_PARMS* parms) {
     if ((flags & MCI_TO) || (flags & MCI_RECORD_OVERWRITE))
         return MCIERR_UNSUPPORTED_FUNCTION;
     // A recording without an end would never return.
@@ -197,9 +189,9 @@ MCIERROR Record(WaveDevice& wave, DWORD_PTR flags, const MCI_RECORD_PARMS* parms
     return wave.record(from);
 }
 
-MCIERROR Seek(WaveDevice& wave, DWORD_PTR flags, const MCI_SEEK_PARMS* parms)
-{
-    const int targets = ((flags & MCI_SEEK_TO_START) != 0) + ((flags & MCI_SEEK_TO_END) != 0) + ((flags & MCI_TO) != 0);
+MCIERROR Seek(WaveDevice& wave, DWORD_PTR flags, const MCI_SEEK_PARMS* parms) {
+    const int targets =
+        ((flags & MCI_SEEK_TO_START) != 0) + ((flags & MCI_SEEK_TO_END) != 0) + ((flags & MCI_TO) != 0);
     if (targets == 0)
         return MCIERR_MISSING_PARAMETER;
     if (targets > 1)
@@ -217,8 +209,7 @@ MCIERROR Seek(WaveDevice& wave, DWORD_PTR flags, const MCI_SEEK_PARMS* parms)
     return wave.seek(parms->dwTo);
 }
 
-MCIERROR Save(WaveDevice& wave, DWORD_PTR flags, const MCI_SAVE_PARMS* parms)
-{
+MCIERROR Save(WaveDevice& wave, DWORD_PTR flags, const MCI_SAVE_PARMS* parms) {
     if (!(flags & MCI_SAVE_FILE))
         return wave.save();
     if (!parms)
@@ -228,44 +219,41 @@ MCIERROR Save(WaveDevice& wave, DWORD_PTR flags, const MCI_SAVE_PARMS* parms)
     return wave.save(parms->lpfilename);
 }
 
-MCIERROR WaveCommand(WaveDevice& wave, UINT message, DWORD_PTR flags, DWORD_PTR parms)
-{
+MCIERROR WaveCommand(WaveDevice& wave, UINT message, DWORD_PTR flags, DWORD_PTR parms) {
     switch (message) {
-    case MCI_STATUS:
-        return Status(wave, flags, Block<MCI_STATUS_PARMS>(parms));
-    case MCI_PLAY:
-        return Play(wave, flags, Block<MCI_PLAY_PARMS>(parms));
-    case MCI_RECORD:
-        return Record(wave, flags, Block<MCI_RECORD_PARMS>(parms));
-    case MCI_STOP:
-        wave.stop();
-        return 0;
-    case MCI_SEEK:
-        return Seek(wave, flags, Block<MCI_SEEK_PARMS>(parms));
-    case MCI_SAVE:
-        return Save(wave, flags, Block<MCI_SAVE_PARMS>(parms));
-    default:
-        return MCIERR_UNRECOGNIZED_COMMAND;
+        case MCI_STATUS:
+            return Status(wave, flags, Block<MCI_STATUS_PARMS>(parms));
+        case MCI_PLAY:
+            return Play(wave, flags, Block<MCI_PLAY_PARMS>(parms));
+        case MCI_RECORD:
+            return Record(wave, flags, Block<MCI_RECORD_PARMS>(parms));
+        case MCI_STOP:
+            wave.stop();
+            return 0;
+        case MCI_SEEK:
+            return Seek(wave, flags, Block<MCI_SEEK_PARMS>(parms));
+        case MCI_SAVE:
+            return Save(wave, flags, Block<MCI_SAVE_PARMS>(parms));
+        default:
+            return MCIERR_UNRECOGNIZED_COMMAND;
     }
 }
 
-bool IsDeviceCommand(UINT message)
-{
+bool IsDeviceCommand(UINT message) {
     switch (message) {
-    case MCI_STATUS:
-    case MCI_PLAY:
-    case MCI_RECORD:
-    case MCI_STOP:
-    case MCI_SEEK:
-    case MCI_SAVE:
-        return true;
-    default:
-        return false;
+        case MCI_STATUS:
+        case MCI_PLAY:
+        case MCI_RECORD:
+        case MCI_STOP:
+        case MCI_SEEK:
+        case MCI_SAVE:
+            return true;
+        default:
+            return false;
     }
 }
 
-MCIERROR Dispatch(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms)
-{
+MCIERROR Dispatch(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms) {
     if (message == MCI_OPEN)
         return Open(flags, Block<MCI_OPEN_PARMS>(parms));
     if (message != MCI_CLOSE && message != MCI_SET && !IsDeviceCommand(message))
@@ -295,8 +283,7 @@ MCIERROR Dispatch(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR
 
 }  // namespace
 
-MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms)
-{
+MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms) {
     lastFailureCause.clear();
     try {
         return Dispatch(deviceId, message, flags, parms);
@@ -310,8 +297,7 @@ MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWO
 
 namespace platform::media {
 
-std::string LastFailureCause()
-{
+std::string LastFailureCause() {
     return win::lastFailureCause;
 }
 

@@ -31,7 +31,8 @@ constexpr ErrorText kTexts[] = {
     {MCIERR_EXTENSION_NOT_FOUND, "No device plays files of this extension. Name the device type."},
     {MCIERR_OUTOFRANGE, "The position is outside the recording."},
     {MCIERR_FLAGS_NOT_COMPATIBLE, "The options given cannot be used together."},
-    {MCIERR_FILE_NOT_SAVED, "The file could not be saved. Check the free space and the permissions of the folder."},
+    {MCIERR_FILE_NOT_SAVED,
+     "The file could not be saved. Check the free space and the permissions of the folder."},
     {MCIERR_DEVICE_TYPE_REQUIRED, "The device type must be given."},
     {MCIERR_DUPLICATE_ALIAS, "The alias is already used by an open device."},
     {MCIERR_MISSING_DEVICE_NAME, "The command does not name a device."},
@@ -47,8 +48,7 @@ constexpr ErrorText kTexts[] = {
 
 }  // namespace
 
-BOOL mciGetErrorString(MCIERROR error, LPSTR text, UINT length)
-{
+BOOL mciGetErrorString(MCIERROR error, LPSTR text, UINT length) {
     for (const ErrorText& entry : kTexts) {
         if (entry.error != error)
             continue;

@@ -10,7 +10,7 @@ struct MCI_GENERIC_PARMS {
 
 struct MCI_OPEN_PARMS {
     DWORD_PTR dwCallback = 0;
-    MCIDEVICEID wDeviceID = 0;  // out
+    MCIDEVICEID wDeviceID = 0;         // out
     LPCSTR lpstrDeviceType = nullptr;  // a name, or with MCI_OPEN_TYPE_ID an MCI_DEVTYPE_ value
     LPCSTR lpstrElementName = nullptr;
     LPCSTR lpstrAlias = nullptr;

@@ -1,8 +1,8 @@
 // mciSendString: command strings, turned into command messages for the same devices.
+#include <strings.h>
 #include <charconv>
 #include <cstring>
 #include <string>
-#include <strings.h>
 #include <vector>
 
 #include "platform/media/Mci.h"
@@ -18,27 +18,24 @@ namespace {
 
 using platform::media::detail::DeviceTable;
 
-bool Is(const std::string& word, const char* keyword)
-{
+bool Is(const std::string& word, const char* keyword) {
     return strcasecmp(word.c_str(), keyword) == 0;
 }
 
 // The words after the device name, taken one by one.
 class Keywords {
-public:
+  public:
     explicit Keywords(std::vector<std::string> words) : words_(std::move(words)), at_(2) {}
 
     bool done() const { return at_ >= words_.size(); }
     const std::string& next() { return words_[at_++]; }
-    bool nextIs(const char* keyword)
-    {
+    bool nextIs(const char* keyword) {
         if (done() || !Is(words_[at_], keyword))
             return false;
         ++at_;
         return true;
     }
-    MCIERROR number(DWORD& value)
-    {
+    MCIERROR number(DWORD& value) {
         if (done())
             return MCIERR_MISSING_PARAMETER;
         const std::string& text = next();
@@ -46,14 +43,13 @@ public:
         return error == std::errc() && end == text.data() + text.size() ? 0 : MCIERR_BAD_INTEGER;
     }
 
-private:
+  private:
     std::vector<std::string> words_;
     std::size_t at_;
 };
 
 // "wait" and "notify" go with every command.
-bool TakeCommonFlag(const std::string& word, DWORD& flags)
-{
+bool TakeCommonFlag(const std::string& word, DWORD& flags) {
     if (Is(word, "wait"))
         flags |= MCI_WAIT;
     else if (Is(word, "notify"))
@@ -63,8 +59,7 @@ bool TakeCommonFlag(const std::string& word, DWORD& flags)
     return true;
 }
 
-MCIERROR Open(const std::string& name, Keywords& keywords, std::string& result)
-{
+MCIERROR Open(const std::string& name, Keywords& keywords, std::string& result) {
     DWORD flags = 0;
     std::string type;
     std::string alias;
@@ -110,8 +105,7 @@ MCIERROR Open(const std::string& name, Keywords& keywords, std::string& result)
     return 0;
 }
 
-MCIERROR Set(MCIDEVICEID id, Keywords& keywords)
-{
+MCIERROR Set(MCIDEVICEID id, Keywords& keywords) {
     DWORD flags = 0;
     MCI_SET_PARMS parms;
     while (!keywords.done()) {
@@ -142,30 +136,28 @@ MCIERROR Set(MCIDEVICEID id, Keywords& keywords)
     return mciSendCommand(id, MCI_SET, flags, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
-const char* ModeText(DWORD_PTR mode)
-{
+const char* ModeText(DWORD_PTR mode) {
     switch (mode) {
-    case MCI_MODE_NOT_READY:
-        return "not ready";
-    case MCI_MODE_STOP:
-        return "stopped";
-    case MCI_MODE_PLAY:
-        return "playing";
-    case MCI_MODE_RECORD:
-        return "recording";
-    case MCI_MODE_SEEK:
-        return "seeking";
-    case MCI_MODE_PAUSE:
-        return "paused";
-    case MCI_MODE_OPEN:
-        return "open";
-    default:
-        return "";
+        case MCI_MODE_NOT_READY:
+            return "not ready";
+        case MCI_MODE_STOP:
+            return "stopped";
+        case MCI_MODE_PLAY:
+            return "playing";
+        case MCI_MODE_RECORD:
+            return "recording";
+        case MCI_MODE_SEEK:
+            return "seeking";
+        case MCI_MODE_PAUSE:
+            return "paused";
+        case MCI_MODE_OPEN:
+            return "open";
+        default:
+            return "";
     }
 }
 
-MCIERROR Status(MCIDEVICEID id, Keywords& keywords, std::string& result)
-{
+MCIERROR Status(MCIDEVICEID id, Keywords& keywords, std::string& result) {
     DWORD flags = 0;
     MCI_STATUS_PARMS parms;
     while (!keywords.done()) {
@@ -198,8 +190,7 @@ MCIERROR Status(MCIDEVICEID id, Keywords& keywords, std::string& result)
 }
 
 // play and record: "from" and "to" positions; record also takes "insert" and "overwrite".
-MCIERROR Transport(MCIDEVICEID id, UINT message, Keywords& keywords)
-{
+MCIERROR Transport(MCIDEVICEID id, UINT message, Keywords& keywords) {
     DWORD flags = 0;
     MCI_PLAY_PARMS parms;
     while (!keywords.done()) {
@@ -231,8 +222,7 @@ MCIERROR Transport(MCIDEVICEID id, UINT message, Keywords& keywords)
     return mciSendCommand(id, MCI_RECORD, flags, reinterpret_cast<DWORD_PTR>(&record));
 }
 
-MCIERROR Seek(MCIDEVICEID id, Keywords& keywords)
-{
+MCIERROR Seek(MCIDEVICEID id, Keywords& keywords) {
     DWORD flags = 0;
     MCI_SEEK_PARMS parms;
     while (!keywords.done()) {
@@ -254,8 +244,7 @@ MCIERROR Seek(MCIDEVICEID id, Keywords& keywords)
     return mciSendCommand(id, MCI_SEEK, flags, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
-MCIERROR Save(MCIDEVICEID id, Keywords& keywords)
-{
+MCIERROR Save(MCIDEVICEID id, Keywords& keywords) {
     DWORD flags = 0;
     std::string file;
     while (!keywords.done()) {
@@ -273,8 +262,7 @@ MCIERROR Save(MCIDEVICEID id, Keywords& keywords)
 }
 
 // stop and close take nothing but "wait" and "notify".
-MCIERROR Plain(MCIDEVICEID id, UINT message, Keywords& keywords)
-{
+MCIERROR Plain(MCIDEVICEID id, UINT message, Keywords& keywords) {
     DWORD flags = 0;
     while (!keywords.done())
         if (!TakeCommonFlag(keywords.next(), flags))
@@ -283,8 +271,7 @@ MCIERROR Plain(MCIDEVICEID id, UINT message, Keywords& keywords)
     return mciSendCommand(id, message, flags, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
-MCIERROR RunOnDevice(MCIDEVICEID id, const std::string& verb, Keywords& keywords, std::string& result)
-{
+MCIERROR RunOnDevice(MCIDEVICEID id, const std::string& verb, Keywords& keywords, std::string& result) {
     if (Is(verb, "set"))
         return Set(id, keywords);
     if (Is(verb, "status"))
@@ -302,8 +289,7 @@ MCIERROR RunOnDevice(MCIDEVICEID id, const std::string& verb, Keywords& keywords
     return Plain(id, MCI_CLOSE, keywords);
 }
 
-bool IsKnownVerb(const std::string& verb)
-{
+bool IsKnownVerb(const std::string& verb) {
     for (const char* known : {"open", "close", "set", "status", "play", "record", "seek", "save", "stop"})
         if (Is(verb, known))
             return true;
@@ -311,8 +297,7 @@ bool IsKnownVerb(const std::string& verb)
 }
 
 // A command naming the cdaudio device when none is open opens one for that command alone.
-MCIERROR RunOnCdAudio(const std::string& verb, Keywords& keywords, std::string& result)
-{
+MCIERROR RunOnCdAudio(const std::string& verb, Keywords& keywords, std::string& result) {
     MCI_OPEN_PARMS open;
     open.lpstrDeviceType = "cdaudio";
     if (const MCIERROR error = mciSendCommand(0, MCI_OPEN, MCI_OPEN_TYPE, reinterpret_cast<DWORD_PTR>(&open)))
@@ -323,8 +308,7 @@ MCIERROR RunOnCdAudio(const std::string& verb, Keywords& keywords, std::string& 
     return error;
 }
 
-MCIERROR Run(const char* command, std::string& result)
-{
+MCIERROR Run(const char* command, std::string& result) {
     if (!command)
         return MCIERR_MISSING_COMMAND_STRING;
     auto words = platform::media::detail::SplitCommandWords(command);
@@ -350,8 +334,7 @@ MCIERROR Run(const char* command, std::string& result)
 
 }  // namespace
 
-MCIERROR mciSendString(LPCSTR command, LPSTR returnString, UINT returnLength, HWND)
-{
+MCIERROR mciSendString(LPCSTR command, LPSTR returnString, UINT returnLength, HWND) {
     if (returnString && returnLength > 0)
         returnString[0] = '\0';
     std::string result;

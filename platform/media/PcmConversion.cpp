@@ -8,8 +8,7 @@ namespace platform::media {
 
 namespace {
 
-SDL_AudioFormat SdlFormat(const PcmFormat& format)
-{
+SDL_AudioFormat SdlFormat(const PcmFormat& format) {
     return format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
 }
 
@@ -20,8 +19,7 @@ struct StreamFree {
 }  // namespace
 
 bool ConvertPcm(std::span<const std::uint8_t> samples, const PcmFormat& from, const PcmFormat& to,
-                std::vector<std::uint8_t>& converted, std::string& failure)
-{
+                std::vector<std::uint8_t>& converted, std::string& failure) {
     if (from == to) {
         converted.assign(samples.begin(), samples.end());
         return true;

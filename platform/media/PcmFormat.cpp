@@ -2,19 +2,17 @@
 
 namespace platform::media {
 
-bool PcmFormat::isSupported() const
-{
-    return (channels == 1 || channels == 2) && (bitsPerSample == 8 || bitsPerSample == 16) && sampleRate > 0;
+bool PcmFormat::isSupported() const {
+    return (channels == 1 || channels == 2) && (bitsPerSample == 8 || bitsPerSample == 16) &&
+           sampleRate > 0 && sampleRate <= kHighestRate;
 }
 
-std::size_t PcmFormat::bytesAt(std::uint32_t milliseconds) const
-{
+std::size_t PcmFormat::bytesAt(std::uint32_t milliseconds) const {
     const std::uint64_t frames = std::uint64_t(milliseconds) * sampleRate / 1000;
     return std::size_t(frames * blockAlign());
 }
 
-std::uint32_t PcmFormat::millisecondsOf(std::size_t byteCount) const
-{
+std::uint32_t PcmFormat::millisecondsOf(std::size_t byteCount) const {
     const std::uint64_t frames = byteCount / blockAlign();
     const std::uint64_t milliseconds = frames * 1000 / sampleRate;
     return milliseconds > UINT32_MAX ? UINT32_MAX : std::uint32_t(milliseconds);

@@ -10,7 +10,10 @@ struct PcmFormat {
     std::uint32_t sampleRate = 8000;
     std::uint16_t bitsPerSample = 16;
 
-    // 8/16 bits, 1/2 channels and a rate above 0.
+    // Above this no sound card goes, and byte rates would no longer fit the header's 32 bits.
+    static constexpr std::uint32_t kHighestRate = 768000;
+
+    // 8/16 bits, 1/2 channels and a rate from 1 to kHighestRate.
     bool isSupported() const;
     std::size_t blockAlign() const { return std::size_t(channels) * (bitsPerSample / 8); }
     std::uint32_t byteRate() const { return sampleRate * std::uint32_t(blockAlign()); }

@@ -10,15 +10,13 @@ namespace platform::media {
 namespace {
 
 // SDL counts its subsystem starts but does not guard them against concurrent callers.
-std::mutex& SubsystemMutex()
-{
+std::mutex& SubsystemMutex() {
     static std::mutex mutex;
     return mutex;
 }
 
 // Near 40 ms per callback: short enough for a responsive stop, long enough for a loaded machine.
-Uint16 CallbackFrames(std::uint32_t sampleRate)
-{
+Uint16 CallbackFrames(std::uint32_t sampleRate) {
     Uint16 frames = 256;
     while (frames < 8192 && frames * 25u < sampleRate)
         frames *= 2;
@@ -26,14 +24,11 @@ Uint16 CallbackFrames(std::uint32_t sampleRate)
 }
 
 class SdlStream : public AudioStream {
-public:
+  public:
     SdlStream(PlaybackFeed playback, CaptureFeed capture)
-        : playback_(std::move(playback)), capture_(std::move(capture))
-    {
-    }
+        : playback_(std::move(playback)), capture_(std::move(capture)) {}
 
-    ~SdlStream() override
-    {
+    ~SdlStream() override {
         if (device_ != 0)
             SDL_CloseAudioDevice(device_);
         if (!subsystemStarted_)
@@ -42,8 +37,7 @@ public:
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
-    bool start(const PcmFormat& format, std::string& failure)
-    {
+    bool start(const PcmFormat& format, std::string& failure) {
         {
             std::lock_guard lock(SubsystemMutex());
             if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
@@ -71,9 +65,8 @@ public:
         return true;
     }
 
-private:
-    static void SDLCALL callback(void* userdata, Uint8* bytes, int length)
-    {
+  private:
+    static void SDLCALL callback(void* userdata, Uint8* bytes, int length) {
         auto* stream = static_cast<SdlStream*>(userdata);
         const std::span buffer(bytes, std::size_t(length));
         if (stream->capture_) {
@@ -92,8 +85,7 @@ private:
 };
 
 std::unique_ptr<AudioStream> Start(const PcmFormat& format, PlaybackFeed playback, CaptureFeed capture,
-                                   std::string& failure)
-{
+                                   std::string& failure) {
     auto stream = std::make_unique<SdlStream>(std::move(playback), std::move(capture));
     if (!stream->start(format, failure))
         return nullptr;
@@ -103,14 +95,12 @@ std::unique_ptr<AudioStream> Start(const PcmFormat& format, PlaybackFeed playbac
 }  // namespace
 
 std::unique_ptr<AudioStream> SdlAudioBackend::startPlayback(const PcmFormat& format, PlaybackFeed feed,
-                                                            std::string& failure)
-{
+                                                            std::string& failure) {
     return Start(format, std::move(feed), {}, failure);
 }
 
 std::unique_ptr<AudioStream> SdlAudioBackend::startCapture(const PcmFormat& format, CaptureFeed feed,
-                                                           std::string& failure)
-{
+                                                           std::string& failure) {
     return Start(format, {}, std::move(feed), failure);
 }
 

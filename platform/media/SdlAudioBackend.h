@@ -6,7 +6,7 @@
 namespace platform::media {
 
 class SdlAudioBackend : public AudioBackend {
-public:
+  public:
     std::unique_ptr<AudioStream> startPlayback(const PcmFormat& format, PlaybackFeed feed,
                                                std::string& failure) override;
     std::unique_ptr<AudioStream> startCapture(const PcmFormat& format, CaptureFeed feed,

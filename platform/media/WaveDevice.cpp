@@ -12,28 +12,27 @@ namespace platform::media {
 
 WaveDevice::WaveDevice(std::shared_ptr<AudioBackend> backend) : backend_(std::move(backend)) {}
 
-WaveDevice::~WaveDevice()
-{
+WaveDevice::~WaveDevice() {
     std::lock_guard command(commandMutex_);
     endActivity();
 }
 
-win::MCIERROR WaveDevice::open(const std::filesystem::path& file)
-{
+win::MCIERROR WaveDevice::open(const std::filesystem::path& file) {
     std::lock_guard command(commandMutex_);
     clearFailure();
     endActivity();
     WaveContents contents;
     std::string failure;
     switch (ReadWaveFile(file, contents, failure)) {
-    case WaveReadStatus::Read:
-        break;
-    case WaveReadStatus::Missing:
-        return fail(win::MCIERR_FILE_NOT_FOUND, file.string() + ": no such file");
-    case WaveReadStatus::Unreadable:
-        return fail(win::MCIERR_INVALID_FILE, failure);
-    case WaveReadStatus::Malformed:
-        return fail(win::MCIERR_INVALID_FILE, file.string() + ": not a WAV file of 8 or 16-bit PCM in 1 or 2 channels");
+        case WaveReadStatus::Read:
+            break;
+        case WaveReadStatus::Missing:
+            return fail(win::MCIERR_FILE_NOT_FOUND, file.string() + ": no such file");
+        case WaveReadStatus::Unreadable:
+            return fail(win::MCIERR_INVALID_FILE, failure);
+        case WaveReadStatus::Malformed:
+            return fail(win::MCIERR_INVALID_FILE,
+                        file.string() + ": not a WAV file of 8 or 16-bit PCM in 1 or 2 channels");
     }
     std::lock_guard state(stateMutex_);
     format_ = contents.format;
@@ -43,8 +42,7 @@ win::MCIERROR WaveDevice::open(const std::filesystem::path& file)
     return 0;
 }
 
-void WaveDevice::openNew(const PcmFormat& format)
-{
+void WaveDevice::openNew(const PcmFormat& format) {
     std::lock_guard command(commandMutex_);
     endActivity();
     std::lock_guard state(stateMutex_);
@@ -54,34 +52,29 @@ void WaveDevice::openNew(const PcmFormat& format)
     position_ = 0;
 }
 
-std::uint32_t WaveDevice::length() const
-{
+std::uint32_t WaveDevice::length() const {
     std::lock_guard state(stateMutex_);
     return format_.millisecondsOf(lengthInBytes());
 }
 
-std::uint32_t WaveDevice::position() const
-{
+std::uint32_t WaveDevice::position() const {
     std::lock_guard state(stateMutex_);
     return format_.millisecondsOf(positionInBytes());
 }
 
-WaveMode WaveDevice::mode() const
-{
+WaveMode WaveDevice::mode() const {
     std::lock_guard state(stateMutex_);
     if (mode_ == WaveMode::Playing && playCursor_ == playEnd_)
         return WaveMode::Stopped;
     return mode_;
 }
 
-PcmFormat WaveDevice::format() const
-{
+PcmFormat WaveDevice::format() const {
     std::lock_guard state(stateMutex_);
     return format_;
 }
 
-win::MCIERROR WaveDevice::play(std::optional<std::uint32_t> from, std::optional<std::uint32_t> to)
-{
+win::MCIERROR WaveDevice::play(std::optional<std::uint32_t> from, std::optional<std::uint32_t> to) {
     std::lock_guard command(commandMutex_);
     clearFailure();
     endActivity();
@@ -109,14 +102,12 @@ win::MCIERROR WaveDevice::play(std::optional<std::uint32_t> from, std::optional<
     return 0;
 }
 
-void WaveDevice::waitUntilPlaybackEnds()
-{
+void WaveDevice::waitUntilPlaybackEnds() {
     std::unique_lock state(stateMutex_);
     playbackEnded_.wait(state, [this] { return mode_ != WaveMode::Playing || playCursor_ == playEnd_; });
 }
 
-win::MCIERROR WaveDevice::record(std::optional<std::uint32_t> from)
-{
+win::MCIERROR WaveDevice::record(std::optional<std::uint32_t> from) {
     std::lock_guard command(commandMutex_);
     clearFailure();
     endActivity();
@@ -144,14 +135,12 @@ win::MCIERROR WaveDevice::record(std::optional<std::uint32_t> from)
     return 0;
 }
 
-void WaveDevice::stop()
-{
+void WaveDevice::stop() {
     std::lock_guard command(commandMutex_);
     endActivity();
 }
 
-win::MCIERROR WaveDevice::seek(std::uint32_t to)
-{
+win::MCIERROR WaveDevice::seek(std::uint32_t to) {
     std::lock_guard command(commandMutex_);
     endActivity();
     std::lock_guard state(stateMutex_);
@@ -162,31 +151,29 @@ win::MCIERROR WaveDevice::seek(std::uint32_t to)
     return 0;
 }
 
-void WaveDevice::seekToStart()
-{
+void WaveDevice::seekToStart() {
     std::lock_guard command(commandMutex_);
     endActivity();
     std::lock_guard state(stateMutex_);
     position_ = 0;
 }
 
-void WaveDevice::seekToEnd()
-{
+void WaveDevice::seekToEnd() {
     std::lock_guard command(commandMutex_);
     endActivity();
     std::lock_guard state(stateMutex_);
     position_ = samples_.size();
 }
 
-win::MCIERROR WaveDevice::save(const std::filesystem::path& file)
-{
+win::MCIERROR WaveDevice::save(const std::filesystem::path& file) {
     std::lock_guard command(commandMutex_);
     clearFailure();
     std::unique_lock state(stateMutex_);
     const std::filesystem::path target = file.empty() ? file_ : file;
     if (target.empty())
         return win::MCIERR_FILENAME_REQUIRED;
-    // samples_ does not change while this command runs, but the capture keeps appending: save a snapshot of it.
+    // samples_ does not change while this command runs, but the capture keeps appending: save a snapshot of
+    // it.
     const bool recording = mode_ == WaveMode::Recording;
     const std::vector<std::uint8_t> captured(captured_.begin(), captured_.begin() + capturedFrameBytes());
     const std::size_t insertAt = recording ? recordAt_ : samples_.size();
@@ -205,14 +192,12 @@ win::MCIERROR WaveDevice::save(const std::filesystem::path& file)
     return 0;
 }
 
-std::string WaveDevice::failureCause() const
-{
+std::string WaveDevice::failureCause() const {
     std::lock_guard state(stateMutex_);
     return failureCause_;
 }
 
-std::size_t WaveDevice::feedPlayback(std::span<std::uint8_t> buffer)
-{
+std::size_t WaveDevice::feedPlayback(std::span<std::uint8_t> buffer) {
     std::lock_guard state(stateMutex_);
     const std::size_t count = std::min(buffer.size(), playEnd_ - playCursor_);
     if (count > 0)
@@ -223,14 +208,12 @@ std::size_t WaveDevice::feedPlayback(std::span<std::uint8_t> buffer)
     return count;
 }
 
-void WaveDevice::takeCapture(std::span<const std::uint8_t> bytes)
-{
+void WaveDevice::takeCapture(std::span<const std::uint8_t> bytes) {
     std::lock_guard state(stateMutex_);
     captured_.insert(captured_.end(), bytes.begin(), bytes.end());
 }
 
-void WaveDevice::endActivity()
-{
+void WaveDevice::endActivity() {
     std::unique_lock state(stateMutex_);
     auto stream = std::move(stream_);
     state.unlock();
@@ -251,38 +234,33 @@ void WaveDevice::endActivity()
     playbackEnded_.notify_all();
 }
 
-std::size_t WaveDevice::lengthInBytes() const
-{
+std::size_t WaveDevice::lengthInBytes() const {
     return samples_.size() + (mode_ == WaveMode::Recording ? capturedFrameBytes() : 0);
 }
 
-std::size_t WaveDevice::positionInBytes() const
-{
+std::size_t WaveDevice::positionInBytes() const {
     switch (mode_) {
-    case WaveMode::Playing:
-        return playCursor_;
-    case WaveMode::Recording:
-        return recordAt_ + capturedFrameBytes();
-    case WaveMode::Stopped:
-        break;
+        case WaveMode::Playing:
+            return playCursor_;
+        case WaveMode::Recording:
+            return recordAt_ + capturedFrameBytes();
+        case WaveMode::Stopped:
+            break;
     }
     return position_;
 }
 
-std::size_t WaveDevice::capturedFrameBytes() const
-{
+std::size_t WaveDevice::capturedFrameBytes() const {
     return captured_.size() - captured_.size() % format_.blockAlign();
 }
 
-win::MCIERROR WaveDevice::fail(win::MCIERROR error, std::string cause)
-{
+win::MCIERROR WaveDevice::fail(win::MCIERROR error, std::string cause) {
     std::lock_guard state(stateMutex_);
     failureCause_ = std::move(cause);
     return error;
 }
 
-void WaveDevice::clearFailure()
-{
+void WaveDevice::clearFailure() {
     std::lock_guard state(stateMutex_);
     failureCause_.clear();
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A waveaudio device: one WAV file's samples held in memory in the file's own format, played and recorded
-// through an audio backend. Recording inserts at its start position. The file is read when the device opens and
-// written only by save, so it is never kept open or locked. Every member may be called from any thread.
+// through an audio backend. Recording inserts at its start position. The file is read when the device opens
+// and written only by save, so it is never kept open or locked. Every member may be called from any thread.
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
@@ -23,7 +23,7 @@ class AudioStream;
 enum class WaveMode { Stopped, Playing, Recording };
 
 class WaveDevice {
-public:
+  public:
     explicit WaveDevice(std::shared_ptr<AudioBackend> backend);
     ~WaveDevice();
     WaveDevice(const WaveDevice&) = delete;
@@ -51,14 +51,15 @@ public:
     win::MCIERROR seek(std::uint32_t to);
     void seekToStart();
     void seekToEnd();
-    // Writes the samples, with what a running recording has captured so far, to file (default: the opened one).
+    // Writes the samples, with what a running recording has captured so far, to file (default: the opened
+    // one).
     win::MCIERROR save(const std::filesystem::path& file = {});
 
-    // Why the last open, play, record or save failed, as the system or the audio backend said it; empty when it
-    // succeeded or failed for a reason its error code tells.
+    // Why the last open, play, record or save failed, as the system or the audio backend said it; empty when
+    // it succeeded or failed for a reason its error code tells.
     std::string failureCause() const;
 
-private:
+  private:
     std::size_t feedPlayback(std::span<std::uint8_t> buffer);
     void takeCapture(std::span<const std::uint8_t> bytes);
     void endActivity();

@@ -16,25 +16,21 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-std::uint32_t ReadLe32(const std::uint8_t* bytes)
-{
+std::uint32_t ReadLe32(const std::uint8_t* bytes) {
     return std::uint32_t(bytes[0]) | (std::uint32_t(bytes[1]) << 8) | (std::uint32_t(bytes[2]) << 16) |
            (std::uint32_t(bytes[3]) << 24);
 }
 
-std::uint16_t ReadLe16(const std::uint8_t* bytes)
-{
+std::uint16_t ReadLe16(const std::uint8_t* bytes) {
     return std::uint16_t(bytes[0] | (bytes[1] << 8));
 }
 
-void PutLe32(std::uint8_t* bytes, std::uint32_t value)
-{
+void PutLe32(std::uint8_t* bytes, std::uint32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes[i] = std::uint8_t(value >> (8 * i));
 }
 
-void PutLe16(std::uint8_t* bytes, std::uint16_t value)
-{
+void PutLe16(std::uint8_t* bytes, std::uint16_t value) {
     bytes[0] = std::uint8_t(value);
     bytes[1] = std::uint8_t(value >> 8);
 }
@@ -42,8 +38,7 @@ void PutLe16(std::uint8_t* bytes, std::uint16_t value)
 constexpr std::uint16_t kPcmTag = 1;
 constexpr std::size_t kHeaderSize = 44;
 
-std::optional<PcmFormat> ParseFormatChunk(const std::uint8_t* body)
-{
+std::optional<PcmFormat> ParseFormatChunk(const std::uint8_t* body) {
     if (ReadLe16(body) != kPcmTag)
         return std::nullopt;
     PcmFormat format;
@@ -58,8 +53,7 @@ std::optional<PcmFormat> ParseFormatChunk(const std::uint8_t* body)
 
 }  // namespace
 
-WaveReadStatus ReadWaveFile(const std::filesystem::path& path, WaveContents& contents, std::string& failure)
-{
+WaveReadStatus ReadWaveFile(const std::filesystem::path& path, WaveContents& contents, std::string& failure) {
     const auto unreadable = [&] {
         failure = path.string() + ": " + std::strerror(errno);
         return WaveReadStatus::Unreadable;
@@ -113,14 +107,14 @@ WaveReadStatus ReadWaveFile(const std::filesystem::path& path, WaveContents& con
     contents.format = *format;
     contents.samples.resize(std::size_t(dataSize));
     if (std::fseek(file.get(), dataOffset, SEEK_SET) != 0 ||
-        std::fread(contents.samples.data(), 1, contents.samples.size(), file.get()) != contents.samples.size())
+        std::fread(contents.samples.data(), 1, contents.samples.size(), file.get()) !=
+            contents.samples.size())
         return unreadable();
     return WaveReadStatus::Read;
 }
 
 bool WriteWaveFile(const std::filesystem::path& path, const PcmFormat& format,
-                   std::span<const std::span<const std::uint8_t>> pieces, std::string& failure)
-{
+                   std::span<const std::span<const std::uint8_t>> pieces, std::string& failure) {
     std::uint64_t dataSize = 0;
     for (const auto& piece : pieces)
         dataSize += piece.size();
@@ -151,7 +145,8 @@ bool WriteWaveFile(const std::filesystem::path& path, const PcmFormat& format,
     }
     bool written = std::fwrite(header, 1, sizeof header, file.get()) == sizeof header;
     for (const auto& piece : pieces)
-        written = written && (piece.empty() || std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size());
+        written = written &&
+                  (piece.empty() || std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size());
     const std::uint8_t padByte = 0;
     if (pad)
         written = written && std::fwrite(&padByte, 1, 1, file.get()) == 1;

@@ -18,8 +18,8 @@ struct WaveContents {
 enum class WaveReadStatus { Read, Missing, Unreadable, Malformed };
 
 // Walks the chunks for "fmt " and "data". A data size beyond the end of the file is cut to the bytes present,
-// and a trailing part of a frame is dropped. Formats other than 8/16-bit PCM in 1 or 2 channels are Malformed.
-// Unreadable comes with the system's cause in failure.
+// and a trailing part of a frame is dropped. Formats other than 8/16-bit PCM in 1 or 2 channels are
+// Malformed. Unreadable comes with the system's cause in failure.
 WaveReadStatus ReadWaveFile(const std::filesystem::path& path, WaveContents& contents, std::string& failure);
 
 // Writes the samples, given in pieces that follow each other, after a 44-byte header (a pad byte ends an odd

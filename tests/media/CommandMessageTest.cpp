@@ -10,15 +10,13 @@
 namespace {
 
 class CommandMessageTest : public MediaTest {
-protected:
+  protected:
     template <typename Parms>
-    static win::MCIERROR command(win::MCIDEVICEID id, win::UINT message, win::DWORD flags, Parms& parms)
-    {
+    static win::MCIERROR command(win::MCIDEVICEID id, win::UINT message, win::DWORD flags, Parms& parms) {
         return win::mciSendCommand(id, message, flags, reinterpret_cast<win::DWORD_PTR>(&parms));
     }
 
-    win::MCIDEVICEID openElement(const std::filesystem::path& path)
-    {
+    win::MCIDEVICEID openElement(const std::filesystem::path& path) {
         element_ = path.string();
         win::MCI_OPEN_PARMS open;
         open.lpstrElementName = element_.c_str();
@@ -26,8 +24,7 @@ protected:
         return open.wDeviceID;
     }
 
-    static win::DWORD_PTR status(win::MCIDEVICEID id, win::DWORD item)
-    {
+    static win::DWORD_PTR status(win::MCIDEVICEID id, win::DWORD item) {
         win::MCI_STATUS_PARMS parms;
         parms.dwItem = item;
         EXPECT_EQ(command(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, parms), 0u);
@@ -37,8 +34,7 @@ protected:
     std::string element_;
 };
 
-TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose)
-{
+TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose) {
     const auto path = folder_ / "speech.wav";
     WriteBytes(path, WaveFileBytes(1, 8000, 16, speechPrefix(6500 * 16)));
     const win::MCIDEVICEID id = openElement(path);
@@ -70,7 +66,8 @@ TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose)
     EXPECT_EQ(DataAfterHeader(ReadBytes(path)).size() / 16, length);
 
     EXPECT_EQ(command(id, win::MCI_CLOSE, 0, generic), 0u);
-    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0), win::MCIERR_INVALID_DEVICE_ID);
+    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0),
+              win::MCIERR_INVALID_DEVICE_ID);
     EXPECT_EQ(command(id, win::MCI_CLOSE, 0, generic), win::MCIERR_INVALID_DEVICE_ID);
 
     const win::MCIDEVICEID reopened = openElement(path);
@@ -79,8 +76,7 @@ TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose)
     EXPECT_EQ(command(reopened, win::MCI_CLOSE, 0, generic), 0u);
 }
 
-TEST_F(CommandMessageTest, SeekFlagsAndMissingBlocks)
-{
+TEST_F(CommandMessageTest, SeekFlagsAndMissingBlocks) {
     const auto path = folder_ / "a.wav";
     WriteBytes(path, WaveFileBytes(1, 8000, 16, Bytes(16000)));
     const win::MCIDEVICEID id = openElement(path);
@@ -94,15 +90,16 @@ TEST_F(CommandMessageTest, SeekFlagsAndMissingBlocks)
     EXPECT_EQ(command(id, win::MCI_SEEK, 0, seek), win::MCIERR_MISSING_PARAMETER);
 
     EXPECT_EQ(win::mciSendCommand(id, win::MCI_PLAY, win::MCI_FROM, 0), win::MCIERR_NULL_PARAMETER_BLOCK);
-    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0), win::MCIERR_NULL_PARAMETER_BLOCK);
-    EXPECT_EQ(win::mciSendCommand(0, win::MCI_OPEN, win::MCI_OPEN_ELEMENT, 0), win::MCIERR_NULL_PARAMETER_BLOCK);
+    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0),
+              win::MCIERR_NULL_PARAMETER_BLOCK);
+    EXPECT_EQ(win::mciSendCommand(0, win::MCI_OPEN, win::MCI_OPEN_ELEMENT, 0),
+              win::MCIERR_NULL_PARAMETER_BLOCK);
     EXPECT_EQ(win::mciSendCommand(id, 0x0999, 0, 0), win::MCIERR_UNRECOGNIZED_COMMAND);
     win::MCI_GENERIC_PARMS generic;
     EXPECT_EQ(command(id, win::MCI_CLOSE, 0, generic), 0u);
 }
 
-TEST_F(CommandMessageTest, DeviceTypeByIdOrNameOpensTheElement)
-{
+TEST_F(CommandMessageTest, DeviceTypeByIdOrNameOpensTheElement) {
     const auto path = folder_ / "typed.snd";  // an extension that would not choose a device
     WriteBytes(path, WaveFileBytes(1, 8000, 8, Bytes(800, 0x80)));
     const std::string element = path.string();
@@ -115,8 +112,9 @@ TEST_F(CommandMessageTest, DeviceTypeByIdOrNameOpensTheElement)
     win::MCI_OPEN_PARMS byId;
     byId.lpstrDeviceType = reinterpret_cast<win::LPCSTR>(std::uintptr_t(win::MCI_DEVTYPE_WAVEFORM_AUDIO));
     byId.lpstrElementName = element.c_str();
-    ASSERT_EQ(command(0, win::MCI_OPEN, win::MCI_OPEN_TYPE | win::MCI_OPEN_TYPE_ID | win::MCI_OPEN_ELEMENT, byId),
-              0u);
+    ASSERT_EQ(
+        command(0, win::MCI_OPEN, win::MCI_OPEN_TYPE | win::MCI_OPEN_TYPE_ID | win::MCI_OPEN_ELEMENT, byId),
+        0u);
     EXPECT_NE(byId.wDeviceID, byName.wDeviceID);
 
     win::MCI_OPEN_PARMS untyped;

@@ -14,15 +14,13 @@ namespace {
 
 class ErrorTest : public MediaTest {};
 
-std::string TextOf(win::MCIERROR error)
-{
+std::string TextOf(win::MCIERROR error) {
     char text[256] = "unchanged";
     EXPECT_EQ(win::mciGetErrorString(error, text, sizeof text), win::TRUE) << error;
     return text;
 }
 
-TEST_F(ErrorTest, BadCommandsGiveTheirOwnErrorsAndTexts)
-{
+TEST_F(ErrorTest, BadCommandsGiveTheirOwnErrorsAndTexts) {
     openFile("a.wav", 1, 8000, 16, Bytes(16000));
     const std::pair<const char*, win::MCIERROR> cases[] = {
         {"", win::MCIERR_MISSING_COMMAND_STRING},
@@ -54,17 +52,16 @@ TEST_F(ErrorTest, BadCommandsGiveTheirOwnErrorsAndTexts)
     EXPECT_EQ(send("status rec mode"), "stopped") << "a refused command changed the device";
 }
 
-TEST_F(ErrorTest, MissingFileOpensNoDevice)
-{
+TEST_F(ErrorTest, MissingFileOpensNoDevice) {
     const auto missing = folder_ / "absent.wav";
     EXPECT_EQ(error("open " + Quoted(missing) + " alias rec"), win::MCIERR_FILE_NOT_FOUND);
     EXPECT_EQ(error("status rec length"), win::MCIERR_INVALID_DEVICE_NAME);
-    EXPECT_EQ(error("open " + Quoted(folder_ / "no folder" / "x.wav") + " alias rec"), win::MCIERR_FILE_NOT_FOUND);
+    EXPECT_EQ(error("open " + Quoted(folder_ / "no folder" / "x.wav") + " alias rec"),
+              win::MCIERR_FILE_NOT_FOUND);
     EXPECT_NE(TextOf(win::MCIERR_FILE_NOT_FOUND), TextOf(win::MCIERR_INVALID_DEVICE_NAME));
 }
 
-TEST_F(ErrorTest, SavingIntoAFolderThatDoesNotExistFails)
-{
+TEST_F(ErrorTest, SavingIntoAFolderThatDoesNotExistFails) {
     openFile("a.wav", 1, 8000, 16, Bytes(160));
     EXPECT_EQ(error("save rec " + Quoted(folder_ / "gone" / "b.wav")), win::MCIERR_FILE_NOT_SAVED);
     EXPECT_FALSE(TextOf(win::MCIERR_FILE_NOT_SAVED).empty());
@@ -73,8 +70,7 @@ TEST_F(ErrorTest, SavingIntoAFolderThatDoesNotExistFails)
     EXPECT_EQ(error("close blank"), 0u);
 }
 
-TEST_F(ErrorTest, FailuresOfTheSystemAndTheSoundCardCarryTheirCause)
-{
+TEST_F(ErrorTest, FailuresOfTheSystemAndTheSoundCardCarryTheirCause) {
     using platform::media::LastFailureCause;
     openFile("a.wav", 1, 8000, 16, Bytes(160));
     EXPECT_EQ(error("save rec " + Quoted(folder_ / "gone" / "b.wav")), win::MCIERR_FILE_NOT_SAVED);
@@ -92,18 +88,18 @@ TEST_F(ErrorTest, FailuresOfTheSystemAndTheSoundCardCarryTheirCause)
     EXPECT_EQ(LastFailureCause(), "the sound card is unplugged");
 }
 
-TEST_F(ErrorTest, DuplicateAliasIsRefused)
-{
+TEST_F(ErrorTest, DuplicateAliasIsRefused) {
     openFile("a.wav", 1, 8000, 16, Bytes(160));
     WriteBytes(folder_ / "b.wav", WaveFileBytes(1, 8000, 16, Bytes(320)));
     EXPECT_EQ(error("open " + Quoted(folder_ / "b.wav") + " alias REC"), win::MCIERR_DUPLICATE_ALIAS);
     EXPECT_EQ(send("status rec length"), "10");
 }
 
-TEST_F(ErrorTest, MalformedFilesAreRefused)
-{
+TEST_F(ErrorTest, MalformedFilesAreRefused) {
     Bytes zeroRate = WaveFileBytes(1, 8000, 16, Bytes(100));
     zeroRate[24] = zeroRate[25] = 0;
+    Bytes hugeRate = WaveFileBytes(1, 8000, 16, Bytes(100));
+    hugeRate[24] = hugeRate[25] = hugeRate[26] = hugeRate[27] = 0xFF;
     Bytes twelveBits = WaveFileBytes(1, 8000, 16, Bytes(100));
     twelveBits[34] = 12;
     Bytes floatSamples = WaveFileBytes(1, 8000, 16, Bytes(100));
@@ -120,8 +116,8 @@ TEST_F(ErrorTest, MalformedFilesAreRefused)
     shortFormat.resize(30);
 
     int index = 0;
-    for (const Bytes& bytes : {zeroRate, twelveBits, floatSamples, threeChannels, wrongBlockAlign, noData, text,
-                               shortFormat, Bytes{}}) {
+    for (const Bytes& bytes : {zeroRate, hugeRate, twelveBits, floatSamples, threeChannels, wrongBlockAlign,
+                               noData, text, shortFormat, Bytes{}}) {
         const auto path = folder_ / ("bad" + std::to_string(index++) + ".wav");
         WriteBytes(path, bytes);
         EXPECT_EQ(error("open " + Quoted(path) + " alias bad"), win::MCIERR_INVALID_FILE) << path;
@@ -129,8 +125,7 @@ TEST_F(ErrorTest, MalformedFilesAreRefused)
     }
 }
 
-TEST_F(ErrorTest, DataSizeBeyondTheFileIsCutToTheBytesPresent)
-{
+TEST_F(ErrorTest, DataSizeBeyondTheFileIsCutToTheBytesPresent) {
     Bytes file = WaveFileBytes(1, 8000, 16, Bytes(1601, 0x11));  // 1601 bytes: half a frame too many
     file[40] = 0xFF;
     file[41] = 0xFF;
@@ -145,11 +140,11 @@ TEST_F(ErrorTest, DataSizeBeyondTheFileIsCutToTheBytesPresent)
     EXPECT_EQ(audio_->played().at(0).samples.size(), 1600u);
 }
 
-TEST_F(ErrorTest, ResultThatDoesNotFitIsAnOverflow)
-{
+TEST_F(ErrorTest, ResultThatDoesNotFitIsAnOverflow) {
     openFile("a.wav", 1, 8000, 16, Bytes(160000));
     char result[4] = "xyz";
-    EXPECT_EQ(win::mciSendString("status rec length", result, sizeof result, nullptr), win::MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(win::mciSendString("status rec length", result, sizeof result, nullptr),
+              win::MCIERR_PARAM_OVERFLOW);
     EXPECT_STREQ(result, "");
     char exact[6];
     EXPECT_EQ(win::mciSendString("status rec length", exact, sizeof exact, nullptr), 0u);
@@ -157,8 +152,7 @@ TEST_F(ErrorTest, ResultThatDoesNotFitIsAnOverflow)
     EXPECT_EQ(win::mciSendString("status rec length", nullptr, 0, nullptr), 0u);
 }
 
-TEST_F(ErrorTest, ErrorTextIsCutToTheBufferAndUnknownCodesHaveNone)
-{
+TEST_F(ErrorTest, ErrorTextIsCutToTheBufferAndUnknownCodesHaveNone) {
     const std::string whole = TextOf(win::MCIERR_FILE_NOT_FOUND);
     char shortText[8];
     EXPECT_EQ(win::mciGetErrorString(win::MCIERR_FILE_NOT_FOUND, shortText, sizeof shortText), win::TRUE);

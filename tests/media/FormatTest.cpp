@@ -7,38 +7,40 @@ namespace {
 
 class FormatTest : public MediaTest {};
 
-TEST_F(FormatTest, EightBitMonoOddLengthSavesWithAPadByte)
-{
+TEST_F(FormatTest, EightBitMonoOddLengthSavesWithAPadByte) {
     openFile("eight.wav", 1, 11025, 8, {0x00, 0x80, 0xFF, 0x10, 0x7F});
     const auto copy = folder_ / "copy.wav";
     send("save rec " + Quoted(copy));
 
+    // clang-format off
     const Bytes expected{
-        'R', 'I', 'F', 'F', 42, 0, 0, 0, 'W', 'A', 'V', 'E',            // 4 + 24 + 8 + 5 + 1 pad
-        'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,                    // PCM, mono
-        0x11, 0x2B, 0, 0, 0x11, 0x2B, 0, 0, 1, 0, 8, 0,                 // 11025 Hz, 11025 B/s, align 1, 8 bits
+        'R', 'I', 'F', 'F', 42, 0, 0, 0, 'W', 'A', 'V', 'E',      // 4 + 24 + 8 + 5 + 1 pad
+        'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,              // PCM, mono
+        0x11, 0x2B, 0, 0, 0x11, 0x2B, 0, 0, 1, 0, 8, 0,           // 11025 Hz, 11025 B/s, align 1, 8 bits
         'd', 'a', 't', 'a', 5, 0, 0, 0, 0x00, 0x80, 0xFF, 0x10, 0x7F, 0};
+    // clang-format on
     EXPECT_EQ(ReadBytes(copy), expected);
 }
 
-TEST_F(FormatTest, SixteenBitStereoSavesItsFormat)
-{
+TEST_F(FormatTest, SixteenBitStereoSavesItsFormat) {
     const Bytes frames{0x01, 0x02, 0x03, 0x04, 0xFD, 0xFE, 0xFF, 0x7F};
     const auto path = openFile("stereo.wav", 2, 44100, 16, frames);
     send("save rec");
 
+    // clang-format off
     const Bytes expected{
-        'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E',
-        'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 2, 0,                    // PCM, stereo
-        0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 16, 0,             // 44100 Hz, 176400 B/s, align 4, 16 bits
+        'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E',      // 4 + 24 + 8 + 8
+        'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 2, 0,              // PCM, stereo
+        0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 16, 0,       // 44100 Hz, 176400 B/s, align 4, 16 bits
         'd', 'a', 't', 'a', 8, 0, 0, 0, 0x01, 0x02, 0x03, 0x04, 0xFD, 0xFE, 0xFF, 0x7F};
+    // clang-format on
     EXPECT_EQ(ReadBytes(path), expected);
 }
 
-TEST_F(FormatTest, OtherChunksAroundTheSamplesAreSkipped)
-{
+TEST_F(FormatTest, OtherChunksAroundTheSamplesAreSkipped) {
     // A list chunk with an odd size (so a pad byte) before the format, and one after the data.
-    Bytes file{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    Bytes file{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
+               'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
     const Bytes canonical = WaveFileBytes(1, 8000, 8, {10, 20, 30, 40});
     file.insert(file.end(), canonical.begin() + 12, canonical.end());
     const Bytes trailer{'L', 'I', 'S', 'T', 2, 0, 0, 0, 'x', 'y'};
@@ -53,8 +55,7 @@ TEST_F(FormatTest, OtherChunksAroundTheSamplesAreSkipped)
     EXPECT_EQ(ReadBytes(path), canonical);
 }
 
-TEST_F(FormatTest, RecordingIntoEightBitStereoKeepsItsFormat)
-{
+TEST_F(FormatTest, RecordingIntoEightBitStereoKeepsItsFormat) {
     const auto path = openFile("eightstereo.wav", 2, 22050, 8, {});
     send("record rec");
     sleepMs(200);

@@ -5,8 +5,7 @@
 
 #include "platform/media/Mci.h"
 
-void MediaTest::SetUp()
-{
+void MediaTest::SetUp() {
     audio_ = std::make_shared<platform::media::FileFedAudioBackend>();
     platform::media::WaveContents speech;
     speech.format = {1, 8000, 16};
@@ -16,36 +15,31 @@ void MediaTest::SetUp()
     platform::media::SetAudioBackend(audio_);
 }
 
-void MediaTest::TearDown()
-{
+void MediaTest::TearDown() {
     win::mciSendString("close rec", nullptr, 0, nullptr);
     platform::media::SetAudioBackend(nullptr);
 }
 
-std::string MediaTest::send(const std::string& command)
-{
+std::string MediaTest::send(const std::string& command) {
     char result[256] = "unchanged";
     const win::MCIERROR error = win::mciSendString(command.c_str(), result, sizeof result, nullptr);
     EXPECT_EQ(error, 0u) << command;
     return result;
 }
 
-win::MCIERROR MediaTest::error(const std::string& command)
-{
+win::MCIERROR MediaTest::error(const std::string& command) {
     char result[256];
     return win::mciSendString(command.c_str(), result, sizeof result, nullptr);
 }
 
-Bytes MediaTest::speechPrefix(std::size_t byteCount)
-{
+Bytes MediaTest::speechPrefix(std::size_t byteCount) {
     Bytes speech = SpeechSamples();
     speech.resize(byteCount);
     return speech;
 }
 
 std::filesystem::path MediaTest::openFile(const std::string& name, std::uint16_t channels, std::uint32_t rate,
-                                          std::uint16_t bits, const Bytes& data)
-{
+                                          std::uint16_t bits, const Bytes& data) {
     const auto path = folder_ / name;
     WriteBytes(path, WaveFileBytes(channels, rate, bits, data));
     send("open " + Quoted(path) + " alias rec");
@@ -53,12 +47,10 @@ std::filesystem::path MediaTest::openFile(const std::string& name, std::uint16_t
     return path;
 }
 
-void MediaTest::sleepMs(int milliseconds)
-{
+void MediaTest::sleepMs(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-std::string Quoted(const std::filesystem::path& path)
-{
+std::string Quoted(const std::filesystem::path& path) {
     return "\"" + path.string() + "\"";
 }

@@ -11,7 +11,7 @@
 
 // Every device opened in a test records from the speech fixture and plays into a sink that keeps what it got.
 class MediaTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -13,15 +13,14 @@ namespace {
 constexpr std::size_t kBytesPerMs = 16;
 
 class PlayTest : public MediaTest {
-protected:
+  protected:
     // The fixture's first 6500 ms.
     void openSpeech() { openFile("speech.wav", 1, 8000, 16, speech_); }
 
     const Bytes speech_ = speechPrefix(6500 * kBytesPerMs);
 };
 
-TEST_F(PlayTest, PlayFromAPositionSendsTheSamplesFromThereToTheEnd)
-{
+TEST_F(PlayTest, PlayFromAPositionSendsTheSamplesFromThereToTheEnd) {
     openSpeech();
     const Bytes& speech = speech_;
     send("play rec from 6000 wait");
@@ -35,8 +34,7 @@ TEST_F(PlayTest, PlayFromAPositionSendsTheSamplesFromThereToTheEnd)
     EXPECT_EQ(send("status rec position"), send("status rec length"));
 }
 
-TEST_F(PlayTest, PlayToEndsThere)
-{
+TEST_F(PlayTest, PlayToEndsThere) {
     openSpeech();
     const Bytes& speech = speech_;
     send("play rec from 1000 to 1200 wait");
@@ -47,8 +45,7 @@ TEST_F(PlayTest, PlayToEndsThere)
     EXPECT_EQ(send("status rec position"), "1200");
 }
 
-TEST_F(PlayTest, ModeFollowsPlayRecordAndStop)
-{
+TEST_F(PlayTest, ModeFollowsPlayRecordAndStop) {
     openSpeech();
     EXPECT_EQ(send("status rec mode"), "stopped");
     send("play rec from 6300");
@@ -64,8 +61,7 @@ TEST_F(PlayTest, ModeFollowsPlayRecordAndStop)
     EXPECT_EQ(error("status rec length"), win::MCIERR_INVALID_DEVICE_NAME);
 }
 
-TEST_F(PlayTest, StopKeepsThePositionPlayedTo)
-{
+TEST_F(PlayTest, StopKeepsThePositionPlayedTo) {
     openSpeech();
     send("play rec from 0");
     sleepMs(250);
@@ -82,8 +78,7 @@ TEST_F(PlayTest, StopKeepsThePositionPlayedTo)
     EXPECT_EQ(audio_->played()[0].samples.size(), played[0].samples.size()) << "the sink went on after stop";
 }
 
-TEST_F(PlayTest, SeekMovesTheStartOfTheNextPlayAndRecord)
-{
+TEST_F(PlayTest, SeekMovesTheStartOfTheNextPlayAndRecord) {
     openSpeech();
     const std::string length = send("status rec length");
     EXPECT_EQ(length, "6500");
@@ -107,8 +102,7 @@ TEST_F(PlayTest, SeekMovesTheStartOfTheNextPlayAndRecord)
     EXPECT_GT(std::stoul(send("status rec length")), 6600u);
 }
 
-TEST_F(PlayTest, PositionsOutsideTheRecordingAreRefused)
-{
+TEST_F(PlayTest, PositionsOutsideTheRecordingAreRefused) {
     openSpeech();
     EXPECT_EQ(error("play rec from 6501"), win::MCIERR_OUTOFRANGE);
     EXPECT_EQ(error("play rec from 100 to 6501"), win::MCIERR_OUTOFRANGE);
@@ -116,8 +110,7 @@ TEST_F(PlayTest, PositionsOutsideTheRecordingAreRefused)
     EXPECT_TRUE(audio_->played().empty());
 }
 
-TEST_F(PlayTest, CloseEndsAPlayThatAnotherThreadWaitsFor)
-{
+TEST_F(PlayTest, CloseEndsAPlayThatAnotherThreadWaitsFor) {
     openSpeech();
     std::thread waiter([] { win::mciSendString("play rec from 0 wait", nullptr, 0, nullptr); });
     sleepMs(200);
@@ -128,8 +121,7 @@ TEST_F(PlayTest, CloseEndsAPlayThatAnotherThreadWaitsFor)
     EXPECT_FALSE(audio_->played().at(0).reachedEnd);
 }
 
-TEST_F(PlayTest, NoSoundOutputFailsAndLeavesTheDeviceStopped)
-{
+TEST_F(PlayTest, NoSoundOutputFailsAndLeavesTheDeviceStopped) {
     openSpeech();
     audio_->setAvailable(false);
     EXPECT_EQ(error("play rec from 0"), win::MCIERR_WAVE_OUTPUTSUNSUITABLE);

@@ -13,8 +13,7 @@ constexpr std::size_t kBytesPerMs = 16;
 
 class RecordTest : public MediaTest {};
 
-TEST_F(RecordTest, NewFileHoldsWhatWasCapturedAfterSaveAndReopen)
-{
+TEST_F(RecordTest, NewFileHoldsWhatWasCapturedAfterSaveAndReopen) {
     // The recorder's new file: the 44-byte header with an empty data chunk.
     const auto path = openFile("MyNoName.wav", 1, 8000, 16, {});
     EXPECT_EQ(send("status rec length"), "0");
@@ -44,8 +43,7 @@ TEST_F(RecordTest, NewFileHoldsWhatWasCapturedAfterSaveAndReopen)
     EXPECT_EQ(std::stoul(send("status rec length")), data.size() / kBytesPerMs);
 }
 
-TEST_F(RecordTest, RecordingFromAPositionIsInsertedThere)
-{
+TEST_F(RecordTest, RecordingFromAPositionIsInsertedThere) {
     Bytes original(16000);  // 1000 ms of a ramp that the speech fixture does not contain
     for (std::size_t i = 0; i < original.size(); ++i)
         original[i] = std::uint8_t(i * 7 + i / 256);
@@ -66,13 +64,13 @@ TEST_F(RecordTest, RecordingFromAPositionIsInsertedThere)
     EXPECT_GE(insertedMs, 250u);
     EXPECT_LE(insertedMs, 600u);
     EXPECT_TRUE(Bytes(data.begin(), data.begin() + 8000) == Bytes(original.begin(), original.begin() + 8000));
-    EXPECT_TRUE(Bytes(data.begin() + 8000, data.begin() + 8000 + std::ptrdiff_t(inserted)) == speechPrefix(inserted));
+    EXPECT_TRUE(Bytes(data.begin() + 8000, data.begin() + 8000 + std::ptrdiff_t(inserted)) ==
+                speechPrefix(inserted));
     EXPECT_TRUE(Bytes(data.begin() + 8000 + std::ptrdiff_t(inserted), data.end()) ==
                 Bytes(original.begin() + 8000, original.end()));
 }
 
-TEST_F(RecordTest, SaveDuringRecordingWritesWhatWasCapturedAndRecordingGoesOn)
-{
+TEST_F(RecordTest, SaveDuringRecordingWritesWhatWasCapturedAndRecordingGoesOn) {
     // The recorder's stop: save while recording, ask the mode, save again, then stop.
     const auto path = openFile("MyNoName.wav", 1, 8000, 16, {});
     send("record rec");
@@ -93,8 +91,7 @@ TEST_F(RecordTest, SaveDuringRecordingWritesWhatWasCapturedAndRecordingGoesOn)
     EXPECT_GE(std::stoul(send("status rec length")), data.size() / kBytesPerMs);
 }
 
-TEST_F(RecordTest, EightBitFileRecordsEightBitSamples)
-{
+TEST_F(RecordTest, EightBitFileRecordsEightBitSamples) {
     const auto path = openFile("eight.wav", 1, 8000, 8, {});
     send("record rec");
     sleepMs(300);
@@ -107,24 +104,22 @@ TEST_F(RecordTest, EightBitFileRecordsEightBitSamples)
     const Bytes data = DataAfterHeader(file);
     const Bytes speech = SpeechSamples();
     ASSERT_GT(data.size(), 1000u);
-    // Unsigned 8-bit holds the 16-bit sample scaled by 1/256 and offset by 128; converters may scale by 127/128
-    // and round either way, which moves a sample by up to two steps.
+    // Unsigned 8-bit holds the 16-bit sample scaled by 1/256 and offset by 128; converters may scale by
+    // 127/128 and round either way, which moves a sample by up to two steps.
     for (std::size_t i = 0; i < data.size(); ++i) {
         const int source = std::int16_t(speech[2 * i] | (speech[2 * i + 1] << 8));
         ASSERT_NEAR(double(data[i]), source / 256.0 + 128, 2.0) << "sample " << i;
     }
 }
 
-TEST_F(RecordTest, RecordingPastTheEndIsOutOfRange)
-{
+TEST_F(RecordTest, RecordingPastTheEndIsOutOfRange) {
     openFile("short.wav", 1, 8000, 16, Bytes(1600));
     EXPECT_EQ(error("record rec from 101"), win::MCIERR_OUTOFRANGE);
     EXPECT_EQ(send("status rec mode"), "stopped");
     EXPECT_EQ(send("status rec length"), "100");
 }
 
-TEST_F(RecordTest, NoSoundInputFailsAndLeavesTheDeviceStopped)
-{
+TEST_F(RecordTest, NoSoundInputFailsAndLeavesTheDeviceStopped) {
     audio_->setAvailable(false);
     openFile("MyNoName.wav", 1, 8000, 16, {});
     EXPECT_EQ(error("record rec"), win::MCIERR_WAVE_INPUTSUNSUITABLE);

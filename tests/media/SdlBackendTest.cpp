@@ -16,16 +16,14 @@ using platform::media::WaveDevice;
 using platform::media::WaveMode;
 
 class SdlBackendTest : public ::testing::Test {
-protected:
-    void TearDown() override
-    {
+  protected:
+    void TearDown() override {
         unsetenv("SDL_AUDIODRIVER");
         unsetenv("SDL_DISKAUDIOFILEIN");
         unsetenv("SDL_DISKAUDIOFILE");
     }
 
-    std::filesystem::path speechFile()
-    {
+    std::filesystem::path speechFile() {
         const auto path = folder_ / "speech.wav";
         WriteBytes(path, WaveFileBytes(1, 8000, 16, SpeechSamples()));
         return path;
@@ -35,8 +33,7 @@ protected:
     WaveDevice device_{std::make_shared<platform::media::SdlAudioBackend>()};
 };
 
-TEST_F(SdlBackendTest, PlaysToItsEndOnTheDummyDriver)
-{
+TEST_F(SdlBackendTest, PlaysToItsEndOnTheDummyDriver) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_EQ(device_.open(speechFile()), 0u);
     ASSERT_EQ(device_.play(6200, std::nullopt), 0u) << device_.failureCause();
@@ -46,8 +43,7 @@ TEST_F(SdlBackendTest, PlaysToItsEndOnTheDummyDriver)
     EXPECT_EQ(device_.position(), SpeechSamples().size() / 16);
 }
 
-TEST_F(SdlBackendTest, RecordsWhatTheDiskDriverReads)
-{
+TEST_F(SdlBackendTest, RecordsWhatTheDiskDriverReads) {
     const Bytes speech = SpeechSamples();
     const auto input = folder_ / "input.raw";
     WriteBytes(input, speech);
@@ -65,11 +61,11 @@ TEST_F(SdlBackendTest, RecordsWhatTheDiskDriverReads)
 
     const Bytes data = DataAfterHeader(ReadBytes(path));
     ASSERT_GT(data.size(), 1000u);
-    EXPECT_TRUE(data == Bytes(speech.begin(), speech.begin() + std::ptrdiff_t(std::min(data.size(), speech.size()))));
+    EXPECT_TRUE(data ==
+                Bytes(speech.begin(), speech.begin() + std::ptrdiff_t(std::min(data.size(), speech.size()))));
 }
 
-TEST_F(SdlBackendTest, DriverThatCannotStartGivesItsCause)
-{
+TEST_F(SdlBackendTest, DriverThatCannotStartGivesItsCause) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     ASSERT_EQ(device_.open(speechFile()), 0u);
     EXPECT_EQ(device_.play(0, std::nullopt), win::MCIERR_WAVE_OUTPUTSUNSUITABLE);

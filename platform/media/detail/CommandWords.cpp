@@ -4,15 +4,13 @@ namespace platform::media::detail {
 
 namespace {
 
-bool IsBlank(char c)
-{
+bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
 }  // namespace
 
-std::optional<std::vector<std::string>> SplitCommandWords(const std::string& command)
-{
+std::optional<std::vector<std::string>> SplitCommandWords(const std::string& command) {
     std::vector<std::string> words;
     std::size_t at = 0;
     while (at < command.size()) {

@@ -1,6 +1,6 @@
 #pragma once
-// Splits a command string into words: runs of non-blank characters, or text in double quotes (a file name with
-// blanks), the quotes removed.
+// Splits a command string into words: runs of non-blank characters, or text in double quotes (a file name
+// with blanks), the quotes removed.
 #include <optional>
 #include <string>
 #include <vector>

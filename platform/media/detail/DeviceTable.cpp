@@ -1,27 +1,24 @@
 #include "platform/media/detail/DeviceTable.h"
 
-#include <algorithm>
 #include <strings.h>
+#include <algorithm>
 
 namespace platform::media::detail {
 
 namespace {
 
-bool SameName(const std::string& a, const std::string& b)
-{
+bool SameName(const std::string& a, const std::string& b) {
     return !a.empty() && strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
 }  // namespace
 
-DeviceTable& DeviceTable::instance()
-{
+DeviceTable& DeviceTable::instance() {
     static DeviceTable table;
     return table;
 }
 
-win::MCIDEVICEID DeviceTable::add(OpenDevice device)
-{
+win::MCIDEVICEID DeviceTable::add(OpenDevice device) {
     std::lock_guard lock(mutex_);
     const bool aliasTaken = std::any_of(devices_.begin(), devices_.end(), [&](const auto& open) {
         return SameName(open->alias, device.alias);
@@ -33,8 +30,7 @@ win::MCIDEVICEID DeviceTable::add(OpenDevice device)
     return lastId_;
 }
 
-std::shared_ptr<OpenDevice> DeviceTable::find(win::MCIDEVICEID id) const
-{
+std::shared_ptr<OpenDevice> DeviceTable::find(win::MCIDEVICEID id) const {
     std::lock_guard lock(mutex_);
     for (const auto& device : devices_)
         if (device->id == id)
@@ -42,8 +38,7 @@ std::shared_ptr<OpenDevice> DeviceTable::find(win::MCIDEVICEID id) const
     return nullptr;
 }
 
-std::shared_ptr<OpenDevice> DeviceTable::find(const std::string& name) const
-{
+std::shared_ptr<OpenDevice> DeviceTable::find(const std::string& name) const {
     std::lock_guard lock(mutex_);
     for (const auto& device : devices_)
         if (SameName(device->alias, name))
@@ -54,12 +49,10 @@ std::shared_ptr<OpenDevice> DeviceTable::find(const std::string& name) const
     return nullptr;
 }
 
-std::shared_ptr<OpenDevice> DeviceTable::remove(win::MCIDEVICEID id)
-{
+std::shared_ptr<OpenDevice> DeviceTable::remove(win::MCIDEVICEID id) {
     std::lock_guard lock(mutex_);
-    const auto found = std::find_if(devices_.begin(), devices_.end(), [&](const auto& device) {
-        return device->id == id;
-    });
+    const auto found =
+        std::find_if(devices_.begin(), devices_.end(), [&](const auto& device) { return device->id == id; });
     if (found == devices_.end())
         return nullptr;
     auto device = *found;

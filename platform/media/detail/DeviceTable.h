@@ -24,7 +24,7 @@ struct OpenDevice {
 };
 
 class DeviceTable {
-public:
+  public:
     static DeviceTable& instance();
 
     // 0 when the alias is taken by another device.
@@ -34,7 +34,7 @@ public:
     std::shared_ptr<OpenDevice> find(const std::string& name) const;
     std::shared_ptr<OpenDevice> remove(win::MCIDEVICEID id);
 
-private:
+  private:
     mutable std::mutex mutex_;
     win::MCIDEVICEID lastId_ = 0;
     std::vector<std::shared_ptr<OpenDevice>> devices_;
