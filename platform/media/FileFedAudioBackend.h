@@ -1,7 +1,7 @@
 #pragma once
-// An audio backend without a sound card, for tests and headless runs: capture plays a WAV file's samples into
-// the device as a microphone would, converted to the device's format and paced in real time, then silence;
-// playback takes the samples at real-time pace and keeps them for inspection.
+// An audio backend without a sound card, for tests: capture gives a recording's samples (as ReadWaveFile reads
+// them) to the device as a microphone would, converted to the device's format and paced in real time, then
+// silence; playback takes the samples at real-time pace and keeps them for inspection.
 #include <filesystem>
 #include <mutex>
 #include <vector>
