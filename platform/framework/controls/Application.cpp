@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/framework/Synchronize.h"
 #include "platform/framework/controls/Control.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/framework/controls/Form.h"
@@ -17,6 +18,7 @@
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
 
 namespace framework {
 
@@ -41,6 +43,7 @@ bool EnabledWithAncestors(win::HWND hwnd) {
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
     if (!Application) Application = this;
+    InstallSynchronizeHook();
     screen_ = new TScreen(this);
     win::WNDCLASS wc;
     wc.lpfnWndProc = &TApplication::Procedure;

@@ -58,8 +58,20 @@ void TControl::SetParent(TWinControl* parent) {
     parent_ = parent;
     if (parent_) {
         parent_->InsertControl(this);
+        if (parentFont_) font_.Assign(parent_->Font());
+        if (parentColor_) color_ = parent_->Color();
         Invalidate();
     }
+}
+
+void TControl::SetParentColor(bool parentColor) {
+    parentColor_ = parentColor;
+    if (parentColor_ && parent_) SetColor(parent_->Color());
+}
+
+void TControl::SetParentFont(bool parentFont) {
+    parentFont_ = parentFont;
+    if (parentFont_ && parent_) font_.Assign(parent_->Font());
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -121,6 +133,7 @@ void TControl::SetEnabled(bool enabled) {
 }
 
 void TControl::SetColor(TColor color) {
+    if (parent_ && color != parent_->Color()) parentColor_ = false;
     if (color == color_) return;
     color_ = color;
     Perform(CM_COLORCHANGED, 0, 0);
@@ -192,7 +205,7 @@ void TControl::Notification(TComponent* component, TOperation operation) {
 void TControl::Invalidate() {
     if (parent_ && visible_ && parent_->HandleAllocated()) {
         const win::RECT r = BoundsRect();
-        win::InvalidateRect(parent_->Handle(), &r, TRUE);
+        win::InvalidateRect(parent_->Handle(), &r, win::TRUE);
     }
 }
 
@@ -259,6 +272,9 @@ void TControl::WndProc(TMessage& message) {
     case win::WM_RBUTTONDOWN:
     case win::WM_RBUTTONUP:
     case win::WM_MOUSEMOVE: HandleMouse(message); return;
+    case CM_PARENTCOLORCHANGED:
+        if (parentColor_ && parent_) SetColor(parent_->Color());
+        return;
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:
@@ -277,7 +293,7 @@ void TControl::HandleMouse(TMessage& message) {
     case win::WM_LBUTTONDOWN:
     case win::WM_LBUTTONDBLCLK:
         if (!enabled_) return;
-        pressed_ = ClicksOnRelease();
+        pressed_ = true;
         SetMouseCapture(true);
         if (message.Msg == win::WM_LBUTTONDBLCLK) {
             shift |= ssDouble;
@@ -291,7 +307,7 @@ void TControl::HandleMouse(TMessage& message) {
         SetMouseCapture(false);
         if (!enabled_) return;
         const win::RECT client = ClientRect();
-        if (wasPressed && x >= 0 && y >= 0 && x < client.right && y < client.bottom) Click();
+        if (wasPressed && x >= 0 && y >= 0 && x < client.right && y < client.bottom) ClickedByMouse();
         MouseUp(mbLeft, shift, x, y);
         return;
     }

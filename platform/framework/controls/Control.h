@@ -68,6 +68,12 @@ public:
     void SetCaption(const std::string& caption);
     const std::string& Text() const { return caption_; }
     void SetText(const std::string& text) { SetCaption(text); }
+    // Whether the control takes its parent's colour and font when it is put on it, and the colour whenever
+    // the parent's changes.
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool parentColor);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool parentFont);
     bool Ctl3D() const { return ctl3D_; }
     void SetCtl3D(bool ctl3D);
     const std::string& Hint() const { return hint_; }
@@ -115,8 +121,8 @@ protected:
     virtual void WndProc(TMessage& message);
     // What a message nobody handled gets; windowed controls pass it to the native window procedure.
     virtual void DefaultHandler(TMessage& message);
-    // Whether a left press on the control starts a click (released over it).
-    virtual bool ClicksOnRelease() const { return true; }
+    // A left press and release over the control; a plain control clicks, a check box toggles.
+    virtual void ClickedByMouse() { Click(); }
 
     // Mirrors the linked action's caption, enabled state and hint.
     void ActionChanged() override;
@@ -139,6 +145,8 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     bool ctl3D_ = true;
+    bool parentColor_ = false;
+    bool parentFont_ = true;
     TColor color_ = clBtnFace;
     TFont font_;
     std::string caption_;

@@ -145,6 +145,21 @@ void TCustomForm::WndProc(TMessage& message) {
         DefaultHandler(message);
         return;
     case win::WM_CLOSE: Close(); return;
+    case CM_DIALOGKEY: {
+        // The first control that takes Enter or Escape (a default or cancel button) answers it.
+        std::vector<TControl*> pending(1, this);
+        while (!pending.empty()) {
+            TControl* c = pending.back();
+            pending.pop_back();
+            if (c != this && c->Visible() && c->Enabled() && c->Perform(CM_DIALOGKEY, message.WParam, 0)) {
+                message.Result = 1;
+                return;
+            }
+            if (auto* windowed = dynamic_cast<TWinControl*>(c))
+                for (int i = windowed->ControlCount() - 1; i >= 0; --i) pending.push_back(windowed->Controls(i));
+        }
+        return;
+    }
     case win::WM_SETFOCUS:
         // A form hands the focus on to its active control.
         if (activeControl_ && activeControl_->CanFocus() && activeControl_ != this) {
@@ -219,7 +234,7 @@ TModalResult TCustomForm::ShowModal() {
         for (int i = 0; i < Screen->FormCount(); ++i) {
             TCustomForm* form = Screen->Forms(i);
             if (form == this || !form->HandleAllocated() || !win::IsWindowEnabled(form->Handle())) continue;
-            win::EnableWindow(form->Handle(), FALSE);
+            win::EnableWindow(form->Handle(), win::FALSE);
             disabled.push_back(form->Handle());
         }
     }
@@ -237,11 +252,11 @@ TModalResult TCustomForm::ShowModal() {
         }
     } catch (...) {
         modal_ = false;
-        for (win::HWND hwnd : disabled) win::EnableWindow(hwnd, TRUE);
+        for (win::HWND hwnd : disabled) win::EnableWindow(hwnd, win::TRUE);
         throw;
     }
     modal_ = false;
-    for (win::HWND hwnd : disabled) win::EnableWindow(hwnd, TRUE);
+    for (win::HWND hwnd : disabled) win::EnableWindow(hwnd, win::TRUE);
     Hide();
     if (previous && previous != this && previous->HandleAllocated() && previous->Visible())
         win::SetActiveWindow(previous->Handle());

@@ -15,6 +15,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Input.h"
+#include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
 #include "platform/user/Window.h"
@@ -109,13 +110,14 @@ void TWinControl::CreateHandle() {
     TCreateParams params;
     CreateParams(params);
     if (parent_) params.parent = parent_->Handle();
-    RegisterWindowClass(ClassName(), &ControlWindowProcedure);
+    const std::string className = ClassName();
+    RegisterWindowClass(className.c_str(), &ControlWindowProcedure);
     TWinControl* outer = creating;
     creating = this;
-    const win::HWND hwnd = win::CreateWindowEx(params.exStyle, ClassName(), Caption().c_str(), params.style, params.x,
+    const win::HWND hwnd = win::CreateWindowEx(params.exStyle, className.c_str(), Caption().c_str(), params.style, params.x,
                                                params.y, params.width, params.height, params.parent, nullptr, nullptr);
     creating = outer;
-    if (!hwnd) throw std::runtime_error(std::string("Cannot create a window for ") + ClassName());
+    if (!hwnd) throw std::runtime_error("Cannot create a window for " + className);
     handle_ = hwnd;
     Windows()[hwnd] = this;
     CreateWnd();
@@ -150,7 +152,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     if (left == Left() && top == Top() && width == Width() && height == Height()) return;
     UpdateBoundsFromWindow(left, top, width, height);
     if (handle_) {
-        win::MoveWindow(handle_, left, top, width, height, TRUE);
+        win::MoveWindow(handle_, left, top, width, height, win::TRUE);
     } else {
         Resize();
     }
@@ -215,7 +217,7 @@ int TWinControl::TabOrder() const {
 
 void TWinControl::Invalidate() {
     Perform(CM_INVALIDATE, 0, 0);
-    if (handle_) win::InvalidateRect(handle_, nullptr, TRUE);
+    if (handle_) win::InvalidateRect(handle_, nullptr, win::TRUE);
 }
 
 void TWinControl::Update() {
@@ -242,7 +244,7 @@ void TWinControl::UpdateFrameStyle() {
     win::SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                       win::SWP_NOMOVE | win::SWP_NOSIZE | win::SWP_NOZORDER | win::SWP_NOACTIVATE);
     win::SendMessage(handle_, win::WM_NCPAINT, 0, 0);
-    win::InvalidateRect(handle_, nullptr, TRUE);
+    win::InvalidateRect(handle_, nullptr, win::TRUE);
 }
 
 void TWinControl::KeyDown(int& key, TShiftState shift) {
@@ -372,11 +374,11 @@ void TWinControl::WndProc(TMessage& message) {
         BroadcastFocusChanged();
         Perform(CM_ENTER, 0, 0);
         TControl::Invalidate();
-        if (handle_) win::InvalidateRect(handle_, nullptr, FALSE);
+        if (handle_) win::InvalidateRect(handle_, nullptr, win::FALSE);
         return;
     case win::WM_KILLFOCUS:
         Perform(CM_EXIT, 0, 0);
-        if (handle_) win::InvalidateRect(handle_, nullptr, FALSE);
+        if (handle_) win::InvalidateRect(handle_, nullptr, win::FALSE);
         return;
     case CM_ENTER:
         if (OnEnter) OnEnter(this);
