@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <array>
 
-#include "BasicOps.h"
 #include "BitReader.h"
 #include "CodecError.h"
 #include "Teska.h"
@@ -27,8 +26,11 @@ void teskaDecodeFrame(int16_t* coefficients, const uint16_t* words, int32_t rate
       const int16_t* row = shape.codebook + reader.unpackBits16(shape.indexBits) * shape.partValues;
       std::copy(row, row + shape.partValues, values + first);
     }
+    // round(L_shl(L_mult(v, gain), 3)) without a step that could saturate: codebook values lie within +-2800
+    // and levels within 0..20963, so 16 * v * gain + 0x8000 stays below 2^30.
+    const int32_t gain = gains[band];
     for (int k = 0; k < kTeskaBandValues; ++k) {
-      values[k] = round(L_shl(L_mult(values[k], gains[band]), 3));
+      values[k] = static_cast<int16_t>((16 * values[k] * gain + 0x8000) >> 16);
     }
   }
 }

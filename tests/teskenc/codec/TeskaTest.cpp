@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "BasicOps.h"
+#include "BitReader.h"
 #include "CodecError.h"
 #include "Teska.h"
 #include "TeskaBands.h"
@@ -167,6 +169,45 @@ TEST(TeskaFrame, WritesAndReadsExactlyTheFrameWords) {
     Coefficients again{};
     teskaDecodeFrame(again.data(), words.data(), rateId);
     EXPECT_EQ(decoded, again);
+  }
+}
+
+// Decoding as the operators define it: each shape value scaled by its band's gain level through L_mult,
+// L_shl and round.
+Coefficients referenceDecode(const uint16_t* words, int32_t rateId) {
+  BitReader reader({words, static_cast<size_t>(teskaFrameBits[rateId] / 16)});
+  const int gainBits = teskaGainBits(rateId);
+  std::array<int16_t, 16> gains{};
+  for (int16_t& gain : gains) gain = teskaGainLevels(gainBits)[reader.unpackBits16(gainBits)];
+  std::array<int, 16> bits{};
+  teskaAllocateBits(gains.data(), rateId, bits.data());
+  Coefficients c{};
+  for (int band = 0; band < 16; ++band) {
+    const TeskaBandShape shape = teskaBandShape(bits[band]);
+    for (int first = 0; first < 8; first += shape.partValues) {
+      const int16_t* row = shape.codebook + reader.unpackBits16(shape.indexBits) * shape.partValues;
+      for (int k = 0; k < shape.partValues; ++k) {
+        c[band * 8 + first + k] = round(L_shl(L_mult(row[k], gains[band]), 3));
+      }
+    }
+  }
+  return c;
+}
+
+TEST(TeskaFrame, DecodesAsTheOperatorSequenceForAnyWords) {
+  uint32_t seed = 5;
+  for (int trial = 0; trial < 3000; ++trial) {
+    const int32_t rateId = trial % 3;
+    std::array<uint16_t, 24> words{};
+    for (uint16_t& word : words) {
+      seed = seed * 1664525u + 1013904223u;
+      word = static_cast<uint16_t>(seed >> 16);
+    }
+    // The loudest gain levels now and then, so that the largest products are reached.
+    if (trial % 4 == 0) words[0] |= 0x3F;
+    Coefficients decoded{};
+    teskaDecodeFrame(decoded.data(), words.data(), rateId);
+    ASSERT_EQ(decoded, referenceDecode(words.data(), rateId)) << "trial " << trial;
   }
 }
 
