@@ -1,7 +1,7 @@
 #include "platform/cdrom/CdAudio.h"
 
-#include "platform/cdrom/Drive.h"
-#include "platform/cdrom/DriveList.h"
+#include "platform/cdrom/detail/Drive.h"
+#include "platform/cdrom/detail/DriveList.h"
 #include "platform/cdrom/TestHooks.h"
 #include "platform/cdrom/detail/CddbLookup.h"
 #include "platform/cdrom/detail/CddbSettings.h"
@@ -41,7 +41,7 @@ DWORD GetCDList(TCDList* list) {
         return 0;
     const std::size_t capacity = std::min<std::size_t>(list->max, MAX_CD_DRIVES);
     list->num = 0;
-    for (const Drive& drive : ListDrives()) {
+    for (const detail::Drive& drive : detail::ListDrives()) {
         if (list->num == capacity)
             break;
         if (drive.id > 0xFF)
@@ -60,7 +60,7 @@ HCDROM GetCDHandle(const TGetCDHandleParams* params) {
         return 0;
     if (!detail::OperationAllowed(CdOperation::GetHandle))
         return 0;
-    const std::optional<Drive> drive = FindDrive(params->ha);
+    const std::optional<detail::Drive> drive = detail::FindDrive(params->ha);
     return drive ? detail::AddHandle(*drive) : 0;
 }
 
@@ -85,7 +85,7 @@ DWORD ReadTOC(HCDROM handle, TTableOfContents* toc) {
     std::lock_guard lock(open->mutex());
     if (!detail::OperationAllowed(CdOperation::ReadToc))
         return 0;
-    const DiscLayout* layout = open->reload();
+    const detail::DiscLayout* layout = open->reload();
     return layout && detail::FillToc(*layout, *toc) ? 1 : 0;
 }
 
@@ -98,7 +98,7 @@ DWORD ReadCDAudioLBA(HCDROM handle, TTrackBuffer* buffer) {
     buffer->startOffset = 0;
     if (!detail::OperationAllowed(CdOperation::ReadAudio))
         return 0;
-    const DiscLayout* layout = open->current();
+    const detail::DiscLayout* layout = open->current();
     if (layout == nullptr || buffer->numFrames == 0)
         return 0;
     const std::uint64_t end = std::uint64_t{buffer->startFrame} + buffer->numFrames;
@@ -120,11 +120,11 @@ DWORD CDDBQuery(HCDROM handle, TCDDBQuery* query) {
     const auto open = detail::FindHandle(handle);
     if (!open || query == nullptr || query->q == nullptr || query->num <= 0)
         return 0;
-    std::optional<DiscLayout> layout;
+    std::optional<detail::DiscLayout> layout;
     {
         // The lookup itself runs outside the lock: a slow server must not hold up a rip on this handle.
         std::lock_guard lock(open->mutex());
-        if (const DiscLayout* current = open->reload())
+        if (const detail::DiscLayout* current = open->reload())
             layout = *current;
     }
     if (!layout)

@@ -1,8 +1,8 @@
 #include "platform/cdrom/Door.h"
 
-#include "platform/cdrom/DoorState.h"
-#include "platform/cdrom/Drive.h"
-#include "platform/cdrom/DriveList.h"
+#include "platform/cdrom/detail/DoorState.h"
+#include "platform/cdrom/detail/Drive.h"
+#include "platform/cdrom/detail/DriveList.h"
 #include "platform/cdrom/detail/CdioOpen.h"
 
 #include <vector>
@@ -11,12 +11,12 @@ namespace platform::cdrom {
 namespace {
 
 bool MoveDoor(std::size_t driveIndex, bool open) {
-    const std::vector<Drive> drives = ListDrives();
+    const std::vector<detail::Drive> drives = detail::ListDrives();
     if (driveIndex >= drives.size())
         return false;
-    const Drive& drive = drives[driveIndex];
-    if (drive.kind == Drive::Kind::Image) {
-        SetImageDoorOpen(drive.id, open);
+    const detail::Drive& drive = drives[driveIndex];
+    if (drive.kind == detail::Drive::Kind::Image) {
+        detail::SetImageDoorOpen(drive.id, open);
         return true;
     }
     const driver_return_code_t result =

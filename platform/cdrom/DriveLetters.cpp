@@ -1,7 +1,7 @@
 #include "platform/cdrom/DriveLetters.h"
 
-#include "platform/cdrom/DiscLayout.h"
-#include "platform/cdrom/Drive.h"
+#include "platform/cdrom/detail/DiscLayout.h"
+#include "platform/cdrom/detail/Drive.h"
 #include "platform/cdrom/detail/Disc.h"
 #include "platform/cdrom/detail/DriveLetter.h"
 
@@ -57,11 +57,11 @@ BOOL GetVolumeInformationA(const char* rootPath, char* volumeName, DWORD volumeN
     const std::optional<char> letter = LetterOf(rootPath);
     if (!letter || *letter == kFixedDisk)
         return FALSE;
-    const std::optional<Drive> drive = detail::DriveAtLetter(*letter);
+    const std::optional<detail::Drive> drive = detail::DriveAtLetter(*letter);
     if (!drive)
         return FALSE;
     const detail::CdioPtr disc = detail::OpenDisc(*drive);
-    const std::optional<DiscLayout> layout = disc ? detail::ReadLayout(disc.get()) : std::nullopt;
+    const std::optional<detail::DiscLayout> layout = disc ? detail::ReadLayout(disc.get()) : std::nullopt;
     if (!layout)
         return FALSE;
     if (!CopyOut(layout->hasAudio() ? kAudioLabel : std::string_view(), volumeName, volumeNameSize) ||

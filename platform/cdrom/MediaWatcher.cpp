@@ -1,7 +1,7 @@
 #include "platform/cdrom/MediaWatcher.h"
 
-#include "platform/cdrom/Drive.h"
-#include "platform/cdrom/DriveList.h"
+#include "platform/cdrom/detail/Drive.h"
+#include "platform/cdrom/detail/DriveList.h"
 #include "platform/cdrom/detail/Disc.h"
 #include "platform/cdrom/detail/DriveLetter.h"
 
@@ -17,7 +17,7 @@ using MediaSeen = std::map<int, std::optional<detail::MediaIdentity>>;
 
 // Looks at every drive; reports the changes when a handler is given.
 void Look(MediaSeen& seen, const MediaWatcher::Handler* report) {
-    for (const Drive& drive : ListDrives()) {
+    for (const detail::Drive& drive : detail::ListDrives()) {
         std::optional<detail::MediaIdentity> now = detail::ProbeMedia(drive);
         const std::optional<detail::MediaIdentity> before = std::exchange(seen[drive.id], now);
         if (report == nullptr || before == now)

@@ -1,7 +1,7 @@
 #include "platform/cdrom/detail/CddbLookup.h"
 
 #include "platform/cdrom/CdRecords.h"
-#include "platform/cdrom/DiscLayout.h"
+#include "platform/cdrom/detail/DiscLayout.h"
 #include "platform/cdrom/detail/BrokenPipeGuard.h"
 #include "platform/cdrom/detail/CddbRecordText.h"
 #include "platform/cdrom/detail/CddbSettings.h"

@@ -4,13 +4,13 @@
 #include <string>
 
 namespace platform::cdrom {
-struct DiscLayout;
 struct TCDDBQueryItem;
 }  // namespace platform::cdrom
 
 namespace platform::cdrom::detail {
 
 struct CddbSettings;
+struct DiscLayout;
 
 // Fills up to capacity items; answers the number filled, or -1 when the server could not be asked.
 int QueryDisc(const DiscLayout& layout, const CddbSettings& settings, TCDDBQueryItem* items, int capacity);

@@ -1,8 +1,8 @@
 #include "platform/cdrom/detail/Disc.h"
 
-#include "platform/cdrom/DiscLayout.h"
-#include "platform/cdrom/DoorState.h"
-#include "platform/cdrom/Drive.h"
+#include "platform/cdrom/detail/DiscLayout.h"
+#include "platform/cdrom/detail/DoorState.h"
+#include "platform/cdrom/detail/Drive.h"
 #include "platform/cdrom/detail/CdioOpen.h"
 
 #include <cdio/track.h>

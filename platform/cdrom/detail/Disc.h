@@ -7,12 +7,10 @@
 #include <optional>
 #include <sys/types.h>
 
-namespace platform::cdrom {
+namespace platform::cdrom::detail {
+
 struct Drive;
 struct DiscLayout;
-}  // namespace platform::cdrom
-
-namespace platform::cdrom::detail {
 
 struct CdioCloser {
     void operator()(CdIo_t* cdio) const;

@@ -1,7 +1,7 @@
 #include "platform/cdrom/detail/DriveLetter.h"
 
-#include "platform/cdrom/Drive.h"
-#include "platform/cdrom/DriveList.h"
+#include "platform/cdrom/detail/Drive.h"
+#include "platform/cdrom/detail/DriveList.h"
 
 #include <vector>
 

@@ -2,11 +2,9 @@
 // The letter a drive of the list answers to, and back.
 #include <optional>
 
-namespace platform::cdrom {
-struct Drive;
-}
-
 namespace platform::cdrom::detail {
+
+struct Drive;
 
 inline constexpr char kFirstCdLetter = 'd';
 

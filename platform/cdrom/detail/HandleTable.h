@@ -5,12 +5,9 @@
 
 #include <memory>
 
-namespace platform::cdrom {
-struct Drive;
-}
-
 namespace platform::cdrom::detail {
 
+struct Drive;
 class OpenDrive;
 
 HCDROM AddHandle(const Drive& drive);

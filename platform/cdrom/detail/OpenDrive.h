@@ -1,8 +1,8 @@
 #pragma once
 // A drive behind a handle: its mutex serialises every call on the handle, and it keeps the disc it last opened
 // until the medium changes.
-#include "platform/cdrom/DiscLayout.h"
-#include "platform/cdrom/Drive.h"
+#include "platform/cdrom/detail/DiscLayout.h"
+#include "platform/cdrom/detail/Drive.h"
 #include "platform/cdrom/detail/Disc.h"
 
 #include <mutex>

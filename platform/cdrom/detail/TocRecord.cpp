@@ -1,7 +1,7 @@
 #include "platform/cdrom/detail/TocRecord.h"
 
 #include "platform/cdrom/CdRecords.h"
-#include "platform/cdrom/DiscLayout.h"
+#include "platform/cdrom/detail/DiscLayout.h"
 
 namespace platform::cdrom::detail {
 namespace {

@@ -1,11 +1,12 @@
 #pragma once
 
 namespace platform::cdrom {
-struct DiscLayout;
 struct TTableOfContents;
 }  // namespace platform::cdrom
 
 namespace platform::cdrom::detail {
+
+struct DiscLayout;
 
 // False when an address does not fit the record (more than 255 minutes).
 bool FillToc(const DiscLayout& layout, TTableOfContents& toc);

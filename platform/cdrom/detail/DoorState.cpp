@@ -1,9 +1,9 @@
-#include "platform/cdrom/DoorState.h"
+#include "platform/cdrom/detail/DoorState.h"
 
 #include <mutex>
 #include <set>
 
-namespace platform::cdrom {
+namespace platform::cdrom::detail {
 namespace {
 
 std::mutex doorMutex;
@@ -24,4 +24,4 @@ void SetImageDoorOpen(int driveId, bool open) {
         openDoors.erase(driveId);
 }
 
-}  // namespace platform::cdrom
+}  // namespace platform::cdrom::detail

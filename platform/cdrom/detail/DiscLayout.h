@@ -2,7 +2,7 @@
 // Where the tracks of a disc start, in logical sectors, as libcdio reports them.
 #include <vector>
 
-namespace platform::cdrom {
+namespace platform::cdrom::detail {
 
 struct TrackStart {
     int number = 0;
@@ -17,4 +17,4 @@ struct DiscLayout {
     bool hasAudio() const;
 };
 
-}  // namespace platform::cdrom
+}  // namespace platform::cdrom::detail

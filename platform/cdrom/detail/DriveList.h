@@ -4,11 +4,11 @@
 #include <optional>
 #include <vector>
 
-namespace platform::cdrom {
+namespace platform::cdrom::detail {
 
 struct Drive;
 
 std::vector<Drive> ListDrives();
 std::optional<Drive> FindDrive(int id);
 
-}  // namespace platform::cdrom
+}  // namespace platform::cdrom::detail

@@ -1,11 +1,11 @@
-#include "platform/cdrom/DiscLayout.h"
+#include "platform/cdrom/detail/DiscLayout.h"
 
 #include <algorithm>
 
-namespace platform::cdrom {
+namespace platform::cdrom::detail {
 
 bool DiscLayout::hasAudio() const {
     return std::any_of(tracks.begin(), tracks.end(), [](const TrackStart& track) { return track.audio; });
 }
 
-}  // namespace platform::cdrom
+}  // namespace platform::cdrom::detail

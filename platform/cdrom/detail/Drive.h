@@ -2,7 +2,7 @@
 // One CD drive as the library lists it: a device of the machine or a BIN/CUE image standing in for one.
 #include <string>
 
-namespace platform::cdrom {
+namespace platform::cdrom::detail {
 
 struct Drive {
     enum class Kind { Device, Image };
@@ -14,4 +14,4 @@ struct Drive {
     std::string product;
 };
 
-}  // namespace platform::cdrom
+}  // namespace platform::cdrom::detail

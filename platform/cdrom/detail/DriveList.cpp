@@ -1,6 +1,6 @@
-#include "platform/cdrom/DriveList.h"
+#include "platform/cdrom/detail/DriveList.h"
 
-#include "platform/cdrom/Drive.h"
+#include "platform/cdrom/detail/Drive.h"
 #include "platform/cdrom/detail/CdioOpen.h"
 
 #include <cdio/cdio.h>
@@ -11,7 +11,7 @@
 #include <mutex>
 #include <string_view>
 
-namespace platform::cdrom {
+namespace platform::cdrom::detail {
 namespace {
 
 constexpr std::string_view kImageVendor = "Image";
@@ -127,4 +127,4 @@ std::optional<Drive> FindDrive(int id) {
     return knownDrives[static_cast<std::size_t>(id)];
 }
 
-}  // namespace platform::cdrom
+}  // namespace platform::cdrom::detail
