@@ -36,10 +36,10 @@ void SdlPresenter::windowChanged(win::HWND hwnd) {
     if (!win::GetWindowRect(hwnd, &r)) return windowDestroyed(hwnd);
     const int width = std::max(1, static_cast<int>(r.right - r.left));
     const int height = std::max(1, static_cast<int>(r.bottom - r.top));
+    char title[256];
+    win::GetWindowText(hwnd, title, sizeof title);
     Shown& shown = windows_[hwnd];
     if (!shown.window) {
-        char title[256];
-        win::GetWindowText(hwnd, title, sizeof title);
         Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
         // Menus must not take the focus from the window that opened them.
         if (user::IsTopmost(hwnd)) flags |= SDL_WINDOW_POPUP_MENU | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
@@ -49,6 +49,7 @@ void SdlPresenter::windowChanged(win::HWND hwnd) {
             return;
         }
     }
+    SDL_SetWindowTitle(shown.window, title);
     SDL_SetWindowPosition(shown.window, r.left, r.top);
     SDL_SetWindowSize(shown.window, width, height);
     if (win::IsWindowVisible(hwnd))

@@ -416,6 +416,7 @@ BOOL SetWindowText(HWND hwnd, const char* text) {
     if (!w) return FALSE;
     w->text = text ? text : "";
     if (!w->parent && (w->style & WS_CAPTION) == WS_CAPTION) InvalidateWhole(hwnd);
+    NotifyPresenter(*w);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Windows: classes, creation and destruction, the parent/child tree with z-order, geometry and coordinate mapping,
-// window procedures and their slots.
+// window procedures and their slots. A window belongs to the thread that created it; only posting
+// (platform/user/MessageLoop.h) may come from other threads.
 #include "platform/user/Types.h"
 
 namespace win {
