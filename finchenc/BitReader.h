@@ -8,7 +8,7 @@ namespace finch {
 // Reads bit fields most significant bit first from 16-bit words. Bounded by the words it was
 // given: past their end it yields zero bits and remembers that it ran out.
 class BitReader {
-public:
+  public:
     BitReader(const std::uint16_t* words, std::size_t wordCount);
 
     // The next n bits (n = 1..16) as an unsigned number.
@@ -16,7 +16,7 @@ public:
 
     bool overran() const { return overran_; }
 
-private:
+  private:
     std::uint16_t nextWord();
 
     const std::uint16_t* next_;

@@ -17,7 +17,7 @@ namespace {
 
 void printDecodeError(const char* cpf, long frameIndex, FrameDecodeResult result) {
     const char* reason = result == FrameDecodeResult::InvalidAllocation ? "has a bit allocation above 5"
-                                                                         : "needs more bits than it holds";
+                                                                        : "needs more bits than it holds";
     std::printf("Error on decode file \"%s\" : frame %ld %s !\n", cpf, frameIndex, reason);
 }
 

@@ -20,14 +20,17 @@ struct MatrixException {
 
 // Entries of the decoder's fixed matrix that differ from the truncated cosine; streams decode with them.
 constexpr MatrixException kSynthesisMatrixExceptions[] = {
-    {17, 5, -31784}, {17, 28, -29620}, {19, 25, -29620}, {19, 28, -31784},
-    {21, 18, 29620}, {23, 20, -22005}, {23, 30, 31784},  {25, 25, 31784},
-    {27, 16, 31784}, {27, 21, 29620},  {29, 29, -22005}, {29, 31, -4808},
+    {17, 5, -31784}, {17, 28, -29620}, {19, 25, -29620}, {19, 28, -31784}, {21, 18, 29620},  {23, 20, -22005},
+    {23, 30, 31784}, {25, 25, 31784},  {27, 16, 31784},  {27, 21, 29620},  {29, 29, -22005}, {29, 31, -4808},
 };
 
-bool inOddBlock(int k) { return (k / 64) % 2 == 1; }
+bool inOddBlock(int k) {
+    return (k / 64) % 2 == 1;
+}
 
-std::int16_t truncated(double value) { return static_cast<std::int16_t>(std::trunc(value)); }
+std::int16_t truncated(double value) {
+    return static_cast<std::int16_t>(std::trunc(value));
+}
 
 FilterBankTables buildTables() {
     FilterBankTables tables{};
@@ -42,7 +45,8 @@ FilterBankTables buildTables() {
     }
     for (int j = 0; j < 32; ++j) {
         for (int k = 0; k < 32; ++k) {
-            tables.synthesisMatrix[j][k] = truncated(32767 * std::cos(j * (2 * k + 1) * std::numbers::pi / 64));
+            tables.synthesisMatrix[j][k] =
+                truncated(32767 * std::cos(j * (2 * k + 1) * std::numbers::pi / 64));
         }
     }
     for (const auto& entry : kSynthesisMatrixExceptions) {

@@ -27,7 +27,7 @@ struct FinchStreamPiece {
 
 // Reads a Finch file: the rate code word, then frames until the data or an end record ends them.
 class FinchStreamReader {
-public:
+  public:
     // Reads the rate code; a file too short to hold one has no frames.
     explicit FinchStreamReader(std::FILE* stream);
 
@@ -37,7 +37,7 @@ public:
     // The next frame; its words stay valid until the next call.
     FinchStreamPiece next();
 
-private:
+  private:
     FinchStreamPiece endRecord();
     FinchStreamPiece finished(bool readFailed);
 

@@ -1,3 +1,5 @@
 #include "finchenc/FinchencProgram.h"
 
-int main(int argc, char** argv) { return finch::runFinchenc(argc, argv); }
+int main(int argc, char** argv) {
+    return finch::runFinchenc(argc, argv);
+}

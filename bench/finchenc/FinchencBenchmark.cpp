@@ -1,5 +1,6 @@
 // Throughput of the Finch codec on the speech fixture, as a multiple of real time on one core
-// (counter "x_realtime", seconds of sound per wall-clock second). Targets: encoding at least 1000x, a full four-argument run at least 500x.
+// (counter "x_realtime", seconds of sound per wall-clock second). Targets: encoding at least 1000x, a full
+// four-argument run at least 500x.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -29,7 +30,8 @@ std::vector<std::int16_t> speechSamples() {
         std::exit(1);
     }
     std::vector<std::int16_t> samples(static_cast<std::size_t>(file.getSamplesLeft()));
-    samples.resize(static_cast<std::size_t>(file.readSamples(samples.data(), static_cast<std::int32_t>(samples.size()))));
+    samples.resize(static_cast<std::size_t>(
+        file.readSamples(samples.data(), static_cast<std::int32_t>(samples.size()))));
     samples.resize((samples.size() / finch::kSamplesPerFrame + 1) * finch::kSamplesPerFrame);
     return samples;
 }
@@ -43,8 +45,8 @@ void reportRealTime(benchmark::State& state, std::size_t samplesPerIteration) {
 std::vector<std::uint16_t> encodeAll(finch::FinchCodec& codec, const std::vector<std::int16_t>& samples) {
     std::vector<std::uint16_t> words;
     for (std::size_t at = 0; at < samples.size(); at += finch::kSamplesPerFrame) {
-        const auto frame = finch::encodeFrame(
-            codec, std::span<const std::int16_t, finch::kSamplesPerFrame>(samples.data() + at, finch::kSamplesPerFrame));
+        const auto frame = finch::encodeFrame(codec, std::span<const std::int16_t, finch::kSamplesPerFrame>(
+                                                         samples.data() + at, finch::kSamplesPerFrame));
         words.insert(words.end(), frame.begin(), frame.end());
     }
     return words;
@@ -72,7 +74,8 @@ void BM_EncodeDecode(benchmark::State& state) {
         const int frameBits = finch::frameBitsFor(codec.rateCode);
         const std::size_t frameWords = static_cast<std::size_t>(frameBits / 16);
         for (std::size_t at = 1; at + frameWords <= words.size(); at += frameWords) {
-            finch::decodeFrame(codec, std::span<const std::uint16_t>(words.data() + at, frameWords), frameBits, out);
+            finch::decodeFrame(codec, std::span<const std::uint16_t>(words.data() + at, frameWords),
+                               frameBits, out);
             benchmark::DoNotOptimize(out);
         }
     }

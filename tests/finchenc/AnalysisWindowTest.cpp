@@ -32,8 +32,8 @@ TEST(FilterBankTables, SynthesisMatrixIsTheTruncatedCosine) {
     const auto& m = filterBankTables().synthesisMatrix;
     EXPECT_EQ(m[0][0], 32767);
     EXPECT_EQ(m[0][31], 32767);
-    EXPECT_EQ(m[16][0], 23169);   // 32767 cos(pi/4) = 23169.77
-    EXPECT_EQ(m[31][0], 1607);    // 32767 cos(31 pi/64) = 1607.8
+    EXPECT_EQ(m[16][0], 23169);  // 32767 cos(pi/4) = 23169.77
+    EXPECT_EQ(m[31][0], 1607);   // 32767 cos(31 pi/64) = 1607.8
     EXPECT_EQ(m[29][31], -4808);
 }
 

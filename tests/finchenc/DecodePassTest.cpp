@@ -20,7 +20,7 @@ struct PassResult {
 };
 
 class DecodePassTest : public ::testing::Test {
-protected:
+  protected:
     PassResult decode(const std::vector<unsigned char>& cpfBytes, const std::string& rate = "24") {
         test::writeBytes(cpf, cpfBytes);
         FinchCodec codec;
@@ -75,7 +75,8 @@ TEST_F(DecodePassTest, AnInvalidAllocationStopsWithAMessageAndAFinishedFile) {
     append(bytes, test::silentFrame(6));
     const PassResult result = decode(bytes);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output, "Error on decode file \"" + cpf + "\" : frame 2 has a bit allocation above 5 !\n");
+    EXPECT_EQ(result.output,
+              "Error on decode file \"" + cpf + "\" : frame 2 has a bit allocation above 5 !\n");
     expectFinishedWave(readBytes(fo), 384);
 }
 
@@ -92,7 +93,8 @@ TEST_F(DecodePassTest, AFramePastItsBudgetStopsWithAMessage) {
     append(bytes, greedy.bytes());
     const PassResult result = decode(bytes);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output, "Error on decode file \"" + cpf + "\" : frame 1 needs more bits than it holds !\n");
+    EXPECT_EQ(result.output,
+              "Error on decode file \"" + cpf + "\" : frame 1 needs more bits than it holds !\n");
     expectFinishedWave(readBytes(fo), 0);
 }
 

@@ -12,7 +12,7 @@ namespace {
 using Kind = FinchStreamPiece::Kind;
 
 class StreamFile {
-public:
+  public:
     explicit StreamFile(const std::vector<unsigned char>& bytes) : file_(std::tmpfile()) {
         std::fwrite(bytes.data(), 1, bytes.size(), file_);
         std::rewind(file_);
@@ -22,19 +22,24 @@ public:
     StreamFile& operator=(const StreamFile&) = delete;
     std::FILE* get() const { return file_; }
 
-private:
+  private:
     std::FILE* file_;
 };
 
-std::vector<unsigned char> frameOf(unsigned char fill, std::size_t bytes) { return std::vector<unsigned char>(bytes, fill); }
+std::vector<unsigned char> frameOf(unsigned char fill, std::size_t bytes) {
+    return std::vector<unsigned char>(bytes, fill);
+}
 
 void append(std::vector<unsigned char>& to, const std::vector<unsigned char>& more) {
     to.insert(to.end(), more.begin(), more.end());
 }
 
 TEST(FinchStreamReader, DerivesTheFrameLengthFromTheRateCode) {
-    const std::vector<std::pair<std::vector<unsigned char>, int>> cases = {
-        {{0x02, 0x00}, 768}, {{0x04, 0x00}, 960}, {{0x06, 0x00}, 1152}, {{0x05, 0x00}, 1152}, {{0x02, 0x01}, 1152}};
+    const std::vector<std::pair<std::vector<unsigned char>, int>> cases = {{{0x02, 0x00}, 768},
+                                                                           {{0x04, 0x00}, 960},
+                                                                           {{0x06, 0x00}, 1152},
+                                                                           {{0x05, 0x00}, 1152},
+                                                                           {{0x02, 0x01}, 1152}};
     for (const auto& [head, bits] : cases) {
         StreamFile file(head);
         FinchStreamReader reader(file.get());

@@ -9,7 +9,7 @@ namespace finch::test {
 
 // A fresh directory under the system's temporary folder, removed with everything in it.
 class ScratchDir {
-public:
+  public:
     ScratchDir();
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
@@ -17,7 +17,7 @@ public:
 
     std::string path(const std::string& name) const { return (root_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path root_;
 };
 
@@ -34,25 +34,26 @@ std::uint16_t little16(const std::vector<unsigned char>& bytes, std::size_t at);
 
 // Reads fields most significant bit first from 16-bit little-endian words, independently of the codec.
 class FieldReader {
-public:
-    FieldReader(const std::vector<unsigned char>& bytes, std::size_t start) : bytes_(bytes), bit_(start * 8) {}
+  public:
+    FieldReader(const std::vector<unsigned char>& bytes, std::size_t start)
+        : bytes_(bytes), bit_(start * 8) {}
     unsigned read(int n);
     std::size_t bitPosition() const { return bit_; }
 
-private:
+  private:
     const std::vector<unsigned char>& bytes_;
     std::size_t bit_;
 };
 
 // Builds a byte image MSB first into 16-bit little-endian words, independently of the codec.
 class FieldWriter {
-public:
+  public:
     void write(unsigned value, int n);
     // The words so far (the bit count must be a multiple of 16), low byte first.
     std::vector<unsigned char> bytes() const;
     std::size_t bitCount() const { return bits_.size(); }
 
-private:
+  private:
     std::vector<bool> bits_;
 };
 

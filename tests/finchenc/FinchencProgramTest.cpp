@@ -39,9 +39,10 @@ std::string frameLines(long frames) {
     return lines;
 }
 
-std::string runText(const std::string& banner, const std::string& fi, const std::string& cpf, const std::string* fo,
-                    long frames) {
-    std::string text = kVersion + banner + " Input   wavefile  :   " + fi + "\n" + " Encoded binary  File :  " + cpf + "\n";
+std::string runText(const std::string& banner, const std::string& fi, const std::string& cpf,
+                    const std::string* fo, long frames) {
+    std::string text =
+        kVersion + banner + " Input   wavefile  :   " + fi + "\n" + " Encoded binary  File :  " + cpf + "\n";
     if (fo != nullptr) {
         text += " Synthesized wavefile : " + *fo + "\n";
     }
@@ -49,7 +50,7 @@ std::string runText(const std::string& banner, const std::string& fi, const std:
 }
 
 class FinchencProgram : public ::testing::Test {
-protected:
+  protected:
     test::ProgramRun run(const std::vector<std::string>& arguments) {
         test::ProgramRun result = runFinchencProgram(arguments);
         EXPECT_EQ(result.standardError, "") << "nothing may reach standard error";
@@ -122,9 +123,10 @@ TEST_F(FinchencProgram, AFullRunPrintsTheSynthesizedNameAndWritesAnEmptyWave) {
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 16 Kbps \n", input, cpf, &fo, 0));
     EXPECT_EQ(readBytes(cpf), silentFile(2, 1));
-    const std::vector<unsigned char> header = {
-        'R', 'I', 'F', 'F', 36, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0,
-        0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0, 16, 0, 'd', 'a', 't', 'a', 0, 0, 0, 0};
+    const std::vector<unsigned char> header = {'R', 'I', 'F',  'F',  36,  0,   0,    0,    'W', 'A', 'V',
+                                               'E', 'f', 'm',  't',  ' ', 16,  0,    0,    0,   1,   0,
+                                               1,   0,   0x40, 0x1F, 0,   0,   0x80, 0x3E, 0,   0,   2,
+                                               0,   16,  0,    'd',  'a', 't', 'a',  0,    0,   0,   0};
     EXPECT_EQ(readBytes(fo), header);
 }
 
@@ -165,7 +167,8 @@ TEST_F(FinchencProgram, FileLengthsFollowTheFrameCount) {
 
 TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExactly) {
     const std::string input = TRACKMILL_TEST_DATA "/speech8k.wav";
-    for (const auto& [rate, rateCode] : std::vector<std::pair<std::string, int>>{{"16", 2}, {"20", 4}, {"24", 6}}) {
+    for (const auto& [rate, rateCode] :
+         std::vector<std::pair<std::string, int>>{{"16", 2}, {"20", 4}, {"24", 6}}) {
         ASSERT_EQ(run({rate, input, cpf, fo}).exitStatus, 0);
         const auto first = readBytes(cpf);
         const auto firstWave = readBytes(fo);
@@ -173,7 +176,8 @@ TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExac
         ASSERT_EQ((first.size() - 5) % frameBytes, 0u);
         EXPECT_EQ(test::little16(first, 0), rateCode);
         for (std::size_t start = 2; start + 3 < first.size(); start += frameBytes) {
-            ASSERT_TRUE(test::frameKeepsBudget(first, start, rateCode)) << "rate " << rate << " byte " << start;
+            ASSERT_TRUE(test::frameKeepsBudget(first, start, rateCode))
+                << "rate " << rate << " byte " << start;
         }
         EXPECT_EQ(std::vector<unsigned char>(first.end() - 3, first.end()),
                   (std::vector<unsigned char>{0xFF, 0xFF, 0xFF}));
@@ -224,8 +228,8 @@ TEST_F(FinchencProgram, ASynthesizedFileNamingANewCompressedFileKeepsTheCompress
     const std::string input = silence(0);
     const std::string sameCpf = dir.path("./out.fnc");
     const test::ProgramRun result = run({"24", input, cpf, sameCpf});
-    EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &sameCpf, 0) +
-                                         kSynthesizedOpenError);
+    EXPECT_EQ(result.standardOutput,
+              runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &sameCpf, 0) + kSynthesizedOpenError);
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(readBytes(cpf), silentFile(6, 1));
 }
@@ -270,12 +274,14 @@ TEST_F(FinchencProgram, AFailedWriteOfTheSynthesizedFileFailsTheRun) {
 // Hand-made inputs that lie about their contents: each is refused with the open error or read only
 // as far as its bytes go.
 class FinchencMalformedInput : public FinchencProgram {
-protected:
-    static std::vector<unsigned char> waveHead(std::uint32_t fmtSize, std::uint16_t bits, std::uint32_t dataSize) {
-        std::vector<unsigned char> file = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+  protected:
+    static std::vector<unsigned char> waveHead(std::uint32_t fmtSize, std::uint16_t bits,
+                                               std::uint32_t dataSize) {
+        std::vector<unsigned char> file = {'R', 'I', 'F', 'F', 0,   0,   0,   0,
+                                           'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
         append32(file, fmtSize);
-        const std::vector<unsigned char> body = {1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0,
-                                                 static_cast<unsigned char>(bits), 0};
+        const std::vector<unsigned char> body = {
+            1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0, static_cast<unsigned char>(bits), 0};
         file.insert(file.end(), body.begin(), body.begin() + std::min<std::size_t>(fmtSize, body.size()));
         file.insert(file.end(), {'d', 'a', 't', 'a'});
         append32(file, dataSize);
@@ -333,8 +339,7 @@ TEST_F(FinchencProgram, EachFrameLineLeavesAtOnceThroughAPipe) {
     const std::string input = silence(3840);
     const std::string fifo = dir.path("encoded.fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::string seen =
-        test::outputWhileDecodeWaits({"24", input, fifo, fo}, fifo, frameLines(10));
+    const std::string seen = test::outputWhileDecodeWaits({"24", input, fifo, fo}, fifo, frameLines(10));
     EXPECT_EQ(seen, runText(" Corvane FINCHENC 24 Kbps \n", input, fifo, &fo, 10));
 }
 

@@ -43,9 +43,9 @@ std::vector<std::uint16_t> loudFrame(int firstAllocation = 1) {
 }
 
 TEST(DecoderArithmetic, MulQ16TakesTheFirstOperandUnsigned) {
-    EXPECT_EQ(mulQ16(22936, 8192), 2867);    // 22936 x 8192 / 65536 = 2867
-    EXPECT_EQ(mulQ16(-1, 16384), 16383);     // 65535 x 16384 >> 16
-    EXPECT_EQ(mulQ16(32768, -3), -2);        // -98304 >> 16 rounds toward minus infinity
+    EXPECT_EQ(mulQ16(22936, 8192), 2867);  // 22936 x 8192 / 65536 = 2867
+    EXPECT_EQ(mulQ16(-1, 16384), 16383);   // 65535 x 16384 >> 16
+    EXPECT_EQ(mulQ16(32768, -3), -2);      // -98304 >> 16 rounds toward minus infinity
     EXPECT_EQ(mulShort(-32768, -32768), 1073741824);
 }
 

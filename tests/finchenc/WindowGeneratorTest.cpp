@@ -31,8 +31,8 @@ TEST(WindowGenerator, RefusesATableThatIsNotMirrored) {
     }
     const std::string input = dir.path("c.txt");
     test::writeBytes(input, std::vector<unsigned char>(table.begin(), table.end()));
-    const std::string command = std::string(TRACKMILL_BIN_DIR "/finch-window ") + input + " " +
-                                dir.path("out.cpp") + " 2>/dev/null";
+    const std::string command =
+        std::string(TRACKMILL_BIN_DIR "/finch-window ") + input + " " + dir.path("out.cpp") + " 2>/dev/null";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
