@@ -177,10 +177,33 @@ HWND MouseTarget(POINT screen) {
 
 }  // namespace
 
+namespace {
+
+// Which part of a window a screen point is on. Outside the client area mouse messages are the non-client ones.
+WPARAM HitTest(const WindowRecord& w, POINT screen) {
+    if (Contains(ClientScreenRect(w), screen)) return HTCLIENT;
+    const RECT r = ScreenRect(w);
+    const RECT frame = classic::NonClientInsets(w.style, w.exStyle);
+    const int clientEdge = (w.exStyle & WS_EX_CLIENTEDGE) ? classic::kClientEdge : 0;
+    const int barTop = r.top + frame.top - clientEdge;
+    if (!w.parent && w.menu && screen.y >= barTop && screen.y < barTop + w.menuBarHeight) return HTMENU;
+    if ((w.style & WS_CAPTION) == WS_CAPTION && screen.y < barTop && screen.y >= barTop - classic::kCaptionHeight)
+        return HTCAPTION;
+    return HTBORDER;
+}
+
+}  // namespace
+
 void InputMouseMove(POINT screen) {
     Input().cursor = screen;
     const HWND target = MouseTarget(screen);
-    if (!target) return;
+    auto w = Find(target);
+    if (!w) return;
+    const WPARAM hit = Input().capture ? HTCLIENT : HitTest(*w, screen);
+    if (hit != HTCLIENT) {
+        PostMessage(target, WM_NCMOUSEMOVE, hit, MAKELPARAM(screen.x, screen.y));
+        return;
+    }
     POINT client = screen;
     ScreenToClient(target, &client);
     PostMessage(target, WM_MOUSEMOVE, MouseKeyFlags(), MAKELPARAM(client.x, client.y));
@@ -189,36 +212,31 @@ void InputMouseMove(POINT screen) {
 void InputMouseButton(MouseButton button, bool down, POINT screen) {
     InputState& s = Input();
     s.cursor = screen;
-    const int vk = button == MouseButton::Left ? VK_LBUTTON : VK_RBUTTON;
+    const bool left = button == MouseButton::Left;
+    const int vk = left ? VK_LBUTTON : VK_RBUTTON;
     s.physical[static_cast<std::size_t>(vk)] = down;
     if (!down && s.swallowRelease == vk) {
         s.swallowRelease = 0;
         return;
     }
     const HWND target = MouseTarget(screen);
-    if (!target) return;
     auto w = Find(target);
     if (!w) return;
-
     if (down && !s.capture) {
         const HWND top = TopLevelOf(target);
         auto t = Find(top);
         if (t && !(t->exStyle & WS_EX_TOPMOST) && top != s.active) SetActiveWindow(top);
-        // A press on a top-level window's menu bar opens the bar's menu.
-        if (!w->parent && w->menu && button == MouseButton::Left) {
-            const RECT client = ClientScreenRect(*w);
-            const RECT r = ScreenRect(*w);
-            const RECT frame = classic::NonClientInsets(w->style, w->exStyle);
-            if (screen.y < client.top && screen.y >= r.top + frame.top && Contains(r, screen)) {
-                PostMessage(target, WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(screen.x, screen.y));
-                return;
-            }
-        }
+    }
+    const WPARAM hit = s.capture ? HTCLIENT : HitTest(*w, screen);
+    if (hit != HTCLIENT) {
+        const UINT msg = left ? (down ? WM_NCLBUTTONDOWN : WM_NCLBUTTONUP) : (down ? WM_NCRBUTTONDOWN : WM_NCRBUTTONUP);
+        PostMessage(target, msg, hit, MAKELPARAM(screen.x, screen.y));
+        return;
     }
     POINT client = screen;
     ScreenToClient(target, &client);
     UINT msg = 0;
-    if (button == MouseButton::Left)
+    if (left)
         msg = down ? (IsDoubleClick(target, WM_LBUTTONDOWN, screen, GetTickCount()) ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN)
                    : WM_LBUTTONUP;
     else

@@ -26,8 +26,9 @@ namespace user {
 
 enum class MouseButton { Left, Right };
 
-// Screen coordinates. Input goes to the capture window, else to the window under the point; it is posted, so it
-// arrives in order with the other posted messages.
+// Screen coordinates. Input goes to the capture window, else to the window under the point, outside its client area
+// as non-client messages (hit-test code, screen coordinates). It is posted, so it arrives in order with the other
+// posted messages.
 void InputMouseMove(win::POINT screen);
 void InputMouseButton(MouseButton button, bool down, win::POINT screen);
 // A key-down while the key is already down is an auto-repeat (lParam bit 30 set).

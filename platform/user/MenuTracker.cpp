@@ -22,8 +22,11 @@ namespace user::detail {
 namespace {
 
 bool IsMouseMessage(UINT m) {
-    return (m >= WM_MOUSEMOVE && m <= WM_RBUTTONUP) || m == WM_NCLBUTTONDOWN;
+    return (m >= WM_MOUSEMOVE && m <= WM_RBUTTONUP) || (m >= WM_NCMOUSEMOVE && m <= WM_NCRBUTTONUP);
 }
+
+// Non-client mouse messages carry screen coordinates, client ones client coordinates.
+bool IsNonClient(UINT m) { return m >= WM_NCMOUSEMOVE && m <= WM_NCRBUTTONUP; }
 
 bool IsKeyMessage(UINT m) { return m >= WM_KEYDOWN && m <= WM_CHAR; }
 
@@ -140,20 +143,22 @@ private:
 
     POINT ScreenPoint(const MSG& m) const {
         POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
-        if (m.message != WM_NCLBUTTONDOWN) ClientToScreen(m.hwnd, &p);
+        if (!IsNonClient(m.message)) ClientToScreen(m.hwnd, &p);
         return p;
     }
 
     void onMouse(const MSG& m) {
         const POINT p = ScreenPoint(m);
-        const bool press = m.message == WM_LBUTTONDOWN || m.message == WM_RBUTTONDOWN ||
-                           m.message == WM_LBUTTONDBLCLK || m.message == WM_NCLBUTTONDOWN;
-        const bool release = m.message == WM_LBUTTONUP || m.message == WM_RBUTTONUP;
+        const UINT id = m.message;
+        const bool press = id == WM_LBUTTONDOWN || id == WM_RBUTTONDOWN || id == WM_LBUTTONDBLCLK ||
+                           id == WM_NCLBUTTONDOWN || id == WM_NCRBUTTONDOWN || id == WM_NCLBUTTONDBLCLK;
+        const bool release = id == WM_LBUTTONUP || id == WM_RBUTTONUP || id == WM_NCLBUTTONUP || id == WM_NCRBUTTONUP;
+        const bool move = id == WM_MOUSEMOVE || id == WM_NCMOUSEMOVE;
         for (std::size_t level = levels_.size(); level-- > 0;) {
             const HWND window = levels_[level].window;
             if (!PopupContains(window, p)) continue;
             const int index = PopupItemAt(window, p);
-            if (m.message == WM_MOUSEMOVE || press) {
+            if (move || press) {
                 if (index != PopupSelection(window)) {
                     closeFrom(level + 1);
                     SelectPopupItem(window, index);
@@ -169,7 +174,7 @@ private:
         if (bar_) {
             const int barIndex = MenuBarItemAt(owner_, p);
             if (barIndex >= 0) {
-                if (m.message == WM_MOUSEMOVE && barIndex != barSelected_) selectBar(barIndex);
+                if (move && barIndex != barSelected_) selectBar(barIndex);
                 if (press && barIndex == barSelected_) done_ = true;  // a second press closes the bar's menu
                 return;
             }
@@ -177,14 +182,16 @@ private:
         // The click that dismisses the menu is swallowed: neither press nor release reaches the window under it.
         if (press) {
             done_ = true;
-            SwallowRelease(m.message == WM_RBUTTONDOWN ? VK_RBUTTON : VK_LBUTTON);
+            SwallowRelease(id == WM_RBUTTONDOWN || id == WM_NCRBUTTONDOWN ? VK_RBUTTON : VK_LBUTTON);
         }
     }
 
     static void SwallowRelease(int button) {
         const UINT up = button == VK_RBUTTON ? WM_RBUTTONUP : WM_LBUTTONUP;
+        const UINT ncUp = button == VK_RBUTTON ? WM_NCRBUTTONUP : WM_NCLBUTTONUP;
         MSG queued;
         if (Retrieve(&queued, MessageFilter{nullptr, up, up}, true)) return;
+        if (Retrieve(&queued, MessageFilter{nullptr, ncUp, ncUp}, true)) return;
         if (Input().physical[static_cast<std::size_t>(button)]) Input().swallowRelease = button;
     }
 

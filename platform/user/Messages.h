@@ -21,7 +21,12 @@ inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_MEASUREITEM = 0x002C;
 inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;
 inline constexpr UINT WM_NCPAINT = 0x0085;
+inline constexpr UINT WM_NCMOUSEMOVE = 0x00A0;
 inline constexpr UINT WM_NCLBUTTONDOWN = 0x00A1;
+inline constexpr UINT WM_NCLBUTTONUP = 0x00A2;
+inline constexpr UINT WM_NCLBUTTONDBLCLK = 0x00A3;
+inline constexpr UINT WM_NCRBUTTONDOWN = 0x00A4;
+inline constexpr UINT WM_NCRBUTTONUP = 0x00A5;
 inline constexpr UINT EM_GETMODIFY = 0x00B8;
 inline constexpr UINT BM_GETCHECK = 0x00F0;
 inline constexpr UINT BM_SETCHECK = 0x00F1;
@@ -47,10 +52,11 @@ inline constexpr WPARAM WA_INACTIVE = 0;
 inline constexpr WPARAM WA_ACTIVE = 1;
 inline constexpr WPARAM WA_CLICKACTIVE = 2;
 
-// Hit-test codes (WM_NCLBUTTONDOWN wParam)
+// Hit-test codes: the wParam of non-client mouse messages, whose lParam holds screen coordinates.
 inline constexpr WPARAM HTCLIENT = 1;
 inline constexpr WPARAM HTCAPTION = 2;
 inline constexpr WPARAM HTMENU = 5;
+inline constexpr WPARAM HTBORDER = 18;
 
 // Mouse-message key flags (wParam)
 inline constexpr WPARAM MK_LBUTTON = 0x0001;

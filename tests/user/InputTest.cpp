@@ -36,6 +36,22 @@ TEST_F(InputTest, MouseMessagesCarryClientCoordinatesOfTheWindowUnderThePoint) {
     EXPECT_TRUE(parent.receivedIds({WM_LBUTTONDOWN}).empty());
 }
 
+TEST_F(InputTest, PressesOutsideTheClientAreaAreNonClientMessages) {
+    TestWindow window(RECT{100, 100, 200, 200}, WS_CAPTION);
+    TestWindow child(RECT{10, 10, 50, 50}, WS_BORDER, window.hwnd());
+    testdriver::Click(POINT{150, 110});  // in the caption: frame 3, caption 19
+    testdriver::Click(POINT{103 + 10, 122 + 30});  // on the child's left border
+    testdriver::PumpUntilIdle();
+    EXPECT_TRUE(window.receivedIds({WM_LBUTTONDOWN, WM_LBUTTONUP}).empty());
+    EXPECT_EQ(window.receivedIds({WM_NCLBUTTONDOWN, WM_NCLBUTTONUP}),
+              (std::vector<UINT>{WM_NCLBUTTONDOWN, WM_NCLBUTTONUP}));
+    EXPECT_EQ(window.last(WM_NCLBUTTONDOWN)->wParam, HTCAPTION);
+    EXPECT_EQ(GET_X_LPARAM(window.last(WM_NCLBUTTONDOWN)->lParam), 150) << "screen coordinates";
+    ASSERT_TRUE(child.last(WM_NCLBUTTONDOWN).has_value());
+    EXPECT_EQ(child.last(WM_NCLBUTTONDOWN)->wParam, HTBORDER);
+    EXPECT_TRUE(child.receivedIds({WM_LBUTTONDOWN}).empty());
+}
+
 TEST_F(InputTest, DoubleClicksGoOnlyToWindowsThatAskForThem) {
     TestWindow wants(RECT{0, 0, 50, 50});
     testdriver::DoubleClick(POINT{10, 10});
