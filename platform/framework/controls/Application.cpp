@@ -43,7 +43,12 @@ bool EnabledWithAncestors(win::HWND hwnd) {
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner) {
     if (!Application) Application = this;
+    // A call from a worker can end a modal run or the program; the loop that ran it must look again instead of
+    // waiting on for a message.
     InstallSynchronizeHook();
+    user::SetPendingCallsHook([] {
+        if (CheckSynchronize() && Application) win::PostMessage(Application->Handle(), win::WM_NULL, 0, 0);
+    });
     screen_ = new TScreen(this);
     win::WNDCLASS wc;
     wc.lpfnWndProc = &TApplication::Procedure;
@@ -58,6 +63,7 @@ TApplication::~TApplication() {
         if (auto* form = dynamic_cast<TCustomForm*>(Components(i))) delete form;
     win::DestroyWindow(handle_);
     if (Application == this) Application = nullptr;
+    user::SetPendingCallsHook([] { CheckSynchronize(); });
 }
 
 void TApplication::Notification(TComponent* component, TOperation operation) {
