@@ -1,0 +1,79 @@
+// The gain pass: rounding of the scaled samples, the header copied as it is, progress, and a failure that leaves
+// the track alone.
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "ReportWindow.h"
+#include "ScratchFolder.h"
+#include "WavFile.h"
+#include "trackmill/app/GainPass.h"
+#include "trackmill/app/ProcessInfo.h"
+
+namespace {
+
+class GainPassTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    std::string wav = folder.file("Track1.wav");
+    ReportWindow window;
+
+    std::vector<std::int16_t> Scaled(std::int32_t percent, const std::vector<std::int16_t>& samples)
+    {
+        WriteBytes(wav, CdWav(samples));
+        EXPECT_TRUE(NormalizeWav(window.handle(), percent, wav));
+        EXPECT_FALSE(std::filesystem::exists(folder.file("Track1.nor")));
+        return Samples(ReadBytes(wav));
+    }
+};
+
+TEST_F(GainPassTest, HalfGainRoundsHalvesToEven)
+{
+    EXPECT_EQ(Scaled(50, {3, 5, -3, 7, -32768, 32767}), (std::vector<std::int16_t>{2, 2, -2, 4, -16384, 16384}));
+}
+
+TEST_F(GainPassTest, NinetyFivePercentIsSlightlyBelowItsDecimalValue)
+{
+    // 10 x 0.949999988 is just below 9.5.
+    EXPECT_EQ(Scaled(95, {10, 20, -10}), (std::vector<std::int16_t>{9, 19, -9}));
+}
+
+TEST_F(GainPassTest, FullGainLeavesTheFileIdentical)
+{
+    std::vector<std::int16_t> samples;
+    for (int i = 0; i < 3000; ++i)
+        samples.push_back(static_cast<std::int16_t>(i * 37 - 40000 / 3));
+    const auto before = CdWav(samples);
+    WriteBytes(wav, before);
+    ASSERT_TRUE(NormalizeWav(window.handle(), 100, wav));
+    EXPECT_EQ(ReadBytes(wav), before);
+}
+
+TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker)
+{
+    // 44 + 4096 bytes: blocks at 44, 2092 and 4140 bytes processed.
+    WriteBytes(wav, CdWav(std::vector<std::int16_t>(2048, 1000)));
+    ASSERT_TRUE(NormalizeWav(window.handle(), 80, wav));
+    ReportWindow::pumpFor(std::chrono::milliseconds(50));
+    EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{1, 50, 100}));
+    ASSERT_FALSE(window.reports().empty());
+    EXPECT_EQ(window.reports().front().percent, PI_NORMALIZING);
+}
+
+TEST_F(GainPassTest, FailedWriteRemovesTheCopyAndKeepsTheTrack)
+{
+    const auto before = CdWav(std::vector<std::int16_t>(5000, 1234));
+    WriteBytes(wav, before);
+    // Every write to /dev/full fails for lack of space.
+    std::filesystem::create_symlink("/dev/full", folder.file("Track1.nor"));
+    EXPECT_FALSE(NormalizeWav(window.handle(), 50, wav));
+    EXPECT_EQ(ReadBytes(wav), before);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder.file("Track1.nor"))));
+}
+
+TEST_F(GainPassTest, MissingTrackFails)
+{
+    EXPECT_FALSE(NormalizeWav(window.handle(), 50, folder.file("none.wav")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("none.nor")));
+}
+
+}  // namespace

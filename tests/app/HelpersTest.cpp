@@ -1,0 +1,112 @@
+// The small shared helpers: two-digit numbers, folder slashes, time texts and the in-use test.
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "ScratchFolder.h"
+#include "trackmill/app/FileInUse.h"
+#include "trackmill/app/PathSlash.h"
+#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/TimeTexts.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+TEST(TwoDigitStrTest, PadsEverythingBelowTen)
+{
+    EXPECT_EQ(TwoDigitStr(0), "00");
+    EXPECT_EQ(TwoDigitStr(7), "07");
+    EXPECT_EQ(TwoDigitStr(10), "10");
+    EXPECT_EQ(TwoDigitStr(123), "123");
+    EXPECT_EQ(TwoDigitStr(-5), "0-5");
+}
+
+TEST(AppendPathSlashTest, AddsOneSlashWhereNoneEnds)
+{
+    EXPECT_EQ(AppendPathSlash("/out"), "/out/");
+    EXPECT_EQ(AppendPathSlash("/out/"), "/out/");
+    EXPECT_EQ(AppendPathSlash(""), "");
+}
+
+TProcessInfo Timed(std::int32_t percent, std::chrono::steady_clock::duration elapsed)
+{
+    TProcessInfo info;
+    info.Percent = percent;
+    SetTimeTexts(info, elapsed);
+    return info;
+}
+
+TEST(TimeTextsTest, ElapsedAndEstimatedTotal)
+{
+    const TProcessInfo half = Timed(50, 95s);
+    EXPECT_EQ(half.ElapsedText, "01:35");
+    EXPECT_EQ(half.EstimatedText, "03:10");
+    // Minutes are not wrapped into hours.
+    EXPECT_EQ(Timed(100, 7505s).ElapsedText, "125:05");
+}
+
+TEST(TimeTextsTest, HalvesRoundToEven)
+{
+    EXPECT_EQ(Timed(100, 2500ms).ElapsedText, "00:02");
+    EXPECT_EQ(Timed(100, 3500ms).ElapsedText, "00:04");
+    // 1 s at 40 % is 2.5 s in all, 3 s at 40 % is 7.5 s.
+    EXPECT_EQ(Timed(40, 1s).EstimatedText, "00:02");
+    EXPECT_EQ(Timed(40, 3s).EstimatedText, "00:08");
+}
+
+TEST(TimeTextsTest, ZeroPercentLeavesBothTextsEmpty)
+{
+    const TProcessInfo none = Timed(0, 42s);
+    EXPECT_TRUE(none.ElapsedText.empty());
+    EXPECT_TRUE(none.EstimatedText.empty());
+}
+
+class FileInUseTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    std::string file = folder.file("track.wav");
+
+    void SetUp() override { std::ofstream(file) << "RIFF"; }
+};
+
+TEST_F(FileInUseTest, MissingFileIsNotInUse)
+{
+    EXPECT_FALSE(IsFileInUse(folder.file("missing.wav")));
+}
+
+TEST_F(FileInUseTest, ClosedWritableFileIsNotInUse)
+{
+    EXPECT_FALSE(IsFileInUse(file));
+}
+
+TEST_F(FileInUseTest, ReadOnlyFileIsInUse)
+{
+    chmod(file.c_str(), 0444);
+    EXPECT_TRUE(IsFileInUse(file));
+}
+
+TEST_F(FileInUseTest, FileHeldOpenByAnotherProgramIsInUse)
+{
+    const int fd = open(file.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The descriptor is inherited across exec: "sleep" holds the file.
+        execlp("sleep", "sleep", "30", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fd);
+    EXPECT_TRUE(IsFileInUse(file));
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_FALSE(IsFileInUse(file));
+}
+
+}  // namespace

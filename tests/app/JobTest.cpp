@@ -1,0 +1,211 @@
+// The child-job mechanism over the fake child: ordering of output and end, the idle poll, the overwrite
+// question, start failures, stopping and freeing while output flows, reuse, and arguments passed literally.
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <thread>
+
+#include "FakeJob.h"
+#include "ProcessTable.h"
+#include "ReportWindow.h"
+#include "ScratchFolder.h"
+#include "platform/framework/Exception.h"
+#include "platform/testing/MessagePump.h"
+#include "trackmill/app/JobThread.h"
+#include "trackmill/app/ProcessInfo.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class JobTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    ReportWindow window;
+    FakeJob job;
+
+    void SetUp() override { job.FNotifyWindow = window.handle(); }
+
+    void TearDown() override
+    {
+        job.Stop(0);
+        WaitForThreadsGone();
+    }
+
+    void Run(std::vector<std::string> arguments)
+    {
+        job.FArguments = std::move(arguments);
+        job.FRunning = true;
+        job.Start();
+    }
+
+    bool WaitForChunks(std::size_t count)
+    {
+        return testdriver::PumpUntil([&] { return job.FChunks.size() >= count; }, 10s);
+    }
+
+    static void WaitForThreadsGone()
+    {
+        testdriver::PumpUntil([] { return TJobThread::Live() == 0; }, 10s);
+        ASSERT_EQ(TJobThread::Live(), 0);
+    }
+};
+
+TEST_F(JobTest, OutputThenImmediateExitIsAllParsedBeforeOneEnd)
+{
+    Run({"script", "o:0:10\\n", "e:0:20\\n", "o:0:30\\n", "e:0:40\\n", "o:0:50\\n"});
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    ReportWindow::pumpFor(300ms);
+    std::vector<std::int32_t> percents = window.percents();
+    std::sort(percents.begin(), percents.end());
+    EXPECT_EQ(percents, (std::vector<std::int32_t>{10, 20, 30, 40, 50}));
+    ASSERT_EQ(window.count(PI_KELM_DONE), 1u);
+    EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_CHILD_ENDED);
+    EXPECT_EQ(window.reports().back().percent, PI_KELM_DONE);
+}
+
+TEST_F(JobTest, SilentChildEndIsSeenWithinThePollPeriod)
+{
+    const std::string stamp = folder.file("stamp");
+    Run({"silent", "200", stamp});
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    std::ifstream in(stamp);
+    long long endedNs = 0;
+    ASSERT_TRUE(in >> endedNs);
+    const auto seen = window.markers(PI_KELM_DONE)[0].received.time_since_epoch();
+    const auto delay = std::chrono::duration_cast<std::chrono::milliseconds>(seen - std::chrono::nanoseconds(endedNs));
+    EXPECT_LT(delay.count(), 1000) << "the end of a silent child waited for more than the idle poll";
+    EXPECT_TRUE(job.FChunks.empty());
+}
+
+TEST_F(JobTest, DeclinedOverwriteEndsWithStatusZeroAndStartsNothing)
+{
+    const std::string stamp = folder.file("stamp");
+    job.FDestFile = folder.file("out.mp3");
+    std::ofstream(job.FDestFile) << "old";
+    job.FAnswer = false;
+    Run({"silent", "0", stamp});
+    EXPECT_EQ(job.FQuestions, 1);
+    // Posted, never delivered inside Start.
+    EXPECT_TRUE(window.reports().empty());
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_OVERWRITE_DECLINED);
+    ReportWindow::pumpFor(300ms);
+    EXPECT_FALSE(std::filesystem::exists(stamp)) << "a child was started";
+    EXPECT_EQ(window.count(PI_KELM_DONE), 1u);
+    EXPECT_EQ(TJobThread::Live(), 0);
+}
+
+TEST_F(JobTest, OutputInUseOrTheInputItselfEndsWithStatusOne)
+{
+    job.FDestFile = folder.file("out.mp3");
+    std::ofstream(job.FDestFile) << "old";
+    job.FSourceFile = folder.file("sub/../out.mp3");
+    std::filesystem::create_directory(folder.file("sub"));
+    const std::string stamp = folder.file("stamp");
+    Run({"silent", "0", stamp});
+    EXPECT_EQ(job.FQuestions, 0);
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_OUTPUT_IN_USE);
+
+    window.clear();
+    job.FSourceFile = folder.file("in.wav");
+    std::ifstream holder(job.FDestFile);
+    Run({"silent", "0", stamp});
+    EXPECT_EQ(job.FQuestions, 1);
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_OUTPUT_IN_USE);
+    EXPECT_FALSE(std::filesystem::exists(stamp));
+}
+
+TEST_F(JobTest, MissingProgramRaisesWithTheErrorNumberAndPostsNothing)
+{
+    job.FProgram = "no-such-program.exe";
+    const int descriptors = OpenDescriptorCount();
+    try {
+        Run({});
+        FAIL() << "no exception";
+    } catch (const framework::Exception& error) {
+        EXPECT_EQ(error.Message(), "start failed: 2");
+    }
+    ReportWindow::pumpFor(200ms);
+    EXPECT_TRUE(window.reports().empty());
+    EXPECT_EQ(OpenDescriptorCount(), descriptors);
+}
+
+TEST_F(JobTest, StopDuringHeavyOutputLeavesNoZombieNoDescriptorAndNoEnd)
+{
+    // The first stop brings up the background reaper, whose descriptor stays for the life of the program.
+    Run({"flood"});
+    ASSERT_TRUE(WaitForChunks(1));
+    job.Stop(0);
+    WaitForThreadsGone();
+    // Past the reaper's grace period, so that it holds nothing of that child any more.
+    ReportWindow::pumpFor(1500ms);
+    const int descriptors = OpenDescriptorCount();
+    for (int i = 0; i < 50; ++i) {
+        Run({"flood"});
+        ASSERT_TRUE(WaitForChunks(1));
+        job.Stop(0);
+    }
+    ReportWindow::pumpFor(300ms);
+    WaitForThreadsGone();
+    EXPECT_EQ(window.count(PI_KELM_DONE), 0u);
+    testdriver::PumpUntil([&] { return ZombieChildren().empty() && OpenDescriptorCount() == descriptors; }, 5s);
+    EXPECT_TRUE(ZombieChildren().empty());
+    EXPECT_EQ(OpenDescriptorCount(), descriptors);
+}
+
+TEST_F(JobTest, StopOrFreeWhileOutputFlowsNeverReachesAFreedJob)
+{
+    for (int i = 0; i < 200; ++i) {
+        auto flowing = std::make_unique<FakeJob>();
+        flowing->FNotifyWindow = window.handle();
+        flowing->FArguments = {"flood"};
+        flowing->FRunning = true;
+        flowing->Start();
+        testdriver::PumpUntil([&] { return !flowing->FChunks.empty(); }, 10s);
+        if (i % 2 == 0)
+            flowing->Stop(0);
+        flowing.reset();
+        // Calls queued by the worker before the job went run now, against a job that no longer exists.
+        testdriver::PumpUntilIdle();
+    }
+    WaitForThreadsGone();
+    EXPECT_EQ(window.count(PI_KELM_DONE), 0u);
+}
+
+TEST_F(JobTest, FailedPipeReadStillEndsTheJob)
+{
+    job.FFailNextOutputRead = true;
+    Run({"script", "o:0:10\\n", "e:100:20\\n", "o:100:30\\n"});
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_CHILD_ENDED);
+    EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{20}));
+}
+
+TEST_F(JobTest, OneJobServesSeveralRunsInTurn)
+{
+    for (const char* text : {"11\\n", "22\\n", "33\\n"}) {
+        window.clear();
+        Run({"script", std::string("o:0:") + text});
+        ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+        EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{std::atoi(text)}));
+    }
+}
+
+TEST_F(JobTest, FileNamesReachTheChildAsOneLiteralArgumentEach)
+{
+    job.FSourceFile = folder.file("say \"hi\" $(touch pwned) `id`.wav");
+    job.FDestFile = folder.file("a b;c.mp3");
+    job.FPassPaths = true;
+    Run({"argv"});
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    EXPECT_EQ(job.Text(), job.FSourceFile + '\0' + job.FDestFile + '\0');
+    EXPECT_FALSE(std::filesystem::exists("pwned"));
+}
+
+}  // namespace

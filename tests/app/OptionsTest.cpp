@@ -1,0 +1,148 @@
+// "options.ini": defaults, the file's layout, the reading rules and what a save keeps.
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
+
+#include "ScratchFolder.h"
+#include "trackmill/app/OptionsFile.h"
+#include "trackmill/app/OptionsSetting.h"
+
+namespace {
+
+std::string ReadText(const std::string& file)
+{
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteText(const std::string& file, const std::string& text)
+{
+    std::ofstream(file) << text;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty())
+            lines.push_back(line);
+    return lines;
+}
+
+class OptionsFileTest : public ::testing::Test {
+protected:
+    ScratchFolder folder;
+    std::string ini = folder.file("options.ini");
+
+    void SetUp() override { Options = TOptionsSetting{}; }
+};
+
+TEST_F(OptionsFileTest, NoFileGivesEveryDefault)
+{
+    ReadWriteOptions(true, folder.slashed());
+    EXPECT_EQ(Options.OutputFolder, folder.slashed());
+    EXPECT_EQ(Options.OutputFormat, 0);
+    EXPECT_FALSE(Options.IsKeepWav);
+    EXPECT_FALSE(Options.IsNormalize);
+    EXPECT_EQ(Options.NormalizePercent, 95);
+    EXPECT_FALSE(Options.IsSelectVBR);
+    EXPECT_TRUE(Options.IsVBRHead);
+    EXPECT_EQ(Options.BitRate, 128);
+    EXPECT_EQ(Options.MaxBitRate, 320);
+    EXPECT_EQ(Options.MpegQuality, 0);
+    EXPECT_EQ(Options.VBRQuality, 4);
+    EXPECT_EQ(Options.StereoMode, 1);
+    EXPECT_EQ(Options.Index, -1);
+    EXPECT_FALSE(Options.CDDb);
+    EXPECT_FALSE(Options.SaveMp3);
+    EXPECT_EQ(Options.OutputIndex, 1);
+    EXPECT_EQ(Options.KelmOutputFolder, folder.slashed());
+    EXPECT_EQ(Options.EncodeName, 1);
+    EXPECT_EQ(Options.EncodeRate, 2);
+    EXPECT_EQ(Options.Resample_Rate, 0);
+    EXPECT_EQ(Options.Resample_Count, 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Options.Lark_Rate[i], 0);
+        EXPECT_EQ(Options.Lark_Count[i], 0);
+    }
+}
+
+TEST_F(OptionsFileTest, SavedDefaultsHoldTwentySevenKeysInFiveSectionsWithLarkKeysInterleaved)
+{
+    ReadWriteOptions(true, folder.slashed());
+    ReadWriteOptions(false, folder.slashed());
+    const std::string f = folder.slashed();
+    const std::vector<std::string> expected = {
+        "[CommonOptions]", "OutputFolder=" + f, "OutputFormat=0", "IsKeepWav=0", "IsNormalize=0",
+        "NormalizePercent=95",
+        "[Mp3Options]", "IsSelectVBR=0", "IsVBRHead=1", "BitRate=128", "MaxBitRate=320", "MpegQuality=0",
+        "VBRQuality=4", "StereoMode=1",
+        "[CDOptions]", "Index=-1", "CDDb=0",
+        "[RecordOptions]", "SaveMp3=0",
+        "[KelmOptions]", "OutputIndex=1", "OutputFolder=" + f, "EncodeName=1", "EncodeRate=2", "Resample_Rate=0",
+        "Resample_Count=0", "Lark_Rate0=0", "Lark_Count0=0", "Lark_Rate1=0", "Lark_Count1=0", "Lark_Rate2=0",
+        "Lark_Count2=0"};
+    EXPECT_EQ(Lines(ReadText(ini)), expected);
+}
+
+TEST_F(OptionsFileTest, ReadingRules)
+{
+    WriteText(ini, "[Mp3Options]\nBitRate=abc\nIsSelectVBR=7\nIsVBRHead=0\n[CommonOptions]\nNormalizePercent= 80 \n");
+    ReadWriteOptions(true, folder.slashed());
+    EXPECT_EQ(Options.BitRate, 128);
+    EXPECT_TRUE(Options.IsSelectVBR);
+    EXPECT_FALSE(Options.IsVBRHead);
+    EXPECT_EQ(Options.NormalizePercent, 80);
+}
+
+TEST_F(OptionsFileTest, LoadSaveLoadIsStableAndKeepsUnknownKeys)
+{
+    WriteText(ini, "[CommonOptions]\nOutputFolder=/music/\nMyOwnKey=kept\n[Extra]\nA=1\n[KelmOptions]\n"
+                   "OutputIndex=0\nLark_Count1=7\n");
+    ReadWriteOptions(true, folder.slashed());
+    EXPECT_EQ(Options.OutputFolder, "/music/");
+    EXPECT_EQ(Options.OutputIndex, 0);
+    EXPECT_EQ(Options.Lark_Count[1], 7);
+    ReadWriteOptions(false, folder.slashed());
+    const std::string first = ReadText(ini);
+    EXPECT_NE(first.find("MyOwnKey=kept"), std::string::npos);
+    EXPECT_NE(first.find("[Extra]\nA=1"), std::string::npos);
+    EXPECT_NE(first.find("OutputIndex=0"), std::string::npos);
+
+    Options = TOptionsSetting{};
+    ReadWriteOptions(true, folder.slashed());
+    ReadWriteOptions(false, folder.slashed());
+    EXPECT_EQ(ReadText(ini), first);
+}
+
+TEST_F(OptionsFileTest, ChangedFieldsReachTheNextLoad)
+{
+    ReadWriteOptions(true, folder.slashed());
+    Options.IsKeepWav = true;
+    Options.BitRate = 192;
+    Options.Lark_Rate[2] = 41;
+    Options.KelmOutputFolder = "/speech/";
+    ReadWriteOptions(false, folder.slashed());
+    Options = TOptionsSetting{};
+    ReadWriteOptions(true, folder.slashed());
+    EXPECT_TRUE(Options.IsKeepWav);
+    EXPECT_EQ(Options.BitRate, 192);
+    EXPECT_EQ(Options.Lark_Rate[2], 41);
+    EXPECT_EQ(Options.KelmOutputFolder, "/speech/");
+    EXPECT_EQ(Options.OutputFolder, folder.slashed());
+}
+
+TEST_F(OptionsFileTest, UnwritableProgramFolderKeepsOptionsInTheConfigFolder)
+{
+    ScratchFolder config;
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    EXPECT_EQ(OptionsFileName("/no-such-program-folder/"), config.slashed() + "trackmill/options.ini");
+    EXPECT_EQ(OptionsFileName(folder.slashed()), ini);
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+}  // namespace

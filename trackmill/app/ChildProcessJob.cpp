@@ -1,0 +1,156 @@
+#include "trackmill/app/ChildProcessJob.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/framework/FileSystem.h"
+#include "platform/process/PipeCreationError.h"
+#include "trackmill/app/FileInUse.h"
+#include "trackmill/app/JobRun.h"
+#include "trackmill/app/JobThread.h"
+#include "trackmill/app/OverwriteQuestion.h"
+#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/RaiseLastError.h"
+
+using platform::process::StandardStream;
+
+namespace {
+
+const char* PipeCreationText(StandardStream stream)
+{
+    switch (stream) {
+    case StandardStream::Input:
+        return "Error on STDIN pipe creation : ";
+    case StandardStream::Output:
+        return "Error on STDOUT pipe creation : ";
+    case StandardStream::Error:
+        break;
+    }
+    return "Error on STDERR pipe creation : ";
+}
+
+// Writing the output over the input would destroy what the child is reading.
+bool SameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+}  // namespace
+
+TChildProcessJob::TChildProcessJob() = default;
+
+TChildProcessJob::~TChildProcessJob()
+{
+    Stop(0);
+    ReleaseRun();
+}
+
+void TChildProcessJob::Start()
+{
+    ReleaseRun();
+    if (ChecksOutputInUse() && SameFile(FSourceFile, FDestFile)) {
+        PostFinished(JOB_OUTPUT_IN_USE);
+        return;
+    }
+    if (AsksBeforeOverwrite() && framework::FileExists(FDestFile)) {
+        if (!ConfirmOverwrite("文件" + FDestFile + "已经存在，要覆盖它吗？")) {
+            PostFinished(JOB_OVERWRITE_DECLINED);
+            return;
+        }
+        if (ChecksOutputInUse() && IsFileInUse(FDestFile)) {
+            PostFinished(JOB_OUTPUT_IN_USE);
+            return;
+        }
+    }
+    auto run = std::make_shared<TJobRun>();
+    if (UsesPipes()) {
+        try {
+            run->Child.createPipes();
+        } catch (const platform::process::PipeCreationError& error) {
+            RaiseLastError(PipeCreationText(error.stream()), error.code().value());
+        }
+    }
+    const TCommand command = BuildCommand();
+    FCommandLine = command.Text;
+    ResetProgress();
+    try {
+        run->Child.start(command.Arguments);
+    } catch (const std::system_error& error) {
+        run->Child.closePipes();
+        RaiseLastError(StartErrorText(), error.code().value());
+    }
+    FStartTime = std::chrono::steady_clock::now();
+    run->Job = this;
+    FRun = run;
+    TJobThread::Launch(std::move(run));
+}
+
+void TChildProcessJob::Stop(std::uint32_t)
+{
+    // A signal ends the child here; the exit code it would have had is not observable by anyone.
+    if (!FRunning)
+        return;
+    FRunning = false;
+    if (FRun) {
+        FRun->Child.closePipes();
+        FRun->Child.stop();
+    }
+    ReleaseRun();
+}
+
+void TChildProcessJob::ReleaseRun()
+{
+    if (!FRun)
+        return;
+    FRun->Job = nullptr;
+    FRun->Cancelled = true;
+    FRun.reset();
+}
+
+void TChildProcessJob::PostFinished(std::int32_t Status)
+{
+    auto info = std::make_unique<TProcessInfo>();
+    info->Percent = FinishedMarker();
+    info->Status = Status;
+    win::PostOwnedMessage(FNotifyWindow, ProgressMessage(), 0, std::move(info));
+}
+
+void TChildProcessJob::ReadPipe(StandardStream stream)
+{
+    if (!FRun)
+        return;
+    std::string chunk;
+    try {
+        chunk = ReadChunk(*FRun, stream);
+    } catch (const std::system_error&) {
+        // The pipe is given up, not the job: its end still comes when the child ends.
+        FRun->Abandoned[stream == StandardStream::Output ? 0 : 1] = true;
+        return;
+    }
+    ParseOutput(chunk);
+}
+
+std::string TChildProcessJob::ReadChunk(TJobRun& run, StandardStream stream)
+{
+    return run.Child.read(stream, run.BytesAvailable);
+}
+
+void TChildProcessJob::ProcessFinished()
+{
+    if (FRun)
+        FRun->Child.closePipes();
+    ReleaseRun();
+    PostFinished(JOB_CHILD_ENDED);
+}
+
+bool TChildProcessJob::ConfirmOverwrite(const std::string& question)
+{
+    return AskOverwrite(question);
+}
+
+void TChildProcessJob::PostProgress(std::unique_ptr<TProcessInfo> info) const
+{
+    if (info->Percent >= 1 && info->Percent <= 100)
+        win::PostOwnedMessage(FNotifyWindow, ProgressMessage(), 0, std::move(info));
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The gain pass over a ripped track: every sample scaled by a fixed percentage, no peak search.
+#include <cstdint>
+#include <string>
+
+#include "platform/user/Types.h"
+
+// Posts PI_NORMALIZING, then a progress record per 2048-byte block to window, and writes the scaled copy beside
+// the file with the extension ".nor", which then replaces the file in one rename. False on any input/output
+// failure: the copy is removed and the file is left as it was.
+bool NormalizeWav(win::HWND window, std::int32_t percent, const std::string& fileName);

@@ -1,0 +1,127 @@
+#include "trackmill/app/OptionsFile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+#include "platform/framework/TIniFile.h"
+#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/PathSlash.h"
+
+namespace {
+
+const char* const Common = "CommonOptions";
+const char* const Mp3 = "Mp3Options";
+const char* const CD = "CDOptions";
+const char* const Record = "RecordOptions";
+const char* const Kelm = "KelmOptions";
+
+bool Writable(const std::string& path)
+{
+    return access(path.c_str(), W_OK) == 0;
+}
+
+std::string ConfigFolder()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/')
+        return AppendPathSlash(config) + "trackmill/";
+    const char* home = std::getenv("HOME");
+    return AppendPathSlash(home != nullptr ? home : "") + ".config/trackmill/";
+}
+
+void LoadFields(const framework::TIniFile& ini, const std::string& programFolder)
+{
+    Options.OutputFolder = ini.ReadString(Common, "OutputFolder", programFolder);
+    Options.OutputFormat = ini.ReadInteger(Common, "OutputFormat", 0);
+    Options.IsKeepWav = ini.ReadBool(Common, "IsKeepWav", false);
+    Options.IsNormalize = ini.ReadBool(Common, "IsNormalize", false);
+    Options.NormalizePercent = ini.ReadInteger(Common, "NormalizePercent", 95);
+    Options.IsSelectVBR = ini.ReadBool(Mp3, "IsSelectVBR", false);
+    Options.IsVBRHead = ini.ReadBool(Mp3, "IsVBRHead", true);
+    Options.BitRate = ini.ReadInteger(Mp3, "BitRate", 128);
+    Options.MaxBitRate = ini.ReadInteger(Mp3, "MaxBitRate", 320);
+    Options.MpegQuality = ini.ReadInteger(Mp3, "MpegQuality", 0);
+    Options.VBRQuality = ini.ReadInteger(Mp3, "VBRQuality", 4);
+    Options.StereoMode = ini.ReadInteger(Mp3, "StereoMode", 1);
+    Options.Index = ini.ReadInteger(CD, "Index", -1);
+    Options.CDDb = ini.ReadBool(CD, "CDDb", false);
+    Options.SaveMp3 = ini.ReadBool(Record, "SaveMp3", false);
+    Options.OutputIndex = ini.ReadInteger(Kelm, "OutputIndex", 1);
+    Options.KelmOutputFolder = ini.ReadString(Kelm, "OutputFolder", programFolder);
+    Options.EncodeName = ini.ReadInteger(Kelm, "EncodeName", 1);
+    Options.EncodeRate = ini.ReadInteger(Kelm, "EncodeRate", 2);
+    Options.Resample_Rate = ini.ReadInteger(Kelm, "Resample_Rate", 0);
+    Options.Resample_Count = ini.ReadInteger(Kelm, "Resample_Count", 0);
+    for (int i = 0; i < 3; ++i) {
+        const std::string digit = std::to_string(i);
+        Options.Lark_Rate[i] = ini.ReadInteger(Kelm, "Lark_Rate" + digit, 0);
+        Options.Lark_Count[i] = ini.ReadInteger(Kelm, "Lark_Count" + digit, 0);
+    }
+}
+
+void SaveFields(framework::TIniFile& ini)
+{
+    ini.WriteString(Common, "OutputFolder", Options.OutputFolder);
+    ini.WriteInteger(Common, "OutputFormat", Options.OutputFormat);
+    ini.WriteBool(Common, "IsKeepWav", Options.IsKeepWav);
+    ini.WriteBool(Common, "IsNormalize", Options.IsNormalize);
+    ini.WriteInteger(Common, "NormalizePercent", Options.NormalizePercent);
+    ini.WriteBool(Mp3, "IsSelectVBR", Options.IsSelectVBR);
+    ini.WriteBool(Mp3, "IsVBRHead", Options.IsVBRHead);
+    ini.WriteInteger(Mp3, "BitRate", Options.BitRate);
+    ini.WriteInteger(Mp3, "MaxBitRate", Options.MaxBitRate);
+    ini.WriteInteger(Mp3, "MpegQuality", Options.MpegQuality);
+    ini.WriteInteger(Mp3, "VBRQuality", Options.VBRQuality);
+    ini.WriteInteger(Mp3, "StereoMode", Options.StereoMode);
+    ini.WriteInteger(CD, "Index", Options.Index);
+    ini.WriteBool(CD, "CDDb", Options.CDDb);
+    ini.WriteBool(Record, "SaveMp3", Options.SaveMp3);
+    ini.WriteInteger(Kelm, "OutputIndex", Options.OutputIndex);
+    ini.WriteString(Kelm, "OutputFolder", Options.KelmOutputFolder);
+    ini.WriteInteger(Kelm, "EncodeName", Options.EncodeName);
+    ini.WriteInteger(Kelm, "EncodeRate", Options.EncodeRate);
+    ini.WriteInteger(Kelm, "Resample_Rate", Options.Resample_Rate);
+    ini.WriteInteger(Kelm, "Resample_Count", Options.Resample_Count);
+    for (int i = 0; i < 3; ++i) {
+        const std::string digit = std::to_string(i);
+        ini.WriteInteger(Kelm, "Lark_Rate" + digit, Options.Lark_Rate[i]);
+        ini.WriteInteger(Kelm, "Lark_Count" + digit, Options.Lark_Count[i]);
+    }
+}
+
+}  // namespace
+
+std::string ProgramFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : AppendPathSlash(self.parent_path().string());
+}
+
+std::string OptionsFileName(const std::string& programFolder)
+{
+    const std::string beside = programFolder + "options.ini";
+    if (Writable(programFolder) && (access(beside.c_str(), F_OK) != 0 || Writable(beside)))
+        return beside;
+    return ConfigFolder() + "options.ini";
+}
+
+void ReadWriteOptions(bool Load, const std::string& programFolder)
+{
+    const std::string fileName = OptionsFileName(programFolder);
+    if (!Load) {
+        std::error_code ignored;  // a folder that cannot be made shows as the ini file's own write error
+        std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ignored);
+    }
+    framework::TIniFile ini(fileName);
+    if (Load)
+        LoadFields(ini, programFolder);
+    else
+        SaveFields(ini);
+}
+
+void ReadWriteOptions(bool Load)
+{
+    ReadWriteOptions(Load, ProgramFolder());
+}

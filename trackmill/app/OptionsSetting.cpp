@@ -1,0 +1,3 @@
+#include "trackmill/app/OptionsSetting.h"
+
+TOptionsSetting Options;

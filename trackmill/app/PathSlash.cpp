@@ -1,0 +1,8 @@
+#include "trackmill/app/PathSlash.h"
+
+std::string AppendPathSlash(const std::string& Dir)
+{
+    if (Dir.empty() || Dir.back() == '/')
+        return Dir;
+    return Dir + "/";
+}

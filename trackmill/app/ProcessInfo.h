@@ -1,0 +1,41 @@
+#pragma once
+// The progress record that workers and jobs post to the progress windows, its markers and status values, and the
+// numbers of the messages that carry it.
+#include <cstdint>
+#include <string>
+
+#include "platform/user/MessagePayload.h"
+#include "platform/user/Messages.h"
+
+// Posted with wParam 0. WM_RIP_ERROR carries a plain code in lParam, the other two a TProcessInfo.
+inline constexpr win::UINT WM_RIP_ERROR = win::WM_USER + 101;
+inline constexpr win::UINT WM_RIP_PROGRESS = win::WM_USER + 102;
+inline constexpr win::UINT WM_KELM_PROGRESS = win::WM_USER + 103;
+
+// WM_RIP_ERROR codes.
+inline constexpr win::LPARAM RIP_ERROR_SETUP = 1;
+inline constexpr win::LPARAM RIP_ERROR_TOC = 2;
+
+// Markers carried in Percent in place of a progress figure.
+inline constexpr std::int32_t PI_NORMALIZING = 999;
+inline constexpr std::int32_t PI_TRACK_DONE = 1000;
+inline constexpr std::int32_t PI_MP3_DONE = 2000;
+inline constexpr std::int32_t PI_KELM_DONE = 5000;
+
+// Status with PI_TRACK_DONE.
+inline constexpr std::int32_t TRACK_DONE_OK = 0;
+inline constexpr std::int32_t TRACK_FILE_FAILED = 1;  // the WAV could not be created, or its gain pass failed
+inline constexpr std::int32_t TRACK_READ_FAILED = 3;
+
+// Status with PI_MP3_DONE and PI_KELM_DONE.
+inline constexpr std::int32_t JOB_OVERWRITE_DECLINED = 0;
+inline constexpr std::int32_t JOB_OUTPUT_IN_USE = 1;
+inline constexpr std::int32_t JOB_CHILD_ENDED = 2;
+
+// Created zeroed by the sender, owned by the queue once posted and by the receiving window after that.
+struct TProcessInfo : win::MessagePayload {
+    std::int32_t Percent = 0;
+    std::string ElapsedText;
+    std::string EstimatedText;
+    std::int32_t Status = 0;
+};
