@@ -14,6 +14,7 @@ struct TeskaBandShape {
 int teskaGainBits(int rateId);
 // Gain level table that matches the gain bits.
 const int16_t* teskaGainLevels(int gainBits);
-// Bits of each of the 16 bands from their quantised gains: larger gains rank first, lower bands on ties.
+// Bits of each of the 16 bands from their quantised gains (levels, never negative): larger gains rank first,
+// lower bands on ties.
 void teskaAllocateBits(const int16_t* gains, int rateId, int* bandBits);
 TeskaBandShape teskaBandShape(int bandBits);
