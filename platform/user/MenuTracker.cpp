@@ -165,7 +165,9 @@ private:
                     if (index >= 0) openSubmenu(level, index);
                 }
             } else if (release && index >= 0) {
+                // The menu may have been changed or destroyed by a handler meanwhile.
                 auto menu = FindMenu(levels_[level].menu);
+                if (!menu || static_cast<std::size_t>(index) >= menu->items.size()) return;
                 const MenuItem& item = menu->items[static_cast<std::size_t>(index)];
                 if (item.selectable() && !item.submenu) finish(item.id);
             }
@@ -201,6 +203,10 @@ private:
         const HWND window = depth ? levels_.back().window : nullptr;
         auto menu = depth ? FindMenu(levels_.back().menu) : nullptr;
         const int selected = window ? PopupSelection(window) : -1;
+        const MenuItem* current =
+            menu && selected >= 0 && static_cast<std::size_t>(selected) < menu->items.size()
+                ? &menu->items[static_cast<std::size_t>(selected)]
+                : nullptr;
         switch (static_cast<int>(m.wParam)) {
         case VK_ESCAPE:
             if (depth > 1)
@@ -213,7 +219,7 @@ private:
             if (menu) SelectPopupItem(window, Step(*menu, selected, m.wParam == VK_DOWN ? 1 : -1));
             break;
         case VK_RIGHT:
-            if (menu && selected >= 0 && menu->items[static_cast<std::size_t>(selected)].submenu) {
+            if (current && current->submenu) {
                 openSubmenu(depth - 1, selected);
                 if (levels_.size() > depth) {
                     if (auto sub = FindMenu(levels_.back().menu)) SelectPopupItem(levels_.back().window, Step(*sub, -1, 1));
@@ -229,13 +235,10 @@ private:
                 selectBar(BarStep(-1));
             break;
         case VK_RETURN:
-            if (menu && selected >= 0) {
-                const MenuItem& item = menu->items[static_cast<std::size_t>(selected)];
-                if (item.submenu)
-                    openSubmenu(depth - 1, selected);
-                else if (item.selectable())
-                    finish(item.id);
-            }
+            if (current && current->submenu)
+                openSubmenu(depth - 1, selected);
+            else if (current && current->selectable())
+                finish(current->id);
             break;
         default: break;
         }
