@@ -2,11 +2,14 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 
 namespace finch::test {
@@ -101,10 +104,10 @@ int runFinchencIntoClosedPipe(const std::vector<std::string>& arguments) {
 
 namespace {
 
-// Reads from fd into text until keepGoing says stop, the other end closes, or ten seconds pass.
+// Reads from fd into text until keepGoing says stop, the other end closes, or thirty seconds pass.
 template <typename Predicate>
 void collect(int fd, std::string& text, Predicate keepGoing) {
-    for (int waited = 0; keepGoing() && waited < 100; ++waited) {
+    for (int waited = 0; keepGoing() && waited < 300; ++waited) {
         pollfd ready = {fd, POLLIN, 0};
         if (::poll(&ready, 1, 100) > 0) {
             char buffer[4096];
@@ -115,6 +118,43 @@ void collect(int fd, std::string& text, Predicate keepGoing) {
             text.append(buffer, static_cast<std::size_t>(got));
         }
     }
+}
+
+// Whether the process holds the file open for reading only, as the decode pass does.
+bool readsFile(pid_t process, const std::string& path) {
+    const std::filesystem::path fds = "/proc/" + std::to_string(process) + "/fd";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
+        std::error_code linkError;
+        if (std::filesystem::read_symlink(entry.path(), linkError) != path) {
+            continue;
+        }
+        std::ifstream info("/proc/" + std::to_string(process) + "/fdinfo/" + entry.path().filename().string());
+        std::string field;
+        while (info >> field) {
+            if (field == "flags:") {
+                std::string octal;
+                info >> octal;
+                if ((std::stoi(octal, nullptr, 8) & O_ACCMODE) == O_RDONLY) {
+                    return true;
+                }
+                break;
+            }
+        }
+    }
+    return false;
+}
+
+// Reaps the child, ending it if it has not exited within the time given.
+void endWithin(pid_t child, int seconds) {
+    for (int waited = 0; waited < seconds * 10; ++waited) {
+        if (::waitpid(child, nullptr, WNOHANG) == child) {
+            return;
+        }
+        ::usleep(100 * 1000);
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
 }
 
 }  // namespace
@@ -143,9 +183,14 @@ std::string outputWhileDecodeWaits(const std::vector<std::string>& arguments, co
     ::close(ends[1]);
     std::string seen;
     collect(ends[0], seen, [&] { return seen.find(awaited) == std::string::npos; });
+    // Close only once the decode pass has the FIFO open: closed earlier, its open would wait for a
+    // writer that never comes.
+    for (int waited = 0; waited < 300 && !readsFile(child, fifo); ++waited) {
+        ::usleep(100 * 1000);
+    }
     ::close(fifoEnd);
     ::close(ends[0]);
-    exitStatusOf(child);
+    endWithin(child, 30);
     return seen;
 }
 
