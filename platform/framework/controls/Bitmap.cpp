@@ -2,7 +2,7 @@
 
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
+#include "platform/framework/Exception.h"
 #include <vector>
 
 #include "platform/framework/controls/Canvas.h"
@@ -71,10 +71,10 @@ void TBitmap::AssignSurface(const gdi::Surface& pixels) {
 
 void TBitmap::LoadFromFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("Cannot open file \"" + path + "\"");
+    if (!in) throw Exception("Cannot open file \"" + path + "\"");
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     auto decoded = gdi::DecodePicture(bytes);
-    if (auto* reason = std::get_if<std::string>(&decoded)) throw std::runtime_error(path + ": " + *reason);
+    if (auto* reason = std::get_if<std::string>(&decoded)) throw Exception(path + ": " + *reason);
     AssignSurface(std::get<gdi::Surface>(decoded));
 }
 

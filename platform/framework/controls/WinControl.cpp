@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <exception>
 #include <set>
-#include <stdexcept>
+
 #include <unordered_map>
 
+#include "platform/framework/Exception.h"
 #include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/framework/controls/Form.h"
@@ -117,7 +118,7 @@ void TWinControl::CreateHandle() {
     const win::HWND hwnd = win::CreateWindowEx(params.exStyle, className.c_str(), Caption().c_str(), params.style, params.x,
                                                params.y, params.width, params.height, params.parent, nullptr, nullptr);
     creating = outer;
-    if (!hwnd) throw std::runtime_error("Cannot create a window for " + className);
+    if (!hwnd) throw Exception("Cannot create a window for " + className);
     handle_ = hwnd;
     Windows()[hwnd] = this;
     CreateWnd();

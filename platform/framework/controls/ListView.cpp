@@ -1,0 +1,315 @@
+#include "platform/framework/controls/ListView.h"
+
+#include <algorithm>
+
+#include "platform/framework/controls/ClassicPainter.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Regions.h"
+#include "platform/gdi/SysColors.h"
+#include "platform/gdi/Text.h"
+#include "platform/user/Messages.h"
+#include "platform/user/WindowStyles.h"
+
+namespace framework {
+
+namespace {
+
+constexpr int kCheckSize = 13;
+constexpr int kCheckColumn = kCheckSize + 6;
+constexpr int kTextPadding = 4;
+
+}  // namespace
+
+void TListColumn::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    owner_->Changed();
+}
+
+void TListColumn::SetWidth(int width) {
+    width_ = width;
+    owner_->Changed();
+}
+
+void TListColumn::SetAlignment(TAlignment alignment) {
+    alignment_ = alignment;
+    owner_->Changed();
+}
+
+void TListItem::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    owner_->Changed();
+}
+
+void TListItem::SetChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    owner_->Changed();
+}
+
+void TListItem::SetSelected(bool selected) {
+    if (selected == selected_) return;
+    if (selected && !owner_->MultiSelect()) {
+        for (int i = 0; i < owner_->ItemCount(); ++i) owner_->Items(i)->selected_ = false;
+    }
+    selected_ = selected;
+    owner_->Changed();
+}
+
+int TListItem::Index() const {
+    for (int i = 0; i < owner_->ItemCount(); ++i)
+        if (owner_->Items(i) == this) return i;
+    return -1;
+}
+
+TListView::TListView(TComponent* owner) : TWinControl(owner) {
+    SetColor(clWindow);
+    SetTabStop(true);
+    SetBounds(0, 0, 250, 150);
+}
+
+TListView::~TListView() = default;
+
+void TListView::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    if (borderStyle_ == bsSingle) {
+        if (Ctl3D()) {
+            params.exStyle |= win::WS_EX_CLIENTEDGE;
+        } else {
+            params.style |= win::WS_BORDER;
+        }
+    }
+}
+
+void TListView::SetBorderStyle(TBorderStyle style) {
+    if (style == borderStyle_) return;
+    borderStyle_ = style;
+    UpdateFrameStyle();
+}
+
+void TListView::SetCheckboxes(bool checkboxes) {
+    checkboxes_ = checkboxes;
+    Invalidate();
+}
+
+void TListView::SetRowSelect(bool rowSelect) {
+    rowSelect_ = rowSelect;
+    Invalidate();
+}
+
+TListColumn* TListView::AddColumn() {
+    columns_.push_back(std::make_unique<TListColumn>(this));
+    Invalidate();
+    return columns_.back().get();
+}
+
+TListItem* TListView::AddItem() {
+    items_.push_back(std::make_unique<TListItem>(this));
+    Invalidate();
+    return items_.back().get();
+}
+
+void TListView::DeleteItem(int index) {
+    if (index < 0 || index >= ItemCount()) return;
+    items_.erase(items_.begin() + index);
+    if (focusedIndex_ >= ItemCount()) focusedIndex_ = ItemCount() - 1;
+    if (anchorIndex_ >= ItemCount()) anchorIndex_ = -1;
+    topIndex_ = std::clamp(topIndex_, 0, std::max(0, ItemCount() - 1));
+    Invalidate();
+}
+
+void TListView::ClearItems() {
+    items_.clear();
+    focusedIndex_ = anchorIndex_ = -1;
+    topIndex_ = 0;
+    Invalidate();
+}
+
+int TListView::SelCount() const {
+    return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const auto& i) { return i->Selected(); }));
+}
+
+TListItem* TListView::Selected() const {
+    for (const auto& item : items_)
+        if (item->Selected()) return item.get();
+    return nullptr;
+}
+
+int TListView::HeaderHeight() const { return std::max(17, -Font().Height() + 6); }
+
+int TListView::RowHeight() const { return std::max(kCheckSize + 3, -Font().Height() + 5); }
+
+int TListView::VisibleRows() const { return std::max(1, (ClientHeight() - HeaderHeight()) / RowHeight()); }
+
+int TListView::ItemAt(int, int y) const {
+    if (y < HeaderHeight()) return -1;
+    const int index = topIndex_ + (y - HeaderHeight()) / RowHeight();
+    return index < ItemCount() ? index : -1;
+}
+
+void TListView::ScrollIntoView(int index) {
+    if (index < topIndex_) topIndex_ = index;
+    if (index >= topIndex_ + VisibleRows()) topIndex_ = index - VisibleRows() + 1;
+}
+
+void TListView::MoveFocus(int index) {
+    if (index < 0 || index >= ItemCount()) return;
+    focusedIndex_ = index;
+    ScrollIntoView(index);
+    Invalidate();
+}
+
+void TListView::PressItem(int index, int x, TShiftState shift) {
+    if (index < 0) {
+        if (!(shift & ssCtrl)) {
+            for (auto& item : items_) item->SetSelected(false);
+        }
+        return;
+    }
+    TListItem* item = Items(index);
+    if (checkboxes_ && x >= 2 && x < kCheckColumn) {
+        item->SetChecked(!item->Checked());
+        MoveFocus(index);
+        return;
+    }
+    if (multiSelect_ && (shift & ssCtrl)) {
+        item->SetSelected(!item->Selected());
+        anchorIndex_ = index;
+    } else if (multiSelect_ && (shift & ssShift) && anchorIndex_ >= 0) {
+        const int from = std::min(anchorIndex_, index);
+        const int to = std::max(anchorIndex_, index);
+        for (int i = 0; i < ItemCount(); ++i) Items(i)->SetSelected(i >= from && i <= to);
+    } else {
+        for (int i = 0; i < ItemCount(); ++i) Items(i)->SetSelected(i == index);
+        anchorIndex_ = index;
+    }
+    MoveFocus(index);
+}
+
+void TListView::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case win::WM_LBUTTONDOWN:
+    case win::WM_RBUTTONDOWN: {
+        const int x = win::GET_X_LPARAM(message.LParam);
+        const int y = win::GET_Y_LPARAM(message.LParam);
+        if (Enabled()) {
+            const int index = ItemAt(x, y);
+            if (message.Msg == win::WM_LBUTTONDOWN || (index >= 0 && !Items(index)->Selected()))
+                PressItem(index, x, message.Msg == win::WM_LBUTTONDOWN ? CurrentShiftState() : 0);
+        }
+        break;
+    }
+    default: break;
+    }
+    TWinControl::WndProc(message);
+}
+
+void TListView::KeyDown(int& key, TShiftState shift) {
+    TWinControl::KeyDown(key, shift);
+    switch (key) {
+    case win::VK_DOWN:
+        if (focusedIndex_ + 1 < ItemCount()) PressItem(focusedIndex_ + 1, kCheckColumn, shift & ssShift);
+        break;
+    case win::VK_UP:
+        if (focusedIndex_ > 0) PressItem(focusedIndex_ - 1, kCheckColumn, shift & ssShift);
+        break;
+    case win::VK_HOME:
+        if (ItemCount() > 0) PressItem(0, kCheckColumn, shift & ssShift);
+        break;
+    case win::VK_END:
+        if (ItemCount() > 0) PressItem(ItemCount() - 1, kCheckColumn, shift & ssShift);
+        break;
+    case win::VK_SPACE:
+        if (checkboxes_ && ItemFocused()) ItemFocused()->SetChecked(!ItemFocused()->Checked());
+        break;
+    default: break;
+    }
+}
+
+void TListView::Paint() {
+    const win::HDC dc = Canvas().Handle();
+    const win::RECT client = ClientRect();
+    classic::FillSolid(dc, client, gdi::ResolveColor(Color()));
+    const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
+    win::SetBkMode(dc, win::TRANSPARENT);
+
+    // Header
+    int x = 0;
+    const int headerHeight = HeaderHeight();
+    for (const auto& column : columns_) {
+        const win::RECT section{x, 0, x + column->Width(), headerHeight};
+        classic::HeaderSection(dc, section, false);
+        win::SetTextColor(dc, win::GetSysColor(win::COLOR_BTNTEXT));
+        win::RECT text{section.left + kTextPadding + 2, 0, section.right - kTextPadding, headerHeight};
+        win::UINT format = win::DT_SINGLELINE | win::DT_VCENTER | win::DT_NOPREFIX;
+        if (column->Alignment() == taRightJustify) format |= win::DT_RIGHT;
+        if (column->Alignment() == taCenter) format |= win::DT_CENTER;
+        win::DrawText(dc, column->Caption().c_str(), -1, &text, format);
+        x = section.right;
+    }
+    if (x < client.right) classic::HeaderSection(dc, win::RECT{x, 0, client.right + 2, headerHeight}, false);
+
+    // Rows
+    const int rowHeight = RowHeight();
+    const bool focused = Focused();
+    for (int index = topIndex_; index < ItemCount(); ++index) {
+        const int top = headerHeight + (index - topIndex_) * rowHeight;
+        if (top >= client.bottom) break;
+        TListItem* item = Items(index);
+        int left = 0;
+        if (checkboxes_) {
+            const win::RECT box{4, top + (rowHeight - kCheckSize) / 2, 4 + kCheckSize, top + (rowHeight - kCheckSize) / 2 + kCheckSize};
+            classic::State state;
+            state.checked = item->Checked();
+            state.enabled = Enabled();
+            classic::CheckBox(dc, box, state);
+            left = kCheckColumn + 2;
+        }
+        const int firstWidth = columns_.empty() ? client.right : columns_.front()->Width();
+        const bool selected = item->Selected();
+        win::RECT highlight{left, top, firstWidth, top + rowHeight};
+        if (rowSelect_) {
+            int right = 0;
+            for (const auto& column : columns_) right += column->Width();
+            highlight.right = std::max(right, static_cast<int>(firstWidth));
+        } else if (!item->Caption().empty()) {
+            win::RECT measured{0, 0, 0, 0};
+            win::DrawText(dc, item->Caption().c_str(), -1, &measured, win::DT_SINGLELINE | win::DT_CALCRECT | win::DT_NOPREFIX);
+            highlight.right = std::min(static_cast<int>(firstWidth), left + measured.right + 2 * kTextPadding);
+        }
+        if (selected) {
+            classic::FillSolid(dc, highlight,
+                               win::GetSysColor(focused ? win::COLOR_HIGHLIGHT : win::COLOR_BTNFACE));
+        }
+        int columnLeft = 0;
+        for (int c = 0; c < std::max(1, ColumnCount()); ++c) {
+            const int width = columns_.empty() ? client.right : Columns(c)->Width();
+            const std::string& text = c == 0 ? item->Caption()
+                                      : c - 1 < item->SubItems().Count() ? item->SubItems().Strings(c - 1)
+                                                                         : std::string();
+            const bool inHighlight = selected && (c == 0 || rowSelect_);
+            win::SetTextColor(dc, !Enabled() ? win::GetSysColor(win::COLOR_GRAYTEXT)
+                                  : inHighlight && focused ? win::GetSysColor(win::COLOR_HIGHLIGHTTEXT)
+                                                           : gdi::ResolveColor(Font().Color()));
+            win::RECT cell{columnLeft + (c == 0 ? left : 0) + kTextPadding, top, columnLeft + width - kTextPadding,
+                           top + rowHeight};
+            win::UINT format = win::DT_SINGLELINE | win::DT_VCENTER | win::DT_NOPREFIX;
+            if (!columns_.empty() && Columns(c)->Alignment() == taRightJustify) format |= win::DT_RIGHT;
+            if (!columns_.empty() && Columns(c)->Alignment() == taCenter) format |= win::DT_CENTER;
+            if (cell.right > cell.left) {
+                const win::HRGN clip = win::CreateRectRgn(cell.left, cell.top, cell.right, cell.bottom);
+                win::SelectObject(dc, clip);
+                win::DrawText(dc, text.c_str(), -1, &cell, format);
+                win::DeleteObject(clip);
+                const win::HRGN all = win::CreateRectRgn(client.left, headerHeight, client.right, client.bottom);
+                win::SelectObject(dc, all);
+                win::DeleteObject(all);
+            }
+            columnLeft += width;
+        }
+        if (focused && index == focusedIndex_) classic::FocusRect(dc, highlight);
+    }
+    win::SelectObject(dc, old);
+}
+
+}  // namespace framework
