@@ -1,0 +1,108 @@
+// control-gallery: one window with every kind of standard control, and a modal dialog.
+//   control-gallery --png DIR          draw both on the headless screen and write DIR/gallery.png and
+//                                      DIR/gallery-dialog.png
+//   control-gallery [--dialog] [--seconds N]
+//                                      run on the display (or headless); open the dialog after half a second;
+//                                      quit after N seconds
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "GalleryDialog.h"
+#include "GalleryForm.h"
+#include "platform/framework/controls/Application.h"
+#include "platform/framework/controls/Timer.h"
+#include "platform/present/HeadlessPresenter.h"
+#include "platform/present/PresenterChoice.h"
+#include "platform/testing/MessagePump.h"
+#include "platform/testing/Screen.h"
+#include "platform/user/Presenter.h"
+#include "platform/user/SystemMetrics.h"
+
+using namespace framework;
+
+namespace {
+
+// Writes the screen with the dialog open, then closes it.
+struct DialogShot {
+    std::string path;
+    GalleryDialog* dialog = nullptr;
+    std::string error;
+    void Take(TObject*) {
+        testdriver::PumpUntilIdle();
+        error = testdriver::DumpScreenPng(path);
+        dialog->SetModalResult(mrCancel);
+    }
+};
+
+// Opens the dialog once, and ends the program when its time is up.
+struct Schedule {
+    GalleryForm* form = nullptr;
+    TTimer* opener = nullptr;
+    void OpenDialog(TObject*) {
+        opener->SetEnabled(false);
+        GalleryDialog dialog(form);
+        dialog.ShowModal();
+    }
+    void Quit(TObject*) { Application->Terminate(); }
+};
+
+int WritePngs(const std::string& folder) {
+    user::SetPresenter(std::make_unique<present::HeadlessPresenter>());
+    user::SetScreenSize(800, 600);
+    TApplication app(nullptr);
+    GalleryForm* form = nullptr;
+    app.CreateForm(form);
+    form->Show();
+    testdriver::PumpUntilIdle();
+    if (std::string error = testdriver::DumpScreenPng(folder + "/gallery.png"); !error.empty()) {
+        std::fprintf(stderr, "control-gallery: %s\n", error.c_str());
+        return 1;
+    }
+    GalleryDialog dialog(form);
+    DialogShot shot{folder + "/gallery-dialog.png", &dialog, {}};
+    dialog.OnActivate = TNotifyEvent::Bind<&DialogShot::Take>(&shot);
+    dialog.ShowModal();
+    if (!shot.error.empty()) {
+        std::fprintf(stderr, "control-gallery: %s\n", shot.error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool openDialog = false;
+    int seconds = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--png" && i + 1 < argc) return WritePngs(argv[++i]);
+        if (arg == "--dialog") {
+            openDialog = true;
+        } else if (arg == "--seconds" && i + 1 < argc) {
+            seconds = std::atoi(argv[++i]);
+        } else {
+            std::fprintf(stderr, "usage: control-gallery [--png DIR] [--dialog] [--seconds N]\n");
+            return 2;
+        }
+    }
+    present::InstallPresenter();
+    TApplication app(nullptr);
+    GalleryForm* form = nullptr;
+    app.CreateForm(form);
+    Schedule schedule{form, nullptr};
+    if (openDialog) {
+        schedule.opener = new TTimer(form);
+        schedule.opener->SetInterval(500);
+        schedule.opener->OnTimer = TNotifyEvent::Bind<&Schedule::OpenDialog>(&schedule);
+    }
+    if (seconds > 0) {
+        auto* quit = new TTimer(form);
+        quit->SetInterval(static_cast<unsigned>(seconds) * 1000);
+        quit->OnTimer = TNotifyEvent::Bind<&Schedule::Quit>(&schedule);
+    }
+    app.Run();
+    return 0;
+}
