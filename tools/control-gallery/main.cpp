@@ -12,7 +12,7 @@
 #include "GalleryDialog.h"
 #include "GalleryForm.h"
 #include "platform/framework/controls/Application.h"
-#include "platform/framework/controls/Timer.h"
+#include "platform/framework/TTimer.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/present/PresenterChoice.h"
 #include "platform/testing/MessagePump.h"
@@ -96,12 +96,12 @@ int main(int argc, char** argv) {
     if (openDialog) {
         schedule.opener = new TTimer(form);
         schedule.opener->SetInterval(500);
-        schedule.opener->OnTimer = TNotifyEvent::Bind<&Schedule::OpenDialog>(&schedule);
+        schedule.opener->SetOnTimer(TNotifyEvent::Bind<&Schedule::OpenDialog>(&schedule));
     }
     if (seconds > 0) {
         auto* quit = new TTimer(form);
         quit->SetInterval(static_cast<unsigned>(seconds) * 1000);
-        quit->OnTimer = TNotifyEvent::Bind<&Schedule::Quit>(&schedule);
+        quit->SetOnTimer(TNotifyEvent::Bind<&Schedule::Quit>(&schedule));
     }
     app.Run();
     return 0;
