@@ -24,7 +24,7 @@ class ShapeSearch {
   int dim_;
   int rows_;
   int pairs_;   // value pairs per row, the last one padded with a zero for an odd dim
-  int blocks_;  // groups of kLanes rows; rows past the end are padded so that they never win
+  int blocks_;  // groups of four rows; rows past the end are padded so that they never win
   // Per block and pair: the pair of each of the block's rows side by side.
   std::vector<int16_t> interleaved_;
   std::vector<int32_t> energies_;
