@@ -1,5 +1,7 @@
 #include "platform/framework/SyncQueue.h"
 
+#include <algorithm>
+
 #include "platform/user/MessageLoop.h"
 
 namespace framework::detail {
@@ -10,7 +12,7 @@ SyncQueue& SyncQueue::Instance() {
 }
 
 void SyncQueue::Run(const std::function<void()>& call) {
-    PendingCall pending{&call, nullptr};
+    PendingCall pending{&call, std::this_thread::get_id(), nullptr};
     {
         std::unique_lock lock(mutex_);
         pending_.push_back(&pending);
@@ -28,6 +30,7 @@ bool SyncQueue::RunPending() {
     while (!pending_.empty()) {
         PendingCall* pending = pending_.front();
         pending_.pop_front();
+        runningCallers_.push_back(pending->caller);
         lock.unlock();
         std::exception_ptr failure;
         try {
@@ -37,6 +40,7 @@ bool SyncQueue::RunPending() {
         }
         ran = true;
         lock.lock();
+        runningCallers_.pop_back();
         pending->failure = failure;
         pending->done = true;
         changed_.notify_all();
@@ -51,6 +55,11 @@ void SyncQueue::ServiceUntil(const std::function<bool()>& done) {
         changed_.wait(lock, [&] { return done() || !pending_.empty(); });
         if (pending_.empty()) return;
     }
+}
+
+bool SyncQueue::RunsCallOf(std::thread::id thread) {
+    std::lock_guard lock(mutex_);
+    return std::find(runningCallers_.begin(), runningCallers_.end(), thread) != runningCallers_.end();
 }
 
 void SyncQueue::Signal(const std::function<void()>& change) {

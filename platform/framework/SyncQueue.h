@@ -6,6 +6,8 @@
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <thread>
+#include <vector>
 
 namespace framework::detail {
 
@@ -21,10 +23,13 @@ public:
     void ServiceUntil(const std::function<bool()>& done);
     // Runs change under the queue's lock and wakes every waiter.
     void Signal(const std::function<void()>& change);
+    // True while the main thread runs a call that thread made: that thread is blocked until the call returns.
+    bool RunsCallOf(std::thread::id thread);
 
 private:
     struct PendingCall {
         const std::function<void()>* call;
+        std::thread::id caller;
         std::exception_ptr failure;
         bool done = false;
     };
@@ -32,6 +37,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<PendingCall*> pending_;
+    std::vector<std::thread::id> runningCallers_;  // nested when a call runs a loop that runs further calls
 };
 
 }  // namespace framework::detail

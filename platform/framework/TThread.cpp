@@ -51,8 +51,13 @@ int TThread::WaitFor() {
 
 void TThread::Join() {
     if (!thread_.joinable()) return;
-    if (std::this_thread::get_id() == MainThreadID())
-        detail::SyncQueue::Instance().ServiceUntil([this] { return finished_.load(); });
+    if (std::this_thread::get_id() == MainThreadID()) {
+        auto& queue = detail::SyncQueue::Instance();
+        // The worker waits for the very call that would wait for the worker.
+        if (queue.RunsCallOf(thread_.get_id()))
+            throw Exception("A thread cannot be waited for from inside its own synchronized call");
+        queue.ServiceUntil([this] { return finished_.load(); });
+    }
     thread_.join();
 }
 

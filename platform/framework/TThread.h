@@ -34,7 +34,8 @@ public:
     void SetFreeOnTerminate(bool freeOnTerminate) { freeOnTerminate_ = freeOnTerminate; }
 
     // Blocks until Execute has returned and gives its ReturnValue. Raises Exception when called from the
-    // thread itself. A thread that was never resumed has nothing to wait for.
+    // thread itself or from inside one of its synchronized calls, where it could only hang. A thread that was
+    // never resumed has nothing to wait for.
     int WaitFor();
     bool Finished() const { return finished_; }
     // What escaped Execute, or null. Such an exception ends the thread and goes no further.

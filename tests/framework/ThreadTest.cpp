@@ -206,3 +206,20 @@ TEST(Thread, AThreadCannotWaitForItself) {
     EXPECT_FALSE(message.empty());
     thread->Free();
 }
+
+TEST(Thread, WaitingForAThreadInsideItsOwnSynchronizedCallRaisesInsteadOfHanging) {
+    std::string message;
+    auto* thread = new Worker([&](Worker& self) {
+        self.Synchronize([&] {
+            try {
+                self.WaitFor();
+            } catch (const framework::Exception& error) {
+                message = error.Message();
+            }
+        });
+    });
+    thread->Resume();
+    thread->WaitFor();
+    EXPECT_NE(message.find("inside its own synchronized call"), std::string::npos) << message;
+    thread->Free();
+}
