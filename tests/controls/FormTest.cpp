@@ -10,6 +10,7 @@
 #include "platform/framework/controls/Screen.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
+#include "platform/testing/Settings.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 
@@ -219,4 +220,8 @@ TEST_F(ControlsTest, TheScreenListsFormsInCreationOrderAndReportsThem) {
     delete second;
     EXPECT_EQ(gone, (std::vector<TCustomForm*>{second}));
     Screen->SetFormObservers(nullptr, nullptr);
+
+    testdriver::SetDpi(120);
+    EXPECT_EQ(Screen->MenuFont().PixelsPerInch(), 120);
+    EXPECT_EQ(Screen->PixelsPerInch(), 120);
 }

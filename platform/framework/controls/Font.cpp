@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/user/Paint.h"
 
 namespace framework {
 
@@ -35,15 +36,20 @@ void TFont::SetHeight(int height) {
     Changed();
 }
 
+int TFont::PixelsPerInch() const {
+    const win::HDC dc = win::GetDC(nullptr);
+    const int dpi = win::GetDeviceCaps(dc, win::LOGPIXELSY);
+    win::ReleaseDC(nullptr, dc);
+    // Never 0: sizes are divided by it.
+    return dpi > 0 ? dpi : 96;
+}
+
 int TFont::Size() const {
-    const int dpi = win::GetDeviceCaps(nullptr, win::LOGPIXELSY);
+    const int dpi = PixelsPerInch();
     return (-height_ * 72 + dpi / 2) / dpi;
 }
 
-void TFont::SetSize(int points) {
-    const int dpi = win::GetDeviceCaps(nullptr, win::LOGPIXELSY);
-    SetHeight(-((points * dpi + 36) / 72));
-}
+void TFont::SetSize(int points) { SetHeight(-((points * PixelsPerInch() + 36) / 72)); }
 
 void TFont::SetColor(TColor color) {
     if (color == color_) return;

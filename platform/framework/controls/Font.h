@@ -24,6 +24,8 @@ public:
     // Negative: character height in pixels.
     int Height() const { return height_; }
     void SetHeight(int height);
+    // The screen's, which sizes in points are converted with.
+    int PixelsPerInch() const;
     // Points at the screen's pixels per inch.
     int Size() const;
     void SetSize(int points);

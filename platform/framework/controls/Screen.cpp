@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/framework/controls/Form.h"
-#include "platform/gdi/DC.h"
 #include "platform/user/SystemMetrics.h"
 
 namespace framework {
@@ -21,7 +20,7 @@ TScreen::~TScreen() {
     if (Screen == this) Screen = nullptr;
 }
 
-int TScreen::PixelsPerInch() const { return win::GetDeviceCaps(nullptr, win::LOGPIXELSY); }
+int TScreen::PixelsPerInch() const { return menuFont_.PixelsPerInch(); }
 
 int TScreen::Width() const { return win::GetSystemMetrics(win::SM_CXSCREEN); }
 
