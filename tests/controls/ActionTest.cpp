@@ -93,3 +93,18 @@ TEST_F(ControlsTest, AControlForgetsAnActionThatIsFreed) {
     EXPECT_EQ(button->Action(), nullptr);
     button->Click();
 }
+
+TEST_F(ControlsTest, ACaptionSetAfterLinkingSurvivesOtherActionChanges) {
+    TForm* form = ShowForm();
+    auto* action = new TAction(form);
+    action->SetCaption("开始抓取");
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->SetAction(action);
+    button->SetCaption("抓取");
+    action->SetEnabled(false);
+    EXPECT_EQ(button->Caption(), "抓取");
+    EXPECT_FALSE(button->Enabled());
+    action->SetCaption("停止");
+    EXPECT_EQ(button->Caption(), "停止") << "a caption change of the action itself still reaches the control";
+}

@@ -17,37 +17,37 @@ TAction::~TAction() {
 void TAction::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    Changed();
+    Changed(TActionChange::Caption);
 }
 
 void TAction::SetShortCut(TShortCut shortCut) {
     if (shortCut == shortCut_) return;
     shortCut_ = shortCut;
-    Changed();
+    Changed(TActionChange::ShortCut);
 }
 
 void TAction::SetHint(const std::string& hint) {
     if (hint == hint_) return;
     hint_ = hint;
-    Changed();
+    Changed(TActionChange::Hint);
 }
 
 void TAction::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    Changed();
+    Changed(TActionChange::Enabled);
 }
 
 void TAction::SetChecked(bool checked) {
     if (checked == checked_) return;
     checked_ = checked;
-    Changed();
+    Changed(TActionChange::Checked);
 }
 
 void TAction::SetImageIndex(int index) {
     if (index == imageIndex_) return;
     imageIndex_ = index;
-    Changed();
+    Changed(TActionChange::ImageIndex);
 }
 
 void TAction::SetActionList(TActionList* list) {
@@ -75,11 +75,11 @@ void TAction::RegisterClient(TActionClient* client) {
 
 void TAction::UnregisterClient(TActionClient* client) { std::erase(clients_, client); }
 
-void TAction::Changed() {
+void TAction::Changed(TActionChange change) {
     // A client may unlink itself while it mirrors the change.
     const auto clients = clients_;
     for (TActionClient* client : clients)
-        if (std::find(clients_.begin(), clients_.end(), client) != clients_.end()) client->ActionChanged();
+        if (std::find(clients_.begin(), clients_.end(), client) != clients_.end()) client->ActionChanged(change);
 }
 
 }  // namespace framework

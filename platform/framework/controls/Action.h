@@ -12,10 +12,14 @@ namespace framework {
 
 class TActionList;
 
+// Which of an action's properties changed; a linked control takes over only that one, so a caption set on the
+// control after linking survives the action's enabled state changing.
+enum class TActionChange { All, Caption, ShortCut, Hint, Enabled, Checked, ImageIndex };
+
 // What a control or menu item linked to an action implements.
 class TActionClient {
 public:
-    virtual void ActionChanged() = 0;
+    virtual void ActionChanged(TActionChange change) = 0;
     virtual void ActionDestroyed() = 0;
 
 protected:
@@ -55,7 +59,7 @@ public:
     TNotifyEvent OnUpdate;
 
 private:
-    void Changed();
+    void Changed(TActionChange change);
 
     std::string caption_;
     TShortCut shortCut_ = 0;

@@ -184,15 +184,16 @@ void TControl::SetAction(TAction* action) {
     action_ = action;
     if (action_) {
         action_->RegisterClient(this);
-        ActionChanged();
+        ActionChanged(TActionChange::All);
     }
 }
 
-void TControl::ActionChanged() {
+void TControl::ActionChanged(TActionChange change) {
     if (!action_) return;
-    SetCaption(action_->Caption());
-    SetEnabled(action_->Enabled());
-    SetHint(action_->Hint());
+    const bool all = change == TActionChange::All;
+    if (all || change == TActionChange::Caption) SetCaption(action_->Caption());
+    if (all || change == TActionChange::Enabled) SetEnabled(action_->Enabled());
+    if (all || change == TActionChange::Hint) SetHint(action_->Hint());
 }
 
 void TControl::ActionDestroyed() { action_ = nullptr; }

@@ -125,7 +125,7 @@ protected:
     virtual void ClickedByMouse() { Click(); }
 
     // Mirrors the linked action's caption, enabled state and hint.
-    void ActionChanged() override;
+    void ActionChanged(TActionChange change) override;
     void ActionDestroyed() override;
 
     // Bounds as the window reports them, without moving anything.

@@ -114,18 +114,19 @@ void TMenuItem::SetAction(TAction* action) {
     action_ = action;
     if (action_) {
         action_->RegisterClient(this);
-        ActionChanged();
+        ActionChanged(TActionChange::All);
     }
 }
 
-void TMenuItem::ActionChanged() {
+void TMenuItem::ActionChanged(TActionChange change) {
     if (!action_) return;
-    caption_ = action_->Caption();
-    shortCut_ = action_->ShortCut();
-    enabled_ = action_->Enabled();
-    checked_ = action_->Checked();
-    imageIndex_ = action_->ImageIndex();
-    hint_ = action_->Hint();
+    const bool all = change == TActionChange::All;
+    if (all || change == TActionChange::Caption) caption_ = action_->Caption();
+    if (all || change == TActionChange::ShortCut) shortCut_ = action_->ShortCut();
+    if (all || change == TActionChange::Enabled) enabled_ = action_->Enabled();
+    if (all || change == TActionChange::Checked) checked_ = action_->Checked();
+    if (all || change == TActionChange::ImageIndex) imageIndex_ = action_->ImageIndex();
+    if (all || change == TActionChange::Hint) hint_ = action_->Hint();
     Changed();
 }
 

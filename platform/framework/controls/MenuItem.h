@@ -83,7 +83,7 @@ public:
     void SetMenu(TMenu* menu) { menu_ = menu; }
 
 protected:
-    void ActionChanged() override;
+    void ActionChanged(TActionChange change) override;
     void ActionDestroyed() override;
 
 private:

@@ -73,9 +73,10 @@ void TToolButton::Notification(TComponent* component, TOperation operation) {
     if (component == dropdownMenu_) dropdownMenu_ = nullptr;
 }
 
-void TToolButton::ActionChanged() {
-    TGraphicControl::ActionChanged();
-    if (Action()) SetImageIndex(Action()->ImageIndex());
+void TToolButton::ActionChanged(TActionChange change) {
+    TGraphicControl::ActionChanged(change);
+    if (Action() && (change == TActionChange::All || change == TActionChange::ImageIndex))
+        SetImageIndex(Action()->ImageIndex());
 }
 
 void TToolButton::Click() {

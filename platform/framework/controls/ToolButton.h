@@ -39,7 +39,7 @@ public:
 protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
-    void ActionChanged() override;
+    void ActionChanged(TActionChange change) override;
 
 private:
     TToolButtonStyle style_ = tbsButton;
