@@ -1,0 +1,193 @@
+#include "trackmill/app/windows/MainForm.h"
+
+#include <filesystem>
+
+#include "platform/cdrom/DeviceChange.h"
+#include "platform/cdrom/MediaWatcher.h"
+#include "platform/framework/TStringList.h"
+#include "platform/framework/controls/Application.h"
+#include "platform/framework/controls/Canvas.h"
+#include "platform/framework/controls/ListView.h"
+#include "platform/framework/controls/MessageBox.h"
+#include "platform/framework/controls/StatusBar.h"
+#include "platform/framework/controls/ToolBar.h"
+#include "platform/media/Mci.h"
+#include "platform/shell/ShellExecute.h"
+#include "platform/user/Input.h"
+#include "platform/user/MessagePayload.h"
+#include "platform/user/Messages.h"
+#include "platform/user/WindowStyles.h"
+#include "trackmill/app/CloseCDIfOpen.h"
+#include "trackmill/app/Mp3EncodeProcess.h"
+#include "trackmill/app/OptionsFile.h"
+#include "trackmill/app/PathSlash.h"
+#include "trackmill/app/RipMode.h"
+#include "trackmill/app/windows/RipForm.h"
+#include "trackmill/app/windows/VolumeChangeNotice.h"
+
+using namespace framework;
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+// options.ini and the help file live beside the program.
+std::string ProgramFolderOf(const std::string& exeName) {
+    return AppendPathSlash(std::filesystem::path(exeName).parent_path().string());
+}
+
+std::string ProgramFolderNow() {
+    return Application ? ProgramFolderOf(Application->ExeName()) : ProgramFolder();
+}
+
+}  // namespace
+
+TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
+    BuildLayout();
+    SetMessageHandler(win::WM_DEVICECHANGE, TMessageHandler::Bind<&TMainForm::WMDeviceChange>(this));
+    WatchMedia();
+}
+
+TMainForm::~TMainForm() {
+    // The watcher posts to this window from its own thread; it is stopped before the window goes.
+    FMediaWatcher.reset();
+}
+
+void TMainForm::WatchMedia() {
+    const win::HWND window = Handle();
+    FMediaWatcher = std::make_unique<platform::cdrom::MediaWatcher>(
+        [window](win::UINT event, const win::DEV_BROADCAST_VOLUME& volume) {
+            auto notice = std::make_unique<VolumeChangeNotice>();
+            notice->Volume = volume;
+            win::PostOwnedMessage(window, win::WM_DEVICECHANGE, event, std::move(notice));
+        });
+}
+
+void TMainForm::FormCreate(TObject*) {
+    ReadWriteOptions(true, ProgramFolderNow());
+    Mp3Process = new TMp3EncodeProcess;
+    FNoAudioCD = false;
+}
+
+void TMainForm::FormShow(TObject*) {
+    // Drive 0 whatever Index holds: the options window is where another drive is chosen.
+    if (FCDHandle == 0) FCDHandle = OpenCDDrive(0);
+    if (FCDHandle == 0) return;
+    if (IsAudioCDPresent())
+        ReadTrackList();
+    else
+        FNoAudioCD = true;
+}
+
+void TMainForm::FormActivate(TObject*) {
+    if (FNoAudioCD) win::MessageBox(Handle(), "请检查光驱中是否插入了音乐CD！", "错误", win::MB_ICONERROR);
+}
+
+void TMainForm::FormPaint(TObject*) {
+    ToolBar1->SetColor(win::RGB(228, 228, 255));
+    Canvas().Brush().SetColor(win::RGB(214, 223, 247));
+    Canvas().FillRect(ClientRect());
+    ListView1->SetColor(win::RGB(239, 239, 255));
+    ListView1->SetBounds(10, ToolBar1->Height(), ClientWidth() - 20,
+                         ClientHeight() - ToolBar1->Height() - StatusBar1->Height() - 10);
+    StatusBar1->SetBounds(10, ClientHeight() - StatusBar1->Height() - 10, ClientWidth() - 20, StatusBar1->Height());
+    StatusBar1->SetColor(win::RGB(220, 225, 255));
+}
+
+void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
+    if (Mp3Process && Mp3Process->FRunning) Mp3Process->Stop(0);
+    CanClose = true;
+}
+
+void TMainForm::FormClose(TObject*, TCloseAction&) {
+    if (!CloseCDIfOpen(FCDHandle)) ShowMessage("关闭CD句柄错误!");
+    FCDHandle = 0;
+    ReadWriteOptions(false, ProgramFolderNow());
+}
+
+void TMainForm::FormDestroy(TObject*) {
+    delete Mp3Process;
+    Mp3Process = nullptr;
+}
+
+bool TMainForm::AnyTrackChecked() const {
+    for (int i = 0; i < ListView1->ItemCount(); ++i)
+        if (ListView1->Items(i)->Checked()) return true;
+    return false;
+}
+
+void TMainForm::ActionExtractExecute(TObject*) {
+    if (FCDHandle == 0) {
+        ShowMessage("请首先获取CD句柄!");
+        return;
+    }
+    if (!AnyTrackChecked()) {
+        ShowMessage("请至少选择一首音轨，\r\n可点击左侧复选框进行选择。");
+        return;
+    }
+    TStringList tracks;
+    for (int i = 0; i < ListView1->ItemCount(); ++i)
+        if (ListView1->Items(i)->Checked()) tracks.Add(std::to_string(i + 1));
+    TRipForm rip(this, rmRipTracks, FCDHandle, tracks);
+    rip.ShowModal();
+}
+
+void TMainForm::ConvertFiles(bool toMp3, const TStringList& files) {
+    if (files.Count() == 0) return;
+    TRipForm rip(this, toMp3 ? rmWavToMp3 : rmMp3ToWav, 0, files);
+    rip.ShowModal();
+}
+
+// The framework has no file-open dialog yet: nothing is chosen, so nothing runs.
+void TMainForm::ActionWavToMp3Execute(TObject*) {}
+void TMainForm::mnuMp3ToWavClick(TObject*) {}
+
+// The compression, recording, options and about windows are not part of this program yet.
+void TMainForm::aWavToCorvaneExecute(TObject*) {}
+void TMainForm::ActionRecordExecute(TObject*) {}
+void TMainForm::ActionOptionSetExecute(TObject*) {}
+void TMainForm::mnuAboutClick(TObject*) {}
+
+void TMainForm::ActionExitExecute(TObject*) { Close(); }
+
+void TMainForm::ActionSelectAllExecute(TObject*) {
+    for (int i = 0; i < ListView1->ItemCount(); ++i) ListView1->Items(i)->SetChecked(true);
+}
+
+void TMainForm::ActionNoSelectExecute(TObject*) {
+    for (int i = 0; i < ListView1->ItemCount(); ++i) ListView1->Items(i)->SetChecked(false);
+}
+
+void TMainForm::ListView1Click(TObject*) {
+    if (win::GetKeyState(win::VK_CONTROL) >= 0) return;
+    if (TListItem* item = ListView1->Selected()) item->SetChecked(!item->Checked());
+}
+
+void TMainForm::EjectMenuClick(TObject*) {
+    win::mciSendString("Set cdaudio door open wait", nullptr, 0, Handle());
+}
+
+void TMainForm::CloseCdRomMenuClick(TObject*) {
+    win::mciSendString("Set cdaudio door closed wait", nullptr, 0, Handle());
+}
+
+void TMainForm::VolumeControlMenuClick(TObject*) {
+    win::ShellExecuteA(Handle(), "open", "sndvol32.exe", "", "", win::SW_SHOWNORMAL);
+}
+
+void TMainForm::mnuHelpClick(TObject*) {
+    const std::string help = ProgramFolderNow() + "Trackmill.CHM";
+    win::ShellExecuteA(Handle(), "Open", help.c_str(), nullptr, nullptr, win::SW_SHOW);
+}
+
+void TMainForm::WMDeviceChange(TMessage& Message) {
+    const auto* payload = reinterpret_cast<const win::MessagePayload*>(Message.LParam);
+    const auto* notice = dynamic_cast<const VolumeChangeNotice*>(payload);
+    if (!notice || notice->Volume.dbcv_devicetype != win::DBT_DEVTYP_VOLUME) return;
+    if (Message.WParam == win::DBT_DEVICEARRIVAL)
+        ReadTrackList();
+    else if (Message.WParam == win::DBT_DEVICEREMOVECOMPLETE)
+        ListView1->ClearItems();
+}
+
+void TMainForm::SetStatusText(const std::string& text) { StatusBar1->SetSimpleText(text); }
