@@ -32,12 +32,8 @@ TMainForm* MainForm = nullptr;
 namespace {
 
 // options.ini and the help file live beside the program.
-std::string ProgramFolderOf(const std::string& exeName) {
-    return AppendPathSlash(std::filesystem::path(exeName).parent_path().string());
-}
-
 std::string ProgramFolderNow() {
-    return Application ? ProgramFolderOf(Application->ExeName()) : ProgramFolder();
+    return AppendPathSlash(std::filesystem::path(Application->ExeName()).parent_path().string());
 }
 
 }  // namespace
