@@ -74,3 +74,25 @@ TEST_F(ControlsTest, TheEditBorderFollowsCtl3DAndBorderStyleWithoutANewWindow) {
     EXPECT_EQ(edit->ClientWidth(), 150);
     EXPECT_EQ(edit->Handle(), hwnd);
 }
+
+// Tab is the message loop's business, as on the platform: the application's loop runs it.
+TEST_F(ControlsTest, TabMovesTheFocusInChildOrderSkippingDisabledControls) {
+    TForm* form = ShowForm();
+    TEdit* first = PlaceEdit(form);
+    TEdit* disabled = PlaceEdit(form);
+    disabled->SetEnabled(false);
+    TEdit* last = PlaceEdit(form);
+    first->SetFocus();
+    testdriver::PressKey(win::VK_TAB);
+    testdriver::ReleaseKey(win::VK_TAB);
+    app->ProcessMessages();
+    EXPECT_TRUE(last->Focused());
+    testdriver::PressKey(win::VK_TAB);
+    app->ProcessMessages();
+    EXPECT_TRUE(first->Focused()) << "the order wraps around";
+    testdriver::PressKey(win::VK_SHIFT);
+    testdriver::PressKey(win::VK_TAB);
+    testdriver::ReleaseKey(win::VK_SHIFT);
+    app->ProcessMessages();
+    EXPECT_TRUE(last->Focused());
+}

@@ -119,6 +119,10 @@ void TApplication::ProcessMessage(win::MSG& msg) {
         if (msg.message == win::WM_KEYDOWN) {
             auto* form = dynamic_cast<TCustomForm*>(FindControl(win::GetAncestor(msg.hwnd, win::GA_ROOT)));
             if (form && form->IsShortCut(ShortCutFromKey(static_cast<int>(msg.wParam)))) return;
+            if (form && msg.wParam == static_cast<win::WPARAM>(win::VK_TAB) && !(CurrentShiftState() & (ssCtrl | ssAlt))) {
+                form->SelectNext(!(CurrentShiftState() & ssShift));
+                return;
+            }
             if (form && (msg.wParam == win::VK_RETURN || msg.wParam == win::VK_ESCAPE) &&
                 form->Perform(CM_DIALOGKEY, msg.wParam, 0) != 0)
                 return;

@@ -300,6 +300,28 @@ bool TCustomForm::IsShortCut(TShortCut shortCut) {
     return false;
 }
 
+void TCustomForm::SelectNext(bool forward) {
+    std::vector<TWinControl*> stops;
+    std::vector<TWinControl*> pending{this};
+    while (!pending.empty()) {
+        TWinControl* c = pending.back();
+        pending.pop_back();
+        if (c != this && c->TabStop() && c->CanFocus()) stops.push_back(c);
+        for (int i = c->ControlCount() - 1; i >= 0; --i)
+            if (auto* child = dynamic_cast<TWinControl*>(c->Controls(i)); child && child->Visible()) pending.push_back(child);
+    }
+    if (stops.empty()) return;
+    const auto current = std::find_if(stops.begin(), stops.end(), [](TWinControl* c) { return c->Focused(); });
+    std::size_t index = 0;
+    if (current != stops.end()) {
+        const auto at = static_cast<std::size_t>(current - stops.begin());
+        index = forward ? (at + 1) % stops.size() : (at + stops.size() - 1) % stops.size();
+    } else if (!forward) {
+        index = stops.size() - 1;
+    }
+    stops[index]->SetFocus();
+}
+
 void TCustomForm::UpdateActions() {
     for (int i = 0; i < ComponentCount(); ++i) {
         if (auto* list = dynamic_cast<TActionList*>(Components(i))) list->UpdateActions();

@@ -63,6 +63,8 @@ public:
     virtual bool IsShortCut(TShortCut shortCut);
     // Runs OnUpdate of every action on the form.
     void UpdateActions();
+    // Moves the focus to the next (or previous) control that stops the Tab key, in child order.
+    void SelectNext(bool forward);
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;

@@ -27,6 +27,12 @@ void TTabSheet::SetPageControl(TPageControl* pageControl) {
     }
 }
 
+void TTabSheet::WndProc(TMessage& message) {
+    TWinControl::WndProc(message);
+    // The caption is shown on the page control's tab.
+    if (message.Msg == CM_TEXTCHANGED && pageControl_) pageControl_->TabsChanged();
+}
+
 void TTabSheet::SetTabVisible(bool visible) {
     tabVisible_ = visible;
     if (pageControl_) pageControl_->TabsChanged();

@@ -22,6 +22,9 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
 
+protected:
+    void WndProc(TMessage& message) override;
+
 private:
     TPageControl* pageControl_ = nullptr;
     bool tabVisible_ = true;
