@@ -12,6 +12,7 @@ public:
     std::string FProgram = TRACKMILL_FAKE_CHILD;
     std::vector<std::string> FArguments;
     bool FPassPaths = false;
+    bool FUsePipes = true;
     bool FAskBeforeOverwrite = true;
     bool FAnswer = true;
     int FQuestions = 0;
@@ -22,7 +23,7 @@ public:
     std::string Text() const;
 
 protected:
-    bool UsesPipes() const override { return true; }
+    bool UsesPipes() const override { return FUsePipes; }
     bool AsksBeforeOverwrite() const override { return FAskBeforeOverwrite; }
     bool ChecksOutputInUse() const override { return true; }
     TCommand BuildCommand() const override;

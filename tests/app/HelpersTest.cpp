@@ -1,4 +1,5 @@
 // The small shared helpers: two-digit numbers, folder slashes, time texts and the in-use test.
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -9,6 +10,8 @@
 #include <unistd.h>
 
 #include "ScratchFolder.h"
+#include "platform/framework/Exception.h"
+#include "trackmill/app/RaiseLastError.h"
 #include "trackmill/app/FileInUse.h"
 #include "trackmill/app/PathSlash.h"
 #include "trackmill/app/ProcessInfo.h"
@@ -65,6 +68,18 @@ TEST(TimeTextsTest, ZeroPercentLeavesBothTextsEmpty)
     const TProcessInfo none = Timed(0, 42s);
     EXPECT_TRUE(none.ElapsedText.empty());
     EXPECT_TRUE(none.EstimatedText.empty());
+}
+
+TEST(RaiseLastErrorTest, MessageEndsWithTheErrorNumber)
+{
+    errno = EACCES;
+    try {
+        RaiseLastError("产生MP3编码进程时出错！");
+    } catch (const framework::Exception& error) {
+        EXPECT_EQ(error.Message(), "产生MP3编码进程时出错！13");
+        return;
+    }
+    ADD_FAILURE() << "nothing raised";
 }
 
 class FileInUseTest : public ::testing::Test {

@@ -67,6 +67,16 @@ TEST_F(JobTest, OutputThenImmediateExitIsAllParsedBeforeOneEnd)
     EXPECT_EQ(window.reports().back().percent, PI_KELM_DONE);
 }
 
+TEST_F(JobTest, ChildWithoutPipesIsOnlyAwaited)
+{
+    job.FUsePipes = false;
+    Run({"script", "o:0:10\\n", "e:50:20\\n"});
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
+    EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_CHILD_ENDED);
+    EXPECT_TRUE(job.FChunks.empty());
+    EXPECT_TRUE(window.percents().empty());
+}
+
 TEST_F(JobTest, SilentChildEndIsSeenWithinThePollPeriod)
 {
     const std::string stamp = folder.file("stamp");

@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "ScratchFolder.h"
+#include "platform/framework/controls/Application.h"
+#include "platform/present/HeadlessPresenter.h"
+#include "platform/user/Presenter.h"
 #include "trackmill/app/OptionsFile.h"
 #include "trackmill/app/OptionsSetting.h"
 
@@ -143,6 +146,17 @@ TEST_F(OptionsFileTest, UnwritableProgramFolderKeepsOptionsInTheConfigFolder)
     EXPECT_EQ(OptionsFileName("/no-such-program-folder/"), config.slashed() + "trackmill/options.ini");
     EXPECT_EQ(OptionsFileName(folder.slashed()), ini);
     unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST_F(OptionsFileTest, TheApplicationsProgramFolderHoldsTheFile)
+{
+    user::SetPresenter(std::make_unique<present::HeadlessPresenter>());
+    framework::TApplication application(nullptr);
+    application.SetExeName(folder.file("trackmill"));
+    ReadWriteOptions(true);
+    EXPECT_EQ(Options.OutputFolder, folder.slashed());
+    ReadWriteOptions(false);
+    EXPECT_NE(ReadText(ini).find("[KelmOptions]"), std::string::npos);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/cdrom/CdAudio.h"
 #include "platform/cdrom/TestHooks.h"
 #include "trackmill/app/CDRipThread.h"
+#include "trackmill/app/CloseCDIfOpen.h"
 #include "trackmill/app/OptionsSetting.h"
 #include "trackmill/app/ProcessInfo.h"
 
@@ -221,6 +222,13 @@ TEST_F(RipThreadTest, FailedGainPassKeepsTheWavAndReportsTheTrack)
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(output.file("Track1.nor"))));
     ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
     EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_FILE_FAILED);
+}
+
+TEST_F(RipThreadTest, CloseCDIfOpenClosesAnOpenHandleOnce)
+{
+    EXPECT_TRUE(CloseCDIfOpen(0));
+    EXPECT_TRUE(CloseCDIfOpen(handle));
+    EXPECT_FALSE(CloseCDIfOpen(handle));
 }
 
 }  // namespace

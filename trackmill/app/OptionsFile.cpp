@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "platform/framework/FileNames.h"
 #include "platform/framework/TIniFile.h"
+#include "platform/framework/controls/Application.h"
 #include "trackmill/app/OptionsSetting.h"
 #include "trackmill/app/PathSlash.h"
 
@@ -92,13 +94,6 @@ void SaveFields(framework::TIniFile& ini)
 
 }  // namespace
 
-std::string ProgramFolder()
-{
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : AppendPathSlash(self.parent_path().string());
-}
-
 std::string OptionsFileName(const std::string& programFolder)
 {
     const std::string beside = programFolder + "options.ini";
@@ -123,5 +118,5 @@ void ReadWriteOptions(bool Load, const std::string& programFolder)
 
 void ReadWriteOptions(bool Load)
 {
-    ReadWriteOptions(Load, ProgramFolder());
+    ReadWriteOptions(Load, framework::ExtractFilePath(framework::Application->ExeName()));
 }

@@ -2,9 +2,6 @@
 // Loading and saving Options in "options.ini".
 #include <string>
 
-// The program's own folder, with a trailing "/".
-std::string ProgramFolder();
-
 // "options.ini" in programFolder when that folder (and the file, if present) can be written; otherwise in
 // $XDG_CONFIG_HOME/trackmill (~/.config/trackmill when unset), so an installed program still keeps its settings.
 std::string OptionsFileName(const std::string& programFolder);
@@ -12,4 +9,5 @@ std::string OptionsFileName(const std::string& programFolder);
 // Load: every field from the file, with its default where the file has none; the folder defaults are
 // programFolder. Save: every field, keeping whatever else the file holds.
 void ReadWriteOptions(bool Load, const std::string& programFolder);
+// The same beside the running application's program file.
 void ReadWriteOptions(bool Load);
