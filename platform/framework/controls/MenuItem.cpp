@@ -108,6 +108,17 @@ TBitmap& TMenuItem::Bitmap() {
     return *bitmap_;
 }
 
+void TMenuItem::SetSubMenuImages(TImageList* images) {
+    subMenuImages_ = images;
+    if (images) images->FreeNotification(this);
+    Changed();
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == subMenuImages_) subMenuImages_ = nullptr;
+}
+
 void TMenuItem::SetAction(TAction* action) {
     if (action == action_) return;
     if (action_) action_->UnregisterClient(this);

@@ -17,6 +17,7 @@ namespace framework {
 
 class TBitmap;
 class TCanvas;
+class TImageList;
 class TMenu;
 
 using TMenuMeasureItemEvent = TMethod<void(TObject* sender, TCanvas* canvas, int& width, int& height)>;
@@ -51,6 +52,11 @@ public:
     void SetHint(const std::string& hint) { hint_ = hint; }
     TBitmap& Bitmap();
     bool HasBitmap() const { return bitmap_ != nullptr; }
+    // The images of the sub-items, instead of the menu's.
+    TImageList* SubMenuImages() const { return subMenuImages_; }
+    void SetSubMenuImages(TImageList* images);
+
+    void Notification(TComponent* component, TOperation operation) override;
 
     TAction* Action() const { return action_; }
     void SetAction(TAction* action);
@@ -100,6 +106,7 @@ private:
     int imageIndex_ = -1;
     std::string hint_;
     std::unique_ptr<TBitmap> bitmap_;
+    TImageList* subMenuImages_ = nullptr;
     TAction* action_ = nullptr;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
