@@ -1,6 +1,6 @@
 // control-gallery: one window with every kind of standard control, and a modal dialog.
-//   control-gallery --png DIR          draw both on the headless screen and write DIR/gallery.png and
-//                                      DIR/gallery-dialog.png
+//   control-gallery --png DIR          draw them on the headless screen and write DIR/gallery.png,
+//                                      DIR/gallery-dialog.png and DIR/gallery-open.png (the file dialog on DIR)
 //   control-gallery [--dialog] [--seconds N]
 //                                      run on the display (or headless); open the dialog after half a second;
 //                                      quit after N seconds
@@ -12,11 +12,15 @@
 #include "GalleryDialog.h"
 #include "GalleryForm.h"
 #include "platform/framework/controls/Application.h"
+#include "platform/framework/controls/OpenDialog.h"
+#include "platform/framework/controls/Screen.h"
 #include "platform/framework/TTimer.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/present/PresenterChoice.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/MessageLoop.h"
+#include "platform/user/Messages.h"
 #include "platform/user/Presenter.h"
 #include "platform/user/SystemMetrics.h"
 
@@ -33,6 +37,19 @@ struct DialogShot {
         testdriver::PumpUntilIdle();
         error = testdriver::DumpScreenPng(path);
         dialog->SetModalResult(mrCancel);
+    }
+};
+
+// Writes the screen with the file dialog open, then closes it.
+struct FileDialogShot {
+    std::string path;
+    std::string error;
+    void Take(TObject* sender) {
+        static_cast<TTimer*>(sender)->SetEnabled(false);
+        testdriver::PumpUntilIdle();
+        error = testdriver::DumpScreenPng(path);
+        TCustomForm* top = Screen->Forms(Screen->FormCount() - 1);
+        win::PostMessage(top->Handle(), win::WM_CLOSE, 0, 0);
     }
 };
 
@@ -66,6 +83,19 @@ int WritePngs(const std::string& folder) {
     dialog.ShowModal();
     if (!shot.error.empty()) {
         std::fprintf(stderr, "control-gallery: %s\n", shot.error.c_str());
+        return 1;
+    }
+    FileDialogShot fileShot{folder + "/gallery-open.png", {}};
+    TTimer timer(nullptr);
+    timer.SetInterval(100);
+    timer.SetOnTimer(TNotifyEvent::Bind<&FileDialogShot::Take>(&fileShot));
+    TOpenDialog open(nullptr);
+    open.SetTitle("打开声音文件");
+    open.SetFilter("声音文件 (*.wav)|*.wav|所有文件|*.*");
+    open.SetInitialDir(folder);
+    open.Execute();
+    if (!fileShot.error.empty()) {
+        std::fprintf(stderr, "control-gallery: %s\n", fileShot.error.c_str());
         return 1;
     }
     return 0;
