@@ -162,16 +162,6 @@ TEST_F(Mp3ParserTest, VariableBitRateTranscriptWithHistogram)
     EXPECT_EQ(Percents(), EncodedTenSeconds);
 }
 
-TEST_F(Mp3ParserTest, TranscriptReadInSmallPieces)
-{
-    // Cut where a read may end: pieces of 7 bytes, lines torn apart; a piece is parsed by itself.
-    const std::string text = Transcript("encode-cbr.txt");
-    for (std::size_t at = 0; at < text.size(); at += 7)
-        job.ParseEncodeOutput(text.substr(at, 7));
-    for (const std::int32_t percent : Percents())
-        EXPECT_TRUE(percent >= 1 && percent <= 100);
-}
-
 TEST_F(Mp3ParserTest, PercentSignInTheFileNameDoesNotFixTheColumn)
 {
     ASSERT_NE(Transcript("encode-percent-name.txt").find("Encoding take 50%#1.wav"), std::string::npos);
