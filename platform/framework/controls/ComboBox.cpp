@@ -13,6 +13,12 @@
 
 namespace framework {
 
+namespace {
+
+constexpr int kF4 = win::VK_F1 + 3;  // opens and closes the list
+
+}  // namespace
+
 TComboBox::TComboBox(TComponent* owner) : TWinControl(owner) {
     SetColor(clWindow);
     SetTabStop(true);
@@ -111,7 +117,7 @@ void TComboBox::KeyDown(int& key, TShiftState shift) {
         }
         return;
     case win::VK_UP: SelectByUser(std::max(0, itemIndex_ - 1)); return;
-    case win::VK_F1 + 3: SetDroppedDown(!DroppedDown()); return;
+    case kF4: SetDroppedDown(!DroppedDown()); return;
     case win::VK_ESCAPE: SetDroppedDown(false); return;
     case win::VK_RETURN:
         if (DroppedDown() && list_->HotIndex() >= 0) ListPicked(list_->HotIndex());

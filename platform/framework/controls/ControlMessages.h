@@ -6,7 +6,6 @@
 namespace framework {
 
 inline constexpr win::UINT CM_BASE = 0xB000;
-inline constexpr win::UINT CM_ACTIVATE = CM_BASE + 0;
 inline constexpr win::UINT CM_FOCUSCHANGED = CM_BASE + 7;  // LParam: the control now focused
 inline constexpr win::UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
 inline constexpr win::UINT CM_ENABLEDCHANGED = CM_BASE + 12;  // WParam: 0 when now disabled

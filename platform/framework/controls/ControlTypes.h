@@ -14,7 +14,6 @@ using TShiftState = unsigned;
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TLeftRight { taLeft = 0, taRight = 1 };  // which side of the box a check box's caption is on
 enum TBorderStyle { bsNone = 0, bsSingle = 1 };
 
 using TModalResult = int;

@@ -374,7 +374,6 @@ void TWinControl::WndProc(TMessage& message) {
     case win::WM_SETFOCUS:
         BroadcastFocusChanged();
         Perform(CM_ENTER, 0, 0);
-        TControl::Invalidate();
         if (handle_) win::InvalidateRect(handle_, nullptr, win::FALSE);
         return;
     case win::WM_KILLFOCUS:
