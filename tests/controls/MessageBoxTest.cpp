@@ -1,7 +1,9 @@
 // Message boxes answered by the test script, and the loop they run.
 #include "ControlsFixture.h"
+#include "platform/framework/TTimer.h"
 #include "platform/framework/controls/MessageBox.h"
 #include "platform/framework/controls/Screen.h"
+#include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
@@ -38,4 +40,36 @@ TEST_F(ControlsTest, AMessageBoxKeepsDispatchingPostedMessages) {
     boxes.Expect("完成", win::IDOK);
     ShowMessage("完成");
     EXPECT_EQ(counter.handled, 1);
+}
+
+namespace {
+
+// Presses a key once the box's loop runs; used without a scripted answer, as a user would.
+struct KeyPresser {
+    int key;
+    void Press(TObject* sender) {
+        static_cast<TTimer*>(sender)->SetEnabled(false);
+        testdriver::PressKey(key);
+        testdriver::ReleaseKey(key);
+    }
+};
+
+}  // namespace
+
+TEST_F(ControlsTest, EnterPressesTheBoxsDefaultButton) {
+    ShowForm();
+    SetMessageBoxResponder(nullptr);
+    KeyPresser enter{win::VK_RETURN};
+    TTimer timer(nullptr);
+    timer.SetInterval(20);
+    timer.SetOnTimer(TNotifyEvent::Bind<&KeyPresser::Press>(&enter));
+    EXPECT_EQ(win::MessageBox(nullptr, "继续吗?", "", win::MB_YESNO | win::MB_ICONQUESTION), win::IDYES);
+}
+
+TEST_F(ControlsTest, RunEndsWhenTheMainFormCloses) {
+    TForm* main = nullptr;
+    app->CreateForm(main);
+    win::PostMessage(main->Handle(), win::WM_CLOSE, 0, 0);
+    app->Run();
+    EXPECT_TRUE(app->Terminated());
 }
