@@ -146,6 +146,8 @@ void TRipForm::StartRip(std::int32_t track) {
 }
 
 void TRipForm::StartMp3Job(const std::string& source, const std::string& dest, bool encode) {
+    // Progress of the rip before it is not the encoder's: only the encoder's own output makes its job a success.
+    FProgressSeen = false;
     Mp3Process->FRunning = true;
     Mp3Process->FSourceFile = source;
     Mp3Process->FDestFile = dest;

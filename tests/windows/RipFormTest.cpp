@@ -1,0 +1,243 @@
+// The rip window's job chain end to end: CD images through the rip thread, the real MP3 encoder, and the boxes
+// the chain shows.
+#include <chrono>
+#include <fstream>
+
+#include "CdFaults.h"
+#include "platform/cdrom/CdAudio.h"
+#include "WindowsFixture.h"
+#include "platform/framework/TStringList.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/GroupBox.h"
+#include "platform/framework/controls/Label.h"
+#include "platform/testing/MessagePump.h"
+#include "trackmill/app/Mp3EncodeProcess.h"
+#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/windows/RipForm.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+const std::string ReadFailedBox = "读取CD信息时出错！";
+const std::string EncodeFailedBox = "产生MP3文件出错！\r\n请检查MP3编码参数或重新运行程序！";
+
+framework::TStringList List(std::initializer_list<std::string> items) {
+    framework::TStringList list;
+    for (const std::string& item : items) list.Add(item);
+    return list;
+}
+
+// A 44.1 kHz stereo WAV of a tone, seconds long.
+void WriteToneWav(const std::string& path, int seconds) {
+    const std::uint32_t bytes = static_cast<std::uint32_t>(seconds) * 176400;
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i))); };
+    auto u16 = [&](std::uint16_t v) { out.put(static_cast<char>(v)); out.put(static_cast<char>(v >> 8)); };
+    out << "RIFF";
+    u32(bytes + 36);
+    out << "WAVEfmt ";
+    u32(16); u16(1); u16(2); u32(44100); u32(176400); u16(4); u16(16);
+    out << "data";
+    u32(bytes);
+    for (std::uint32_t i = 0; i < bytes / 4; ++i) {
+        const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>((i % 100) * 300 - 15000));
+        u16(v); u16(v);
+    }
+}
+
+class RipFormTest : public WindowsTest {
+protected:
+    void SetUp() override {
+        WindowsTest::SetUp();
+        Options.OutputFolder = Slashed();
+        Options.OutputFormat = 1;
+        Options.BitRate = 128;
+        Options.StereoMode = 1;
+        Options.VBRQuality = 4;
+        Options.MaxBitRate = 320;
+        Mp3Process = new TMp3EncodeProcess;
+    }
+    void TearDown() override {
+        form.reset();
+        if (handle) platform::cdrom::CloseCDHandle(handle);
+        delete Mp3Process;
+        Mp3Process = nullptr;
+        WindowsTest::TearDown();
+    }
+
+    void OpenDisc(const cdrom_test::ImageLayout& layout) {
+        UseDrives({MakeImage("disc", layout)});
+        platform::cdrom::TCDList list{};
+        list.max = 8;
+        platform::cdrom::GetCDList(&list);
+        platform::cdrom::TGetCDHandleParams request{};
+        request.ha = list.cd[0].ha;
+        request.tgt = list.cd[0].tgt;
+        request.lun = list.cd[0].lun;
+        handle = platform::cdrom::GetCDHandle(&request);
+        ASSERT_NE(handle, 0u);
+    }
+
+    // Shows the window and pumps until it has closed, noting each new caption of the window and the group box.
+    void RunToEnd(TRipMode mode, const framework::TStringList& items, const std::function<void()>& onPump = {}) {
+        form = std::make_unique<TRipForm>(nullptr, mode, handle, items);
+        form->Show();
+        const bool closed = testdriver::PumpUntil(
+            [&] {
+                if (captions.empty() || captions.back() != form->Caption()) captions.push_back(form->Caption());
+                if (groups.empty() || groups.back() != form->GroupBox1->Caption()) groups.push_back(form->GroupBox1->Caption());
+                if (onPump) onPump();
+                return !form->Visible();
+            },
+            60s);
+        ASSERT_TRUE(closed) << "the rip window never closed";
+    }
+
+    bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
+
+    platform::cdrom::HCDROM handle = 0;
+    std::unique_ptr<TRipForm> form;
+    std::vector<std::string> captions;
+    std::vector<std::string> groups;
+};
+
+TEST_F(RipFormTest, WavModeRipsEachItemUnderItsCaptionAndCloses) {
+    OpenDisc(FourTrackDisc());
+    RunToEnd(rmRipTracks, List({"1", "3"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"正在抓取(01/02): 音轨1", "正在抓取(02/02): 音轨3"}));
+    EXPECT_EQ(ReadBytes(File("Track1.wav")).size(), 44u + 375 * 2352);
+    EXPECT_EQ(ReadBytes(File("Track3.wav")).size(), 44u + 60 * 2352);
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(RipFormTest, Mp3ModeEncodesBetweenRipsAndRemovesTheWavs) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    RunToEnd(rmRipTracks, List({"1", "2"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"正在抓取(01/02): 音轨1", "正在编码(01/02): 音轨1",
+                                                  "正在抓取(02/02): 音轨2", "正在编码(02/02): 音轨2"}));
+    EXPECT_GT(std::filesystem::file_size(File("Track1.mp3")), 1000u);
+    EXPECT_GT(std::filesystem::file_size(File("Track2.mp3")), 1000u);
+    EXPECT_FALSE(Exists("Track1.wav"));
+    EXPECT_FALSE(Exists("Track2.wav"));
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(RipFormTest, KeepWavKeepsThem) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    Options.IsKeepWav = true;
+    RunToEnd(rmRipTracks, List({"1"}));
+    EXPECT_TRUE(Exists("Track1.mp3"));
+    EXPECT_TRUE(Exists("Track1.wav"));
+}
+
+TEST_F(RipFormTest, StoppingAfterTheFirstOfThreeTracksKeepsTheWavs) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    RunToEnd(rmRipTracks, List({"1", "2", "3"}), [&] {
+        if (form->Caption() == "正在抓取(02/03): 音轨2" && form->Visible()) form->btStop->Click();
+    });
+    EXPECT_TRUE(Exists("Track1.mp3"));
+    EXPECT_TRUE(Exists("Track1.wav"));
+    EXPECT_FALSE(Exists("Track3.wav"));
+}
+
+TEST_F(RipFormTest, AReadFailureShowsOneBoxAndTheChainGoesOn) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    boxes.Allow(ReadFailedBox);
+    cdrom_test::CdFaults faults;
+    // Track 1 takes 38 reads of up to 10 sectors; the 40th is the second read of track 2.
+    faults.failReadNumber(40);
+    RunToEnd(rmRipTracks, List({"1", "2", "3"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{ReadFailedBox + "|音频抓轨"}));
+    EXPECT_TRUE(Exists("Track1.mp3"));
+    EXPECT_FALSE(Exists("Track2.mp3"));
+    EXPECT_TRUE(Exists("Track3.mp3"));
+    // Only the WAVs whose encoding succeeded go.
+    EXPECT_FALSE(Exists("Track1.wav"));
+    EXPECT_TRUE(Exists("Track2.wav"));
+    EXPECT_FALSE(Exists("Track3.wav"));
+}
+
+TEST_F(RipFormTest, AFailedEncodeKeepsItsWav) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    FakeEncoder("exit 1");
+    boxes.Allow(EncodeFailedBox);
+    RunToEnd(rmRipTracks, List({"3"}));
+    EXPECT_EQ(boxes.Count(EncodeFailedBox), 1);
+    EXPECT_TRUE(Exists("Track3.wav"));
+}
+
+TEST_F(RipFormTest, ADriveThatWillNotSetUpShowsOneMessageAndTheWindowCloses) {
+    OpenDisc(FourTrackDisc());
+    const std::string box = "抓取CD音轨失败！请重新尝试！";
+    boxes.Allow(box);
+    cdrom_test::CdFaults faults;
+    faults.fail(platform::cdrom::CdOperation::ModifyParms);
+    RunToEnd(rmRipTracks, List({"1", "2"}));
+    EXPECT_EQ(boxes.Count(box), 1);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_FALSE(Exists("Track1.wav"));
+}
+
+TEST_F(RipFormTest, WavToMp3AndBackWithTheRealEncoder) {
+    std::filesystem::create_directories(folder / "in");
+    WriteToneWav(File("in/a.wav"), 2);
+    WriteToneWav(File("in/b.wav"), 1);
+    RunToEnd(rmWavToMp3, List({File("in/a.wav"), File("in/b.wav")}));
+    EXPECT_EQ(captions.front(), "正在编码(01/02): " + File("in/a.wav"));
+    EXPECT_EQ(captions.back(), "正在编码(02/02): " + File("in/b.wav"));
+    EXPECT_EQ(groups, (std::vector<std::string>{"正在编码 WAV 为 MP3", "正在编码"}));
+    ASSERT_TRUE(Exists("a.mp3"));
+    ASSERT_TRUE(Exists("b.mp3"));
+
+    std::filesystem::create_directories(folder / "back");
+    std::filesystem::rename(File("a.mp3"), File("back/a.mp3"));
+    captions.clear();
+    groups.clear();
+    RunToEnd(rmMp3ToWav, List({File("back/a.mp3")}));
+    EXPECT_EQ(captions.front(), "正在解码(01/01): " + File("back/a.mp3"));
+    EXPECT_EQ(groups.front(), "正在解码 MP3 为 WAV");
+    const std::vector<std::uint8_t> wav = ReadBytes(File("a.wav"));
+    ASSERT_GT(wav.size(), 44u + 176400);
+    EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4), "RIFF");
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(RipFormTest, ARecordingBecomesAnMp3BesideIt) {
+    std::filesystem::create_directories(folder / "rec");
+    WriteToneWav(File("rec/take.wav"), 1);
+    RunToEnd(rmRecordingToMp3, List({File("rec/take.wav")}));
+    EXPECT_EQ(captions.front(), "正在编码(01/01): " + File("rec/take.wav"));
+    EXPECT_TRUE(Exists("rec/take.mp3"));
+}
+
+TEST_F(RipFormTest, DecliningAnOverwriteShowsNothingAndTheChainGoesOn) {
+    WriteToneWav(File("a.wav"), 1);
+    WriteToneWav(File("b.wav"), 1);
+    Options.OutputFolder = Slashed() + "out/";
+    std::filesystem::create_directories(folder / "out");
+    std::ofstream(File("out/a.mp3")) << "old";
+    const std::string question = "文件" + File("out/a.mp3") + "已经存在，要覆盖它吗？";
+    boxes.Allow(question, win::IDNO);
+    RunToEnd(rmWavToMp3, List({File("a.wav"), File("b.wav")}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{question + "|提示"}));
+    EXPECT_EQ(ReadBytes(File("out/a.mp3")).size(), 3u);
+    EXPECT_TRUE(Exists("out/b.mp3"));
+}
+
+TEST_F(RipFormTest, StartsAtZeroPercentWithEmptyTimes) {
+    std::filesystem::create_directories(folder / "in");
+    WriteToneWav(File("in/a.wav"), 1);
+    form = std::make_unique<TRipForm>(nullptr, rmWavToMp3, 0, List({File("in/a.wav")}));
+    EXPECT_EQ(form->Label3->Caption(), "0%");
+    EXPECT_EQ(form->Label1->Caption(), "");
+    EXPECT_EQ(form->Label2->Caption(), "");
+    form->StopAll();
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "WindowsFixture.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+#include "platform/framework/controls/MessageBox.h"
+#include "platform/present/HeadlessPresenter.h"
+#include "platform/testing/MessagePump.h"
+#include "platform/testing/Settings.h"
+#include "platform/user/Input.h"
+#include "platform/user/Presenter.h"
+#include "platform/user/SystemMetrics.h"
+#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/windows/MainForm.h"
+
+void WindowsTest::SetUp() {
+    folder = std::filesystem::temp_directory_path() /
+             ("trackmill-windows-" + std::to_string(getpid()) + "-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    Options = TOptionsSetting{};
+    user::SetPresenter(std::make_unique<present::HeadlessPresenter>());
+    user::SetScreenSize(800, 600);
+    testdriver::ResetSettings();
+    user::ResetInputState();
+    app = std::make_unique<framework::TApplication>(nullptr);
+    app->SetExeName(File("trackmill"));
+    drives = std::make_unique<cdrom_test::ImageDrives>(std::vector<std::filesystem::path>{});
+}
+
+void WindowsTest::TearDown() {
+    app.reset();
+    MainForm = nullptr;
+    testdriver::PumpUntilIdle();
+    drives.reset();
+    user::ResetInputState();
+    testdriver::ResetSettings();
+    if (savedPath_) setenv("PATH", savedPath_->c_str(), 1);
+    std::filesystem::remove_all(folder);
+}
+
+cdrom_test::CueImage WindowsTest::MakeImage(const std::string& name, const cdrom_test::ImageLayout& layout) {
+    return cdrom_test::CueImage::Write(folder, name, layout);
+}
+
+void WindowsTest::UseDrives(const std::vector<cdrom_test::CueImage>& images) {
+    std::vector<std::filesystem::path> cues;
+    for (const auto& image : images) cues.push_back(image.cuePath());
+    drives.reset();
+    drives = std::make_unique<cdrom_test::ImageDrives>(cues);
+}
+
+TMainForm* WindowsTest::StartMainForm() {
+    app->CreateForm(MainForm);
+    MainForm->Show();
+    testdriver::PumpUntilIdle();
+    return MainForm;
+}
+
+void WindowsTest::FakeEncoder(const std::string& script) {
+    const std::filesystem::path bin = folder / "fakebin";
+    std::filesystem::create_directories(bin);
+    const std::string program = (bin / "lame.exe").string();
+    std::ofstream(program) << "#!/bin/sh\n" << script << "\n";
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    savedPath_ = std::getenv("PATH") ? std::getenv("PATH") : "";
+    setenv("PATH", (bin.string() + ":" + *savedPath_).c_str(), 1);
+}
+
+cdrom_test::ImageLayout FourTrackDisc() {
+    return {0, {{0, 375, true}, {0, 750, true}, {0, 60, true}, {0, 100, true}}};
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A fresh application on the headless screen for each test, with the program file in a scratch folder (so
+// options.ini and the outputs land there), CD image drives and scripted message boxes.
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "BoxScript.h"
+#include "CueImage.h"
+#include "ImageDrives.h"
+#include "platform/framework/controls/Application.h"
+
+class TMainForm;
+
+class WindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::string File(const std::string& name) const { return (folder / name).string(); }
+    std::string Slashed() const { return folder.string() + "/"; }
+
+    // Writes the image into the scratch folder and names the given images as the drives.
+    cdrom_test::CueImage MakeImage(const std::string& name, const cdrom_test::ImageLayout& layout);
+    void UseDrives(const std::vector<cdrom_test::CueImage>& images);
+    // Creates and shows the main window, as the program does at start.
+    TMainForm* StartMainForm();
+    // Puts a script named lame.exe first on PATH.
+    void FakeEncoder(const std::string& script);
+
+    std::filesystem::path folder;
+    std::unique_ptr<framework::TApplication> app;
+    std::unique_ptr<cdrom_test::ImageDrives> drives;
+    BoxScript boxes;
+
+private:
+    std::optional<std::string> savedPath_;
+};
+
+// Four audio tracks of 375, 750, 60 and 100 sectors from sector 0.
+cdrom_test::ImageLayout FourTrackDisc();
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path);
