@@ -9,6 +9,8 @@ namespace framework {
 TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) { items_->SetMenu(this); }
 
 TMenu::~TMenu() {
+    // Items leaving the tree no longer ask this half-destroyed menu to rebuild.
+    items_->SetMenu(nullptr);
     delete items_;
     if (handle_) win::DestroyMenu(handle_);
 }
