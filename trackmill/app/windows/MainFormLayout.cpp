@@ -120,7 +120,8 @@ void TMainForm::AddActions() {
 
 void TMainForm::AddMenus() {
     MainMenu1 = Make<TMainMenu>(this, "MainMenu1");
-    MainMenu1->SetOwnerDraw(true);
+    // Owner drawing belongs to the flat look that paints the items; until it comes, the menu draws itself.
+    MainMenu1->SetOwnerDraw(false);
     MainMenu1->SetImages(ImageList1);
     TMenuItem* bar = MainMenu1->Items();
 
