@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/framework/Exception.h"
 #include "platform/framework/controls/ActionList.h"
 #include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/ControlMessages.h"
@@ -227,6 +228,7 @@ bool TCustomForm::CloseModal() {
 }
 
 TModalResult TCustomForm::ShowModal() {
+    if (!Application) throw Exception("A modal form needs a running application");
     EnsureCreated();
     TCustomForm* previous = Screen ? Screen->ActiveForm() : nullptr;
     std::vector<win::HWND> disabled;
