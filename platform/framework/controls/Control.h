@@ -78,8 +78,8 @@ public:
     void SetCtl3D(bool ctl3D);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
-    int Cursor() const { return cursor_; }
-    void SetCursor(int cursor) { cursor_ = cursor; }
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor) { cursor_ = cursor; }
 
     TBiDiMode BiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode mode);
@@ -151,7 +151,7 @@ private:
     TFont font_;
     std::string caption_;
     std::string hint_;
-    int cursor_ = 0;
+    TCursor cursor_ = crDefault;
     TBiDiMode biDiMode_ = bdLeftToRight;
     TPopupMenu* popupMenu_ = nullptr;
     TAction* action_ = nullptr;

@@ -16,6 +16,12 @@ enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLe
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TBorderStyle { bsNone = 0, bsSingle = 1 };
 
+// Mouse cursors; a control keeps its cursor for whoever shows one.
+using TCursor = int;
+inline constexpr TCursor crDefault = 0;
+inline constexpr TCursor crHourGlass = -11;
+inline constexpr TCursor crHandPoint = -21;
+
 using TModalResult = int;
 inline constexpr TModalResult mrNone = 0;
 inline constexpr TModalResult mrOk = 1;
