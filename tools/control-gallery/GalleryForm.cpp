@@ -14,6 +14,7 @@
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/MainMenu.h"
 #include "platform/framework/controls/MaskEdit.h"
+#include "platform/framework/controls/MediaPlayer.h"
 #include "platform/framework/controls/MenuItem.h"
 #include "platform/framework/controls/PageControl.h"
 #include "platform/framework/controls/Panel.h"
@@ -173,8 +174,12 @@ GalleryForm::GalleryForm(TComponent* owner) : TForm(owner), images_(new TImageLi
     auto* raised = Add<TPanel>(this, this, 8, 368, 624, 70, nullptr);
     raised->SetBevelInner(bvLowered);
     raised->SetBorderWidth(2);
-    Add<TLabel>(this, raised, 12, 12, 400, 13, "这是一个有内外两层斜面的面板, 里面放着一个标签。");
+    Add<TLabel>(this, raised, 12, 10, 400, 13, "这是一个有内外两层斜面的面板, 里面放着一个标签和一个媒体播放器。");
     Add<TButton>(this, raised, 530, 22, 80, 25, "浏览...");
+    auto* player = Add<TMediaPlayer>(this, raised, 12, 32, 7 * 29, 28, nullptr);
+    player->SetVisibleButtons(MPButton(btPlay) | MPButton(btStop) | MPButton(btNext) | MPButton(btPrev) |
+                              MPButton(btStep) | MPButton(btBack) | MPButton(btRecord));
+    player->SetEnabledButtons(MPButton(btPlay) | MPButton(btNext) | MPButton(btRecord));
 
     auto* status = Add<TStatusBar>(this, this, 0, 450, 640, 20, nullptr);
     status->SetSimpleText("就绪 - 共 4 首曲目, 已选 3 首");

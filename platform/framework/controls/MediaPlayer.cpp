@@ -25,7 +25,7 @@ win::COLORREF GlyphColour(TMPBtnType button, bool enabled) {
 void Triangle(win::HDC dc, int x, int y, int half, bool right, win::COLORREF colour) {
     for (int i = 0; i <= half; ++i) {
         const int column = right ? x - i : x + i;
-        classic::Line(dc, column, y - (half - i), column, y + (half - i) + 1, colour);
+        classic::Line(dc, column, y - i, column, y + i + 1, colour);
     }
 }
 

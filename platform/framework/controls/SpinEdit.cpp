@@ -52,7 +52,7 @@ void TSpinEdit::SetMaxValue(int value) {
 
 void TSpinEdit::ArrowClicked(TObject*, TUDBtnType button) {
     if (ReadOnly() || !Enabled()) return;
-    SetValue(Value() + (button == btNext ? increment_ : -increment_));
+    SetValue(Value() + (button == TUDBtnType::Next ? increment_ : -increment_));
     SetModified(true);
 }
 
@@ -64,7 +64,7 @@ void TSpinEdit::WndProc(TMessage& message) {
 
 void TSpinEdit::KeyDown(int& key, TShiftState shift) {
     if (key == win::VK_UP || key == win::VK_DOWN) {
-        ArrowClicked(this, key == win::VK_UP ? btNext : btPrev);
+        ArrowClicked(this, key == win::VK_UP ? TUDBtnType::Next : TUDBtnType::Prev);
         return;
     }
     if (!editorEnabled_ && (key == win::VK_BACK || key == win::VK_DELETE)) return;

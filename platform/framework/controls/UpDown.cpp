@@ -16,7 +16,7 @@ void TUpDown::WndProc(TMessage& message) {
         pressed_ = y < ClientHeight() / 2 ? 0 : 1;
         Invalidate();
         SetMouseCapture(true);
-        if (OnClick) OnClick(this, pressed_ == 0 ? btNext : btPrev);
+        if (OnClick) OnClick(this, pressed_ == 0 ? TUDBtnType::Next : TUDBtnType::Prev);
         return;
     case win::WM_LBUTTONUP:
         pressed_ = -1;

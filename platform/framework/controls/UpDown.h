@@ -4,7 +4,8 @@
 
 namespace framework {
 
-enum TUDBtnType { btNext, btPrev };
+// Scoped: the media player's buttons use the plain names.
+enum class TUDBtnType { Next, Prev };
 using TUDClickEvent = TMethod<void(TObject* sender, TUDBtnType button)>;
 
 class TUpDown : public TWinControl {
