@@ -71,6 +71,13 @@ void ChildProcess::closePipes()
     }
 }
 
+void ChildProcess::closePipe(StandardStream stream)
+{
+    std::lock_guard lock(mutex_);
+    ourEnds_[indexOf(stream)].reset();
+    childEnds_[indexOf(stream)].reset();
+}
+
 void ChildProcess::start(const std::vector<std::string>& argv, const std::filesystem::path& workingDirectory)
 {
     std::lock_guard lock(mutex_);

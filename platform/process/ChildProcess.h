@@ -34,6 +34,9 @@ public:
     void createPipes();
     // Closes every pipe end still held; idempotent.
     void closePipes();
+    // Closes both ends of one stream's pipe, leaving the others open: a child still writing to it then gets
+    // EPIPE instead of blocking on a pipe nobody reads. Idempotent.
+    void closePipe(StandardStream stream);
 
     // Starts argv[0] (see findProgram) with argv, never through a shell. Without pipes the child's 0..2 are
     // /dev/null. Throws std::system_error carrying errno (ENOENT: no such program).

@@ -16,7 +16,7 @@ std::string FakeJob::Text() const
 
 TChildProcessJob::TCommand FakeJob::BuildCommand() const
 {
-    TCommand command{FProgram, {FProgram}};
+    TCommand command{FProgram, {FProgram}, {}};
     for (const std::string& argument : FArguments)
         command.Arguments.push_back(argument);
     if (FPassPaths) {

@@ -197,6 +197,16 @@ TEST_F(JobTest, FailedPipeReadStillEndsTheJob)
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{20}));
 }
 
+TEST_F(JobTest, AChildStillWritingToAFailedPipeDoesNotHoldUpTheEnd)
+{
+    job.FFailNextOutputRead = true;
+    // Far more than a pipe holds, written after the failed read: nobody reads it any more.
+    Run({"script", "o:0:10\\n", "o:100:" + std::string(120 * 1024, '7')});
+    ASSERT_TRUE(window.waitFor(PI_KELM_DONE, 10s));
+    EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_CHILD_ENDED);
+    EXPECT_TRUE(window.percents().empty());
+}
+
 TEST_F(JobTest, OneJobServesSeveralRunsInTurn)
 {
     for (const char* text : {"11\\n", "22\\n", "33\\n"}) {

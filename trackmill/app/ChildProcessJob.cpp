@@ -75,7 +75,7 @@ void TChildProcessJob::Start()
     FCommandLine = command.Text;
     ResetProgress();
     try {
-        run->Child.start(command.Arguments);
+        run->Child.start(command.Arguments, command.WorkingDirectory);
     } catch (const std::system_error& error) {
         run->Child.closePipes();
         RaiseLastError(StartErrorText(), error.code().value());
@@ -124,8 +124,9 @@ void TChildProcessJob::ReadPipe(StandardStream stream)
     try {
         chunk = ReadChunk(*FRun, stream);
     } catch (const std::system_error&) {
-        // The pipe is given up, not the job: its end still comes when the child ends.
-        FRun->Abandoned[stream == StandardStream::Output ? 0 : 1] = true;
+        // The pipe is given up, not the job: closed, so that a child still writing to it is not left blocked
+        // on a full pipe, and the job's end still comes when the child ends.
+        FRun->Child.closePipe(stream);
         return;
     }
     ParseOutput(chunk);

@@ -4,6 +4,7 @@
 // to the owner's window. The MP3 and the speech-compression jobs are kinds of it.
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,7 @@ protected:
     struct TCommand {
         std::string Text;                    // as displayed
         std::vector<std::string> Arguments;  // as run: each path one argument, never through a shell
+        std::filesystem::path WorkingDirectory;  // empty: the application's own
     };
 
     virtual bool UsesPipes() const = 0;

@@ -14,8 +14,6 @@ struct TJobRun {
     TChildProcessJob* Job = nullptr;  // UI thread only
     // Set when the job lets go of the run; the thread leaves at the end of its pass.
     std::atomic<bool> Cancelled{false};
-    // A pipe whose read failed is no longer polled; the child's end is still awaited.
-    std::atomic<bool> Abandoned[2] = {false, false};
     // What the last peek reported, the size of the read it hands over.
     std::size_t BytesAvailable = 0;
 };

@@ -42,9 +42,6 @@ bool TJobThread::ReadPass()
 {
     bool read = false;
     for (const StandardStream stream : {StandardStream::Output, StandardStream::Error}) {
-        const int index = stream == StandardStream::Output ? 0 : 1;
-        if (FRun->Abandoned[index])
-            continue;
         const std::size_t available = FRun->Child.available(stream);
         if (available == 0)
             continue;

@@ -69,7 +69,7 @@ bool TMp3EncodeProcess::AsksBeforeOverwrite() const
 
 TChildProcessJob::TCommand TMp3EncodeProcess::BuildCommand() const
 {
-    TCommand command{"lame.exe", {"lame.exe"}};
+    TCommand command{"lame.exe", {"lame.exe"}, {}};
     const auto add = [&command](const std::string& argument) {
         command.Text += " " + argument;
         command.Arguments.push_back(argument);
