@@ -47,6 +47,14 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
 TMainForm::~TMainForm() {
     // The watcher posts to this window from its own thread; it is stopped before the window goes.
     FMediaWatcher.reset();
+    // The base form outlives this part of the object: none of its events may reach these handlers any more.
+    OnCreate = {};
+    OnShow = {};
+    OnActivate = {};
+    OnPaint = {};
+    OnCloseQuery = {};
+    OnClose = {};
+    FormDestroy(this);
 }
 
 void TMainForm::WatchMedia() {

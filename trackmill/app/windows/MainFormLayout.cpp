@@ -77,7 +77,6 @@ void TMainForm::BuildLayout() {
     OnPaint = TNotifyEvent::Bind<&TMainForm::FormPaint>(this);
     OnCloseQuery = TCloseQueryEvent::Bind<&TMainForm::FormCloseQuery>(this);
     OnClose = TCloseEvent::Bind<&TMainForm::FormClose>(this);
-    OnDestroy = TNotifyEvent::Bind<&TMainForm::FormDestroy>(this);
 
     ImageList1 = Make<TImageList>(this, "ImageList1");
     DrawToolImages(*ImageList1);

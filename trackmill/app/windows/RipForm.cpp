@@ -85,6 +85,7 @@ TRipForm::TRipForm(TComponent* owner, TRipMode mode, std::uint32_t cdHandle, con
 }
 
 TRipForm::~TRipForm() {
+    OnClose = {};
     StopAll();
 }
 
