@@ -98,6 +98,22 @@ TEST_F(MainFormTest, TheSecondDriveNamesItselfInTheStatusBar) {
     EXPECT_EQ(form->ListView1->ItemCount(), 0);
 }
 
+TEST_F(MainFormTest, ADriveThatGivesNoHandleOrNoContentsSaysSo) {
+    UseDrives({MakeImage("disc", FourTrackDisc())});
+    cdrom_test::CdFaults faults;
+    faults.fail(platform::cdrom::CdOperation::ReadToc);
+    TMainForm* form = StartMainForm();
+    EXPECT_EQ(form->StatusBar1->SimpleText(), "没有读取到CD信息！");
+    EXPECT_EQ(form->ListView1->ItemCount(), 0);
+    faults.heal(platform::cdrom::CdOperation::ReadToc);
+
+    faults.fail(platform::cdrom::CdOperation::GetHandle);
+    form->ReopenCDDrive(0);
+    EXPECT_EQ(form->StatusBar1->SimpleText(), "获得CD句柄错误！");
+    EXPECT_EQ(form->FCDHandle, 0u);
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
 TEST_F(MainFormTest, NoAudioCdBoxAtStartAndAfterAWindowClosesButNotAfterAMessageBox) {
     UseDrives({MakeImage("data", cdrom_test::DataOnlyDisc())});
     boxes.Allow(NoAudioCdBox);

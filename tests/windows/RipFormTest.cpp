@@ -184,6 +184,26 @@ TEST_F(RipFormTest, ADriveThatWillNotSetUpShowsOneMessageAndTheWindowCloses) {
     EXPECT_FALSE(Exists("Track1.wav"));
 }
 
+TEST_F(RipFormTest, AnUnreadableTableOfContentsShowsOneMessageAndTheWindowCloses) {
+    OpenDisc(FourTrackDisc());
+    const std::string box = "读取CD信息出错！";
+    boxes.Allow(box);
+    cdrom_test::CdFaults faults;
+    faults.fail(platform::cdrom::CdOperation::ReadToc);
+    RunToEnd(rmRipTracks, List({"1"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|" + framework::Application->Title()}));
+}
+
+TEST_F(RipFormTest, TheGainPassHasItsOwnCaption) {
+    OpenDisc(FourTrackDisc());
+    Options.IsNormalize = true;
+    Options.NormalizePercent = 50;
+    RunToEnd(rmRipTracks, List({"4"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"正在抓取(01/01): 音轨4", "正在规格化(01/01): 音轨4"}));
+    EXPECT_EQ(ReadBytes(File("Track4.wav")).size(), 44u + 100 * 2352);
+    EXPECT_FALSE(Exists("Track4.nor"));
+}
+
 TEST_F(RipFormTest, WavToMp3AndBackWithTheRealEncoder) {
     std::filesystem::create_directories(folder / "in");
     WriteToneWav(File("in/a.wav"), 2);
