@@ -10,6 +10,7 @@
 #include "CddbServer.h"
 #include "DiscLayouts.h"
 #include "WindowsFixture.h"
+#include "platform/cdrom/CdAudio.h"
 #include "platform/cdrom/DeviceChange.h"
 #include "platform/framework/TIniFile.h"
 #include "platform/framework/TStringList.h"
@@ -90,7 +91,9 @@ TEST_F(MainFormTest, StartUpOpensTheFirstDriveWhateverIndexSays) {
 TEST_F(MainFormTest, TheSecondDriveNamesItselfInTheStatusBar) {
     UseDrives({MakeImage("first", FourTrackDisc()), MakeImage("second", cdrom_test::PlainDisc())});
     TMainForm* form = StartMainForm();
+    const std::uint32_t first = form->FCDHandle;
     form->ReopenCDDrive(1);
+    EXPECT_EQ(platform::cdrom::CloseCDHandle(first), 0) << "the first drive's handle was left open";
     EXPECT_EQ(form->StatusBar1->SimpleText(), "Imagesecond");
     EXPECT_EQ(form->ListView1->ItemCount(), 2);
     form->ReopenCDDrive(2);

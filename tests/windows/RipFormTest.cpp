@@ -10,7 +10,9 @@
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Label.h"
+#include "platform/framework/controls/ProgressBar.h"
 #include "platform/testing/MessagePump.h"
+#include "platform/testing/Screen.h"
 #include "trackmill/app/Mp3EncodeProcess.h"
 #include "trackmill/app/OptionsSetting.h"
 #include "trackmill/app/windows/RipForm.h"
@@ -248,6 +250,16 @@ TEST_F(RipFormTest, DecliningAnOverwriteShowsNothingAndTheChainGoesOn) {
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{question + "|提示"}));
     EXPECT_EQ(ReadBytes(File("out/a.mp3")).size(), 3u);
     EXPECT_TRUE(Exists("out/b.mp3"));
+}
+
+TEST_F(RipFormTest, DrawsItselfToAPictureWhileRipping) {
+    OpenDisc(FourTrackDisc());
+    std::string error = "no picture taken";
+    RunToEnd(rmRipTracks, List({"2"}), [&] {
+        if (error == "no picture taken" && form->ProgressBar1->Position() > 0)
+            error = testdriver::DumpScreenPng(std::string(TRACKMILL_BIN_DIR) + "/../windows-rip.png");
+    });
+    EXPECT_EQ(error, "");
 }
 
 TEST_F(RipFormTest, StartsAtZeroPercentWithEmptyTimes) {
