@@ -1,4 +1,5 @@
 // The main window's CD drive: opening it, telling an audio CD, listing its tracks and their database titles.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
