@@ -5,7 +5,7 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
 
@@ -88,7 +88,7 @@ constexpr const char* kRecord =
 
 class CddbTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
     HCDROM handle = OpenDriveAt(0);

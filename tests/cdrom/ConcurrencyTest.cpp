@@ -5,7 +5,7 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "TrackBuffer.h"
 
 #include "platform/cdrom/CdAudio.h"
@@ -25,7 +25,7 @@ namespace {
 
 class ConcurrencyTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
 

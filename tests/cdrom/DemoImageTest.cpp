@@ -1,8 +1,9 @@
 // The demo image tool: spoken tracks that the CD layer lists, reads and labels as an audio disc.
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
 #include "TrackBuffer.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
 #include "platform/cdrom/DriveLetters.h"
@@ -13,17 +14,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/wait.h>
+#include <vector>
 
 using namespace platform::cdrom;
 
 namespace {
 
-const std::string kTool = std::string(TRACKMILL_BIN_DIR) + "/make-demo-cd";
+const std::string kTool = testsupport::builtProgram("make-demo-cd");
 
-int RunTool(const std::string& arguments) {
-    const int status = std::system((kTool + " " + arguments + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+int RunTool(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv = {kTool};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return testsupport::runProgram(argv).exitStatus;
 }
 
 bool Installed(const char* program) {
@@ -53,14 +55,14 @@ double Level(HCDROM handle, int lsn, int count) {
 }  // namespace
 
 TEST(DemoImageTest, UsageWithoutAFolder) {
-    EXPECT_EQ(RunTool(""), 2);
+    EXPECT_EQ(RunTool({}), 2);
 }
 
 TEST(DemoImageTest, SpokenTracksOnAnAudioDisc) {
     if (!Installed("espeak-ng") || !Installed("sox"))
         GTEST_SKIP() << "espeak-ng and sox make the spoken tracks";
-    ScratchFolder folder;
-    ASSERT_EQ(RunTool(folder.path().string() + " demo"), 0);
+    testsupport::ScratchFolder folder;
+    ASSERT_EQ(RunTool({folder.path().string(), "demo"}), 0);
     const std::filesystem::path cue = folder.path() / "demo.cue";
     cdrom_test::ImageDrives drives({cue});
 

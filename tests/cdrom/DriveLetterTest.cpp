@@ -3,7 +3,7 @@
 #include "CueImage.h"
 #include "DiscLayouts.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/Door.h"
 #include "platform/cdrom/DriveLetters.h"
@@ -18,7 +18,7 @@ namespace {
 
 class DriveLetterTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     CueImage audio = CueImage::Write(folder.path(), "audio", cdrom_test::MixedDisc());
     CueImage data = CueImage::Write(folder.path(), "data", cdrom_test::DataOnlyDisc());
     cdrom_test::ImageDrives drives{{audio.cuePath(), data.cuePath()}};

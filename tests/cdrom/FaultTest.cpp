@@ -5,7 +5,7 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "TrackBuffer.h"
 
 #include "platform/cdrom/CdAudio.h"
@@ -20,7 +20,7 @@ namespace {
 
 class FaultTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "disc", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
     CdFaults faults;

@@ -4,7 +4,7 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
 
@@ -20,7 +20,7 @@ namespace {
 
 class HandleTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     CueImage first = CueImage::Write(folder.path(), "first", cdrom_test::PlainDisc());
     CueImage second = CueImage::Write(folder.path(), "a-rather-long-image-name", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives{{first.cuePath(), second.cuePath()}};

@@ -3,7 +3,7 @@
 #include "CueImage.h"
 #include "DiscLayouts.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/Door.h"
 #include "platform/cdrom/MediaWatcher.h"
@@ -63,7 +63,7 @@ void ExpectVolumeEvent(const Event& event, win::UINT kind, win::DWORD unit) {
 
 class MediaWatcherTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     CueImage first = CueImage::Write(folder.path(), "first", cdrom_test::PlainDisc());
     CueImage second = CueImage::Write(folder.path(), "second", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives{{first.cuePath(), second.cuePath()}};

@@ -3,7 +3,7 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "TrackBuffer.h"
 
 #include "platform/cdrom/CdAudio.h"
@@ -29,7 +29,7 @@ std::vector<std::uint8_t> FileSlice(const std::filesystem::path& file, int first
 
 class ReadAudioTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
     HCDROM handle = OpenDriveAt(0);

@@ -4,7 +4,7 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
 
@@ -26,7 +26,7 @@ std::array<BYTE, 4> Address(const TTocEntry& entry) {
 }  // namespace
 
 TEST(TocTest, MixedDiscEntriesAndLeadOut) {
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     const CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives({image.cuePath()});
     const HCDROM handle = OpenDriveAt(0);
@@ -51,7 +51,7 @@ TEST(TocTest, MixedDiscEntriesAndLeadOut) {
 }
 
 TEST(TocTest, AddressesPastOneMinuteCarryIntoMinutes) {
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     // Track 2 at sector 4600: frames 4750 = 1 min, 3 s, 25 f; lead-out at 4610: frames 4760 = 01:03:35.
     const CueImage image = CueImage::Write(folder.path(), "long", {0, {{0, 4600, true}, {0, 10, true}}});
     cdrom_test::ImageDrives drives({image.cuePath()});
@@ -65,7 +65,7 @@ TEST(TocTest, AddressesPastOneMinuteCarryIntoMinutes) {
 }
 
 TEST(TocTest, DiscIsReadAfreshOnEveryCall) {
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     const CueImage image = CueImage::Write(folder.path(), "disc", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives({image.cuePath()});
     const HCDROM handle = OpenDriveAt(0);
@@ -85,7 +85,7 @@ TEST(TocTest, DiscIsReadAfreshOnEveryCall) {
 }
 
 TEST(TocTest, FailsWithoutAUsableDisc) {
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     const std::filesystem::path garbage = folder.path() / "garbage.cue";
     {
         std::ofstream(garbage) << "this is no cue sheet\n";

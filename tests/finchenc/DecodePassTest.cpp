@@ -3,16 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "FieldBits.h"
 #include "FinchFrameFixtures.h"
-#include "FinchTestFiles.h"
 #include "finchenc/DecodePass.h"
 #include "finchenc/FinchCodec.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
 
 namespace finch {
 namespace {
 
-using test::little32;
-using test::readBytes;
+using testsupport::le32At;
+using testsupport::readFileBytes;
 
 struct PassResult {
     int status;
@@ -22,7 +26,7 @@ struct PassResult {
 class DecodePassTest : public ::testing::Test {
   protected:
     PassResult decode(const std::vector<unsigned char>& cpfBytes, const std::string& rate = "24") {
-        test::writeBytes(cpf, cpfBytes);
+        testsupport::writeFileBytes(cpf, cpfBytes);
         FinchCodec codec;
         ::testing::internal::CaptureStdout();
         const int status = runDecodePass(codec, rate.c_str(), cpf.c_str(), fo.c_str());
@@ -36,8 +40,8 @@ class DecodePassTest : public ::testing::Test {
     // A finished WAVE file of n samples: sizes in the header match the data.
     static void expectFinishedWave(const std::vector<unsigned char>& wav, std::size_t samples) {
         ASSERT_EQ(wav.size(), 44 + 2 * samples);
-        EXPECT_EQ(little32(wav, 4), 36 + 2 * samples);
-        EXPECT_EQ(little32(wav, 40), 2 * samples);
+        EXPECT_EQ(le32At(wav, 4), 36 + 2 * samples);
+        EXPECT_EQ(le32At(wav, 40), 2 * samples);
     }
 
     std::vector<unsigned char> silentStream(int frames) {
@@ -48,9 +52,9 @@ class DecodePassTest : public ::testing::Test {
         return bytes;
     }
 
-    test::ScratchDir dir;
-    std::string cpf = dir.path("in.fnc");
-    std::string fo = dir.path("out.wav");
+    testsupport::ScratchFolder dir;
+    std::string cpf = dir.file("in.fnc");
+    std::string fo = dir.file("out.wav");
 };
 
 TEST_F(DecodePassTest, DropsTheFirstFrameAndWritesTheRest) {
@@ -59,9 +63,9 @@ TEST_F(DecodePassTest, DropsTheFirstFrameAndWritesTheRest) {
     const PassResult result = decode(bytes);
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.output, "");
-    const auto wav = readBytes(fo);
+    const auto wav = readFileBytes(fo);
     expectFinishedWave(wav, 2 * 384);
-    for (const std::int16_t s : test::waveSamples(wav)) {
+    for (const std::int16_t s : testsupport::samplesAfterHeader(wav)) {
         ASSERT_EQ(s, 0);
     }
 }
@@ -77,7 +81,7 @@ TEST_F(DecodePassTest, AnInvalidAllocationStopsWithAMessageAndAFinishedFile) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.output,
               "Error on decode file \"" + cpf + "\" : frame 2 has a bit allocation above 5 !\n");
-    expectFinishedWave(readBytes(fo), 384);
+    expectFinishedWave(readFileBytes(fo), 384);
 }
 
 TEST_F(DecodePassTest, AFramePastItsBudgetStopsWithAMessage) {
@@ -95,7 +99,7 @@ TEST_F(DecodePassTest, AFramePastItsBudgetStopsWithAMessage) {
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.output,
               "Error on decode file \"" + cpf + "\" : frame 1 needs more bits than it holds !\n");
-    expectFinishedWave(readBytes(fo), 0);
+    expectFinishedWave(readFileBytes(fo), 0);
 }
 
 TEST_F(DecodePassTest, AnEndRecordWritesOnlyItsCountOfSamples) {
@@ -104,7 +108,7 @@ TEST_F(DecodePassTest, AnEndRecordWritesOnlyItsCountOfSamples) {
     append(bytes, test::silentFrame(6));
     const PassResult result = decode(bytes);
     EXPECT_EQ(result.status, 0);
-    expectFinishedWave(readBytes(fo), 384 + 100);
+    expectFinishedWave(readFileBytes(fo), 384 + 100);
 }
 
 TEST_F(DecodePassTest, AnEndRecordCountAbove384WritesOneFrame) {
@@ -112,7 +116,7 @@ TEST_F(DecodePassTest, AnEndRecordCountAbove384WritesOneFrame) {
     append(bytes, {0xFF, 0xFF, 0x12, 0x34});
     append(bytes, test::silentFrame(6));
     EXPECT_EQ(decode(bytes).status, 0);
-    expectFinishedWave(readBytes(fo), 384 + 384);
+    expectFinishedWave(readFileBytes(fo), 384 + 384);
 }
 
 TEST_F(DecodePassTest, AMissingCompressedFileIsReportedWithItsCause) {
@@ -122,13 +126,13 @@ TEST_F(DecodePassTest, AMissingCompressedFileIsReportedWithItsCause) {
     const std::string output = ::testing::internal::GetCapturedStdout();
     EXPECT_EQ(status, 1);
     EXPECT_EQ(output, "Error on open file \"" + cpf + "\" : No such file or directory !\n");
-    expectFinishedWave(readBytes(fo), 0);
+    expectFinishedWave(readFileBytes(fo), 0);
 }
 
 TEST_F(DecodePassTest, AnUncreatableOutputGivesTheFixedMessage) {
-    test::writeBytes(cpf, silentStream(2));
+    testsupport::writeFileBytes(cpf, silentStream(2));
     FinchCodec codec;
-    const std::string badOutput = dir.path("no-such-folder/out.wav");
+    const std::string badOutput = dir.file("no-such-folder/out.wav");
     ::testing::internal::CaptureStdout();
     const int status = runDecodePass(codec, "24", cpf.c_str(), badOutput.c_str());
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "Error on open file qbx.wav !!\n");

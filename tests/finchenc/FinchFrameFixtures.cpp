@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "FinchTestFiles.h"
+#include "FieldBits.h"
 
 namespace finch::test {
 

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "FinchTestFiles.h"
 #include "finchenc/FinchStreamReader.h"
 
 namespace finch {

@@ -8,13 +8,17 @@
 #include <vector>
 
 #include "FinchFrameFixtures.h"
-#include "FinchTestFiles.h"
 #include "RunProgram.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
 
 namespace finch {
 namespace {
 
-using test::readBytes;
+using testsupport::readFileBytes;
 using test::runFinchencProgram;
 
 const std::string kVersion = "\n         Version 1.2.5\n\n";
@@ -51,15 +55,15 @@ std::string runText(const std::string& banner, const std::string& fi, const std:
 
 class FinchencProgram : public ::testing::Test {
   protected:
-    test::ProgramRun run(const std::vector<std::string>& arguments) {
-        test::ProgramRun result = runFinchencProgram(arguments);
+    testsupport::ProgramRun run(const std::vector<std::string>& arguments) {
+        testsupport::ProgramRun result = runFinchencProgram(arguments);
         EXPECT_EQ(result.standardError, "") << "nothing may reach standard error";
         return result;
     }
 
     std::string silence(std::size_t samples) {
-        const std::string path = dir.path("silence" + std::to_string(samples) + ".wav");
-        test::writeWave(path, std::vector<std::int16_t>(samples, 0));
+        const std::string path = dir.file("silence" + std::to_string(samples) + ".wav");
+        testsupport::writeWav(path, std::vector<std::int16_t>(samples, 0));
         return path;
     }
 
@@ -73,22 +77,22 @@ class FinchencProgram : public ::testing::Test {
         return file;
     }
 
-    test::ScratchDir dir;
-    std::string cpf = dir.path("out.fnc");
-    std::string fo = dir.path("out.wav");
+    testsupport::ScratchFolder dir;
+    std::string cpf = dir.file("out.fnc");
+    std::string fo = dir.file("out.wav");
 };
 
 TEST_F(FinchencProgram, FewerThanThreeArgumentsPrintTheUsage) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{{}, {"24"}, {"24", "in.wav"}}) {
-        const test::ProgramRun result = run(arguments);
+        const testsupport::ProgramRun result = run(arguments);
         EXPECT_EQ(result.standardOutput, kVersion + kUsage);
         EXPECT_EQ(result.exitStatus, 1);
     }
 }
 
 TEST_F(FinchencProgram, AnInputThatCannotBeOpenedIsNamedAndNothingIsCreated) {
-    for (const std::string& input : {dir.path("missing.wav"), dir.path("")}) {
-        const test::ProgramRun result = run({"24", input, cpf});
+    for (const std::string& input : {dir.file("missing.wav"), dir.file("")}) {
+        const testsupport::ProgramRun result = run({"24", input, cpf});
         EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + input + "\" !\n");
         EXPECT_EQ(result.exitStatus, 1);
         EXPECT_FALSE(std::filesystem::exists(cpf));
@@ -97,55 +101,55 @@ TEST_F(FinchencProgram, AnInputThatCannotBeOpenedIsNamedAndNothingIsCreated) {
 
 TEST_F(FinchencProgram, ABadRateLeavesAnExistingOutputAlone) {
     const std::string input = silence(10);
-    test::writeBytes(cpf, {1, 2, 3});
+    testsupport::writeFileBytes(cpf, {1, 2, 3});
     for (const std::string rate : {"16 ", "016", "32", ""}) {
-        const test::ProgramRun result = run({rate, input, cpf, fo});
+        const testsupport::ProgramRun result = run({rate, input, cpf, fo});
         EXPECT_EQ(result.standardOutput, kVersion + kBadRate) << "rate '" << rate << "'";
         EXPECT_EQ(result.exitStatus, 1);
-        EXPECT_EQ(readBytes(cpf), (std::vector<unsigned char>{1, 2, 3}));
+        EXPECT_EQ(readFileBytes(cpf), (std::vector<unsigned char>{1, 2, 3}));
         EXPECT_FALSE(std::filesystem::exists(fo));
     }
 }
 
 TEST_F(FinchencProgram, AnEmptyInputEncodesOneSilentFrameAndSucceedsWithThreeArguments) {
     const std::string input = silence(0);
-    const test::ProgramRun result = run({"24", input, cpf});
+    const testsupport::ProgramRun result = run({"24", input, cpf});
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, nullptr, 0));
-    const auto file = readBytes(cpf);
+    const auto file = readFileBytes(cpf);
     EXPECT_EQ(file.size(), 149u);
     EXPECT_EQ(file, silentFile(6, 1));
 }
 
 TEST_F(FinchencProgram, AFullRunPrintsTheSynthesizedNameAndWritesAnEmptyWave) {
     const std::string input = silence(0);
-    const test::ProgramRun result = run({"16", input, cpf, fo});
+    const testsupport::ProgramRun result = run({"16", input, cpf, fo});
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 16 Kbps \n", input, cpf, &fo, 0));
-    EXPECT_EQ(readBytes(cpf), silentFile(2, 1));
+    EXPECT_EQ(readFileBytes(cpf), silentFile(2, 1));
     const std::vector<unsigned char> header = {'R', 'I', 'F',  'F',  36,  0,   0,    0,    'W', 'A', 'V',
                                                'E', 'f', 'm',  't',  ' ', 16,  0,    0,    0,   1,   0,
                                                1,   0,   0x40, 0x1F, 0,   0,   0x80, 0x3E, 0,   0,   2,
                                                0,   16,  0,    'd',  'a', 't', 'a',  0,    0,   0,   0};
-    EXPECT_EQ(readBytes(fo), header);
+    EXPECT_EQ(readFileBytes(fo), header);
 }
 
 TEST_F(FinchencProgram, TheBannerAt20kbpsHasNoTrailingBlank) {
     const std::string input = silence(0);
-    const test::ProgramRun result = run({"20", input, cpf});
+    const testsupport::ProgramRun result = run({"20", input, cpf});
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 20 Kbps\n", input, cpf, nullptr, 0));
-    EXPECT_EQ(readBytes(cpf), silentFile(4, 1));
+    EXPECT_EQ(readFileBytes(cpf), silentFile(4, 1));
 }
 
 TEST_F(FinchencProgram, FiveArgumentsDecodeWithoutNamingTheSynthesizedFile) {
     const std::string input = silence(384);
-    const test::ProgramRun result = run({"24", input, cpf, fo, "extra"});
+    const testsupport::ProgramRun result = run({"24", input, cpf, fo, "extra"});
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, nullptr, 1));
-    const auto wav = readBytes(fo);
+    const auto wav = readFileBytes(fo);
     ASSERT_EQ(wav.size(), 44u + 2 * 384);
-    for (const std::int16_t s : test::waveSamples(wav)) {
+    for (const std::int16_t s : testsupport::samplesAfterHeader(wav)) {
         ASSERT_EQ(s, 0);
     }
 }
@@ -154,14 +158,14 @@ TEST_F(FinchencProgram, FileLengthsFollowTheFrameCount) {
     for (const std::size_t samples : {383u, 384u, 385u, 1000u}) {
         const long frames = static_cast<long>((samples + 383) / 384);
         const std::string input = silence(samples);
-        const test::ProgramRun result = run({"20", input, cpf, fo});
+        const testsupport::ProgramRun result = run({"20", input, cpf, fo});
         EXPECT_EQ(result.exitStatus, 0);
         EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 20 Kbps\n", input, cpf, &fo, frames));
-        EXPECT_EQ(readBytes(cpf).size(), 2 + static_cast<std::size_t>(frames + 1) * 120 + 3) << samples;
-        const auto wav = readBytes(fo);
+        EXPECT_EQ(readFileBytes(cpf).size(), 2 + static_cast<std::size_t>(frames + 1) * 120 + 3) << samples;
+        const auto wav = readFileBytes(fo);
         EXPECT_EQ(wav.size(), 44 + static_cast<std::size_t>(frames) * 384 * 2) << samples;
-        EXPECT_EQ(test::little32(wav, 40), frames * 384 * 2);
-        EXPECT_EQ(test::little32(wav, 4), 36 + frames * 384 * 2);
+        EXPECT_EQ(testsupport::le32At(wav, 40), frames * 384 * 2);
+        EXPECT_EQ(testsupport::le32At(wav, 4), 36 + frames * 384 * 2);
     }
 }
 
@@ -170,11 +174,11 @@ TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExac
     for (const auto& [rate, rateCode] :
          std::vector<std::pair<std::string, int>>{{"16", 2}, {"20", 4}, {"24", 6}}) {
         ASSERT_EQ(run({rate, input, cpf, fo}).exitStatus, 0);
-        const auto first = readBytes(cpf);
-        const auto firstWave = readBytes(fo);
+        const auto first = readFileBytes(cpf);
+        const auto firstWave = readFileBytes(fo);
         const std::size_t frameBytes = rateCode == 2 ? 96 : rateCode == 4 ? 120 : 144;
         ASSERT_EQ((first.size() - 5) % frameBytes, 0u);
-        EXPECT_EQ(test::little16(first, 0), rateCode);
+        EXPECT_EQ(testsupport::le16At(first, 0), rateCode);
         for (std::size_t start = 2; start + 3 < first.size(); start += frameBytes) {
             ASSERT_TRUE(test::frameKeepsBudget(first, start, rateCode))
                 << "rate " << rate << " byte " << start;
@@ -182,72 +186,72 @@ TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExac
         EXPECT_EQ(std::vector<unsigned char>(first.end() - 3, first.end()),
                   (std::vector<unsigned char>{0xFF, 0xFF, 0xFF}));
         ASSERT_EQ(run({rate, input, cpf, fo}).exitStatus, 0);
-        EXPECT_EQ(readBytes(cpf), first);
-        EXPECT_EQ(readBytes(fo), firstWave);
+        EXPECT_EQ(readFileBytes(cpf), first);
+        EXPECT_EQ(readFileBytes(fo), firstWave);
     }
 }
 
 TEST_F(FinchencProgram, ADirectoryIsNotAnInput) {
-    const std::string folder = dir.path("folder");
+    const std::string folder = dir.file("folder");
     std::filesystem::create_directory(folder);
-    const test::ProgramRun result = run({"24", folder, cpf});
+    const testsupport::ProgramRun result = run({"24", folder, cpf});
     EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + folder + "\" !\n");
     EXPECT_EQ(result.exitStatus, 1);
 }
 
 TEST_F(FinchencProgram, ACompressedFileNamingTheInputIsRefusedBeforeAnythingIsTruncated) {
     const std::string input = silence(1000);
-    const auto original = readBytes(input);
-    const std::string sameInput = dir.path("./silence1000.wav");
-    const test::ProgramRun result = run({"24", input, sameInput, fo});
+    const auto original = readFileBytes(input);
+    const std::string sameInput = dir.file("./silence1000.wav");
+    const testsupport::ProgramRun result = run({"24", input, sameInput, fo});
     EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + sameInput + "\" !\n");
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(readBytes(input), original);
+    EXPECT_EQ(readFileBytes(input), original);
     EXPECT_FALSE(std::filesystem::exists(fo));
 }
 
 TEST_F(FinchencProgram, ASynthesizedFileNamingAnotherFileIsRefusedBeforeAnythingIsTruncated) {
     const std::string input = silence(1000);
-    const auto original = readBytes(input);
-    const std::string link = dir.path("link.wav");
+    const auto original = readFileBytes(input);
+    const std::string link = dir.file("link.wav");
     ASSERT_EQ(::link(input.c_str(), link.c_str()), 0);
-    test::ProgramRun result = run({"24", input, cpf, link});
+    testsupport::ProgramRun result = run({"24", input, cpf, link});
     EXPECT_EQ(result.standardOutput, kVersion + kSynthesizedOpenError);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(readBytes(input), original);
+    EXPECT_EQ(readFileBytes(input), original);
     EXPECT_FALSE(std::filesystem::exists(cpf));
 
-    test::writeBytes(cpf, {9, 9});
-    result = run({"24", input, cpf, dir.path("./out.fnc")});
+    testsupport::writeFileBytes(cpf, {9, 9});
+    result = run({"24", input, cpf, dir.file("./out.fnc")});
     EXPECT_EQ(result.standardOutput, kVersion + kSynthesizedOpenError);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(readBytes(cpf), (std::vector<unsigned char>{9, 9}));
+    EXPECT_EQ(readFileBytes(cpf), (std::vector<unsigned char>{9, 9}));
 }
 
 TEST_F(FinchencProgram, ASynthesizedFileNamingANewCompressedFileKeepsTheCompressedFile) {
     const std::string input = silence(0);
-    const std::string sameCpf = dir.path("./out.fnc");
-    const test::ProgramRun result = run({"24", input, cpf, sameCpf});
+    const std::string sameCpf = dir.file("./out.fnc");
+    const testsupport::ProgramRun result = run({"24", input, cpf, sameCpf});
     EXPECT_EQ(result.standardOutput,
               runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &sameCpf, 0) + kSynthesizedOpenError);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(readBytes(cpf), silentFile(6, 1));
+    EXPECT_EQ(readFileBytes(cpf), silentFile(6, 1));
 }
 
 TEST_F(FinchencProgram, ASynthesizedFileThatCannotBeCreatedLeavesACompleteCompressedFile) {
     const std::string input = silence(0);
-    const std::string unreachable = dir.path("no-such-folder/out.wav");
-    const test::ProgramRun result = run({"24", input, cpf, unreachable});
+    const std::string unreachable = dir.file("no-such-folder/out.wav");
+    const testsupport::ProgramRun result = run({"24", input, cpf, unreachable});
     EXPECT_EQ(result.standardOutput,
               runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &unreachable, 0) + kSynthesizedOpenError);
     EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(readBytes(cpf), silentFile(6, 1));
+    EXPECT_EQ(readFileBytes(cpf), silentFile(6, 1));
 }
 
 TEST_F(FinchencProgram, ACompressedFileThatCannotBeCreatedIsReportedWithItsCause) {
     const std::string input = silence(0);
-    const std::string unreachable = dir.path("no-such-folder/out.fnc");
-    const test::ProgramRun result = run({"24", input, unreachable});
+    const std::string unreachable = dir.file("no-such-folder/out.fnc");
+    const testsupport::ProgramRun result = run({"24", input, unreachable});
     EXPECT_EQ(result.standardOutput,
               kVersion + "Error on open file \"" + unreachable + "\" : No such file or directory !\n");
     EXPECT_EQ(result.exitStatus, 1);
@@ -255,7 +259,7 @@ TEST_F(FinchencProgram, ACompressedFileThatCannotBeCreatedIsReportedWithItsCause
 
 TEST_F(FinchencProgram, AFailedWriteOfTheCompressedFileFailsTheRun) {
     const std::string input = silence(5000);
-    const test::ProgramRun result = run({"24", input, "/dev/full", fo});
+    const testsupport::ProgramRun result = run({"24", input, "/dev/full", fo});
     EXPECT_EQ(result.exitStatus, 1);
     const std::string expectedEnd = "Error on write file \"/dev/full\" : No space left on device !\n";
     ASSERT_GE(result.standardOutput.size(), expectedEnd.size());
@@ -265,10 +269,10 @@ TEST_F(FinchencProgram, AFailedWriteOfTheCompressedFileFailsTheRun) {
 
 TEST_F(FinchencProgram, AFailedWriteOfTheSynthesizedFileFailsTheRun) {
     const std::string input = silence(5000);
-    const test::ProgramRun result = run({"24", input, cpf, "/dev/full"});
+    const testsupport::ProgramRun result = run({"24", input, cpf, "/dev/full"});
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_NE(result.standardOutput.find("Error on write file \"/dev/full\" : "), std::string::npos);
-    EXPECT_EQ(readBytes(cpf).size(), 2 + 15 * 144 + 3u);
+    EXPECT_EQ(readFileBytes(cpf).size(), 2 + 15 * 144 + 3u);
 }
 
 // Hand-made inputs that lie about their contents: each is refused with the open error or read only
@@ -295,9 +299,9 @@ class FinchencMalformedInput : public FinchencProgram {
     }
 
     void expectOpenError(const std::vector<unsigned char>& bytes) {
-        const std::string input = dir.path("bad.wav");
-        test::writeBytes(input, bytes);
-        const test::ProgramRun result = run({"24", input, cpf, fo});
+        const std::string input = dir.file("bad.wav");
+        testsupport::writeFileBytes(input, bytes);
+        const testsupport::ProgramRun result = run({"24", input, cpf, fo});
         EXPECT_EQ(result.standardOutput, kVersion + "Error on open file \"" + input + "\" !\n");
         EXPECT_EQ(result.exitStatus, 1);
         EXPECT_FALSE(std::filesystem::exists(cpf));
@@ -305,12 +309,12 @@ class FinchencMalformedInput : public FinchencProgram {
 
     // Runs a full decode on the bytes and checks the frame count the program announces.
     void expectFrames(const std::vector<unsigned char>& bytes, long frames) {
-        const std::string input = dir.path("odd.wav");
-        test::writeBytes(input, bytes);
-        const test::ProgramRun result = run({"24", input, cpf, fo});
+        const std::string input = dir.file("odd.wav");
+        testsupport::writeFileBytes(input, bytes);
+        const testsupport::ProgramRun result = run({"24", input, cpf, fo});
         EXPECT_EQ(result.exitStatus, 0);
         EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 24 Kbps \n", input, cpf, &fo, frames));
-        EXPECT_EQ(readBytes(cpf).size(), 2 + static_cast<std::size_t>(frames + 1) * 144 + 3);
+        EXPECT_EQ(readFileBytes(cpf).size(), 2 + static_cast<std::size_t>(frames + 1) * 144 + 3);
     }
 };
 
@@ -337,7 +341,7 @@ TEST_F(FinchencProgram, EachFrameLineLeavesAtOnceThroughAPipe) {
     // The decode pass waits for its compressed file on a FIFO: by then every frame line must have
     // reached the pipe, though far less text than a pipe's buffer was printed.
     const std::string input = silence(3840);
-    const std::string fifo = dir.path("encoded.fifo");
+    const std::string fifo = dir.file("encoded.fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::string seen = test::outputWhileDecodeWaits({"24", input, fifo, fo}, fifo, frameLines(10));
     EXPECT_EQ(seen, runText(" Corvane FINCHENC 24 Kbps \n", input, fifo, &fo, 10));
@@ -346,8 +350,8 @@ TEST_F(FinchencProgram, EachFrameLineLeavesAtOnceThroughAPipe) {
 TEST_F(FinchencProgram, AClosedOutputPipeDoesNotStopTheRun) {
     const std::string input = silence(5000);
     EXPECT_EQ(test::runFinchencIntoClosedPipe({"24", input, cpf, fo}), 0);
-    EXPECT_EQ(readBytes(cpf).size(), 2 + 15 * 144 + 3u);
-    EXPECT_EQ(readBytes(fo).size(), 44 + 14 * 384 * 2u);
+    EXPECT_EQ(readFileBytes(cpf).size(), 2 + 15 * 144 + 3u);
+    EXPECT_EQ(readFileBytes(fo).size(), 44 + 14 * 384 * 2u);
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 #include <array>
 #include <vector>
 
+#include "FieldBits.h"
 #include "FinchFrameFixtures.h"
-#include "FinchTestFiles.h"
 #include "finchenc/DecoderArithmetic.h"
 #include "finchenc/FilterBankTables.h"
 #include "finchenc/FinchCodec.h"
 #include "finchenc/FrameDecoder.h"
 #include "finchenc/SubbandSynthesis.h"
+#include "tests/support/LittleEndian.h"
 
 namespace finch {
 namespace {
@@ -19,7 +20,7 @@ using Samples = std::array<std::int16_t, kSamplesPerFrame>;
 std::vector<std::uint16_t> wordsOf(const std::vector<unsigned char>& bytes) {
     std::vector<std::uint16_t> words;
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-        words.push_back(test::little16(bytes, i));
+        words.push_back(testsupport::le16At(bytes, i));
     }
     return words;
 }

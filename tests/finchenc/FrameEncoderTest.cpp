@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "FinchFrameFixtures.h"
-#include "FinchTestFiles.h"
 #include "finchenc/FinchCodec.h"
 #include "finchenc/FrameEncoder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/WavFixture.h"
 
 namespace finch {
 namespace {
@@ -118,7 +120,7 @@ TEST(EncodeFrame, SilenceAt16kbpsStartsWithTheDerivedWords) {
     const std::vector<std::uint16_t> expected = {0x2490, 0x0000, 0x0000, 0x0000,
                                                  0x0492, 0x4924, 0xFFFF, 0xFFFF};
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(test::little16(file, 2 + 2 * i), expected[i]) << "word " << i;
+        EXPECT_EQ(testsupport::le16At(file, 2 + 2 * i), expected[i]) << "word " << i;
     }
     std::vector<unsigned char> frame(file.begin() + 2, file.end());
     EXPECT_EQ(frame, silentFrame(2));
@@ -127,7 +129,7 @@ TEST(EncodeFrame, SilenceAt16kbpsStartsWithTheDerivedWords) {
 TEST(EncodeFrame, OnlyTheFirstFrameCarriesTheRateWord) {
     const auto file = encodeSilence("20", 3);
     ASSERT_EQ(file.size(), 2u + 3 * 120u);
-    EXPECT_EQ(test::little16(file, 0), 4);
+    EXPECT_EQ(testsupport::le16At(file, 0), 4);
     const auto frame = silentFrame(4);
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(std::equal(frame.begin(), frame.end(), file.begin() + 2 + 120 * i)) << "frame " << i;
@@ -137,8 +139,8 @@ TEST(EncodeFrame, OnlyTheFirstFrameCarriesTheRateWord) {
 class EncodedSpeech : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(EncodedSpeech, EveryFrameKeepsItsBudget) {
-    const auto wave = test::readBytes(TRACKMILL_TEST_DATA "/speech8k.wav");
-    auto samples = test::waveSamples(wave);
+    const auto wave = testsupport::readFileBytes(TRACKMILL_TEST_DATA "/speech8k.wav");
+    auto samples = testsupport::samplesAfterHeader(wave);
     ASSERT_GT(samples.size(), 8000u);
     samples.resize((samples.size() + kSamplesPerFrame - 1) / kSamplesPerFrame * kSamplesPerFrame);
     FinchCodec codec;
@@ -149,7 +151,7 @@ TEST_P(EncodedSpeech, EveryFrameKeepsItsBudget) {
             codec, std::span<const std::int16_t, kSamplesPerFrame>(samples.data() + at, kSamplesPerFrame)));
         file.insert(file.end(), bytes.begin(), bytes.end());
     }
-    const int rateCode = test::little16(file, 0);
+    const int rateCode = testsupport::le16At(file, 0);
     const std::size_t frameBytes = rateCode == 2 ? 96 : rateCode == 4 ? 120 : 144;
     ASSERT_EQ(file.size(), 2 + samples.size() / kSamplesPerFrame * frameBytes);
     for (std::size_t start = 2; start < file.size(); start += frameBytes) {

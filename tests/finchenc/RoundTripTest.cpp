@@ -4,8 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "FinchTestFiles.h"
 #include "RunProgram.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Snr.h"
+#include "tests/support/WavFixture.h"
 
 namespace finch {
 namespace {
@@ -15,22 +19,15 @@ namespace {
 constexpr std::size_t kOutputLag = 481 - 384;
 
 double roundTripSnr(const std::string& rate) {
-    test::ScratchDir dir;
+    testsupport::ScratchFolder dir;
     const std::string input = TRACKMILL_TEST_DATA "/speech8k.wav";
-    const test::ProgramRun run =
-        test::runFinchencProgram({rate, input, dir.path("speech.fnc"), dir.path("speech.wav")});
+    const testsupport::ProgramRun run =
+        test::runFinchencProgram({rate, input, dir.file("speech.fnc"), dir.file("speech.wav")});
     EXPECT_EQ(run.exitStatus, 0);
-    const auto original = test::waveSamples(test::readBytes(input));
-    const auto decoded = test::waveSamples(test::readBytes(dir.path("speech.wav")));
+    const auto original = testsupport::samplesAfterHeader(testsupport::readFileBytes(input));
+    const auto decoded = testsupport::samplesAfterHeader(testsupport::readFileBytes(dir.file("speech.wav")));
     EXPECT_EQ(decoded.size(), (original.size() + 383) / 384 * 384);
-    double signal = 0.0;
-    double noise = 0.0;
-    for (std::size_t i = 0; i + kOutputLag < decoded.size() && i < original.size(); ++i) {
-        const double error = static_cast<double>(original[i]) - decoded[i + kOutputLag];
-        signal += static_cast<double>(original[i]) * original[i];
-        noise += error * error;
-    }
-    const double snr = 10.0 * std::log10(signal / noise);
+    const double snr = testsupport::snrDb(original, decoded, 0, original.size(), kOutputLag);
     ::testing::Test::RecordProperty("snr_" + rate, std::to_string(snr));
     std::printf("round-trip SNR at %s kbit/s: %.2f dB\n", rate.c_str(), snr);
     return snr;

@@ -1,5 +1,7 @@
 #include "RunProgram.h"
 
+#include "tests/support/RunProgram.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -16,29 +18,7 @@ namespace finch::test {
 
 namespace {
 
-std::string drain(int fd) {
-    std::string text;
-    ::lseek(fd, 0, SEEK_SET);
-    char buffer[4096];
-    ssize_t got;
-    while ((got = ::read(fd, buffer, sizeof buffer)) > 0) {
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return text;
-}
-
-int scratchFile() {
-    char name[] = "/tmp/finchenc-output-XXXXXX";
-    const int fd = ::mkstemp(name);
-    if (fd < 0) {
-        throw std::runtime_error("mkstemp failed");
-    }
-    ::unlink(name);
-    return fd;
-}
-
-const std::string program = TRACKMILL_BIN_DIR "/finchenc";
+const std::string program = testsupport::builtProgram("finchenc");
 
 std::vector<char*> argumentVector(const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
@@ -58,27 +38,10 @@ int exitStatusOf(pid_t child) {
 
 }  // namespace
 
-ProgramRun runFinchencProgram(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv = argumentVector(arguments);
-
-    const int out = scratchFile();
-    const int err = scratchFile();
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child < 0) {
-        throw std::runtime_error("fork failed");
-    }
-    if (child == 0) {
-        ::dup2(out, STDOUT_FILENO);
-        ::dup2(err, STDERR_FILENO);
-        ::execv(program.c_str(), argv.data());
-        ::_exit(127);
-    }
-    ProgramRun run;
-    run.exitStatus = exitStatusOf(child);
-    run.standardOutput = drain(out);
-    run.standardError = drain(err);
-    return run;
+testsupport::ProgramRun runFinchencProgram(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv = {program};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return testsupport::runProgram(argv);
 }
 
 int runFinchencIntoClosedPipe(const std::vector<std::string>& arguments) {

@@ -3,16 +3,14 @@
 #include <string>
 #include <vector>
 
+namespace testsupport {
+struct ProgramRun;
+}  // namespace testsupport
+
 namespace finch::test {
 
-struct ProgramRun {
-    int exitStatus = -1;  // -1 when the program did not exit normally
-    std::string standardOutput;
-    std::string standardError;
-};
-
 // Runs the built finchenc with the arguments and collects both output streams.
-ProgramRun runFinchencProgram(const std::vector<std::string>& arguments);
+testsupport::ProgramRun runFinchencProgram(const std::vector<std::string>& arguments);
 
 // Runs the built finchenc with its standard output on a pipe that nobody reads any more; returns the
 // exit status (-1 when a signal ended it).

@@ -1,41 +1,39 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
+#include <vector>
 
-#include "FinchTestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace finch {
 namespace {
 
 // The checked-in table must be exactly what its generator writes from the checked-in coefficients.
 TEST(WindowGenerator, ReproducesTheCheckedInTable) {
-    test::ScratchDir dir;
-    const std::string generated = dir.path("AnalysisWindow.cpp");
-    const std::string command = std::string(TRACKMILL_BIN_DIR "/finch-window ") +
-                                TRACKMILL_SOURCE_DIR "/tools/finch-window/analysis-window-c.txt " + generated;
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    ASSERT_EQ(WEXITSTATUS(status), 0);
-    const auto checkedIn = test::readBytes(TRACKMILL_SOURCE_DIR "/finchenc/AnalysisWindow.cpp");
+    testsupport::ScratchFolder dir;
+    const std::string generated = dir.file("AnalysisWindow.cpp");
+    const testsupport::ProgramRun run = testsupport::runProgram(
+        {testsupport::builtProgram("finch-window"), TRACKMILL_SOURCE_DIR "/tools/finch-window/analysis-window-c.txt",
+         generated});
+    ASSERT_EQ(run.exitStatus, 0) << run.standardError;
+    const auto checkedIn = testsupport::readFileBytes(TRACKMILL_SOURCE_DIR "/finchenc/AnalysisWindow.cpp");
     ASSERT_FALSE(checkedIn.empty());
-    EXPECT_EQ(test::readBytes(generated), checkedIn);
+    EXPECT_EQ(testsupport::readFileBytes(generated), checkedIn);
 }
 
 TEST(WindowGenerator, RefusesATableThatIsNotMirrored) {
-    test::ScratchDir dir;
+    testsupport::ScratchFolder dir;
     std::string table;
     for (int k = 0; k < 512; ++k) {
         table += k == 300 ? "0.000100000\n" : "0.000000000\n";
     }
-    const std::string input = dir.path("c.txt");
-    test::writeBytes(input, std::vector<unsigned char>(table.begin(), table.end()));
-    const std::string command =
-        std::string(TRACKMILL_BIN_DIR "/finch-window ") + input + " " + dir.path("out.cpp") + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const std::string input = dir.file("c.txt");
+    testsupport::writeFileText(input, table);
+    const testsupport::ProgramRun run =
+        testsupport::runProgram({testsupport::builtProgram("finch-window"), input, dir.file("out.cpp")});
+    EXPECT_EQ(run.exitStatus, 1);
 }
 
 }  // namespace

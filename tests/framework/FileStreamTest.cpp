@@ -6,15 +6,18 @@
 #include <cstdint>
 #include <string>
 
-#include "TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/framework/EInOutError.h"
+
+using namespace testsupport;
 
 using namespace framework;
 
 TEST(FileStream, CreateWritesSeeksAndRewritesAHeader) {
-    TempFolder folder;
-    const std::string path = folder.File("Track1.wav");
-    WriteWholeFile(path, "old content that must go");
+    ScratchFolder folder;
+    const std::string path = folder.file("Track1.wav");
+    writeFileText(path, "old content that must go");
     {
         TFileStream stream(path, fmCreate);
         EXPECT_EQ(stream.Size(), 0);
@@ -26,13 +29,13 @@ TEST(FileStream, CreateWritesSeeksAndRewritesAHeader) {
         EXPECT_EQ(stream.Size(), 9);
         EXPECT_EQ(stream.Seek(-2, soEnd), 7);
     }
-    EXPECT_EQ(ReadWholeFile(path), "HDR9audio");
+    EXPECT_EQ(readFileText(path), "HDR9audio");
 }
 
 TEST(FileStream, ReadsWhatIsThere) {
-    TempFolder folder;
-    const std::string path = folder.File("a.wav");
-    WriteWholeFile(path, "0123456789");
+    ScratchFolder folder;
+    const std::string path = folder.file("a.wav");
+    writeFileText(path, "0123456789");
     TFileStream stream(path, fmOpenRead);
     char buffer[8] = {};
     EXPECT_EQ(stream.Read(buffer, 4), 4);
@@ -44,8 +47,8 @@ TEST(FileStream, ReadsWhatIsThere) {
 }
 
 TEST(FileStream, ACreatedFileIsHeldExclusively) {
-    TempFolder folder;
-    const std::string path = folder.File("Track1.wav");
+    ScratchFolder folder;
+    const std::string path = folder.file("Track1.wav");
     TFileStream writer(path, fmCreate);
     writer.WriteBuffer("data", 4);
     EXPECT_THROW(TFileStream(path, fmOpenRead), EInOutError);
@@ -55,9 +58,9 @@ TEST(FileStream, ACreatedFileIsHeldExclusively) {
 }
 
 TEST(FileStream, ReadersShareButKeepCreatorsOut) {
-    TempFolder folder;
-    const std::string path = folder.File("a.wav");
-    WriteWholeFile(path, "abc");
+    ScratchFolder folder;
+    const std::string path = folder.file("a.wav");
+    writeFileText(path, "abc");
     TFileStream first(path, fmOpenRead);
     TFileStream second(path, fmOpenRead);
     EXPECT_EQ(second.Size(), 3);
@@ -67,17 +70,17 @@ TEST(FileStream, ReadersShareButKeepCreatorsOut) {
     } catch (const EInOutError& error) {
         EXPECT_NE(error.Message().find(path), std::string::npos);
     }
-    EXPECT_EQ(ReadWholeFile(path), "abc");
+    EXPECT_EQ(readFileText(path), "abc");
 }
 
 TEST(FileStream, OpeningAMissingFileRaisesWithItsCause) {
-    TempFolder folder;
+    ScratchFolder folder;
     try {
-        TFileStream stream(folder.File("none.wav"), fmOpenRead);
+        TFileStream stream(folder.file("none.wav"), fmOpenRead);
         FAIL() << "opened a missing file";
     } catch (const EInOutError& error) {
         EXPECT_EQ(error.ErrorCode(), ENOENT);
         EXPECT_NE(error.Message().find("No such file or directory"), std::string::npos);
     }
-    EXPECT_THROW(TFileStream(folder.File("no-folder/a.wav"), fmCreate), EInOutError);
+    EXPECT_THROW(TFileStream(folder.file("no-folder/a.wav"), fmCreate), EInOutError);
 }

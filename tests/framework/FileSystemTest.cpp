@@ -7,7 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace testsupport;
 
 using namespace framework;
 
@@ -27,54 +30,54 @@ std::string PatternBytes(std::size_t size) {
 }  // namespace
 
 TEST(FileSystem, ExistenceTellsFilesFromFolders) {
-    TempFolder folder;
-    const std::string file = folder.File("a.wav");
-    WriteWholeFile(file, "x");
+    ScratchFolder folder;
+    const std::string file = folder.file("a.wav");
+    writeFileText(file, "x");
     EXPECT_TRUE(FileExists(file));
     EXPECT_FALSE(DirectoryExists(file));
-    EXPECT_TRUE(DirectoryExists(folder.Path()));
-    EXPECT_FALSE(FileExists(folder.Path()));
-    EXPECT_FALSE(FileExists(folder.File("missing.wav")));
-    EXPECT_FALSE(DirectoryExists(folder.File("missing")));
+    EXPECT_TRUE(DirectoryExists(folder.path().string()));
+    EXPECT_FALSE(FileExists(folder.path().string()));
+    EXPECT_FALSE(FileExists(folder.file("missing.wav")));
+    EXPECT_FALSE(DirectoryExists(folder.file("missing")));
 }
 
 TEST(FileSystem, DeleteFileRemovesFilesOnly) {
-    TempFolder folder;
-    const std::string file = folder.File("a.wav");
-    WriteWholeFile(file, "x");
+    ScratchFolder folder;
+    const std::string file = folder.file("a.wav");
+    writeFileText(file, "x");
     EXPECT_TRUE(DeleteFile(file));
     EXPECT_FALSE(FileExists(file));
     errno = 0;
     EXPECT_FALSE(DeleteFile(file));
     EXPECT_EQ(errno, ENOENT);
-    ASSERT_EQ(::mkdir(folder.File("sub").c_str(), 0755), 0);
-    EXPECT_FALSE(DeleteFile(folder.File("sub")));
-    EXPECT_TRUE(DirectoryExists(folder.File("sub")));
+    ASSERT_EQ(::mkdir(folder.file("sub").c_str(), 0755), 0);
+    EXPECT_FALSE(DeleteFile(folder.file("sub")));
+    EXPECT_TRUE(DirectoryExists(folder.file("sub")));
 }
 
 TEST(FileSystem, RenameWithinAFileSystem) {
-    TempFolder folder;
-    WriteWholeFile(folder.File("a.nor"), "samples");
-    EXPECT_TRUE(RenameFile(folder.File("a.nor"), folder.File("a.wav")));
-    EXPECT_EQ(ReadWholeFile(folder.File("a.wav")), "samples");
-    EXPECT_FALSE(FileExists(folder.File("a.nor")));
+    ScratchFolder folder;
+    writeFileText(folder.file("a.nor"), "samples");
+    EXPECT_TRUE(RenameFile(folder.file("a.nor"), folder.file("a.wav")));
+    EXPECT_EQ(readFileText(folder.file("a.wav")), "samples");
+    EXPECT_FALSE(FileExists(folder.file("a.nor")));
 }
 
 TEST(FileSystem, RenameNeverReplacesAnExistingFile) {
-    TempFolder folder;
-    WriteWholeFile(folder.File("new.wav"), "new");
-    WriteWholeFile(folder.File("old.wav"), "old");
+    ScratchFolder folder;
+    writeFileText(folder.file("new.wav"), "new");
+    writeFileText(folder.file("old.wav"), "old");
     errno = 0;
-    EXPECT_FALSE(RenameFile(folder.File("new.wav"), folder.File("old.wav")));
+    EXPECT_FALSE(RenameFile(folder.file("new.wav"), folder.file("old.wav")));
     EXPECT_EQ(errno, EEXIST);
-    EXPECT_EQ(ReadWholeFile(folder.File("old.wav")), "old");
-    EXPECT_EQ(ReadWholeFile(folder.File("new.wav")), "new");
+    EXPECT_EQ(readFileText(folder.file("old.wav")), "old");
+    EXPECT_EQ(readFileText(folder.file("new.wav")), "new");
 }
 
 TEST(FileSystem, RenameOfAMissingFileFailsWithItsCause) {
-    TempFolder folder;
+    ScratchFolder folder;
     errno = 0;
-    EXPECT_FALSE(RenameFile(folder.File("none.wav"), folder.File("b.wav")));
+    EXPECT_FALSE(RenameFile(folder.file("none.wav"), folder.file("b.wav")));
     EXPECT_EQ(errno, ENOENT);
 }
 
@@ -83,39 +86,39 @@ protected:
     void SetUp() override {
         if (!DirectoryExists("/dev/shm") || DeviceOf("/dev/shm") == DeviceOf("/tmp"))
             GTEST_SKIP() << "/dev/shm and /tmp are on one file system here";
-        shm_ = std::make_unique<TempFolder>("/dev/shm");
+        shm_ = std::make_unique<ScratchFolder>("framework-test", "/dev/shm");
     }
-    TempFolder tmp_;
-    std::unique_ptr<TempFolder> shm_;
+    ScratchFolder tmp_{"framework-test", "/tmp"};
+    std::unique_ptr<ScratchFolder> shm_;
 };
 
 TEST_F(CrossDevice, RenameMovesByCopyingAndKeepsTheBytesAndMode) {
-    const std::string from = shm_->File("MyNoName.wav");
-    const std::string to = tmp_.File("saved.wav");
+    const std::string from = shm_->file("MyNoName.wav");
+    const std::string to = tmp_.file("saved.wav");
     const std::string bytes = PatternBytes(200000);
-    WriteWholeFile(from, bytes);
+    writeFileText(from, bytes);
     ASSERT_EQ(::chmod(from.c_str(), 0640), 0);
     EXPECT_TRUE(RenameFile(from, to));
     EXPECT_FALSE(FileExists(from));
-    EXPECT_EQ(ReadWholeFile(to), bytes);
+    EXPECT_EQ(readFileText(to), bytes);
     struct stat info {};
     ASSERT_EQ(::stat(to.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 TEST_F(CrossDevice, RenameAcrossFileSystemsStillNeverReplaces) {
-    WriteWholeFile(shm_->File("a.wav"), "new");
-    WriteWholeFile(tmp_.File("a.wav"), "old");
-    EXPECT_FALSE(RenameFile(shm_->File("a.wav"), tmp_.File("a.wav")));
-    EXPECT_EQ(ReadWholeFile(tmp_.File("a.wav")), "old");
-    EXPECT_EQ(ReadWholeFile(shm_->File("a.wav")), "new");
+    writeFileText(shm_->file("a.wav"), "new");
+    writeFileText(tmp_.file("a.wav"), "old");
+    EXPECT_FALSE(RenameFile(shm_->file("a.wav"), tmp_.file("a.wav")));
+    EXPECT_EQ(readFileText(tmp_.file("a.wav")), "old");
+    EXPECT_EQ(readFileText(shm_->file("a.wav")), "new");
 }
 
 TEST_F(CrossDevice, AFolderIsNotMovedAcrossFileSystems) {
-    ASSERT_EQ(::mkdir(shm_->File("sub").c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(shm_->file("sub").c_str(), 0755), 0);
     errno = 0;
-    EXPECT_FALSE(RenameFile(shm_->File("sub"), tmp_.File("sub")));
+    EXPECT_FALSE(RenameFile(shm_->file("sub"), tmp_.file("sub")));
     EXPECT_EQ(errno, EXDEV);
-    EXPECT_TRUE(DirectoryExists(shm_->File("sub")));
-    EXPECT_FALSE(DirectoryExists(tmp_.File("sub")));
+    EXPECT_TRUE(DirectoryExists(shm_->file("sub")));
+    EXPECT_FALSE(DirectoryExists(tmp_.file("sub")));
 }

@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/framework/EInOutError.h"
+
+using namespace testsupport;
 
 using framework::TIniFile;
 
@@ -61,9 +64,9 @@ class IniRead : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(IniRead, FollowsTheProfileRules) {
     const ReadCase& c = GetParam();
-    TempFolder folder;
-    const std::string path = folder.File("options.ini");
-    if (c.content) WriteWholeFile(path, c.content);
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
+    if (c.content) writeFileText(path, c.content);
     const TIniFile ini(path);
     EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.expectedString);
     EXPECT_EQ(ini.ReadInteger(c.section, c.key, 128), c.expectedInteger);
@@ -74,8 +77,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniRead, testing::ValuesIn(kReadCases),
                          [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 TEST(IniRead, ABooleanDefaultsBothWays) {
-    TempFolder folder;
-    const TIniFile ini(folder.File("none.ini"));
+    ScratchFolder folder;
+    const TIniFile ini(folder.file("none.ini"));
     EXPECT_FALSE(ini.ReadBool("A", "K", false));
     EXPECT_TRUE(ini.ReadBool("A", "K", true));
 }
@@ -110,12 +113,12 @@ class IniWrite : public testing::TestWithParam<WriteCase> {};
 
 TEST_P(IniWrite, UpdatesTheFileAtOnce) {
     const WriteCase& c = GetParam();
-    TempFolder folder;
-    const std::string path = folder.File("options.ini");
-    if (c.before) WriteWholeFile(path, c.before);
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
+    if (c.before) writeFileText(path, c.before);
     TIniFile ini(path);
     ini.WriteString(c.section, c.key, c.value);
-    EXPECT_EQ(ReadWholeFile(path), c.after);
+    EXPECT_EQ(readFileText(path), c.after);
     EXPECT_EQ(ini.ReadString(c.section, c.key, "dflt"), c.value);
 }
 
@@ -123,22 +126,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, testing::ValuesIn(kWriteCases),
                          [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 TEST(IniWrite, IntegersAndBooleansAsDecimalText) {
-    TempFolder folder;
-    const std::string path = folder.File("options.ini");
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
     TIniFile ini(path);
     ini.WriteInteger("CDOptions", "Index", -1);
     ini.WriteBool("CDOptions", "CDDb", true);
     ini.WriteBool("Mp3Options", "IsSelectVBR", false);
-    EXPECT_EQ(ReadWholeFile(path), "[CDOptions]\nIndex=-1\nCDDb=1\n\n[Mp3Options]\nIsSelectVBR=0\n");
+    EXPECT_EQ(readFileText(path), "[CDOptions]\nIndex=-1\nCDDb=1\n\n[Mp3Options]\nIsSelectVBR=0\n");
 }
 
 TEST(IniWrite, LoadSaveLoadIsStable) {
-    TempFolder folder;
-    const std::string path = folder.File("options.ini");
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
     const std::string original =
         "[CommonOptions]\nOutputFolder=/music/\nNormalizePercent=95\n; hand-written note\nExtra=stay\n\n"
         "[KelmOptions]\nLark_Rate0=12\nLark_Count0=3\n";
-    WriteWholeFile(path, original);
+    writeFileText(path, original);
     {
         TIniFile ini(path);
         // Saving what was loaded changes no byte.
@@ -147,15 +150,15 @@ TEST(IniWrite, LoadSaveLoadIsStable) {
         ini.WriteInteger("KelmOptions", "Lark_Rate0", ini.ReadInteger("KelmOptions", "Lark_Rate0", 0));
         ini.WriteInteger("KelmOptions", "Lark_Count0", ini.ReadInteger("KelmOptions", "Lark_Count0", 0));
     }
-    EXPECT_EQ(ReadWholeFile(path), original);
+    EXPECT_EQ(readFileText(path), original);
     const TIniFile reloaded(path);
     EXPECT_EQ(reloaded.ReadString("KelmOptions", "Lark_Count0", ""), "3");
     EXPECT_EQ(reloaded.ReadString("CommonOptions", "Extra", ""), "stay");
 }
 
 TEST(IniWrite, AnUnwritableFileRaisesWithItsCause) {
-    TempFolder folder;
-    TIniFile ini(folder.File("no-such-folder/options.ini"));
+    ScratchFolder folder;
+    TIniFile ini(folder.file("no-such-folder/options.ini"));
     try {
         ini.WriteString("A", "K", "v");
         FAIL() << "no exception";

@@ -5,22 +5,25 @@
 #include <cstdint>
 #include <string>
 
-#include "TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/framework/EInOutError.h"
+
+using namespace testsupport;
 
 using namespace framework;
 
 TEST(UntypedFile, CopiesInBlocksWithCountsAndSize) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::string content(5000, '\0');
     for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>(i % 253);
-    WriteWholeFile(folder.File("Track1.wav"), content);
+    writeFileText(folder.file("Track1.wav"), content);
 
     UntypedFile source;
     UntypedFile target;
-    AssignFile(source, folder.File("Track1.wav"));
+    AssignFile(source, folder.file("Track1.wav"));
     Reset(source);
-    AssignFile(target, folder.File("Track1.nor"));
+    AssignFile(target, folder.file("Track1.nor"));
     Rewrite(target);
     EXPECT_EQ(FileSize(source), 5000);
     char block[2048];
@@ -35,22 +38,22 @@ TEST(UntypedFile, CopiesInBlocksWithCountsAndSize) {
     CloseFile(source);
     CloseFile(target);
     EXPECT_EQ(counts, "2048 2048 904 0 ");
-    EXPECT_EQ(ReadWholeFile(folder.File("Track1.nor")), content);
+    EXPECT_EQ(readFileText(folder.file("Track1.nor")), content);
 }
 
 TEST(UntypedFile, RewriteEmptiesAnExistingFile) {
-    TempFolder folder;
-    WriteWholeFile(folder.File("a.nor"), "leftover");
+    ScratchFolder folder;
+    writeFileText(folder.file("a.nor"), "leftover");
     UntypedFile file;
-    AssignFile(file, folder.File("a.nor"));
+    AssignFile(file, folder.file("a.nor"));
     Rewrite(file);
     EXPECT_EQ(FileSize(file), 0);
 }
 
 TEST(UntypedFile, FailuresRaiseWithTheCause) {
-    TempFolder folder;
+    ScratchFolder folder;
     UntypedFile file;
-    AssignFile(file, folder.File("missing.wav"));
+    AssignFile(file, folder.file("missing.wav"));
     try {
         Reset(file);
         FAIL() << "opened a missing file";

@@ -7,6 +7,8 @@
 #include "platform/media/MciErrors.h"
 #include "platform/media/MciParms.h"
 
+using namespace testsupport;
+
 namespace {
 
 class CommandMessageTest : public MediaTest {
@@ -36,7 +38,7 @@ class CommandMessageTest : public MediaTest {
 
 TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose) {
     const auto path = folder_ / "speech.wav";
-    WriteBytes(path, WaveFileBytes(1, 8000, 16, speechPrefix(6500 * 16)));
+    writeFileBytes(path, wavFileBytes(1, 8000, 16, speechPrefix(6500 * 16)));
     const win::MCIDEVICEID id = openElement(path);
     ASSERT_NE(id, 0u);
 
@@ -63,7 +65,7 @@ TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose) {
 
     win::MCI_SAVE_PARMS save;
     EXPECT_EQ(command(id, win::MCI_SAVE, 0, save), 0u);
-    EXPECT_EQ(DataAfterHeader(ReadBytes(path)).size() / 16, length);
+    EXPECT_EQ(dataAfterHeader(readFileBytes(path)).size() / 16, length);
 
     EXPECT_EQ(command(id, win::MCI_CLOSE, 0, generic), 0u);
     EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0),
@@ -78,7 +80,7 @@ TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose) {
 
 TEST_F(CommandMessageTest, SeekFlagsAndMissingBlocks) {
     const auto path = folder_ / "a.wav";
-    WriteBytes(path, WaveFileBytes(1, 8000, 16, Bytes(16000)));
+    writeFileBytes(path, wavFileBytes(1, 8000, 16, Bytes(16000)));
     const win::MCIDEVICEID id = openElement(path);
     win::MCI_SEEK_PARMS seek;
     EXPECT_EQ(command(id, win::MCI_SEEK, win::MCI_SEEK_TO_END, seek), 0u);
@@ -101,7 +103,7 @@ TEST_F(CommandMessageTest, SeekFlagsAndMissingBlocks) {
 
 TEST_F(CommandMessageTest, DeviceTypeByIdOrNameOpensTheElement) {
     const auto path = folder_ / "typed.snd";  // an extension that would not choose a device
-    WriteBytes(path, WaveFileBytes(1, 8000, 8, Bytes(800, 0x80)));
+    writeFileBytes(path, wavFileBytes(1, 8000, 8, Bytes(800, 0x80)));
     const std::string element = path.string();
     win::MCI_OPEN_PARMS byName;
     byName.lpstrDeviceType = "WaveAudio";

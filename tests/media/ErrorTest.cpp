@@ -10,6 +10,8 @@
 #include "platform/media/Mci.h"
 #include "platform/media/MciErrors.h"
 
+using namespace testsupport;
+
 namespace {
 
 class ErrorTest : public MediaTest {};
@@ -90,50 +92,50 @@ TEST_F(ErrorTest, FailuresOfTheSystemAndTheSoundCardCarryTheirCause) {
 
 TEST_F(ErrorTest, DuplicateAliasIsRefused) {
     openFile("a.wav", 1, 8000, 16, Bytes(160));
-    WriteBytes(folder_ / "b.wav", WaveFileBytes(1, 8000, 16, Bytes(320)));
+    writeFileBytes(folder_ / "b.wav", wavFileBytes(1, 8000, 16, Bytes(320)));
     EXPECT_EQ(error("open " + Quoted(folder_ / "b.wav") + " alias REC"), win::MCIERR_DUPLICATE_ALIAS);
     EXPECT_EQ(send("status rec length"), "10");
 }
 
 TEST_F(ErrorTest, MalformedFilesAreRefused) {
-    Bytes zeroRate = WaveFileBytes(1, 8000, 16, Bytes(100));
+    Bytes zeroRate = wavFileBytes(1, 8000, 16, Bytes(100));
     zeroRate[24] = zeroRate[25] = 0;
-    Bytes hugeRate = WaveFileBytes(1, 8000, 16, Bytes(100));
+    Bytes hugeRate = wavFileBytes(1, 8000, 16, Bytes(100));
     hugeRate[24] = hugeRate[25] = hugeRate[26] = hugeRate[27] = 0xFF;
-    Bytes twelveBits = WaveFileBytes(1, 8000, 16, Bytes(100));
+    Bytes twelveBits = wavFileBytes(1, 8000, 16, Bytes(100));
     twelveBits[34] = 12;
-    Bytes floatSamples = WaveFileBytes(1, 8000, 16, Bytes(100));
+    Bytes floatSamples = wavFileBytes(1, 8000, 16, Bytes(100));
     floatSamples[20] = 3;
-    Bytes threeChannels = WaveFileBytes(1, 8000, 16, Bytes(100));
+    Bytes threeChannels = wavFileBytes(1, 8000, 16, Bytes(100));
     threeChannels[22] = 3;
     threeChannels[32] = 6;
-    Bytes wrongBlockAlign = WaveFileBytes(2, 8000, 16, Bytes(100));
+    Bytes wrongBlockAlign = wavFileBytes(2, 8000, 16, Bytes(100));
     wrongBlockAlign[32] = 2;
-    Bytes noData = WaveFileBytes(1, 8000, 16, {});
+    Bytes noData = wavFileBytes(1, 8000, 16, {});
     noData.resize(36);
     const Bytes text{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd'};
-    Bytes shortFormat = WaveFileBytes(1, 8000, 16, {});
+    Bytes shortFormat = wavFileBytes(1, 8000, 16, {});
     shortFormat.resize(30);
 
     int index = 0;
     for (const Bytes& bytes : {zeroRate, hugeRate, twelveBits, floatSamples, threeChannels, wrongBlockAlign,
                                noData, text, shortFormat, Bytes{}}) {
         const auto path = folder_ / ("bad" + std::to_string(index++) + ".wav");
-        WriteBytes(path, bytes);
+        writeFileBytes(path, bytes);
         EXPECT_EQ(error("open " + Quoted(path) + " alias bad"), win::MCIERR_INVALID_FILE) << path;
         EXPECT_EQ(error("close bad"), win::MCIERR_INVALID_DEVICE_NAME);
     }
 }
 
 TEST_F(ErrorTest, DataSizeBeyondTheFileIsCutToTheBytesPresent) {
-    Bytes file = WaveFileBytes(1, 8000, 16, Bytes(1601, 0x11));  // 1601 bytes: half a frame too many
+    Bytes file = wavFileBytes(1, 8000, 16, Bytes(1601, 0x11));  // 1601 bytes: half a frame too many
     file[40] = 0xFF;
     file[41] = 0xFF;
     file[42] = 0xFF;
     file[43] = 0x7F;
     file.pop_back();  // the pad byte
     const auto path = folder_ / "long.wav";
-    WriteBytes(path, file);
+    writeFileBytes(path, file);
     send("open " + Quoted(path) + " alias rec");
     EXPECT_EQ(send("status rec length"), "100");
     send("play rec wait");

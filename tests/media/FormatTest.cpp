@@ -3,6 +3,8 @@
 
 #include "MediaTest.h"
 
+using namespace testsupport;
+
 namespace {
 
 class FormatTest : public MediaTest {};
@@ -19,7 +21,7 @@ TEST_F(FormatTest, EightBitMonoOddLengthSavesWithAPadByte) {
         0x11, 0x2B, 0, 0, 0x11, 0x2B, 0, 0, 1, 0, 8, 0,           // 11025 Hz, 11025 B/s, align 1, 8 bits
         'd', 'a', 't', 'a', 5, 0, 0, 0, 0x00, 0x80, 0xFF, 0x10, 0x7F, 0};
     // clang-format on
-    EXPECT_EQ(ReadBytes(copy), expected);
+    EXPECT_EQ(readFileBytes(copy), expected);
 }
 
 TEST_F(FormatTest, SixteenBitStereoSavesItsFormat) {
@@ -34,25 +36,25 @@ TEST_F(FormatTest, SixteenBitStereoSavesItsFormat) {
         0x44, 0xAC, 0, 0, 0x10, 0xB1, 0x02, 0, 4, 0, 16, 0,       // 44100 Hz, 176400 B/s, align 4, 16 bits
         'd', 'a', 't', 'a', 8, 0, 0, 0, 0x01, 0x02, 0x03, 0x04, 0xFD, 0xFE, 0xFF, 0x7F};
     // clang-format on
-    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(readFileBytes(path), expected);
 }
 
 TEST_F(FormatTest, OtherChunksAroundTheSamplesAreSkipped) {
     // A list chunk with an odd size (so a pad byte) before the format, and one after the data.
     Bytes file{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
                'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
-    const Bytes canonical = WaveFileBytes(1, 8000, 8, {10, 20, 30, 40});
+    const Bytes canonical = wavFileBytes(1, 8000, 8, {10, 20, 30, 40});
     file.insert(file.end(), canonical.begin() + 12, canonical.end());
     const Bytes trailer{'L', 'I', 'S', 'T', 2, 0, 0, 0, 'x', 'y'};
     file.insert(file.end(), trailer.begin(), trailer.end());
     const auto path = folder_ / "chunks.wav";
-    WriteBytes(path, file);
+    writeFileBytes(path, file);
 
     send("open " + Quoted(path) + " alias rec");
     send("play rec wait");
     EXPECT_EQ(audio_->played().at(0).samples, (Bytes{10, 20, 30, 40}));
     send("save rec");
-    EXPECT_EQ(ReadBytes(path), canonical);
+    EXPECT_EQ(readFileBytes(path), canonical);
 }
 
 TEST_F(FormatTest, RecordingIntoEightBitStereoKeepsItsFormat) {
@@ -61,13 +63,13 @@ TEST_F(FormatTest, RecordingIntoEightBitStereoKeepsItsFormat) {
     sleepMs(200);
     send("stop rec");
     send("save rec");
-    const Bytes file = ReadBytes(path);
-    EXPECT_EQ(Le16At(file, 22), 2);
-    EXPECT_EQ(Le32At(file, 24), 22050u);
-    EXPECT_EQ(Le32At(file, 28), 44100u);
-    EXPECT_EQ(Le16At(file, 32), 2);
-    EXPECT_EQ(Le16At(file, 34), 8);
-    const std::uint32_t size = Le32At(file, 40);
+    const Bytes file = readFileBytes(path);
+    EXPECT_EQ(le16At(file, 22), 2);
+    EXPECT_EQ(le32At(file, 24), 22050u);
+    EXPECT_EQ(le32At(file, 28), 44100u);
+    EXPECT_EQ(le16At(file, 32), 2);
+    EXPECT_EQ(le16At(file, 34), 8);
+    const std::uint32_t size = le32At(file, 40);
     EXPECT_EQ(size % 2, 0u);
     EXPECT_GE(size / 44.1, 150.0);
     EXPECT_LE(size / 44.1, 500.0);

@@ -5,11 +5,13 @@
 
 #include "platform/media/Mci.h"
 
+using namespace testsupport;
+
 void MediaTest::SetUp() {
     audio_ = std::make_shared<platform::media::FileFedAudioBackend>();
     platform::media::WaveContents speech;
     speech.format = {1, 8000, 16};
-    speech.samples = SpeechSamples();
+    speech.samples = speechFixtureData();
     ASSERT_GT(speech.samples.size(), 50000u);
     audio_->setCaptureSource(speech);
     platform::media::SetAudioBackend(audio_);
@@ -33,7 +35,7 @@ win::MCIERROR MediaTest::error(const std::string& command) {
 }
 
 Bytes MediaTest::speechPrefix(std::size_t byteCount) {
-    Bytes speech = SpeechSamples();
+    Bytes speech = speechFixtureData();
     speech.resize(byteCount);
     return speech;
 }
@@ -41,7 +43,7 @@ Bytes MediaTest::speechPrefix(std::size_t byteCount) {
 std::filesystem::path MediaTest::openFile(const std::string& name, std::uint16_t channels, std::uint32_t rate,
                                           std::uint16_t bits, const Bytes& data) {
     const auto path = folder_ / name;
-    WriteBytes(path, WaveFileBytes(channels, rate, bits, data));
+    writeFileBytes(path, wavFileBytes(channels, rate, bits, data));
     send("open " + Quoted(path) + " alias rec");
     send("set rec time format milliseconds");
     return path;

@@ -5,7 +5,10 @@
 #include <memory>
 #include <string>
 
-#include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
 #include "platform/media/FileFedAudioBackend.h"
 #include "platform/media/MciTypes.h"
 
@@ -20,14 +23,14 @@ class MediaTest : public ::testing::Test {
     // Runs a command and returns its error code (0 for success).
     win::MCIERROR error(const std::string& command);
     // The speech fixture's first bytes, the number of them a device of the fixture's format captures in ms.
-    static Bytes speechPrefix(std::size_t byteCount);
+    static testsupport::Bytes speechPrefix(std::size_t byteCount);
     // A WAV file of the given format and data in the test's folder, opened with the alias "rec".
     std::filesystem::path openFile(const std::string& name, std::uint16_t channels, std::uint32_t rate,
-                                   std::uint16_t bits, const Bytes& data);
+                                   std::uint16_t bits, const testsupport::Bytes& data);
     static void sleepMs(int milliseconds);
 
     std::shared_ptr<platform::media::FileFedAudioBackend> audio_;
-    TempFolder folder_;
+    testsupport::ScratchFolder folder_;
 };
 
 // Quotes a path for a command string.

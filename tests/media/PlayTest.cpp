@@ -8,6 +8,8 @@
 #include "platform/media/Mci.h"
 #include "platform/media/MciErrors.h"
 
+using namespace testsupport;
+
 namespace {
 
 constexpr std::size_t kBytesPerMs = 16;

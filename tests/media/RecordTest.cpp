@@ -6,6 +6,8 @@
 #include "MediaTest.h"
 #include "platform/media/MciErrors.h"
 
+using namespace testsupport;
+
 namespace {
 
 // 16-bit mono 8000 Hz: 16 bytes a millisecond.
@@ -25,15 +27,15 @@ TEST_F(RecordTest, NewFileHoldsWhatWasCapturedAfterSaveAndReopen) {
     send("stop rec");
     send("close rec");
 
-    const Bytes file = ReadBytes(path);
+    const Bytes file = readFileBytes(path);
     ASSERT_GE(file.size(), 44u);
-    EXPECT_EQ(Le16At(file, 20), 1);
-    EXPECT_EQ(Le16At(file, 22), 1);
-    EXPECT_EQ(Le32At(file, 24), 8000u);
-    EXPECT_EQ(Le16At(file, 34), 16);
-    const Bytes data = DataAfterHeader(file);
-    EXPECT_EQ(Le32At(file, 40), data.size());
-    EXPECT_EQ(Le32At(file, 4), 36 + data.size());
+    EXPECT_EQ(le16At(file, 20), 1);
+    EXPECT_EQ(le16At(file, 22), 1);
+    EXPECT_EQ(le32At(file, 24), 8000u);
+    EXPECT_EQ(le16At(file, 34), 16);
+    const Bytes data = dataAfterHeader(file);
+    EXPECT_EQ(le32At(file, 40), data.size());
+    EXPECT_EQ(le32At(file, 4), 36 + data.size());
     // The capture is paced by the clock; a busy machine may only sleep longer.
     EXPECT_GE(data.size() / kBytesPerMs, 1450u);
     EXPECT_LE(data.size() / kBytesPerMs, 1800u);
@@ -57,7 +59,7 @@ TEST_F(RecordTest, RecordingFromAPositionIsInsertedThere) {
     send("save rec");
     send("close rec");
 
-    const Bytes data = DataAfterHeader(ReadBytes(path));
+    const Bytes data = dataAfterHeader(readFileBytes(path));
     ASSERT_GT(data.size(), original.size());
     const std::size_t inserted = data.size() - original.size();
     EXPECT_EQ(inserted / kBytesPerMs, insertedMs);
@@ -76,7 +78,7 @@ TEST_F(RecordTest, SaveDuringRecordingWritesWhatWasCapturedAndRecordingGoesOn) {
     send("record rec");
     sleepMs(400);
     send("save rec");
-    const std::size_t firstSave = DataAfterHeader(ReadBytes(path)).size();
+    const std::size_t firstSave = dataAfterHeader(readFileBytes(path)).size();
     EXPECT_GE(firstSave / kBytesPerMs, 350u);
     EXPECT_LE(firstSave / kBytesPerMs, 700u);
     EXPECT_EQ(send("status rec mode"), "recording");
@@ -85,7 +87,7 @@ TEST_F(RecordTest, SaveDuringRecordingWritesWhatWasCapturedAndRecordingGoesOn) {
     send("stop rec");
     EXPECT_EQ(send("status rec mode"), "stopped");
 
-    const Bytes data = DataAfterHeader(ReadBytes(path));
+    const Bytes data = dataAfterHeader(readFileBytes(path));
     EXPECT_GE(data.size(), firstSave + 100 * kBytesPerMs);
     EXPECT_TRUE(data == speechPrefix(data.size()));
     EXPECT_GE(std::stoul(send("status rec length")), data.size() / kBytesPerMs);
@@ -98,11 +100,11 @@ TEST_F(RecordTest, EightBitFileRecordsEightBitSamples) {
     send("stop rec");
     send("save rec");
 
-    const Bytes file = ReadBytes(path);
-    EXPECT_EQ(Le16At(file, 34), 8);
-    EXPECT_EQ(Le16At(file, 32), 1);
-    const Bytes data = DataAfterHeader(file);
-    const Bytes speech = SpeechSamples();
+    const Bytes file = readFileBytes(path);
+    EXPECT_EQ(le16At(file, 34), 8);
+    EXPECT_EQ(le16At(file, 32), 1);
+    const Bytes data = dataAfterHeader(file);
+    const Bytes speech = speechFixtureData();
     ASSERT_GT(data.size(), 1000u);
     // Unsigned 8-bit holds the 16-bit sample scaled by 1/256 and offset by 128; converters may scale by
     // 127/128 and round either way, which moves a sample by up to two steps.

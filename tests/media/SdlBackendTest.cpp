@@ -5,10 +5,15 @@
 #include <cstdlib>
 #include <thread>
 
-#include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
 #include "platform/media/MciErrors.h"
 #include "platform/media/SdlAudioBackend.h"
 #include "platform/media/WaveDevice.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -25,11 +30,11 @@ class SdlBackendTest : public ::testing::Test {
 
     std::filesystem::path speechFile() {
         const auto path = folder_ / "speech.wav";
-        WriteBytes(path, WaveFileBytes(1, 8000, 16, SpeechSamples()));
+        writeFileBytes(path, wavFileBytes(1, 8000, 16, speechFixtureData()));
         return path;
     }
 
-    TempFolder folder_;
+    ScratchFolder folder_;
     WaveDevice device_{std::make_shared<platform::media::SdlAudioBackend>()};
 };
 
@@ -40,26 +45,26 @@ TEST_F(SdlBackendTest, PlaysToItsEndOnTheDummyDriver) {
     EXPECT_EQ(device_.mode(), WaveMode::Playing);
     device_.waitUntilPlaybackEnds();
     EXPECT_EQ(device_.mode(), WaveMode::Stopped);
-    EXPECT_EQ(device_.position(), SpeechSamples().size() / 16);
+    EXPECT_EQ(device_.position(), speechFixtureData().size() / 16);
 }
 
 TEST_F(SdlBackendTest, RecordsWhatTheDiskDriverReads) {
-    const Bytes speech = SpeechSamples();
+    const Bytes speech = speechFixtureData();
     const auto input = folder_ / "input.raw";
-    WriteBytes(input, speech);
+    writeFileBytes(input, speech);
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILEIN", input.c_str(), 1);
     setenv("SDL_DISKAUDIOFILE", (folder_ / "output.raw").c_str(), 1);
 
     const auto path = folder_ / "new.wav";
-    WriteBytes(path, WaveFileBytes(1, 8000, 16, {}));
+    writeFileBytes(path, wavFileBytes(1, 8000, 16, {}));
     ASSERT_EQ(device_.open(path), 0u);
     ASSERT_EQ(device_.record(std::nullopt), 0u) << device_.failureCause();
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     device_.stop();
     ASSERT_EQ(device_.save(), 0u);
 
-    const Bytes data = DataAfterHeader(ReadBytes(path));
+    const Bytes data = dataAfterHeader(readFileBytes(path));
     ASSERT_GT(data.size(), 1000u);
     EXPECT_TRUE(data ==
                 Bytes(speech.begin(), speech.begin() + std::ptrdiff_t(std::min(data.size(), speech.size()))));

@@ -11,20 +11,18 @@
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/present/PngWriter.h"
+#include "tests/support/ScratchFolder.h"
 
 using namespace win;
 
 namespace {
 
-std::filesystem::path TempPath(const std::string& name) {
-    return std::filesystem::temp_directory_path() / ("trackmill-present-" + std::to_string(getpid()) + "-" + name);
-}
-
 TEST(PngDump, PixelsRoundTripAsRgb) {
     gdi::Surface surface(3, 2, RGB(1, 2, 3));
     surface.setPixel(0, 0, RGB(255, 0, 0));
     surface.setPixel(2, 1, RGB(0, 128, 255));
-    const auto path = TempPath("roundtrip.png");
+    const testsupport::ScratchFolder folder;
+    const auto path = folder / "roundtrip.png";
     ASSERT_EQ(present::WritePng(surface, path.string()), "");
     presenttest::RgbImage image;
     ASSERT_TRUE(presenttest::ReadPng(path.string(), &image));
@@ -33,7 +31,6 @@ TEST(PngDump, PixelsRoundTripAsRgb) {
     EXPECT_EQ(image.colour(0, 0), RGB(255, 0, 0));
     EXPECT_EQ(image.colour(1, 0), RGB(1, 2, 3));
     EXPECT_EQ(image.colour(2, 1), RGB(0, 128, 255));
-    std::filesystem::remove(path);
 }
 
 TEST(PngDump, UnwritablePathReportsTheReason) {
@@ -43,7 +40,8 @@ TEST(PngDump, UnwritablePathReportsTheReason) {
 
 // The demo program, run headless: its dump shows the desktop, the window with its shapes and the open popup menu.
 TEST(PngDump, DemoWindowDump) {
-    const auto path = TempPath("demo.png");
+    const testsupport::ScratchFolder folder;
+    const auto path = folder / "demo.png";
     const std::string command = "TRACKMILL_HEADLESS=1 '" TRACKMILL_BIN_DIR "/platform-demo' --png '" + path.string() +
                                 "' --seconds 1 > /dev/null";
     const int status = std::system(command.c_str());
@@ -61,7 +59,6 @@ TEST(PngDump, DemoWindowDump) {
     // The popup menu window at (320, 190): outer ring 3-D light, third ring the menu colour.
     EXPECT_EQ(image.colour(320, 200), GetSysColor(COLOR_3DLIGHT));
     EXPECT_EQ(image.colour(322, 200), GetSysColor(COLOR_MENU));
-    std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "PatternByte.h"
 #include "PollingLoop.h"
 #include "ProcessTable.h"
-#include "TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/process/ChildProcess.h"
 #include "platform/process/PipeCreationError.h"
@@ -16,6 +17,8 @@
 #include <sys/resource.h>
 #include <system_error>
 #include <thread>
+
+using namespace testsupport;
 
 using platform::process::ChildProcess;
 using platform::process::StandardStream;
@@ -81,7 +84,7 @@ TEST(ChildOutput, ExitStatusIsKept)
 
 TEST(ChildOutput, ASilentChildsEndIsSeenSoonAfterItExits)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto stamp = folder / "exited";
     ChildProcess child;
     child.createPipes();
@@ -89,7 +92,7 @@ TEST(ChildOutput, ASilentChildsEndIsSeenSoonAfterItExits)
     const CollectedOutput collected = collectUntilEnd(child, std::chrono::seconds(10));
     ASSERT_TRUE(collected.ended);
     EXPECT_EQ(collected.out + collected.err, "");
-    std::istringstream text(readFile(stamp));
+    std::istringstream text(readFileText(stamp));
     long long exitedNs = 0;
     ASSERT_TRUE(text >> exitedNs);
     // steady_clock is CLOCK_MONOTONIC, the clock the child stamped just before exiting.
@@ -160,19 +163,19 @@ TEST(ChildStart, AWorkingDirectoryThatIsMissingFailsWithItsError)
 
 TEST(ChildStart, WithoutPipesTheChildHasNullStreamsAndNothingElse)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto report = folder / "report";
     ChildProcess child;
     child.start({fakeChild, "report", report.string()}, folder.path());
     while (!child.waitForExit(std::chrono::milliseconds(100))) {
     }
-    EXPECT_EQ(readFile(report), "cwd " + std::filesystem::canonical(folder.path()).string() +
+    EXPECT_EQ(readFileText(report), "cwd " + std::filesystem::canonical(folder.path()).string() +
                                     "\nleader yes\nfd 0 /dev/null\nfd 1 /dev/null\nfd 2 /dev/null\n");
 }
 
 TEST(ChildStart, WithPipesTheChildHoldsOnlyItsThreeEnds)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto report = folder / "report";
     // A descriptor of ours opened without close-on-exec must not reach the child.
     std::FILE* stray = std::fopen("/dev/zero", "r");
@@ -184,21 +187,21 @@ TEST(ChildStart, WithPipesTheChildHoldsOnlyItsThreeEnds)
     child.closePipes();
     std::fclose(stray);
 
-    std::istringstream lines(readFile(report));
+    std::istringstream lines(readFileText(report));
     std::string line;
     std::vector<std::string> descriptors;
     while (std::getline(lines, line)) {
         if (line.rfind("fd ", 0) == 0)
             descriptors.push_back(line);
     }
-    ASSERT_EQ(descriptors.size(), 3u) << readFile(report);
+    ASSERT_EQ(descriptors.size(), 3u) << readFileText(report);
     for (int fd = 0; fd < 3; ++fd)
         EXPECT_EQ(descriptors[fd].rfind("fd " + std::to_string(fd) + " pipe:[", 0), 0u) << descriptors[fd];
 }
 
 TEST(ChildStart, HostileFileNamesReachTheChildAsLiteralArguments)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::vector<std::string> arguments{
         folder.path().string() + "/my \"best\" song $(touch pwned) `touch pwned2` 中文 歌曲.wav",
         "'single' quotes; rm -rf ~ & echo >x | cat",

@@ -1,10 +1,14 @@
 #include "RunProgram.h"
-#include "TempFolder.h"
-#include "WaveFile.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Snr.h"
+#include "tests/support/WavReader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using namespace testsupport;
 
 namespace {
 
@@ -14,7 +18,7 @@ const std::filesystem::path speech = std::filesystem::path(TRACKMILL_TEST_DATA) 
 
 TEST(Mp3Encoder, EncodesAndDecodesThroughTheProcessLayer)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto mp3 = folder / "speech 中文.mp3";
     const auto decoded = folder / "speech 中文.wav";
 
@@ -23,7 +27,7 @@ TEST(Mp3Encoder, EncodesAndDecodesThroughTheProcessLayer)
     ASSERT_EQ(encode.exitCode, 0) << encode.err;
     // Progress goes to stderr, with the percent sign the job's parser looks for.
     EXPECT_NE(encode.err.find("%)|"), std::string::npos) << encode.err;
-    const std::string mp3Bytes = readFile(mp3);
+    const std::string mp3Bytes = readFileText(mp3);
     ASSERT_GT(mp3Bytes.size(), 1000u);
     EXPECT_EQ(static_cast<std::uint8_t>(mp3Bytes[0]), 0xFF);
     EXPECT_EQ(static_cast<std::uint8_t>(mp3Bytes[1]) & 0xE0, 0xE0);
@@ -32,8 +36,8 @@ TEST(Mp3Encoder, EncodesAndDecodesThroughTheProcessLayer)
     ASSERT_EQ(decode.exitCode, 0) << decode.err;
     EXPECT_NE(decode.err.find("Frame#"), std::string::npos) << decode.err;
 
-    const WaveFile original = readWaveFile(speech);
-    const WaveFile result = readWaveFile(decoded);
+    const WavFile original = readWavFile(speech);
+    const WavFile result = readWavFile(decoded);
     EXPECT_EQ(result.sampleRate, 8000u);
     EXPECT_EQ(result.channels, 1u);
     EXPECT_EQ(result.bitsPerSample, 16u);

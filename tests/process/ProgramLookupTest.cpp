@@ -1,5 +1,6 @@
 #include "PollingLoop.h"
-#include "TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/process/ChildProcess.h"
 #include "platform/process/ProgramLookup.h"
@@ -11,6 +12,8 @@
 #include <fstream>
 #include <system_error>
 #include <unistd.h>
+
+using namespace testsupport;
 
 using platform::process::ChildProcess;
 using platform::process::findProgram;
@@ -39,7 +42,7 @@ private:
 
 TEST(ProgramLookup, EarlierFoldersWin)
 {
-    TempFolder first, second;
+    ScratchFolder first, second;
     first.writeScript("tool", "");
     second.writeScript("tool", "");
     std::error_code error;
@@ -50,7 +53,7 @@ TEST(ProgramLookup, EarlierFoldersWin)
 
 TEST(ProgramLookup, ATrailingExeIsDroppedWhenTheNameAsGivenIsMissing)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     folder.writeScript("lame", "");
     std::error_code error;
     EXPECT_EQ(findProgram("lame.exe", {folder.path()}, error), folder / "lame");
@@ -64,7 +67,7 @@ TEST(ProgramLookup, ATrailingExeIsDroppedWhenTheNameAsGivenIsMissing)
 
 TEST(ProgramLookup, BesideTheProgramComesBeforeAStrippedNameFurtherOn)
 {
-    TempFolder own, onPath;
+    ScratchFolder own, onPath;
     own.writeScript("finchenc", "");
     onPath.writeScript("finchenc.exe", "");
     std::error_code error;
@@ -73,7 +76,7 @@ TEST(ProgramLookup, BesideTheProgramComesBeforeAStrippedNameFurtherOn)
 
 TEST(ProgramLookup, FilesThatCannotRunAreSkipped)
 {
-    TempFolder plain, runnable;
+    ScratchFolder plain, runnable;
     std::ofstream(plain / "rs") << "not a program";
     std::filesystem::create_directory(plain / "teskenc");
     runnable.writeScript("rs", "");
@@ -96,7 +99,7 @@ TEST(ProgramLookup, ThePathStartsWithOurOwnFolderAndSkipsRelativeEntries)
 
 TEST(ProgramLookup, TheCurrentFolderIsNeverSearched)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     folder.writeScript("planted", "");
     const std::filesystem::path before = std::filesystem::current_path();
     const PathOverride path(":.:/usr/bin");
@@ -113,7 +116,7 @@ TEST(ProgramLookup, AStartFindsTheProgramBesideUsBeforeOneOnThePath)
     // The test program and the fake child are built into one folder; a decoy of the same name on PATH
     // would print something else.
     ASSERT_EQ(fakeChild.parent_path(), std::filesystem::canonical("/proc/self/exe").parent_path());
-    TempFolder decoys;
+    ScratchFolder decoys;
     decoys.writeScript(fakeChild.filename().string(), "printf decoy\n");
     const PathOverride path(decoys.path().string() + ":/usr/bin:/bin");
     ChildProcess child;
@@ -126,7 +129,7 @@ TEST(ProgramLookup, AStartFindsTheProgramBesideUsBeforeOneOnThePath)
 
 TEST(ProgramLookup, AStartFallsBackToThePath)
 {
-    TempFolder onPath;
+    ScratchFolder onPath;
     onPath.writeScript("path-only-tool", "printf 'from path: %s' \"$1\"\n");
     const PathOverride path(onPath.path().string());
     ChildProcess child;

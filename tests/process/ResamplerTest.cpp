@@ -1,10 +1,14 @@
 #include "RunProgram.h"
-#include "TempFolder.h"
-#include "WaveFile.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Snr.h"
+#include "tests/support/WavReader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+using namespace testsupport;
 
 namespace {
 
@@ -55,7 +59,7 @@ std::string expectedCanonicalHeader(std::uint32_t rate, std::uint16_t channels, 
 
 TEST(Resampler, CdQualityStereoBecomesTelephoneMono)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto source = folder / "track 01.wav";
     const auto copy = folder / "r_track 01.wav";
     makeTone(source, 44100, 2, 16, 1.5);
@@ -64,7 +68,7 @@ TEST(Resampler, CdQualityStereoBecomesTelephoneMono)
     const ProgramResult result = runProgram({rs, "-r", "8000", "-c", "1", "-b", "16", source.string(), copy.string()});
     ASSERT_EQ(result.exitCode, 0) << result.err;
 
-    const WaveFile wave = readWaveFile(copy);
+    const WavFile wave = readWavFile(copy);
     // 1.5 s at 8000 Hz, one 16-bit channel: 12000 samples, 24000 bytes behind a 44-byte header.
     EXPECT_EQ(wave.bytes.size(), 44u + 24000u);
     EXPECT_EQ(wave.bytes.substr(0, 44), expectedCanonicalHeader(8000, 1, 16, 24000));
@@ -77,19 +81,19 @@ TEST(Resampler, CdQualityStereoBecomesTelephoneMono)
 
 TEST(Resampler, OptionsMayComeInAnyOrderAndAnEightBitSourceStaysEightBit)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto source = folder / "old.wav";
     const auto copy = folder / "r_old.wav";
     makeTone(source, 22050, 2, 8, 1);
     const ProgramResult result = runProgram({rs, "-c", "1", "-r", "8000", source.string(), copy.string()});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    const WaveFile wave = readWaveFile(copy);
+    const WavFile wave = readWavFile(copy);
     EXPECT_EQ(wave.bytes.substr(0, 44), expectedCanonicalHeader(8000, 1, 8, 8000));
 }
 
 TEST(Resampler, NamesAreTakenLiterally)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     // Globbing would turn "take[12].wav" into the other file.
     const auto source = folder / "take[12] \"live\" $(echo x) * 中文.wav";
     const auto decoy = folder / "take1 \"live\" $(echo x) * 中文.wav";
@@ -98,18 +102,18 @@ TEST(Resampler, NamesAreTakenLiterally)
     makeTone(decoy, 16000, 1, 16, 2);
     const ProgramResult result = runProgram({rs, "-r", "8000", source.string(), copy.string()});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(readWaveFile(copy).data.size(), 8000u);
+    EXPECT_EQ(readWavFile(copy).data.size(), 8000u);
 
     // After "--" a name beginning with a dash is still a name, not an option of the converter.
     makeTone(folder / "-dash.wav", 16000, 1, 16, 0.25);
     const ProgramResult dashed = runProgram({rs, "-r", "8000", "--", "-dash.wav", "-out.wav"}, folder.path());
     ASSERT_EQ(dashed.exitCode, 0) << dashed.err;
-    EXPECT_EQ(readWaveFile(folder / "-out.wav").data.size(), 4000u);
+    EXPECT_EQ(readWavFile(folder / "-out.wav").data.size(), 4000u);
 }
 
 TEST(Resampler, BadCommandLinesAreRefusedBeforeAnythingIsWritten)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto source = folder / "in.wav";
     const auto copy = folder / "out.wav";
     makeTone(source, 44100, 1, 16, 0.1);
@@ -139,7 +143,7 @@ TEST(Resampler, BadCommandLinesAreRefusedBeforeAnythingIsWritten)
 
 TEST(Resampler, AMissingSourceFailsWithTheConvertersStatus)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const ProgramResult result =
         runProgram({rs, "-r", "8000", (folder / "none.wav").string(), (folder / "out.wav").string()});
     EXPECT_NE(result.exitCode, 0);

@@ -1,5 +1,6 @@
 #include "ProcessTable.h"
-#include "TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/process/ChildProcess.h"
 #include "platform/process/DetachedLaunch.h"
@@ -10,6 +11,8 @@
 #include <fstream>
 #include <system_error>
 #include <thread>
+
+using namespace testsupport;
 
 using platform::process::ChildProcess;
 using platform::process::StandardStream;
@@ -49,7 +52,7 @@ pid_t readPid(const std::filesystem::path& file)
 
 TEST(ChildStop, StopDuringHeavyOutputEndsTheWholeGroup)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto grandchildFile = folder / "grandchild";
     ChildProcess child;
     child.createPipes();
@@ -154,7 +157,7 @@ TEST(ChildStop, WaitingOnAnotherThreadEndsWhenTheChildIsStopped)
 
 TEST(DetachedLaunch, TheProgramRunsOnAndIsReapedWhenItEnds)
 {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto stamp = folder / "exited";
     const pid_t pid = platform::process::launchDetached({fakeChild, "silent", "300", stamp.string()});
     // Still running after the launch returned: nobody waited for it, nobody stopped it.

@@ -1,5 +1,6 @@
 #include "../process/ProcessTable.h"
-#include "../process/TempFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/shell/ShellExecute.h"
 #include "platform/shell/ShellOpen.h"
@@ -11,6 +12,8 @@
 #include <set>
 #include <sstream>
 #include <thread>
+
+using namespace testsupport;
 
 namespace {
 
@@ -42,7 +45,7 @@ public:
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (!std::filesystem::exists(record) && std::chrono::steady_clock::now() < giveUp)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        const std::string text = readFile(record);
+        const std::string text = std::filesystem::exists(record) ? readFileText(record) : std::string();
         std::vector<std::string> arguments;
         std::size_t begin = 0;
         for (std::size_t end = text.find('\0'); end != std::string::npos; end = text.find('\0', begin)) {
@@ -58,7 +61,7 @@ public:
     bool ran(const std::string& name) const { return std::filesystem::exists(folder_ / (name + ".args")); }
 
 private:
-    TempFolder folder_;
+    ScratchFolder folder_;
     std::string oldPath_;
 };
 

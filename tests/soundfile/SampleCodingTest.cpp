@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFiles.h"
+#include "tests/support/FileBytes.h"
 #include "soundfile/SampleCoding.h"
+
+using namespace testsupport;
 
 namespace {
 

@@ -9,14 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
 #include "soundfile/SoundFile.h"
+
+using namespace testsupport;
 
 namespace {
 
 class SoundFileTest : public testing::Test {
   protected:
-    ScratchFiles files;
+    ScratchFolder files;
 };
 
 TEST_F(SoundFileTest, KindComesFromTheFirstFourBytes) {
@@ -40,14 +44,14 @@ TEST_F(SoundFileTest, KindComesFromTheFirstFourBytes) {
 }
 
 TEST_F(SoundFileTest, NothingIsReadOrWrittenBeforeAnOpen) {
-    SoundFile file(files.path("unopened"));
+    SoundFile file(files.file("unopened"));
     EXPECT_EQ(file.getSamplesLeft(), -1);
     std::int16_t untouched = 0x5555;
     EXPECT_EQ(file.readSamples(&untouched, 1), 0);
     EXPECT_EQ(file.writeSamples(&untouched, 1), 0);
     EXPECT_EQ(untouched, 0x5555);
     EXPECT_EQ(file.finishWrite(), 1);
-    EXPECT_FALSE(std::filesystem::exists(files.path("unopened")));
+    EXPECT_FALSE(std::filesystem::exists(files.file("unopened")));
 }
 
 TEST_F(SoundFileTest, RawFilesAreOffsetBinaryLittleEndian) {
@@ -76,7 +80,7 @@ TEST_F(SoundFileTest, EmptyFileIsRawWithoutSamples) {
 TEST_F(SoundFileTest, ReadsInPiecesUntilTheSamplesRunOut) {
     Bytes bytes;
     for (int i = 0; i < 1000; ++i) {
-        append16(bytes, static_cast<std::uint16_t>(0x8000 + i));
+        appendLe16(bytes, static_cast<std::uint16_t>(0x8000 + i));
     }
     SoundFile file(files.write("raw", bytes));
     ASSERT_EQ(file.openRead(), 0);
@@ -91,12 +95,12 @@ TEST_F(SoundFileTest, ReadsInPiecesUntilTheSamplesRunOut) {
 }
 
 TEST_F(SoundFileTest, WhatCannotBeOpenedForReadingFails) {
-    SoundFile missing(files.path("missing.wav"));
+    SoundFile missing(files.file("missing.wav"));
     EXPECT_EQ(missing.openRead(), 1);
     EXPECT_EQ(errno, ENOENT);
 
-    std::filesystem::create_directory(files.path("folder"));
-    SoundFile folder(files.path("folder"));
+    std::filesystem::create_directory(files.file("folder"));
+    SoundFile folder(files.file("folder"));
     EXPECT_EQ(folder.openRead(), 1);
     EXPECT_EQ(errno, EISDIR);
 
@@ -104,8 +108,8 @@ TEST_F(SoundFileTest, WhatCannotBeOpenedForReadingFails) {
     EXPECT_EQ(device.openRead(), 1);
 
     // A pipe without a writer must not stall the open.
-    ASSERT_EQ(mkfifo(files.path("pipe").c_str(), 0600), 0);
-    SoundFile pipe(files.path("pipe"));
+    ASSERT_EQ(mkfifo(files.file("pipe").c_str(), 0600), 0);
+    SoundFile pipe(files.file("pipe"));
     EXPECT_EQ(pipe.openRead(), 1);
 
     for (SoundFile* file : {&missing, &folder, &device, &pipe}) {
@@ -116,18 +120,18 @@ TEST_F(SoundFileTest, WhatCannotBeOpenedForReadingFails) {
 }
 
 TEST_F(SoundFileTest, UnwritableKindFailsBeforeTheFileIsTouched) {
-    SoundFile fresh(files.path("raw.out"));
+    SoundFile fresh(files.file("raw.out"));
     EXPECT_EQ(fresh.openWrite(SoundFileKind::Raw), 1);
-    EXPECT_FALSE(std::filesystem::exists(files.path("raw.out")));
+    EXPECT_FALSE(std::filesystem::exists(files.file("raw.out")));
 
     const std::string kept = files.write("kept.out", {1, 2, 3});
     SoundFile existing(kept);
     EXPECT_EQ(existing.openWrite(SoundFileKind::Raw), 1);
-    EXPECT_EQ(ScratchFiles::read(kept), (Bytes{1, 2, 3}));
+    EXPECT_EQ(readFileBytes(kept), (Bytes{1, 2, 3}));
 }
 
 TEST_F(SoundFileTest, FloatSamplesAreScaledLimitedAndTruncated) {
-    const std::string path = files.path("float.wav");
+    const std::string path = files.file("float.wav");
     {
         SoundFile file(path);
         ASSERT_EQ(file.openWrite(SoundFileKind::Wave), 0);
@@ -162,7 +166,7 @@ TEST_F(SoundFileTest, DisplayTextOnlyForWaveFiles) {
     raw.setDisplayText("ignored");
     EXPECT_EQ(raw.getDisplayText(), std::nullopt);
 
-    const std::string path = files.path("titled.wav");
+    const std::string path = files.file("titled.wav");
     {
         SoundFile file(path);
         ASSERT_EQ(file.openWrite(SoundFileKind::Wave), 0);

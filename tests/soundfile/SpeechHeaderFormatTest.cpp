@@ -5,9 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
 #include "soundfile/DivisorRateTable.h"
 #include "soundfile/SoundFile.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -28,7 +32,7 @@ const Bytes kHeaderFor8000Hz = {
 class SpeechHeaderWriting : public testing::Test {
   protected:
     Bytes writeAt(std::int32_t rate, std::int32_t bits, const std::vector<std::int16_t>& samples = {}) {
-        const std::string path = files.path("out.spc");
+        const std::string path = files.file("out.spc");
         SoundFile file(path, rate, bits, 1, 0, 0);
         EXPECT_EQ(file.openWrite(SoundFileKind::SpeechHeader), 0);
         EXPECT_EQ(file.getSamplesLeft(), 0);
@@ -38,12 +42,12 @@ class SpeechHeaderWriting : public testing::Test {
                   static_cast<std::int32_t>(samples.size()));
         EXPECT_EQ(file.getSamplesLeft(), static_cast<std::int32_t>(samples.size()));
         EXPECT_EQ(file.finishWrite(), 0);
-        return ScratchFiles::read(path);
+        return readFileBytes(path);
     }
 
     static int chosenRow(const Bytes& header) { return header.at(24) | header.at(25) << 8; }
 
-    ScratchFiles files;
+    ScratchFolder files;
 };
 
 TEST_F(SpeechHeaderWriting, HeaderAndOffsetBinarySamplesAreLaidOutByteForByte) {
@@ -88,7 +92,7 @@ TEST_F(SpeechHeaderWriting, RoundTripGivesTheDivisorRateAndTheSamples) {
             samples.push_back(static_cast<std::int16_t>(c.bits == 8 ? value & ~0xFF : value));
         }
         writeAt(c.rate, c.bits, samples);
-        SoundFile file(files.path("out.spc"));
+        SoundFile file(files.file("out.spc"));
         ASSERT_EQ(file.openRead(), 0);
         EXPECT_EQ(file.sampleRate(), c.readRate);
         EXPECT_EQ(file.bitsPerSample(), c.bits);
@@ -101,7 +105,7 @@ TEST_F(SpeechHeaderWriting, RoundTripGivesTheDivisorRateAndTheSamples) {
 }
 
 TEST_F(SpeechHeaderWriting, CarriesNoDisplayText) {
-    const std::string path = files.path("text.spc");
+    const std::string path = files.file("text.spc");
     {
         SoundFile file(path);
         ASSERT_EQ(file.openWrite(SoundFileKind::SpeechHeader), 0);
@@ -109,7 +113,7 @@ TEST_F(SpeechHeaderWriting, CarriesNoDisplayText) {
         EXPECT_EQ(file.getDisplayText(), std::nullopt);
         ASSERT_EQ(file.finishWrite(), 0);
     }
-    EXPECT_EQ(ScratchFiles::read(path).size(), 48u);
+    EXPECT_EQ(readFileBytes(path).size(), 48u);
 }
 
 // A header as stored, field by field, for the reader.
@@ -122,7 +126,7 @@ struct SpeechHeader {
     }
     SpeechHeader& legacyKey(std::uint32_t key) {
         Bytes stored;
-        append32(stored, key);
+        appendLe32(stored, key);
         std::copy(stored.begin(), stored.end(), bytes.begin() + 4);
         return *this;
     }
@@ -148,7 +152,7 @@ class SpeechHeaderReading : public testing::Test {
         return file->sampleRate();
     }
 
-    ScratchFiles files;
+    ScratchFolder files;
     std::optional<SoundFile> file;
 };
 

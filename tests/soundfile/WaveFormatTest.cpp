@@ -6,8 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "ScratchFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
 #include "soundfile/SoundFile.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -35,7 +39,7 @@ struct WaveBuilder {
 
     WaveBuilder& chunk(const std::string& id, std::uint32_t size, const Bytes& body) {
         appendText(bytes, id);
-        append32(bytes, size);
+        appendLe32(bytes, size);
         bytes.insert(bytes.end(), body.begin(), body.end());
         return *this;
     }
@@ -45,12 +49,12 @@ struct WaveBuilder {
     WaveBuilder& fmt(std::uint16_t tag, std::uint16_t channels, std::uint32_t rate, std::uint16_t bits,
                      std::size_t extraBytes = 0) {
         Bytes body;
-        append16(body, tag);
-        append16(body, channels);
-        append32(body, rate);
-        append32(body, rate * channels * (bits <= 8 ? 1 : 2));
-        append16(body, static_cast<std::uint16_t>(channels * (bits <= 8 ? 1 : 2)));
-        append16(body, bits);
+        appendLe16(body, tag);
+        appendLe16(body, channels);
+        appendLe32(body, rate);
+        appendLe32(body, rate * channels * (bits <= 8 ? 1 : 2));
+        appendLe16(body, static_cast<std::uint16_t>(channels * (bits <= 8 ? 1 : 2)));
+        appendLe16(body, bits);
         body.resize(body.size() + extraBytes, 0);
         return chunk("fmt ", body);
     }
@@ -63,7 +67,7 @@ struct WaveBuilder {
 Bytes pcm16(std::initializer_list<std::int16_t> samples) {
     Bytes body;
     for (std::int16_t sample : samples) {
-        append16(body, static_cast<std::uint16_t>(sample));
+        appendLe16(body, static_cast<std::uint16_t>(sample));
     }
     return body;
 }
@@ -78,11 +82,11 @@ std::vector<std::int16_t> readAll(SoundFile& file) {
 
 class WaveWriting : public testing::Test {
   protected:
-    ScratchFiles files;
+    ScratchFolder files;
 };
 
 TEST_F(WaveWriting, HeaderAndSamplesAreLaidOutByteForByte) {
-    const std::string path = files.path("out.wav");
+    const std::string path = files.file("out.wav");
     const std::vector<std::int16_t> samples = ramp(1000);
     {
         SoundFile file(path, 8000, 16, 1, 0, 1);
@@ -93,7 +97,7 @@ TEST_F(WaveWriting, HeaderAndSamplesAreLaidOutByteForByte) {
         EXPECT_EQ(file.getSamplesLeft(), 1000);
         EXPECT_EQ(file.finishWrite(), 0);
     }
-    const Bytes written = ScratchFiles::read(path);
+    const Bytes written = readFileBytes(path);
     ASSERT_EQ(written.size(), 2044u);
     EXPECT_EQ(Bytes(written.begin(), written.begin() + 44), kHeaderOf1000Samples);
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -104,7 +108,7 @@ TEST_F(WaveWriting, HeaderAndSamplesAreLaidOutByteForByte) {
 }
 
 TEST_F(WaveWriting, DisplayTextChunkFollowsTheSamplesAndCountsInTheRiffSize) {
-    const std::string path = files.path("text.wav");
+    const std::string path = files.file("text.wav");
     {
         SoundFile file(path);
         ASSERT_EQ(file.openWrite(SoundFileKind::Wave), 0);
@@ -118,12 +122,12 @@ TEST_F(WaveWriting, DisplayTextChunkFollowsTheSamplesAndCountsInTheRiffSize) {
         }
         ASSERT_EQ(file.finishWrite(), 0);
     }
-    const Bytes written = ScratchFiles::read(path);
+    const Bytes written = readFileBytes(path);
     ASSERT_EQ(written.size(), 44u + 6 + 16);
     const Bytes tail(written.begin() + 50, written.end());
     EXPECT_EQ(tail, (Bytes{'D', 'I', 'S', 'P', 8, 0, 0, 0, 1, 0, 0, 0, 'a', 'b', 'c', 0}));
-    EXPECT_EQ(little32At(written, 4), 36u + 6 + 16);
-    EXPECT_EQ(little32At(written, 40), 6u);
+    EXPECT_EQ(le32At(written, 4), 36u + 6 + 16);
+    EXPECT_EQ(le32At(written, 40), 6u);
     EXPECT_EQ(Bytes(written.begin() + 44, written.begin() + 50), (Bytes{0x01, 0x00, 0xFF, 0xFF, 0x34, 0x12}));
 
     SoundFile reader(path);
@@ -135,7 +139,7 @@ TEST_F(WaveWriting, DisplayTextChunkFollowsTheSamplesAndCountsInTheRiffSize) {
 TEST_F(WaveWriting, SampleFormIsForcedToWhatTheHeaderSays) {
     // Constructed big-endian offset-binary: a WAVE file still stores signed little-endian samples, and the
     // block align counts every channel.
-    const std::string wide = files.path("stereo16.wav");
+    const std::string wide = files.file("stereo16.wav");
     {
         SoundFile file(wide, 44100, 16, 2, 0x8000, 0);
         ASSERT_EQ(file.openWrite(SoundFileKind::Wave), 0);
@@ -145,13 +149,13 @@ TEST_F(WaveWriting, SampleFormIsForcedToWhatTheHeaderSays) {
         ASSERT_EQ(file.writeSamples(samples, 2), 2);
         ASSERT_EQ(file.finishWrite(), 0);
     }
-    Bytes written = ScratchFiles::read(wide);
+    Bytes written = readFileBytes(wide);
     ASSERT_EQ(written.size(), 48u);
     EXPECT_EQ(Bytes(written.begin() + 22, written.begin() + 36),
               (Bytes{0x02, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x10, 0xB1, 0x02, 0x00, 0x04, 0x00, 0x10, 0x00}));
     EXPECT_EQ(Bytes(written.begin() + 44, written.end()), (Bytes{0x34, 0x12, 0xFE, 0xFF}));
 
-    const std::string narrow = files.path("stereo8.wav");
+    const std::string narrow = files.file("stereo8.wav");
     {
         SoundFile file(narrow, 22050, 8, 2, 0, 1);
         ASSERT_EQ(file.openWrite(SoundFileKind::Wave), 0);
@@ -160,12 +164,12 @@ TEST_F(WaveWriting, SampleFormIsForcedToWhatTheHeaderSays) {
         ASSERT_EQ(file.writeSamples(samples, 3), 3);
         ASSERT_EQ(file.finishWrite(), 0);
     }
-    written = ScratchFiles::read(narrow);
+    written = readFileBytes(narrow);
     ASSERT_EQ(written.size(), 47u);
     EXPECT_EQ(Bytes(written.begin() + 22, written.begin() + 36),
               (Bytes{0x02, 0x00, 0x22, 0x56, 0x00, 0x00, 0x44, 0xAC, 0x00, 0x00, 0x02, 0x00, 0x08, 0x00}));
-    EXPECT_EQ(little32At(written, 4), 39u);
-    EXPECT_EQ(little32At(written, 40), 3u);
+    EXPECT_EQ(le32At(written, 4), 39u);
+    EXPECT_EQ(le32At(written, 40), 3u);
     EXPECT_EQ(Bytes(written.begin() + 44, written.end()), (Bytes{0x80, 0x00, 0xFF}));
 }
 
@@ -175,7 +179,7 @@ TEST_F(WaveWriting, RoundTripKeepsSamplesFormAndText) {
     };
     for (const Form form : {Form{8000, 16, 1}, Form{11025, 8, 1}, Form{44100, 16, 2}}) {
         SCOPED_TRACE(form.bits);
-        const std::string path = files.path("round.wav");
+        const std::string path = files.file("round.wav");
         std::vector<std::int16_t> samples = ramp(999);
         if (form.bits == 8) {
             for (std::int16_t& sample : samples) {
@@ -208,7 +212,7 @@ TEST_F(WaveWriting, FixtureCopiedSampleForSampleReadsBackIdentical) {
     const std::vector<std::int16_t> samples = readAll(source);
     ASSERT_GT(samples.size(), 40000u);
 
-    const std::string path = files.path("copy.wav");
+    const std::string path = files.file("copy.wav");
     {
         SoundFile copy(path, source.sampleRate(), source.bitsPerSample(), source.channels(), 0, 1);
         ASSERT_EQ(copy.openWrite(SoundFileKind::Wave), 0);
@@ -223,7 +227,7 @@ TEST_F(WaveWriting, FixtureCopiedSampleForSampleReadsBackIdentical) {
 }
 
 TEST_F(WaveWriting, FailsCleanlyWhereTheFileCannotBeCreated) {
-    SoundFile file(files.path("no-such-folder/out.wav"));
+    SoundFile file(files.file("no-such-folder/out.wav"));
     EXPECT_EQ(file.openWrite(SoundFileKind::Wave), 1);
     const std::int16_t sample = 0;
     EXPECT_EQ(file.writeSamples(&sample, 1), 0);
@@ -245,7 +249,7 @@ class WaveReading : public testing::Test {
         return file->openRead();
     }
 
-    ScratchFiles files;
+    ScratchFolder files;
     std::optional<SoundFile> file;
 };
 
@@ -363,7 +367,7 @@ TEST_F(WaveReading, MalformedHeadersFailToOpen) {
 }
 
 TEST_F(WaveReading, EveryTruncationOfAFileOpensOrFailsWithinItsBytes) {
-    const std::string path = files.path("whole.wav");
+    const std::string path = files.file("whole.wav");
     {
         SoundFile writer(path, 8000, 16, 1, 0, 1);
         ASSERT_EQ(writer.openWrite(SoundFileKind::Wave), 0);
@@ -372,7 +376,7 @@ TEST_F(WaveReading, EveryTruncationOfAFileOpensOrFailsWithinItsBytes) {
         ASSERT_EQ(writer.writeSamples(samples.data(), 11), 11);
         ASSERT_EQ(writer.finishWrite(), 0);
     }
-    const Bytes whole = ScratchFiles::read(path);
+    const Bytes whole = readFileBytes(path);
     for (std::size_t length = 0; length <= whole.size(); ++length) {
         SCOPED_TRACE(length);
         const int result = open(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(length)));

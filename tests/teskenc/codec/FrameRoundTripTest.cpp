@@ -11,9 +11,13 @@
 #include "FrameDecoder.h"
 #include "FrameEncoder.h"
 #include "FrameLayout.h"
-#include "SpeechFixture.h"
+#include "tests/support/Snr.h"
+#include "tests/support/WavFixture.h"
 
 namespace {
+
+// An exact copy scores a finite figure rather than infinity.
+constexpr double kNoiseFloor = 1.0;
 
 // Codes and decodes the samples as a stream does: the first frame primes the decoder, each later frame adds
 // 128 samples. Returns as many decoded samples as the input holds.
@@ -47,18 +51,6 @@ std::vector<int16_t> roundTrip(const std::vector<int16_t>& input, int32_t rateId
   return output;
 }
 
-double snrDb(const std::vector<int16_t>& reference, const std::vector<int16_t>& decoded, size_t from, size_t to) {
-  double signal = 0.0;
-  double noise = 0.0;
-  for (size_t i = from; i < to; ++i) {
-    const double wanted = reference[i];
-    const double error = decoded[i] - wanted;
-    signal += wanted * wanted;
-    noise += error * error;
-  }
-  return 10.0 * std::log10(signal / std::max(noise, 1.0));
-}
-
 std::vector<int16_t> tone(size_t count, double hertz, double amplitude) {
   std::vector<int16_t> samples(count);
   for (size_t i = 0; i < count; ++i) {
@@ -69,13 +61,13 @@ std::vector<int16_t> tone(size_t count, double hertz, double amplitude) {
 }
 
 TEST(FrameRoundTrip, SpeechQualityFallsWithTheTeskaRate) {
-  const std::vector<int16_t> speech = loadSpeechFixture();
+  const std::vector<int16_t> speech = testsupport::speechFixtureSamples();
   ASSERT_GT(speech.size(), 40000u);
   // Pinned about 3 dB below the measured 17.6, 14.0 and 11.0 dB.
   const std::array<double, 3> floorDb{14.5, 11.0, 8.0};
   std::array<double, 3> snr{};
   for (int32_t rateId = 0; rateId < 3; ++rateId) {
-    snr[rateId] = snrDb(speech, roundTrip(speech, rateId), 0, speech.size());
+    snr[rateId] = testsupport::snrDb(speech, roundTrip(speech, rateId), 0, speech.size(), 0, kNoiseFloor);
     RecordProperty("snr_rate_" + std::to_string(rateId), std::to_string(snr[rateId]));
     EXPECT_GT(snr[rateId], floorDb[rateId]) << "rate " << rateId;
   }
@@ -90,7 +82,7 @@ TEST(FrameRoundTrip, ToneFromSampleZeroIsRightInTheFirstFrame) {
   const std::array<double, 3> floorDb{18.0, 19.0, 13.5};
   for (int32_t rateId = 0; rateId < 3; ++rateId) {
     const std::vector<int16_t> output = roundTrip(input, rateId);
-    EXPECT_GT(snrDb(input, output, 0, 128), floorDb[rateId]) << "rate " << rateId;
+    EXPECT_GT(testsupport::snrDb(input, output, 0, 128, 0, kNoiseFloor), floorDb[rateId]) << "rate " << rateId;
   }
 }
 
@@ -100,7 +92,7 @@ TEST(FrameRoundTrip, EveryRateIdReproducesATone) {
   const std::vector<int16_t> input = tone(1280, 700.0, 6000.0);
   for (int32_t rateId : {0, 1, 2, 4, 5, 6, 7, 8, 9}) {
     const std::vector<int16_t> output = roundTrip(input, rateId);
-    EXPECT_GT(snrDb(input, output, 128, 1280), 10.0) << "rate " << rateId;
+    EXPECT_GT(testsupport::snrDb(input, output, 128, 1280, 0, kNoiseFloor), 10.0) << "rate " << rateId;
   }
 }
 

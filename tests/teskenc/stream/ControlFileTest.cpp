@@ -6,6 +6,10 @@
 
 #include "ControlFile.h"
 #include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -19,9 +23,9 @@ struct LookupCase {
 };
 
 std::optional<std::string> lookUp(const LookupCase& c) {
-  ScratchDir dir;
-  const std::string path = dir.path("rc.txt");
-  writeTextFile(path, c.text);
+  ScratchFolder dir;
+  const std::string path = dir.file("rc.txt");
+  writeFileText(path, c.text);
   std::vector<const char*> argv;
   for (const std::string& a : c.args) argv.push_back(a.c_str());
   const ControlFile control(path, static_cast<int>(argv.size()), argv.data());
@@ -80,10 +84,10 @@ TEST(ControlFileTest, LookupEdgeCases) {
 TEST(ControlFileTest, ManySectionsAreAllReachable) {
   std::string text;
   for (int s = 0; s < 3000; ++s) text += "[S" + std::to_string(s) + "]\nk = " + std::to_string(s) + "\n";
-  ScratchDir dir;
-  writeTextFile(dir.path("rc.txt"), text);
+  ScratchFolder dir;
+  writeFileText(dir.file("rc.txt"), text);
   const char* argv[] = {"teskenc"};
-  const ControlFile control(dir.path("rc.txt"), 1, argv);
+  const ControlFile control(dir.file("rc.txt"), 1, argv);
   std::string value;
   ASSERT_TRUE(control.getString("S2999", "k", value));
   EXPECT_EQ(value, "2999");
@@ -101,10 +105,10 @@ TEST(ControlFileTest, UnreadableFileLeavesEveryLookupFailing) {
 }
 
 TEST(ControlFileTest, IntegersReadLikePercentD) {
-  ScratchDir dir;
-  writeTextFile(dir.path("rc.txt"), "[A]\na = 7\nb = -3x\nc = x3\nd =\ne = 99999999999\nf = %2\n");
+  ScratchFolder dir;
+  writeFileText(dir.file("rc.txt"), "[A]\na = 7\nb = -3x\nc = x3\nd =\ne = 99999999999\nf = %2\n");
   const char* argv[] = {"teskenc", "rc.txt", " 5"};
-  const ControlFile control(dir.path("rc.txt"), 3, argv);
+  const ControlFile control(dir.file("rc.txt"), 3, argv);
   int32_t value = 42;
   EXPECT_TRUE(control.getInt("A", "a", value));
   EXPECT_EQ(value, 7);

@@ -8,13 +8,17 @@
 #include "EventFile.h"
 #include "TeskError.h"
 #include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
+
+using namespace testsupport;
 
 namespace {
 
 std::vector<EventLine> readAll(const std::string& text) {
-  ScratchDir dir;
-  writeTextFile(dir.path("events.txt"), text);
-  EventFile events(dir.path("events.txt"));
+  ScratchFolder dir;
+  writeFileText(dir.file("events.txt"), text);
+  EventFile events(dir.file("events.txt"));
   std::vector<EventLine> lines;
   while (std::optional<EventLine> line = events.next()) lines.push_back(*line);
   return lines;

@@ -5,18 +5,23 @@
 #include <vector>
 
 #include "CodecError.h"
-#include "ProgramRun.h"
 #include "StreamCoding.h"
 #include "TeskError.h"
 #include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
+
+using namespace testsupport;
 
 namespace {
 
 // Garbage streams decode to something or stop with a message; they never crash or hang.
 TEST(LarkMalformedInputTest, RandomStreamsDecodeOrStopCleanly) {
-  ScratchDir dir;
+  ScratchFolder dir;
   std::mt19937 random(1234);
-  const std::vector<uint16_t> valid = encodeSamples(dir.path(""), toneSignal(2000), 0, "300 6 1\n900 256 2\n");
+  const std::vector<uint16_t> valid = encodeSamples(dir.file(""), toneSignal(2000), 0, "300 6 1\n900 256 2\n");
   for (int trial = 0; trial < 300; ++trial) {
     std::vector<uint16_t> words;
     if (trial % 2 == 0) {
@@ -29,9 +34,9 @@ TEST(LarkMalformedInputTest, RandomStreamsDecodeOrStopCleanly) {
       for (int flips = 0; flips < 8; ++flips) words[random() % words.size()] = static_cast<uint16_t>(random());
       words.resize(random() % (words.size() + 1));
     }
-    writeWords(dir.path("bad.lrk"), words);
+    writeWords(dir.file("bad.lrk"), words);
     try {
-      const std::vector<int16_t> samples = decodeStream(dir.path(""), dir.path("bad.lrk"));
+      const std::vector<int16_t> samples = decodeStream(dir.file(""), dir.file("bad.lrk"));
       EXPECT_LE(samples.size(), words.size() * 128) << trial;
     } catch (const TeskError& e) {
       EXPECT_FALSE(std::string(e.what()).empty());
@@ -43,8 +48,8 @@ TEST(LarkMalformedInputTest, RandomStreamsDecodeOrStopCleanly) {
 
 // Control and event files of random bytes through the program: a message and status 1, or a clean run.
 TEST(LarkMalformedInputTest, RandomControlAndEventFiles) {
-  ScratchDir dir;
-  writeWave(dir.path("in.wav"), toneSignal(700));
+  ScratchFolder dir;
+  writeWav(dir.file("in.wav"), toneSignal(700));
   std::mt19937 random(99);
   const std::string alphabet = "[]=/%0123456789 \t\r\nabcdeTESKinput_wavfile.none-";
   for (int trial = 0; trial < 40; ++trial) {
@@ -52,28 +57,28 @@ TEST(LarkMalformedInputTest, RandomControlAndEventFiles) {
     const size_t length = random() % 400;
     for (size_t i = 0; i < length; ++i) noise.push_back(alphabet[random() % alphabet.size()]);
     const bool events = trial % 2 == 0;
-    writeTextFile(dir.path("events.txt"), events ? noise : "0 5 1\n");
-    writeTextFile(dir.path("rc.txt"), events ? "[TESK]\ninput_wavfile=in.wav\nencode_file=o.lrk\n"
+    writeFileText(dir.file("events.txt"), events ? noise : "0 5 1\n");
+    writeFileText(dir.file("rc.txt"), events ? "[TESK]\ninput_wavfile=in.wav\nencode_file=o.lrk\n"
                                                "rate_event_file=events.txt\nprevious_wavefile=none\n"
                                                "next_wavefile=none\nstart_up_data_rate=1\ndecode_file=o.wav\n"
                                              : noise);
-    const ProgramResult result = runProgram(teskencPath(), {"rc.txt", "1"}, dir.path(""));
+    const ProgramRun result = runTeskenc({"rc.txt", "1"}, dir);
     ASSERT_TRUE(result.exitStatus == 0 || result.exitStatus == 1) << trial;
-    EXPECT_EQ(result.out, "") << trial;
-    EXPECT_EQ(result.exitStatus == 0, result.err.empty()) << trial << ": " << result.err;
+    EXPECT_EQ(result.standardOutput, "") << trial;
+    EXPECT_EQ(result.exitStatus == 0, result.standardError.empty()) << trial << ": " << result.standardError;
   }
 }
 
 // A truncated or damaged WAVE input stops with the input message.
 TEST(LarkMalformedInputTest, DamagedWaveInput) {
-  ScratchDir dir;
-  writeTextFile(dir.path("in.wav"), std::string("RIFF\x10\0\0\0WAVEjunk", 16));
-  writeTextFile(dir.path("rc.txt"),
+  ScratchFolder dir;
+  writeFileText(dir.file("in.wav"), std::string("RIFF\x10\0\0\0WAVEjunk", 16));
+  writeFileText(dir.file("rc.txt"),
                 "[TESK]\ninput_wavfile=in.wav\nencode_file=o.lrk\nrate_event_file=none\nprevious_wavefile=none\n"
                 "next_wavefile=none\nstart_up_data_rate=1\ndecode_file=o.wav\n");
-  const ProgramResult result = runProgram(teskencPath(), {"rc.txt"}, dir.path(""));
+  const ProgramRun result = runTeskenc({"rc.txt"}, dir);
   EXPECT_EQ(result.exitStatus, 1);
-  EXPECT_EQ(result.err, "open input wav file [in.wav] error\n");
+  EXPECT_EQ(result.standardError, "open input wav file [in.wav] error\n");
 }
 
 }  // namespace

@@ -6,17 +6,21 @@
 
 #include "StreamCoding.h"
 #include "TestFiles.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Snr.h"
+
+using namespace testsupport;
 
 namespace {
 
-std::vector<int16_t> roundTrip(const ScratchDir& dir, const std::vector<int16_t>& input, int rate,
+std::vector<int16_t> roundTrip(const ScratchFolder& dir, const std::vector<int16_t>& input, int rate,
                                const std::optional<std::string>& events = std::nullopt) {
-  writeWords(dir.path("rt.lrk"), encodeSamples(dir.path(""), input, rate, events));
-  return decodeStream(dir.path(""), dir.path("rt.lrk"));
+  writeWords(dir.file("rt.lrk"), encodeSamples(dir.file(""), input, rate, events));
+  return decodeStream(dir.file(""), dir.file("rt.lrk"));
 }
 
 TEST(LarkRoundTripTest, DecodedLengthEqualsInputLength) {
-  ScratchDir dir;
+  ScratchFolder dir;
   for (int rate : {0, 1, 2, 4, 5, 6, 7, 8, 9}) {
     for (int count : {1, 127, 128, 129, 300, 1000}) {
       EXPECT_EQ(roundTrip(dir, toneSignal(count), rate).size(), static_cast<size_t>(count))
@@ -26,7 +30,7 @@ TEST(LarkRoundTripTest, DecodedLengthEqualsInputLength) {
 }
 
 TEST(LarkRoundTripTest, DecodedLengthWithRateChangesAndEvents) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::string events = "0 5 1\n128 0 2\n129 9 0\n300 256 4\n512 2 0\n700 6 126\n";
   for (int count : {1, 127, 128, 129, 300, 1000}) {
     EXPECT_EQ(roundTrip(dir, toneSignal(count), 1, events).size(), static_cast<size_t>(count)) << count;
@@ -35,23 +39,13 @@ TEST(LarkRoundTripTest, DecodedLengthWithRateChangesAndEvents) {
 }
 
 TEST(LarkRoundTripTest, EmptyInputGivesOneFullFrame) {
-  ScratchDir dir;
+  ScratchFolder dir;
   EXPECT_EQ(roundTrip(dir, {}, 1).size(), 128u);
-}
-
-double snrDb(const std::vector<int16_t>& input, const std::vector<int16_t>& output, size_t begin, size_t end) {
-  double signal = 0;
-  double noise = 0;
-  for (size_t i = begin; i < end; ++i) {
-    signal += static_cast<double>(input[i]) * input[i];
-    noise += static_cast<double>(input[i] - output[i]) * (input[i] - output[i]);
-  }
-  return 10 * std::log10(signal / noise);
 }
 
 // The first frame primes the decoder: a tone that starts at sample 0 is right from its first sample on.
 TEST(LarkRoundTripTest, ToneFromSampleZeroIsRightInItsFirstFrame) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::vector<int16_t> input = toneSignal(1024, 2);
   for (int rate : {0, 1, 2, 4, 5, 6, 7, 8, 9}) {
     const std::vector<int16_t> output = roundTrip(dir, input, rate);
@@ -66,7 +60,7 @@ TEST(LarkRoundTripTest, ToneFromSampleZeroIsRightInItsFirstFrame) {
 
 // Samples from 128 on follow the input closely at every rate change: the overlap carries across codecs.
 TEST(LarkRoundTripTest, RateChangesKeepTheSignal) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::vector<int16_t> input = toneSignal(4000, 1);
   const std::vector<int16_t> output = roundTrip(dir, input, 0, "640 4 0\n1280 9 0\n1920 1 0\n2560 6 0\n");
   ASSERT_EQ(output.size(), input.size());

@@ -8,16 +8,20 @@
 #include "StreamDecoder.h"
 #include "TeskError.h"
 #include "TestFiles.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
+
+using namespace testsupport;
 
 namespace {
 
 // A stream of the 300-sample tone at rate 4: header, 10-word first frame, three frame items.
-std::vector<uint16_t> sampleStream(const ScratchDir& dir) { return encodeSamples(dir.path(""), toneSignal(300), 4); }
+std::vector<uint16_t> sampleStream(const ScratchFolder& dir) { return encodeSamples(dir.file(""), toneSignal(300), 4); }
 
-std::string decodeError(const ScratchDir& dir, const std::vector<uint16_t>& words) {
-  writeWords(dir.path("in.lrk"), words);
+std::string decodeError(const ScratchFolder& dir, const std::vector<uint16_t>& words) {
+  writeWords(dir.file("in.lrk"), words);
   try {
-    decodeStream(dir.path(""), dir.path("in.lrk"));
+    decodeStream(dir.file(""), dir.file("in.lrk"));
   } catch (const TeskError& e) {
     return e.what();
   } catch (const CodecError& e) {
@@ -26,9 +30,9 @@ std::string decodeError(const ScratchDir& dir, const std::vector<uint16_t>& word
   return "";
 }
 
-std::vector<int16_t> decodeWords(const ScratchDir& dir, const std::vector<uint16_t>& words) {
-  writeWords(dir.path("in.lrk"), words);
-  return decodeStream(dir.path(""), dir.path("in.lrk"));
+std::vector<int16_t> decodeWords(const ScratchFolder& dir, const std::vector<uint16_t>& words) {
+  writeWords(dir.file("in.lrk"), words);
+  return decodeStream(dir.file(""), dir.file("in.lrk"));
 }
 
 std::vector<uint16_t> frameOf(int words, uint16_t value) { return std::vector<uint16_t>(words, value); }
@@ -40,7 +44,7 @@ std::vector<uint16_t> join(std::initializer_list<std::vector<uint16_t>> parts) {
 }
 
 TEST(LarkStreamDecoderTest, SampleCountsFromControlWords) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::vector<uint16_t> head = join({{0x8004}, frameOf(10, 0x1234)});
   EXPECT_EQ(decodeWords(dir, head).size(), 0u);
   EXPECT_EQ(decodeWords(dir, join({head, {0xFFFF, 0x0105}, frameOf(10, 0x0F0F)})).size(), 5u);
@@ -53,7 +57,7 @@ TEST(LarkStreamDecoderTest, SampleCountsFromControlWords) {
 }
 
 TEST(LarkStreamDecoderTest, RateChangeSwitchesTheFrameLength) {
-  ScratchDir dir;
+  ScratchFolder dir;
   // 0xFFFF 0x0404: event 2, rate 4; then 10-word frames
   const std::vector<uint16_t> words =
       join({{0x0001}, frameOf(20, 0), frameOf(16, 0x0101), {0xFFFF, 0x0404}, frameOf(10, 0x2222), frameOf(10, 3)});
@@ -61,7 +65,7 @@ TEST(LarkStreamDecoderTest, RateChangeSwitchesTheFrameLength) {
 }
 
 TEST(LarkStreamDecoderTest, EscapePairIsAFullFrame) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::vector<uint16_t> head = join({{0x8004}, frameOf(10, 0x5555)});
   const std::vector<uint16_t> frame = join({{0xFFFF}, frameOf(9, 0x0A0A)});
   EXPECT_EQ(decodeWords(dir, join({head, {0xFFFF, 0x0100}, frame, frameOf(10, 7)})).size(), 256u);
@@ -70,7 +74,7 @@ TEST(LarkStreamDecoderTest, EscapePairIsAFullFrame) {
 }
 
 TEST(LarkStreamDecoderTest, StreamEndsCleanly) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::vector<uint16_t> full = sampleStream(dir);
   const std::vector<uint16_t> head(full.begin(), full.begin() + 11);
   // a lone word or a control pair without its frame is the end of the stream
@@ -85,7 +89,7 @@ TEST(LarkStreamDecoderTest, StreamEndsCleanly) {
 }
 
 TEST(LarkStreamDecoderTest, MalformedHeadersAndRates) {
-  ScratchDir dir;
+  ScratchFolder dir;
   EXPECT_EQ(decodeError(dir, {}), "encode_file is empty\n");
   EXPECT_EQ(decodeError(dir, join({{0x0001}, frameOf(19, 0)})), "encode_file size error\n");
   EXPECT_EQ(decodeError(dir, join({{0x8005}, frameOf(11, 0)})), "encode_file size error\n");
@@ -100,32 +104,32 @@ TEST(LarkStreamDecoderTest, MalformedHeadersAndRates) {
 }
 
 TEST(LarkStreamDecoderTest, ErrorMidStreamLeavesACompleteWaveFile) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::vector<uint16_t> full = sampleStream(dir);
   // two good frame items, then a control word naming rate id 10
   std::vector<uint16_t> words(full.begin(), full.begin() + 11 + 20);
   words = join({words, {0xFFFF, 0x000A}, frameOf(24, 0)});
   EXPECT_EQ(decodeError(dir, words), "change teskb data rate error\n");
-  const WaveContents wave = readWave(dir.path("decoded.wav"));
+  const CanonicalWav wave = readCanonicalWav(dir.file("decoded.wav"));
   EXPECT_EQ(wave.samples.size(), 256u);
   EXPECT_EQ(wave.dataSize, 512u);
   EXPECT_EQ(wave.riffSize, 36u + 512u);
 }
 
 TEST(LarkStreamDecoderTest, OpenFailuresNameTheFile) {
-  ScratchDir dir;
-  writeWords(dir.path("in.lrk"), sampleStream(dir));
+  ScratchFolder dir;
+  writeWords(dir.file("in.lrk"), sampleStream(dir));
   try {
-    StreamDecoder decoder(dir.path("missing.lrk"), dir.path("out.wav"));
+    StreamDecoder decoder(dir.file("missing.lrk"), dir.file("out.wav"));
     ADD_FAILURE() << "opened a missing stream";
   } catch (const TeskError& e) {
-    EXPECT_EQ(std::string(e.what()), "open encode file [" + dir.path("missing.lrk") + "] error\n");
+    EXPECT_EQ(std::string(e.what()), "open encode file [" + dir.file("missing.lrk") + "] error\n");
   }
   try {
-    StreamDecoder decoder(dir.path("in.lrk"), dir.path("no/such/dir.wav"));
+    StreamDecoder decoder(dir.file("in.lrk"), dir.file("no/such/dir.wav"));
     ADD_FAILURE() << "created a file in a missing folder";
   } catch (const TeskError& e) {
-    EXPECT_EQ(std::string(e.what()), "open decoded wave_file file [" + dir.path("no/such/dir.wav") + "] error\n");
+    EXPECT_EQ(std::string(e.what()), "open decoded wave_file file [" + dir.file("no/such/dir.wav") + "] error\n");
   }
 }
 

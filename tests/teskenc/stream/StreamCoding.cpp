@@ -6,6 +6,10 @@
 #include "StreamDecoder.h"
 #include "StreamEncoder.h"
 #include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/WavFixture.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -49,11 +53,11 @@ std::vector<uint16_t> encodeSamples(const std::string& dir, const std::vector<in
                                     const std::optional<std::string>& events) {
   const std::string input = dir + "/input.wav";
   const std::string output = dir + "/output.lrk";
-  writeWave(input, samples);
+  writeWav(input, samples);
   std::optional<std::string> eventPath;
   if (events) {
     eventPath = dir + "/events.txt";
-    writeTextFile(*eventPath, *events);
+    writeFileText(*eventPath, *events);
   }
   StreamEncoder encoder(startRate, StreamEncoderFiles{output, input, eventPath, std::nullopt, std::nullopt});
   encoder.run();
@@ -67,5 +71,5 @@ std::vector<int16_t> decodeStream(const std::string& dir, const std::string& str
     decoder.run();
     decoder.finish();
   }
-  return readWave(wave).samples;
+  return readCanonicalWav(wave).samples;
 }

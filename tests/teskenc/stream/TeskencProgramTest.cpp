@@ -6,8 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "ProgramRun.h"
 #include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
+
+using namespace testsupport;
 
 namespace {
 
@@ -29,37 +34,37 @@ std::string controlText(std::map<std::string, std::string> overrides, const std:
 
 class TeskencProgramTest : public ::testing::Test {
  protected:
-  void SetUp() override { writeWave(dir.path("in.wav"), toneSignal(1000)); }
+  void SetUp() override { writeWav(dir.file("in.wav"), toneSignal(1000)); }
 
-  ProgramResult run(const std::string& control, const std::vector<std::string>& extraArgs = {}) {
-    writeTextFile(dir.path("rc.txt"), control);
+  ProgramRun run(const std::string& control, const std::vector<std::string>& extraArgs = {}) {
+    writeFileText(dir.file("rc.txt"), control);
     std::vector<std::string> args = {"rc.txt"};
     args.insert(args.end(), extraArgs.begin(), extraArgs.end());
-    return runProgram(teskencPath(), args, dir.path(""));
+    return runTeskenc(args, dir);
   }
 
-  void expectError(const ProgramResult& result, const std::string& message) {
+  void expectError(const ProgramRun& result, const std::string& message) {
     EXPECT_EQ(result.exitStatus, 1) << message;
-    EXPECT_EQ(result.err, message);
-    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.standardError, message);
+    EXPECT_EQ(result.standardOutput, "");
   }
 
-  ScratchDir dir;
+  ScratchFolder dir;
 };
 
 TEST_F(TeskencProgramTest, SuccessfulRunIsSilent) {
-  const ProgramResult result = run(controlText({}));
+  const ProgramRun result = run(controlText({}));
   EXPECT_EQ(result.exitStatus, 0);
-  EXPECT_EQ(result.out, "");
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(readWave(dir.path("decoded.wav")).samples.size(), 1000u);
-  EXPECT_GT(readWords(dir.path("out.lrk")).size(), 21u);
+  EXPECT_EQ(result.standardOutput, "");
+  EXPECT_EQ(result.standardError, "");
+  EXPECT_EQ(readCanonicalWav(dir.file("decoded.wav")).samples.size(), 1000u);
+  EXPECT_GT(readWords(dir.file("out.lrk")).size(), 21u);
 }
 
 TEST_F(TeskencProgramTest, MissingSettingsGiveTheEncodeFileMessage) {
   expectError(run("[OTHER]\nencode_file = out.lrk\n"), "open encode file [] error\n");
-  expectError(runProgram(teskencPath(), {"missing-rc.txt"}, dir.path("")), "open encode file [] error\n");
-  expectError(runProgram(teskencPath(), {}, dir.path("")), "open encode file [] error\n");
+  expectError(runTeskenc({"missing-rc.txt"}, dir), "open encode file [] error\n");
+  expectError(runTeskenc({}, dir), "open encode file [] error\n");
 }
 
 TEST_F(TeskencProgramTest, OpenFailureMessages) {
@@ -81,11 +86,11 @@ TEST_F(TeskencProgramTest, WriteErrorsCarryTheirCause) {
   expectError(run(controlText({{"encode_file", "/dev/full"}})),
               "write encode file [/dev/full] error: No space left on device\n");
   EXPECT_TRUE(fs::exists("/dev/full"));
-  const ProgramResult decoded = run(controlText({{"decode_file", "/dev/full"}}));
+  const ProgramRun decoded = run(controlText({{"decode_file", "/dev/full"}}));
   EXPECT_EQ(decoded.exitStatus, 1);
-  EXPECT_EQ(decoded.err, "write decoded wave_file file [/dev/full] error: No space left on device\n");
+  EXPECT_EQ(decoded.standardError, "write decoded wave_file file [/dev/full] error: No space left on device\n");
   // the stream itself was complete and stays
-  EXPECT_GT(readWords(dir.path("out.lrk")).size(), 21u);
+  EXPECT_GT(readWords(dir.file("out.lrk")).size(), 21u);
 }
 
 TEST_F(TeskencProgramTest, RateAndEventErrors) {
@@ -93,58 +98,58 @@ TEST_F(TeskencProgramTest, RateAndEventErrors) {
   expectError(run(controlText({{"start_up_data_rate", "10"}})), "change teskb data rate error\n");
   expectError(run(controlText({{"start_up_data_rate", "x"}})), "start_up_data_rate is missing or not a number\n");
   expectError(run(controlText({}, {"start_up_data_rate"})), "start_up_data_rate is missing or not a number\n");
-  writeTextFile(dir.path("events.txt"), "128 5 1\n512 256 127\n");
+  writeFileText(dir.file("events.txt"), "128 5 1\n512 256 127\n");
   expectError(run(controlText({{"rate_event_file", "events.txt"}})),
               "event id must be in 0 ~ 126 (0 indicates no event)\n");
-  EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
-  writeTextFile(dir.path("events.txt"), "128 5 1\n512 3 1\n");
+  EXPECT_FALSE(fs::exists(dir.file("out.lrk")));
+  writeFileText(dir.file("events.txt"), "128 5 1\n512 3 1\n");
   expectError(run(controlText({{"rate_event_file", "events.txt"}})), "rate_id error for teska (0 ~ 2)\n");
-  EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
+  EXPECT_FALSE(fs::exists(dir.file("out.lrk")));
 }
 
 TEST_F(TeskencProgramTest, ArgumentReferencesAndLiteralNames) {
   // "%9" stays a name; decode_file none is a file named none
-  const ProgramResult result =
+  const ProgramRun result =
       run(controlText({{"encode_file", "%9"}, {"decode_file", "none"}, {"start_up_data_rate", "%2"}}), {"5"});
-  EXPECT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(readWords(dir.path("%9"))[0], 0x8005);
-  EXPECT_EQ(readWave(dir.path("none")).samples.size(), 1000u);
+  EXPECT_EQ(result.exitStatus, 0) << result.standardError;
+  EXPECT_EQ(readWords(dir.file("%9"))[0], 0x8005);
+  EXPECT_EQ(readCanonicalWav(dir.file("none")).samples.size(), 1000u);
 }
 
 TEST_F(TeskencProgramTest, TwoRolesNamingOneFileAreRefused) {
-  const std::string original = readTextFile(dir.path("in.wav"));
+  const std::string original = readFileText(dir.file("in.wav"));
   expectError(run(controlText({{"encode_file", "in.wav"}})),
               "encode_file and input_wavfile name the same file [in.wav]\n");
-  fs::create_hard_link(dir.path("in.wav"), dir.path("link.wav"));
+  fs::create_hard_link(dir.file("in.wav"), dir.file("link.wav"));
   expectError(run(controlText({{"decode_file", "./link.wav"}})),
               "decode_file and input_wavfile name the same file [./link.wav]\n");
   expectError(run(controlText({{"decode_file", "out.lrk"}})),
               "encode_file and decode_file name the same file [out.lrk]\n");
-  EXPECT_EQ(readTextFile(dir.path("in.wav")), original);
-  EXPECT_FALSE(fs::exists(dir.path("out.lrk")));
+  EXPECT_EQ(readFileText(dir.file("in.wav")), original);
+  EXPECT_FALSE(fs::exists(dir.file("out.lrk")));
 }
 
 TEST_F(TeskencProgramTest, RepeatedRunsAreByteIdentical) {
-  writeWave(dir.path("in.wav"), toneSignal(5000, 2));
-  writeTextFile(dir.path("events.txt"), "1000 0 3\n2000 7 0\n3000 256 12\n");
+  writeWav(dir.file("in.wav"), toneSignal(5000, 2));
+  writeFileText(dir.file("events.txt"), "1000 0 3\n2000 7 0\n3000 256 12\n");
   const std::string control = controlText({{"rate_event_file", "events.txt"}, {"start_up_data_rate", "5"}});
   ASSERT_EQ(run(control).exitStatus, 0);
-  const std::string stream = readTextFile(dir.path("out.lrk"));
-  const std::string decoded = readTextFile(dir.path("decoded.wav"));
+  const std::string stream = readFileText(dir.file("out.lrk"));
+  const std::string decoded = readFileText(dir.file("decoded.wav"));
   ASSERT_EQ(run(control).exitStatus, 0);
-  EXPECT_EQ(readTextFile(dir.path("out.lrk")), stream);
-  EXPECT_EQ(readTextFile(dir.path("decoded.wav")), decoded);
+  EXPECT_EQ(readFileText(dir.file("out.lrk")), stream);
+  EXPECT_EQ(readFileText(dir.file("decoded.wav")), decoded);
 }
 
 TEST_F(TeskencProgramTest, ShippedControlFileTakesTheCallersArguments) {
   const std::string shipped = std::string(TRACKMILL_BIN_DIR) + "/rc.txt";
   ASSERT_TRUE(fs::exists(shipped));
-  fs::copy_file(shipped, dir.path("rc.txt"), fs::copy_options::overwrite_existing);
-  const ProgramResult result =
-      runProgram(teskencPath(), {"rc.txt", "2", dir.path("in.wav"), dir.path("my song.LRK")}, dir.path(""));
-  EXPECT_EQ(result.exitStatus, 0) << result.err;
-  EXPECT_EQ(result.err, "");
-  EXPECT_EQ(readWords(dir.path("my song.LRK"))[0], 0x0002);
+  fs::copy_file(shipped, dir.file("rc.txt"), fs::copy_options::overwrite_existing);
+  const ProgramRun result =
+      runTeskenc({"rc.txt", "2", dir.file("in.wav"), dir.file("my song.LRK")}, dir);
+  EXPECT_EQ(result.exitStatus, 0) << result.standardError;
+  EXPECT_EQ(result.standardError, "");
+  EXPECT_EQ(readWords(dir.file("my song.LRK"))[0], 0x0002);
 }
 
 }  // namespace

@@ -5,37 +5,32 @@
 #include <string>
 #include <vector>
 
-#include "ProgramRun.h"
 #include "TestFiles.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/RunProgram.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/Snr.h"
+#include "tests/support/WavFixture.h"
+
+using namespace testsupport;
 
 namespace {
 
-double snrDb(const std::vector<int16_t>& reference, const std::vector<int16_t>& decoded) {
-  double signal = 0;
-  double noise = 0;
-  for (size_t i = 0; i < reference.size(); ++i) {
-    const double error = static_cast<double>(reference[i]) - decoded[i];
-    signal += static_cast<double>(reference[i]) * reference[i];
-    noise += error * error;
-  }
-  return 10 * std::log10(signal / noise);
-}
-
 // SNR of the committed speech through the built program at one rate id.
 double speechSnr(int rate) {
-  ScratchDir dir;
+  ScratchFolder dir;
   const std::string speech = std::string(TRACKMILL_TEST_DATA) + "/speech8k.wav";
-  writeTextFile(dir.path("rc.txt"),
+  writeFileText(dir.file("rc.txt"),
                 "[TESK]\ninput_wavfile = %3\nencode_file = out.lrk\nrate_event_file = none\n"
                 "previous_wavefile = none\nnext_wavefile = none\nstart_up_data_rate = %2\n"
                 "decode_file = decoded.wav\n");
-  const ProgramResult result = runProgram(teskencPath(), {"rc.txt", std::to_string(rate), speech}, dir.path(""));
-  EXPECT_EQ(result.exitStatus, 0) << result.err;
-  const std::vector<int16_t> input = readWave(speech).samples;
-  const std::vector<int16_t> output = readWave(dir.path("decoded.wav")).samples;
+  const ProgramRun result = runTeskenc({"rc.txt", std::to_string(rate), speech}, dir);
+  EXPECT_EQ(result.exitStatus, 0) << result.standardError;
+  const std::vector<int16_t> input = readCanonicalWav(speech).samples;
+  const std::vector<int16_t> output = readCanonicalWav(dir.file("decoded.wav")).samples;
   EXPECT_EQ(output.size(), input.size());
   if (output.size() != input.size()) return 0;
-  return snrDb(input, output);
+  return snrDb(input, output, 0, input.size());
 }
 
 TEST(TeskencQualityTest, SpeechRoundTripAtEveryRate) {

@@ -4,27 +4,14 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "BasicOps.h"
 #include "LappedTransform.h"
 #include "TeskbCodec.h"
+#include "tests/support/WavFixture.h"
 
 namespace {
-
-// The fixture is a canonical 44-byte-header PCM file: 8000 Hz, 16-bit, mono.
-std::vector<int16_t> readSpeechFixture() {
-  std::ifstream file(TRACKMILL_TEST_DATA "/speech8k.wav", std::ios::binary);
-  const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  if (bytes.size() < 44) return {};
-  std::vector<int16_t> samples;
-  for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) {
-    samples.push_back(static_cast<int16_t>(bytes[i] | (bytes[i + 1] << 8)));
-  }
-  return samples;
-}
 
 // Codes the speech at one rate through the transform pair and returns the SNR in dB against the input
 // (the output lags one hop).
@@ -56,7 +43,7 @@ double speechSnr(const std::vector<int16_t>& speech, int rate) {
 }
 
 TEST(TeskbSpeech, QualityRisesWithTheRate) {
-  const std::vector<int16_t> speech = readSpeechFixture();
+  const std::vector<int16_t> speech = testsupport::speechFixtureSamples();
   ASSERT_GT(speech.size(), 8000u * 6);
 
   std::array<double, 10> snr{};
