@@ -1,7 +1,7 @@
 #include "PatternByte.h"
 #include "PollingLoop.h"
-#include "ProcessTable.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/ProcessTable.h"
 #include "tests/support/ScratchFolder.h"
 
 #include "platform/process/ChildProcess.h"

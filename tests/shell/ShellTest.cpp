@@ -1,5 +1,5 @@
-#include "../process/ProcessTable.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/ProcessTable.h"
 #include "tests/support/ScratchFolder.h"
 
 #include "platform/shell/ShellExecute.h"

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <sys/types.h>
+
 #include <vector>
 
 // What /proc says about processes and our descriptors.
+namespace testsupport {
 
 // The state letter of a process ('R', 'S', 'Z'...), or 0 when it no longer exists.
 char processState(pid_t pid);
@@ -21,3 +23,5 @@ int settledDescriptorCount(int expected);
 // Waits up to five seconds for the process to be gone or, when it is not our child, to be a zombie of
 // someone else: either way it no longer runs. True when that happened.
 bool waitUntilGone(pid_t pid, bool allowForeignZombie = false);
+
+}  // namespace testsupport

@@ -1,4 +1,4 @@
-#include "ProcessTable.h"
+#include "tests/support/ProcessTable.h"
 
 #include <algorithm>
 #include <chrono>
@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 #include <unistd.h>
+
+namespace testsupport {
 
 namespace {
 
@@ -91,3 +93,5 @@ bool waitUntilGone(pid_t pid, bool allowForeignZombie)
     }
     return false;
 }
+
+}  // namespace testsupport
