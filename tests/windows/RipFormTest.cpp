@@ -33,24 +33,6 @@ framework::TStringList List(std::initializer_list<std::string> items) {
     return list;
 }
 
-// A 44.1 kHz stereo WAV of a tone, seconds long.
-void WriteToneWav(const std::string& path, int seconds) {
-    const std::uint32_t bytes = static_cast<std::uint32_t>(seconds) * 176400;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i))); };
-    auto u16 = [&](std::uint16_t v) { out.put(static_cast<char>(v)); out.put(static_cast<char>(v >> 8)); };
-    out << "RIFF";
-    u32(bytes + 36);
-    out << "WAVEfmt ";
-    u32(16); u16(1); u16(2); u32(44100); u32(176400); u16(4); u16(16);
-    out << "data";
-    u32(bytes);
-    for (std::uint32_t i = 0; i < bytes / 4; ++i) {
-        const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>((i % 100) * 300 - 15000));
-        u16(v); u16(v);
-    }
-}
-
 class RipFormTest : public WindowsTest {
 protected:
     void SetUp() override {

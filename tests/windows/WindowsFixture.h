@@ -45,3 +45,6 @@ private:
 cdrom_test::ImageLayout FourTrackDisc();
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path);
+
+// A 44.1 kHz stereo WAV of a tone, seconds long.
+void WriteToneWav(const std::string& path, int seconds);

@@ -9,6 +9,7 @@
 #include "platform/framework/controls/Canvas.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/MessageBox.h"
+#include "platform/framework/controls/OpenDialog.h"
 #include "platform/framework/controls/StatusBar.h"
 #include "platform/framework/controls/ToolBar.h"
 #include "platform/media/Mci.h"
@@ -142,9 +143,16 @@ void TMainForm::ConvertFiles(bool toMp3, const TStringList& files) {
     rip.ShowModal();
 }
 
-// The framework has no file-open dialog yet: nothing is chosen, so nothing runs.
-void TMainForm::ActionWavToMp3Execute(TObject*) {}
-void TMainForm::mnuMp3ToWavClick(TObject*) {}
+void TMainForm::ChooseAndConvert(bool toMp3, const std::string& filter) {
+    OpenDialog1->SetFilter(filter);
+    OpenDialog1->SetFileName("");
+    if (!OpenDialog1->Execute()) return;
+    ConvertFiles(toMp3, OpenDialog1->Files());
+}
+
+void TMainForm::ActionWavToMp3Execute(TObject*) { ChooseAndConvert(true, "声音(*.wav)|*.wav| 所 有 文 件(*.*)|*.*"); }
+
+void TMainForm::mnuMp3ToWavClick(TObject*) { ChooseAndConvert(false, "MP3文件(*.mp3)|*.mp3| 所 有 文 件(*.*)|*.*"); }
 
 // The compression, recording, options and about windows are not part of this program yet.
 void TMainForm::aWavToCorvaneExecute(TObject*) {}

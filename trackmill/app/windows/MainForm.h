@@ -13,6 +13,7 @@ class TImageList;
 class TListView;
 class TMainMenu;
 class TMenuItem;
+class TOpenDialog;
 class TPopupMenu;
 class TStatusBar;
 class TStringList;
@@ -49,6 +50,7 @@ public:
     framework::TMenuItem* VolumeControlMenu = nullptr;
     framework::TMenuItem* mnuHelp = nullptr;
     framework::TMenuItem* mnuAbout = nullptr;
+    framework::TOpenDialog* OpenDialog1 = nullptr;
 
     bool FNoAudioCD = false;
     std::uint32_t FCDHandle = 0;
@@ -70,6 +72,7 @@ private:
     void AddMenus();
     void AddToolBar();
     void AddListView();
+    void AddOpenDialog();
 
     void FormCreate(framework::TObject* Sender);
     void FormShow(framework::TObject* Sender);
@@ -96,6 +99,8 @@ private:
     void WMDeviceChange(framework::TMessage& Message);
 
     bool AnyTrackChecked() const;
+    // Asks for the files of one conversion through OpenDialog1 and runs it on them; a cancelled dialog runs nothing.
+    void ChooseAndConvert(bool toMp3, const std::string& filter);
     void SetStatusText(const std::string& text);
     // A read list with tracks means an audio CD is in, whatever was found at start.
     void NoteTracksListed();

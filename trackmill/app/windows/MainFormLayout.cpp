@@ -7,6 +7,7 @@
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/MainMenu.h"
 #include "platform/framework/controls/MenuItem.h"
+#include "platform/framework/controls/OpenDialog.h"
 #include "platform/framework/controls/PopupMenu.h"
 #include "platform/framework/controls/StatusBar.h"
 #include "platform/framework/controls/ToolBar.h"
@@ -84,6 +85,7 @@ void TMainForm::BuildLayout() {
     AddMenus();
     AddToolBar();
     AddListView();
+    AddOpenDialog();
 
     StatusBar1 = Make<TStatusBar>(this, "StatusBar1");
     StatusBar1->SetParent(this);
@@ -225,4 +227,10 @@ void TMainForm::AddListView() {
         if (column != ListView1->Columns(0)) column->SetAlignment(taCenter);
     }
     ListView1->OnClick = TNotifyEvent::Bind<&TMainForm::ListView1Click>(this);
+}
+
+void TMainForm::AddOpenDialog() {
+    // The filter is set by each conversion as it runs the dialog.
+    OpenDialog1 = Make<TOpenDialog>(this, "OpenDialog1");
+    OpenDialog1->SetOptions(ofHideReadOnly | ofAllowMultiSelect | ofEnableSizing);
 }
