@@ -8,6 +8,7 @@
 #include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
+#include "platform/cdrom/detail/CddbHttpGet.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ std::uint32_t DiscId(const std::vector<int>& startFrames, int leadOutFrame) {
 }
 
 // As the database serves it: the offsets, length and revision comments come before the fields.
-// The words of the cmd parameter; "+" stands for a blank, and runs of blanks separate words as one.
+// The words of the cmd parameter; "+" stands for one blank, so a doubled "+" shows as an empty word.
 std::vector<std::string> CommandWords(const std::string& target) {
     std::vector<std::string> words;
     const std::size_t start = target.find("cmd=");
@@ -51,13 +52,12 @@ std::vector<std::string> CommandWords(const std::string& target) {
     for (std::size_t i = start + 4; i < target.size() && target[i] != '&'; ++i) {
         if (target[i] != '+') {
             word += target[i];
-        } else if (!word.empty()) {
+        } else {
             words.push_back(word);
             word.clear();
         }
     }
-    if (!word.empty())
-        words.push_back(word);
+    words.push_back(word);
     return words;
 }
 
@@ -140,6 +140,8 @@ TEST_F(CddbTest, QueryCarriesDiscIdPathAndClientAndReturnsTheRecord) {
     EXPECT_EQ(requests[0].rfind("/~cddb/cddb.cgi?", 0), 0u) << requests[0];
     const std::vector<std::string> expected{"cddb", "query", "0f000903", "3", "300", "675", "875", "13"};
     EXPECT_EQ(CommandWords(requests[0]), expected) << requests[0];
+    EXPECT_NE(requests[0].find("?cmd=cddb+query+0f000903+3+300+675+875+13&"), std::string::npos)
+        << requests[0];
     EXPECT_NE(requests[0].find("+program+1.0"), std::string::npos) << requests[0];
     EXPECT_EQ(CommandWords(requests[1]), (std::vector<std::string>{"cddb", "read", "misc", "0f000903"}));
 }
@@ -235,4 +237,44 @@ TEST_F(CddbTest, QueryWithoutADiscFailsWithoutAsking) {
     std::filesystem::remove(image.cuePath());
     EXPECT_EQ(Query(), -1);
     EXPECT_TRUE(server.requests().empty());
+}
+
+TEST(CddbServerTest, RefusesAQueryWithoutSingleBlanksBetweenFields) {
+    CddbServer server({{"misc", 0x0F000903, "The Band / First Album", kRecord}});
+    const auto ask = [&](const std::string& command) {
+        return platform::cdrom::detail::HttpGet("127.0.0.1", server.port(),
+                                                "/cgi?cmd=" + command + "&proto=6", 3s)
+            .value_or("no answer");
+    };
+    EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+875+13").substr(0, 4), "200 ");
+    EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+875++13").substr(0, 4), "500 ");
+    EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+875+13+").substr(0, 4), "500 ");
+    EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+13").substr(0, 4), "500 ")
+        << "track count and offsets disagree";
+}
+
+TEST_F(CddbTest, RecordWithoutCommentHeaderIsRead) {
+    // A server may serve the record's fields alone, without the offsets, length and revision comments.
+    std::string record(kRecord);
+    record.erase(0, record.find("DISCID="));
+    CddbServer server({{"misc", discId, "The Band / First Album", record}});
+    SetOptions(Loopback(server.port()));
+    ASSERT_EQ(Query(), 1);
+    std::vector<char> text(32000);
+    ASSERT_EQ(CDDBGetDiskInfo(&items[0], text.data(), static_cast<int>(text.size())), 1u);
+    const std::string read(text.data());
+    EXPECT_NE(read.find("DTITLE=The Band / First Album\n"), std::string::npos) << read;
+    EXPECT_NE(read.find("TTITLE0=Opening\nTTITLE1=Second Song\nTTITLE2=Data\n"), std::string::npos) << read;
+}
+
+TEST_F(CddbTest, RecordWithoutRevisionLineIsRead) {
+    std::string record(kRecord);
+    record.erase(record.find("# Revision: 1\n"), 14);
+    CddbServer server({{"misc", discId, "The Band / First Album", record}});
+    SetOptions(Loopback(server.port()));
+    ASSERT_EQ(Query(), 1);
+    std::vector<char> text(32000);
+    ASSERT_EQ(CDDBGetDiskInfo(&items[0], text.data(), static_cast<int>(text.size())), 1u);
+    EXPECT_NE(std::string(text.data()).find("DTITLE=The Band / First Album\n"), std::string::npos)
+        << text.data();
 }

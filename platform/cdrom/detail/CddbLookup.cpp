@@ -1,57 +1,44 @@
 #include "platform/cdrom/detail/CddbLookup.h"
 
 #include "platform/cdrom/CdRecords.h"
-#include "platform/cdrom/detail/DiscLayout.h"
 #include "platform/cdrom/detail/BrokenPipeGuard.h"
+#include "platform/cdrom/detail/CddbHttpGet.h"
+#include "platform/cdrom/detail/CddbReadAnswer.h"
 #include "platform/cdrom/detail/CddbRecordText.h"
 #include "platform/cdrom/detail/CddbSettings.h"
+#include "platform/cdrom/detail/DiscLayout.h"
 #include "platform/cdrom/detail/QuietLibraries.h"
 
 #include <cddb/cddb.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <sstream>
+#include <vector>
 
 namespace platform::cdrom::detail {
 namespace {
 
 // The lookup runs on the UI thread: a dead server must not freeze the window for long.
 constexpr unsigned kTimeoutSeconds = 3;
+constexpr int kProtocolLevel = 6;
 constexpr int kFramesPerSecond = 75;
 constexpr std::size_t kCategoryBytes = 32;
 constexpr std::size_t kDiscIdOffset = kCategoryBytes;
+constexpr const char* kDefaultQueryPath = "/~cddb/cddb.cgi";
 
-struct ConnectionCloser {
-    void operator()(cddb_conn_t* connection) const { cddb_destroy(connection); }
+struct Match {
+    std::string category;
+    unsigned discId = 0;
 };
+
 struct DiscCloser {
     void operator()(cddb_disc_t* disc) const { cddb_disc_destroy(disc); }
 };
-using Connection = std::unique_ptr<cddb_conn_t, ConnectionCloser>;
 using Disc = std::unique_ptr<cddb_disc_t, DiscCloser>;
-
-Connection Connect(const CddbSettings& settings) {
-    QuietLibraries();
-    if (settings.host.empty())
-        return nullptr;
-    Connection connection(cddb_new());
-    if (!connection)
-        return nullptr;
-    cddb_conn_t* c = connection.get();
-    cddb_http_enable(c);
-    cddb_set_server_name(c, settings.host.c_str());
-    cddb_set_server_port(c, settings.port);
-    if (!settings.queryPath.empty())
-        cddb_set_http_path_query(c, settings.queryPath.c_str());
-    if (!settings.clientName.empty())
-        cddb_set_client(c, settings.clientName.c_str(), settings.clientVersion.c_str());
-    if (!settings.email.empty())
-        cddb_set_email_address(c, settings.email.c_str());
-    cddb_cache_disable(c);
-    cddb_set_timeout(c, kTimeoutSeconds);
-    cddb_set_charset(c, "UTF-8");
-    return connection;
-}
 
 Disc DescribeDisc(const DiscLayout& layout) {
     Disc disc(cddb_disc_new());
@@ -69,51 +56,148 @@ Disc DescribeDisc(const DiscLayout& layout) {
     return disc;
 }
 
-void StoreMatch(cddb_disc_t* disc, TCDDBQueryItem& item) {
+void StoreMatch(const Match& match, TCDDBQueryItem& item) {
     item = TCDDBQueryItem{};
-    const char* category = cddb_disc_get_category_str(disc);
-    if (category != nullptr)
-        std::strncpy(reinterpret_cast<char*>(item.data), category, kCategoryBytes - 1);
-    const unsigned id = cddb_disc_get_discid(disc);
+    std::strncpy(reinterpret_cast<char*>(item.data), match.category.c_str(), kCategoryBytes - 1);
     for (std::size_t i = 0; i < 4; ++i)
-        item.data[kDiscIdOffset + i] = static_cast<BYTE>(id >> (8 * i));
+        item.data[kDiscIdOffset + i] = static_cast<BYTE>(match.discId >> (8 * i));
+}
+
+// libcddb ends its offset list with a blank before the one its command adds, so its query reads
+// "... <offn>  <nsecs>"; a strict server refuses that, so the query is written here, one blank between
+// fields.
+std::string QueryCommand(cddb_disc_t* disc) {
+    char discId[9];
+    std::snprintf(discId, sizeof discId, "%08x", cddb_disc_get_discid(disc));
+    std::string command =
+        std::string("cddb query ") + discId + " " + std::to_string(cddb_disc_get_track_count(disc));
+    for (cddb_track_t* track = cddb_disc_get_track_first(disc); track != nullptr;
+         track = cddb_disc_get_track_next(disc))
+        command += " " + std::to_string(cddb_track_get_frame_offset(track));
+    return command + " " + std::to_string(cddb_disc_get_length(disc));
+}
+
+// Form encoding: a blank is "+", anything beyond letters, digits and "-._~" is "%XX".
+std::string FormEncoded(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (unsigned char c : text) {
+        if (c == ' ') {
+            encoded += '+';
+        } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+                   c == '.' || c == '_' || c == '~') {
+            encoded += static_cast<char>(c);
+        } else {
+            encoded += '%';
+            encoded += kHex[c >> 4];
+            encoded += kHex[c & 0xF];
+        }
+    }
+    return encoded;
+}
+
+// The greeting names the user and host of the e-mail address and the client.
+std::string CommandTarget(const CddbSettings& settings, const std::string& command) {
+    const std::string email = settings.email.empty() ? "anonymous@localhost" : settings.email;
+    const std::size_t at = email.find('@');
+    const std::string user = email.substr(0, at);
+    const std::string host = at == std::string::npos ? "localhost" : email.substr(at + 1);
+    const std::string client = settings.clientName.empty() ? "libcddb" : settings.clientName;
+    const std::string libraryVersion = CDDB_VERSION;
+    const std::string version = settings.clientName.empty()
+                                    ? libraryVersion.substr(0, libraryVersion.find(' '))
+                                    : settings.clientVersion;
+    const std::string path = settings.queryPath.empty() ? kDefaultQueryPath : settings.queryPath;
+    return path + "?cmd=" + FormEncoded(command) + "&hello=" + FormEncoded(user) + "+" + FormEncoded(host) +
+           "+" + FormEncoded(client) + "+" + FormEncoded(version) +
+           "&proto=" + std::to_string(kProtocolLevel);
+}
+
+// "<category> <discid> <title>"; false when the line does not start so.
+bool ParseMatch(const std::string& line, Match& match) {
+    std::istringstream fields(line);
+    std::string id;
+    if (!(fields >> match.category >> id) || id.size() != 8 || match.category.size() >= kCategoryBytes)
+        return false;
+    char* end = nullptr;
+    match.discId = static_cast<unsigned>(std::strtoul(id.c_str(), &end, 16));
+    return *end == '\0';
+}
+
+// The matches of a query answer: 200 one exact, 210 and 211 a list up to ".", 202 none; empty on anything
+// else.
+std::optional<std::vector<Match>> ParseQueryAnswer(const std::string& answer) {
+    std::vector<std::string> lines;
+    std::istringstream text(answer);
+    for (std::string line; std::getline(text, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    if (lines.empty() || lines[0].size() < 3)
+        return std::nullopt;
+    const std::string code = lines[0].substr(0, 3);
+    std::vector<Match> matches;
+    Match match;
+    if (code == "202")
+        return matches;
+    if (code == "200") {
+        if (!ParseMatch(lines[0].substr(3), match))
+            return std::nullopt;
+        matches.push_back(match);
+        return matches;
+    }
+    if (code != "210" && code != "211")
+        return std::nullopt;
+    for (std::size_t i = 1; i < lines.size() && lines[i] != "."; ++i) {
+        if (!ParseMatch(lines[i], match))
+            return std::nullopt;
+        matches.push_back(match);
+    }
+    return matches;
 }
 
 }  // namespace
 
 int QueryDisc(const DiscLayout& layout, const CddbSettings& settings, TCDDBQueryItem* items, int capacity) {
-    const BrokenPipeGuard guard;
-    Connection connection = Connect(settings);
+    QuietLibraries();
     Disc disc = DescribeDisc(layout);
-    if (!connection || !disc)
+    if (settings.host.empty() || !disc)
         return -1;
-    const int matches = cddb_query(connection.get(), disc.get());
-    if (matches < 0)
+    const BrokenPipeGuard guard;
+    const std::optional<std::string> answer =
+        HttpGet(settings.host, settings.port, CommandTarget(settings, QueryCommand(disc.get())),
+                std::chrono::seconds(kTimeoutSeconds));
+    const std::optional<std::vector<Match>> matches = answer ? ParseQueryAnswer(*answer) : std::nullopt;
+    if (!matches)
         return -1;
     int stored = 0;
-    while (stored < matches && stored < capacity) {
-        StoreMatch(disc.get(), items[stored++]);
-        if (stored < matches && stored < capacity && !cddb_query_next(connection.get(), disc.get()))
-            break;
-    }
+    for (; stored < capacity && stored < static_cast<int>(matches->size()); ++stored)
+        StoreMatch((*matches)[static_cast<std::size_t>(stored)], items[stored]);
     return stored;
 }
 
 std::optional<std::string> ReadRecord(const TCDDBQueryItem& item, const CddbSettings& settings) {
     const char* category = reinterpret_cast<const char*>(item.data);
-    if (std::memchr(category, '\0', kCategoryBytes) == nullptr || *category == '\0')
+    if (std::memchr(category, '\0', kCategoryBytes) == nullptr || *category == '\0' || settings.host.empty())
         return std::nullopt;
     unsigned id = 0;
     for (std::size_t i = 0; i < 4; ++i)
         id |= unsigned{item.data[kDiscIdOffset + i]} << (8 * i);
-    const BrokenPipeGuard guard;
-    Connection connection = Connect(settings);
+    QuietLibraries();
     Disc disc(cddb_disc_new());
-    if (!connection || !disc)
+    if (!disc)
         return std::nullopt;
     cddb_disc_set_category_str(disc.get(), category);
     cddb_disc_set_discid(disc.get(), id);
-    if (!cddb_read(connection.get(), disc.get()))
+    char discId[9];
+    std::snprintf(discId, sizeof discId, "%08x", id);
+    const BrokenPipeGuard guard;
+    const std::optional<std::string> answer =
+        HttpGet(settings.host, settings.port,
+                CommandTarget(settings, std::string("cddb read ") + category + " " + discId),
+                std::chrono::seconds(kTimeoutSeconds));
+    if (!answer || !FillDiscFromReadAnswer(*answer, disc.get()))
         return std::nullopt;
     return RecordText(disc.get());
 }

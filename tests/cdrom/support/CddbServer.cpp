@@ -63,7 +63,8 @@ std::string ReadTarget(int fd) {
     return second == std::string::npos ? std::string() : head.substr(first + 1, second - first - 1);
 }
 
-// The words of the cmd parameter: "cmd=cddb+query+..." gives {"cddb", "query", ...}.
+// The words of the cmd parameter: "cmd=cddb+query+..." gives {"cddb", "query", ...}. A doubled, leading or
+// trailing "+" gives an empty word, which the server refuses as a real one does.
 std::vector<std::string> CommandWords(const std::string& target) {
     std::vector<std::string> words;
     const std::size_t start = target.find("cmd=");
@@ -91,6 +92,21 @@ std::string WithCrLf(const std::string& lines) {
         text += c;
     }
     return text;
+}
+
+bool IsNumber(const std::string& word) {
+    return !word.empty() && word.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// "cddb query <discid> <ntrks> <off1> ... <offn> <nsecs>", every field present and one blank apart.
+bool IsWellFormedQuery(const std::vector<std::string>& words) {
+    if (words.size() < 6 || words[2].size() != 8 ||
+        words[2].find_first_not_of("0123456789abcdef") != std::string::npos)
+        return false;
+    for (std::size_t i = 3; i < words.size(); ++i)
+        if (!IsNumber(words[i]))
+            return false;
+    return words[3].size() <= 3 && std::stoul(words[3]) == words.size() - 5;
 }
 
 std::string Hex(std::uint32_t id) {
@@ -171,7 +187,9 @@ void CddbServer::answer(int connection) {
 
 std::string CddbServer::reply(const std::string& target) const {
     const std::vector<std::string> words = CommandWords(target);
-    if (words.size() >= 4 && words[0] == "cddb" && words[1] == "query") {
+    if (words.size() >= 2 && words[0] == "cddb" && words[1] == "query") {
+        if (!IsWellFormedQuery(words))
+            return "500 Command syntax error.\r\n";
         std::vector<const CannedRecord*> matches;
         for (const CannedRecord& record : records_)
             if (Hex(record.discId) == words[2])

@@ -1,6 +1,8 @@
 #pragma once
-// A CD-database server on 127.0.0.1 for tests: it answers HTTP queries and reads from canned records, or misbehaves
-// as asked. It takes a bounded number of connections and stops by itself after them or after a while.
+// A CD-database server on 127.0.0.1 for tests: it answers HTTP queries and reads from canned records, or
+// misbehaves as asked. Like a strict real server it refuses a query that is not "cddb query <discid> <ntrks>
+// <off1> ... <offn> <nsecs>" with single blanks, so a malformed request fails the lookup instead of passing
+// unnoticed. It takes a bounded number of connections and stops by itself after them or after a while.
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
