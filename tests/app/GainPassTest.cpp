@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "ReportWindow.h"
-#include "ScratchFolder.h"
-#include "WavFile.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/WavFixture.h"
 #include "trackmill/app/GainPass.h"
 #include "trackmill/app/ProcessInfo.h"
 
@@ -13,16 +14,17 @@ namespace {
 
 class GainPassTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     std::string wav = folder.file("Track1.wav");
     ReportWindow window;
 
     std::vector<std::int16_t> Scaled(std::int32_t percent, const std::vector<std::int16_t>& samples)
     {
-        WriteBytes(wav, CdWav(samples));
+        testsupport::writeFileBytes(wav,
+                                    testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
         EXPECT_TRUE(NormalizeWav(window.handle(), percent, wav));
         EXPECT_FALSE(std::filesystem::exists(folder.file("Track1.nor")));
-        return Samples(ReadBytes(wav));
+        return testsupport::samplesAfterHeader(testsupport::readFileBytes(wav));
     }
 };
 
@@ -42,16 +44,17 @@ TEST_F(GainPassTest, FullGainLeavesTheFileIdentical)
     std::vector<std::int16_t> samples;
     for (int i = 0; i < 3000; ++i)
         samples.push_back(static_cast<std::int16_t>(i * 37 - 40000 / 3));
-    const auto before = CdWav(samples);
-    WriteBytes(wav, before);
+    const auto before = testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples));
+    testsupport::writeFileBytes(wav, before);
     ASSERT_TRUE(NormalizeWav(window.handle(), 100, wav));
-    EXPECT_EQ(ReadBytes(wav), before);
+    EXPECT_EQ(testsupport::readFileBytes(wav), before);
 }
 
 TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker)
 {
     // 44 + 4096 bytes: blocks at 44, 2092 and 4140 bytes processed.
-    WriteBytes(wav, CdWav(std::vector<std::int16_t>(2048, 1000)));
+    const std::vector<std::int16_t> samples(2048, 1000);
+    testsupport::writeFileBytes(wav, testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
     ASSERT_TRUE(NormalizeWav(window.handle(), 80, wav));
     ReportWindow::pumpFor(std::chrono::milliseconds(50));
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{1, 50, 100}));
@@ -61,12 +64,13 @@ TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker)
 
 TEST_F(GainPassTest, FailedWriteRemovesTheCopyAndKeepsTheTrack)
 {
-    const auto before = CdWav(std::vector<std::int16_t>(5000, 1234));
-    WriteBytes(wav, before);
+    const auto before =
+        testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(std::vector<std::int16_t>(5000, 1234)));
+    testsupport::writeFileBytes(wav, before);
     // Every write to /dev/full fails for lack of space.
     std::filesystem::create_symlink("/dev/full", folder.file("Track1.nor"));
     EXPECT_FALSE(NormalizeWav(window.handle(), 50, wav));
-    EXPECT_EQ(ReadBytes(wav), before);
+    EXPECT_EQ(testsupport::readFileBytes(wav), before);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder.file("Track1.nor"))));
 }
 

@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/framework/Exception.h"
 #include "trackmill/app/RaiseLastError.h"
 #include "trackmill/app/FileInUse.h"
@@ -84,7 +84,7 @@ TEST(RaiseLastErrorTest, MessageEndsWithTheErrorNumber)
 
 class FileInUseTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     std::string file = folder.file("track.wav");
 
     void SetUp() override { std::ofstream(file) << "RIFF"; }

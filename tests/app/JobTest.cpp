@@ -9,9 +9,9 @@
 #include <thread>
 
 #include "FakeJob.h"
-#include "ProcessTable.h"
+#include "tests/support/ProcessTable.h"
 #include "ReportWindow.h"
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/framework/Exception.h"
 #include "platform/testing/MessagePump.h"
 #include "trackmill/app/JobThread.h"
@@ -23,7 +23,7 @@ namespace {
 
 class JobTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     ReportWindow window;
     FakeJob job;
 
@@ -134,7 +134,7 @@ TEST_F(JobTest, OutputInUseOrTheInputItselfEndsWithStatusOne)
 TEST_F(JobTest, MissingProgramRaisesWithTheErrorNumberAndPostsNothing)
 {
     job.FProgram = "no-such-program.exe";
-    const int descriptors = OpenDescriptorCount();
+    const int descriptors = testsupport::openDescriptorCount();
     try {
         Run({});
         FAIL() << "no exception";
@@ -143,7 +143,7 @@ TEST_F(JobTest, MissingProgramRaisesWithTheErrorNumberAndPostsNothing)
     }
     ReportWindow::pumpFor(200ms);
     EXPECT_TRUE(window.reports().empty());
-    EXPECT_EQ(OpenDescriptorCount(), descriptors);
+    EXPECT_EQ(testsupport::openDescriptorCount(), descriptors);
 }
 
 TEST_F(JobTest, StopDuringHeavyOutputLeavesNoZombieNoDescriptorAndNoEnd)
@@ -155,7 +155,7 @@ TEST_F(JobTest, StopDuringHeavyOutputLeavesNoZombieNoDescriptorAndNoEnd)
     WaitForThreadsGone();
     // Past the reaper's grace period, so that it holds nothing of that child any more.
     ReportWindow::pumpFor(1500ms);
-    const int descriptors = OpenDescriptorCount();
+    const int descriptors = testsupport::openDescriptorCount();
     for (int i = 0; i < 50; ++i) {
         Run({"flood"});
         ASSERT_TRUE(WaitForChunks(1));
@@ -164,9 +164,11 @@ TEST_F(JobTest, StopDuringHeavyOutputLeavesNoZombieNoDescriptorAndNoEnd)
     ReportWindow::pumpFor(300ms);
     WaitForThreadsGone();
     EXPECT_EQ(window.count(PI_KELM_DONE), 0u);
-    testdriver::PumpUntil([&] { return ZombieChildren().empty() && OpenDescriptorCount() == descriptors; }, 5s);
-    EXPECT_TRUE(ZombieChildren().empty());
-    EXPECT_EQ(OpenDescriptorCount(), descriptors);
+    testdriver::PumpUntil(
+        [&] { return testsupport::zombieChildren().empty() && testsupport::openDescriptorCount() == descriptors; },
+        5s);
+    EXPECT_TRUE(testsupport::zombieChildren().empty());
+    EXPECT_EQ(testsupport::openDescriptorCount(), descriptors);
 }
 
 TEST_F(JobTest, StopOrFreeWhileOutputFlowsNeverReachesAFreedJob)

@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "ReportWindow.h"
-#include "ScratchFolder.h"
-#include "WavFile.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/WavFixture.h"
 #include "platform/framework/Exception.h"
 #include "platform/testing/MessagePump.h"
 #include "trackmill/app/JobThread.h"
@@ -208,7 +210,7 @@ TEST_F(KelmCommandTest, ResampleKeepsTheOptionsBlanksInTheText)
 
 class KelmRunTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     ReportWindow window;
     TestKelmJob job;
     const std::string speech = std::string(TRACKMILL_TEST_DATA) + "/speech8k.wav";
@@ -239,8 +241,8 @@ protected:
 
 TEST_F(KelmRunTest, FinchFileSizeAtEachRateAndProgressToTheEnd)
 {
-    const std::vector<std::uint8_t> wav = ReadBytes(speech);
-    const std::uint64_t samples = Le32(wav, 40) / 2;
+    const std::vector<std::uint8_t> wav = testsupport::readFileBytes(speech);
+    const std::uint64_t samples = testsupport::le32At(wav, 40) / 2;
     const std::uint64_t frames = (samples + 383) / 384;
     const std::pair<const char*, std::uint64_t> rates[] = {{"16", 96}, {"20", 120}, {"24", 144}};
     for (const auto& [rate, frameBytes] : rates) {
@@ -261,12 +263,12 @@ TEST_F(KelmRunTest, FinchFileSizeAtEachRateAndProgressToTheEnd)
 TEST_F(KelmRunTest, DeclinedOverwriteKeepsTheOutputAndStartsNothing)
 {
     const std::string dest = folder.file("speech.FNC");
-    WriteBytes(dest, {1, 2, 3});
+    testsupport::writeFileBytes(dest, {1, 2, 3});
     job.answer = false;
     Run(jmFinchEncode, Bin("finchenc 16"), speech, dest);
     EXPECT_EQ(EndStatus(), JOB_OVERWRITE_DECLINED);
     EXPECT_EQ(job.questions, 1);
-    EXPECT_EQ(ReadBytes(dest), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_EQ(testsupport::readFileBytes(dest), (std::vector<std::uint8_t>{1, 2, 3}));
 }
 
 TEST_F(KelmRunTest, LarkEncoderWritesItsFileFromAnyCurrentFolder)
@@ -291,17 +293,18 @@ TEST_F(KelmRunTest, ResamplerMakesAnEightKilohertzMonoCopyWithoutAsking)
         samples.push_back(value);
     }
     const std::string source = folder.file("tone.wav");
-    WriteBytes(source, CdWav(samples));
+    testsupport::writeFileBytes(source,
+                                testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
     const std::string dest = folder.file("r_tone.wav");
-    WriteBytes(dest, {9});
+    testsupport::writeFileBytes(dest, {9});
     Run(jmResample, Bin("rs -r 8000  -c 1 -b 16 "), source, dest);
     EXPECT_EQ(EndStatus(), JOB_CHILD_ENDED);
     EXPECT_EQ(job.questions, 0);
-    const std::vector<std::uint8_t> copy = ReadBytes(dest);
+    const std::vector<std::uint8_t> copy = testsupport::readFileBytes(dest);
     ASSERT_GE(copy.size(), 44u);
     EXPECT_EQ(std::string(copy.begin(), copy.begin() + 4), "RIFF");
     EXPECT_EQ(copy[22] | copy[23] << 8, 1);         // channels
-    EXPECT_EQ(Le32(copy, 24), 8000u);                // sample rate
+    EXPECT_EQ(testsupport::le32At(copy, 24), 8000u);                // sample rate
     EXPECT_EQ(copy[34] | copy[35] << 8, 16);         // bits per sample
     // One second of sound, give or take the converter's edges.
     EXPECT_NEAR(static_cast<double>(copy.size() - 44), 16000.0, 400.0);

@@ -8,8 +8,10 @@
 #include <sstream>
 
 #include "ReportWindow.h"
-#include "ScratchFolder.h"
-#include "WavFile.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/WavFixture.h"
 #include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/MessageBox.h"
 #include "platform/present/HeadlessPresenter.h"
@@ -235,7 +237,7 @@ TEST_F(Mp3ParserTest, MadeUpDecodeLines)
 
 class Mp3RunTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     ReportWindow window;
     TestMp3Job job;
 
@@ -249,7 +251,8 @@ protected:
             samples.push_back(value);
             samples.push_back(value);
         }
-        WriteBytes(folder.file("tone.wav"), CdWav(samples));
+        testsupport::writeFileBytes(folder.file("tone.wav"),
+                                    testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
     }
 
     void TearDown() override
@@ -293,13 +296,13 @@ TEST_F(Mp3RunTest, EncodeAndDecodeBack)
     Run(folder.file("tone.mp3"), folder.file("back.wav"), false, rmMp3ToWav);
     EXPECT_EQ(window.markers(PI_MP3_DONE)[0].status, JOB_CHILD_ENDED);
     EXPECT_FALSE(window.percents().empty());
-    const auto wav = ReadBytes(folder.file("back.wav"));
+    const auto wav = testsupport::readFileBytes(folder.file("back.wav"));
     ASSERT_GT(wav.size(), 44u);
     EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4), "RIFF");
     EXPECT_EQ(std::string(wav.begin() + 8, wav.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(Le32(wav, 4), wav.size() - 8);
+    EXPECT_EQ(testsupport::le32At(wav, 4), wav.size() - 8);
     // Three seconds of stereo 16-bit audio, give or take the encoder's padding.
-    EXPECT_NEAR(static_cast<double>(Le32(wav, 40)), 3 * 176400.0, 176400.0 / 10);
+    EXPECT_NEAR(static_cast<double>(testsupport::le32At(wav, 40)), 3 * 176400.0, 176400.0 / 10);
 }
 
 TEST_F(Mp3RunTest, VariableBitRateHeaderOnlyWhenAsked)
@@ -359,7 +362,7 @@ TEST_F(Mp3RunTest, ConvertingAFileOntoItselfEndsAsInUse)
     Run(folder.file("tone.wav"), folder.file("./tone.wav"), false, rmMp3ToWav);
     EXPECT_EQ(window.markers(PI_MP3_DONE)[0].status, JOB_OUTPUT_IN_USE);
     EXPECT_EQ(job.questions, 0);
-    EXPECT_EQ(ReadBytes(folder.file("tone.wav")).size(), 44u + 3 * 176400);
+    EXPECT_EQ(testsupport::readFileBytes(folder.file("tone.wav")).size(), 44u + 3 * 176400);
 }
 
 }  // namespace

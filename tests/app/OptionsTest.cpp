@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "ScratchFolder.h"
+#include "tests/support/ScratchFolder.h"
 #include "platform/framework/controls/Application.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/user/Presenter.h"
@@ -38,7 +38,7 @@ std::vector<std::string> Lines(const std::string& text)
 
 class OptionsFileTest : public ::testing::Test {
 protected:
-    ScratchFolder folder;
+    testsupport::ScratchFolder folder;
     std::string ini = folder.file("options.ini");
 
     void SetUp() override { Options = TOptionsSetting{}; }
@@ -46,8 +46,8 @@ protected:
 
 TEST_F(OptionsFileTest, NoFileGivesEveryDefault)
 {
-    ReadWriteOptions(true, folder.slashed());
-    EXPECT_EQ(Options.OutputFolder, folder.slashed());
+    ReadWriteOptions(true, (folder.path().string() + "/"));
+    EXPECT_EQ(Options.OutputFolder, (folder.path().string() + "/"));
     EXPECT_EQ(Options.OutputFormat, 0);
     EXPECT_FALSE(Options.IsKeepWav);
     EXPECT_FALSE(Options.IsNormalize);
@@ -63,7 +63,7 @@ TEST_F(OptionsFileTest, NoFileGivesEveryDefault)
     EXPECT_FALSE(Options.CDDb);
     EXPECT_FALSE(Options.SaveMp3);
     EXPECT_EQ(Options.OutputIndex, 1);
-    EXPECT_EQ(Options.KelmOutputFolder, folder.slashed());
+    EXPECT_EQ(Options.KelmOutputFolder, (folder.path().string() + "/"));
     EXPECT_EQ(Options.EncodeName, 1);
     EXPECT_EQ(Options.EncodeRate, 2);
     EXPECT_EQ(Options.Resample_Rate, 0);
@@ -76,9 +76,9 @@ TEST_F(OptionsFileTest, NoFileGivesEveryDefault)
 
 TEST_F(OptionsFileTest, SavedDefaultsHoldTwentySevenKeysInFiveSectionsWithLarkKeysInterleaved)
 {
-    ReadWriteOptions(true, folder.slashed());
-    ReadWriteOptions(false, folder.slashed());
-    const std::string f = folder.slashed();
+    ReadWriteOptions(true, (folder.path().string() + "/"));
+    ReadWriteOptions(false, (folder.path().string() + "/"));
+    const std::string f = (folder.path().string() + "/");
     const std::vector<std::string> expected = {
         "[CommonOptions]", "OutputFolder=" + f, "OutputFormat=0", "IsKeepWav=0", "IsNormalize=0",
         "NormalizePercent=95",
@@ -95,7 +95,7 @@ TEST_F(OptionsFileTest, SavedDefaultsHoldTwentySevenKeysInFiveSectionsWithLarkKe
 TEST_F(OptionsFileTest, ReadingRules)
 {
     WriteText(ini, "[Mp3Options]\nBitRate=abc\nIsSelectVBR=7\nIsVBRHead=0\n[CommonOptions]\nNormalizePercent= 80 \n");
-    ReadWriteOptions(true, folder.slashed());
+    ReadWriteOptions(true, (folder.path().string() + "/"));
     EXPECT_EQ(Options.BitRate, 128);
     EXPECT_TRUE(Options.IsSelectVBR);
     EXPECT_FALSE(Options.IsVBRHead);
@@ -106,45 +106,45 @@ TEST_F(OptionsFileTest, LoadSaveLoadIsStableAndKeepsUnknownKeys)
 {
     WriteText(ini, "[CommonOptions]\nOutputFolder=/music/\nMyOwnKey=kept\n[Extra]\nA=1\n[KelmOptions]\n"
                    "OutputIndex=0\nLark_Count1=7\n");
-    ReadWriteOptions(true, folder.slashed());
+    ReadWriteOptions(true, (folder.path().string() + "/"));
     EXPECT_EQ(Options.OutputFolder, "/music/");
     EXPECT_EQ(Options.OutputIndex, 0);
     EXPECT_EQ(Options.Lark_Count[1], 7);
-    ReadWriteOptions(false, folder.slashed());
+    ReadWriteOptions(false, (folder.path().string() + "/"));
     const std::string first = ReadText(ini);
     EXPECT_NE(first.find("MyOwnKey=kept"), std::string::npos);
     EXPECT_NE(first.find("[Extra]\nA=1"), std::string::npos);
     EXPECT_NE(first.find("OutputIndex=0"), std::string::npos);
 
     Options = TOptionsSetting{};
-    ReadWriteOptions(true, folder.slashed());
-    ReadWriteOptions(false, folder.slashed());
+    ReadWriteOptions(true, (folder.path().string() + "/"));
+    ReadWriteOptions(false, (folder.path().string() + "/"));
     EXPECT_EQ(ReadText(ini), first);
 }
 
 TEST_F(OptionsFileTest, ChangedFieldsReachTheNextLoad)
 {
-    ReadWriteOptions(true, folder.slashed());
+    ReadWriteOptions(true, (folder.path().string() + "/"));
     Options.IsKeepWav = true;
     Options.BitRate = 192;
     Options.Lark_Rate[2] = 41;
     Options.KelmOutputFolder = "/speech/";
-    ReadWriteOptions(false, folder.slashed());
+    ReadWriteOptions(false, (folder.path().string() + "/"));
     Options = TOptionsSetting{};
-    ReadWriteOptions(true, folder.slashed());
+    ReadWriteOptions(true, (folder.path().string() + "/"));
     EXPECT_TRUE(Options.IsKeepWav);
     EXPECT_EQ(Options.BitRate, 192);
     EXPECT_EQ(Options.Lark_Rate[2], 41);
     EXPECT_EQ(Options.KelmOutputFolder, "/speech/");
-    EXPECT_EQ(Options.OutputFolder, folder.slashed());
+    EXPECT_EQ(Options.OutputFolder, (folder.path().string() + "/"));
 }
 
 TEST_F(OptionsFileTest, UnwritableProgramFolderKeepsOptionsInTheConfigFolder)
 {
-    ScratchFolder config;
+    testsupport::ScratchFolder config;
     setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
-    EXPECT_EQ(OptionsFileName("/no-such-program-folder/"), config.slashed() + "trackmill/options.ini");
-    EXPECT_EQ(OptionsFileName(folder.slashed()), ini);
+    EXPECT_EQ(OptionsFileName("/no-such-program-folder/"), config.path().string() + "/trackmill/options.ini");
+    EXPECT_EQ(OptionsFileName((folder.path().string() + "/")), ini);
     unsetenv("XDG_CONFIG_HOME");
 }
 
@@ -154,7 +154,7 @@ TEST_F(OptionsFileTest, TheApplicationsProgramFolderHoldsTheFile)
     framework::TApplication application(nullptr);
     application.SetExeName(folder.file("trackmill"));
     ReadWriteOptions(true);
-    EXPECT_EQ(Options.OutputFolder, folder.slashed());
+    EXPECT_EQ(Options.OutputFolder, (folder.path().string() + "/"));
     ReadWriteOptions(false);
     EXPECT_NE(ReadText(ini).find("[KelmOptions]"), std::string::npos);
 }

@@ -8,8 +8,9 @@
 #include "CueImage.h"
 #include "ImageDrives.h"
 #include "ReportWindow.h"
-#include "ScratchFolder.h"
-#include "WavFile.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
 #include "platform/cdrom/CdAudio.h"
 #include "platform/cdrom/TestHooks.h"
 #include "trackmill/app/CDRipThread.h"
@@ -49,8 +50,8 @@ cd::HCDROM OpenFirstDrive()
 
 class RipThreadTest : public ::testing::Test {
 protected:
-    ScratchFolder images;
-    ScratchFolder output;
+    testsupport::ScratchFolder images;
+    testsupport::ScratchFolder output;
     CueImage image = CueImage::Write(images.path(), "disc", Layout());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
     cd::HCDROM handle = OpenFirstDrive();
@@ -61,7 +62,7 @@ protected:
     {
         ASSERT_NE(handle, 0u);
         Options = TOptionsSetting{};
-        Options.OutputFolder = output.slashed();
+        Options.OutputFolder = (output.path().string() + "/");
         Options.NormalizePercent = 95;
     }
 
@@ -94,10 +95,10 @@ TEST_F(RipThreadTest, WavIsTheImageSliceBehindAValidHeader)
 {
     Start(2);
     Finish();
-    const auto wav = ReadBytes(TrackFile(2));
+    const auto wav = testsupport::readFileBytes(TrackFile(2));
     ASSERT_EQ(wav.size(), 2352044u);
-    EXPECT_EQ(Le32(wav, 4), 2352036u);
-    EXPECT_EQ(Le32(wav, 40), 2352000u);
+    EXPECT_EQ(testsupport::le32At(wav, 4), 2352036u);
+    EXPECT_EQ(testsupport::le32At(wav, 40), 2352000u);
     const auto audio = image.sectors(image.trackStart(2), 1000);
     EXPECT_TRUE(std::equal(audio.begin(), audio.end(), wav.begin() + 44));
     ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
@@ -109,7 +110,7 @@ TEST_F(RipThreadTest, FirstTrackAfterLeadSectorsIsReadFromItsOwnStart)
 {
     Start(1);
     Finish();
-    const auto wav = ReadBytes(TrackFile(1));
+    const auto wav = testsupport::readFileBytes(TrackFile(1));
     ASSERT_EQ(wav.size(), 44u + 25 * 2352);
     const auto audio = image.sectors(image.trackStart(1), 25);
     EXPECT_TRUE(std::equal(audio.begin(), audio.end(), wav.begin() + 44));
@@ -133,10 +134,10 @@ TEST_F(RipThreadTest, StopAfterTheThirdReadLeavesAValidShorterFile)
     Start(3);
     Finish();
     cd::SetOperationHook({});
-    const auto wav = ReadBytes(TrackFile(3));
+    const auto wav = testsupport::readFileBytes(TrackFile(3));
     ASSERT_EQ(wav.size(), 44u + 30 * 2352);
-    EXPECT_EQ(Le32(wav, 40), 30u * 2352);
-    EXPECT_EQ(Le32(wav, 4), 30u * 2352 + 36);
+    EXPECT_EQ(testsupport::le32At(wav, 40), 30u * 2352);
+    EXPECT_EQ(testsupport::le32At(wav, 4), 30u * 2352 + 36);
     EXPECT_EQ(window.count(PI_TRACK_DONE), 0u);
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{25, 50, 75}));
 }
@@ -147,9 +148,9 @@ TEST_F(RipThreadTest, FailedThirdReadKeepsTwentySectorsBehindAZeroSize)
     faults.failReadNumber(3);
     Start(3);
     Finish();
-    const auto wav = ReadBytes(TrackFile(3));
+    const auto wav = testsupport::readFileBytes(TrackFile(3));
     ASSERT_EQ(wav.size(), 44u + 20 * 2352);
-    EXPECT_EQ(Le32(wav, 40), 0u);
+    EXPECT_EQ(testsupport::le32At(wav, 40), 0u);
     ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
     EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_READ_FAILED);
 }
@@ -198,7 +199,7 @@ TEST_F(RipThreadTest, GainPassRunsBeforeTheTrackIsDone)
     Options.NormalizePercent = 50;
     Start(1);
     Finish();
-    const auto wav = ReadBytes(TrackFile(1));
+    const auto wav = testsupport::readFileBytes(TrackFile(1));
     const auto audio = image.sectors(image.trackStart(1), 25);
     ASSERT_EQ(wav.size(), 44 + audio.size());
     for (std::size_t i = 0; i < audio.size(); i += 2) {
@@ -218,7 +219,7 @@ TEST_F(RipThreadTest, FailedGainPassKeepsTheWavAndReportsTheTrack)
     std::filesystem::create_symlink("/dev/full", output.file("Track1.nor"));
     Start(1);
     Finish();
-    EXPECT_EQ(ReadBytes(TrackFile(1)).size(), 44u + 25 * 2352);
+    EXPECT_EQ(testsupport::readFileBytes(TrackFile(1)).size(), 44u + 25 * 2352);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(output.file("Track1.nor"))));
     ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
     EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_FILE_FAILED);
