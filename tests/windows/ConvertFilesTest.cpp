@@ -61,6 +61,8 @@ void LookAtRipForm() {
         watch->percentText = rip->Label3->Caption();
     }
     if (!watch->picture.empty() && percent > 0) {
+        // Paints still queued would leave the picture a step behind the window.
+        rip->Repaint();
         watch->pictureError = testdriver::DumpScreenPng(watch->picture);
         watch->picture.clear();
     }
