@@ -60,6 +60,7 @@ void FileFedAudioBackend::setAvailable(bool available, std::string failureText) 
 }
 
 std::vector<PlayedSound> FileFedAudioBackend::played() const {
+    std::lock_guard feeding(feedMutex_);
     std::lock_guard lock(mutex_);
     return played_;
 }
@@ -79,6 +80,7 @@ std::unique_ptr<AudioStream> FileFedAudioBackend::startPlayback(const PcmFormat&
     std::vector<std::uint8_t> buffer;
     return std::make_unique<PacedStream>(
         format, [this, index, feed = std::move(feed), buffer](std::size_t byteCount) mutable {
+            std::lock_guard feeding(feedMutex_);
             buffer.resize(byteCount);
             const std::size_t filled = feed(buffer);
             const bool ended = filled < byteCount;

@@ -36,6 +36,9 @@ class FileFedAudioBackend : public AudioBackend {
     void appendPlayed(std::size_t index, std::span<const std::uint8_t> bytes, bool reachedEnd);
 
     mutable std::mutex mutex_;
+    // Held while a step hands bytes to the device and keeps them: the device may report the end of its sound from
+    // inside the feed, and a reader woken by that must still see the step's bytes.
+    mutable std::mutex feedMutex_;
     WaveContents source_;
     bool available_ = true;
     std::string failureText_;
