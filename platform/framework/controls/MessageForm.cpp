@@ -78,14 +78,14 @@ TMessageForm::TMessageForm(const std::string& text, const std::string& caption, 
     SetClientSize(clientWidth, buttonsTop + kButtonHeight + kMargin);
 
     int x = (clientWidth - buttonsWidth) / 2;
-    for (const ButtonSpec& spec : specs) {
+    for (const ButtonSpec& choice : specs) {
         auto* button = new TButton(this);
         button->SetParent(this);
-        button->SetCaption(spec.caption);
+        button->SetCaption(choice.caption);
         button->SetBounds(x, buttonsTop, kButtonWidth, kButtonHeight);
-        button->SetModalResult(spec.id);
-        button->SetTag(spec.id);
-        if (spec.id == win::IDCANCEL || (spec.id == win::IDOK && specs.size() == 1)) button->SetCancel(true);
+        button->SetModalResult(choice.id);
+        button->SetTag(choice.id);
+        if (choice.id == win::IDCANCEL || (choice.id == win::IDOK && specs.size() == 1)) button->SetCancel(true);
         buttons_.push_back(button);
         x += kButtonWidth + kButtonGap;
     }
