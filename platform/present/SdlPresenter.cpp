@@ -19,6 +19,9 @@
 namespace present {
 
 std::unique_ptr<SdlPresenter> SdlPresenter::Open() {
+    // SDL would turn SIGINT and SIGTERM into a quit event that no window asked for, leaving the program unkillable
+    // by the usual signals; keep their ordinary meaning.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) user::SetScreenSize(mode.w, mode.h);
