@@ -2,8 +2,7 @@
 
 namespace finch {
 
-BitReader::BitReader(const std::uint16_t* words, std::size_t wordCount)
-    : next_(words), end_(words + wordCount) {}
+BitReader::BitReader(const std::uint16_t* words, std::size_t wordCount) : next_(words), end_(words + wordCount) {}
 
 std::uint16_t BitReader::nextWord() {
     if (next_ == end_) {

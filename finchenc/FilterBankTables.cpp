@@ -24,13 +24,9 @@ constexpr MatrixException kSynthesisMatrixExceptions[] = {
     {23, 30, 31784}, {25, 25, 31784},  {27, 16, 31784},  {27, 21, 29620},  {29, 29, -22005}, {29, 31, -4808},
 };
 
-bool inOddBlock(int k) {
-    return (k / 64) % 2 == 1;
-}
+bool inOddBlock(int k) { return (k / 64) % 2 == 1; }
 
-std::int16_t truncated(double value) {
-    return static_cast<std::int16_t>(std::trunc(value));
-}
+std::int16_t truncated(double value) { return static_cast<std::int16_t>(std::trunc(value)); }
 
 FilterBankTables buildTables() {
     FilterBankTables tables{};
@@ -45,8 +41,7 @@ FilterBankTables buildTables() {
     }
     for (int j = 0; j < 32; ++j) {
         for (int k = 0; k < 32; ++k) {
-            tables.synthesisMatrix[j][k] =
-                truncated(32767 * std::cos(j * (2 * k + 1) * std::numbers::pi / 64));
+            tables.synthesisMatrix[j][k] = truncated(32767 * std::cos(j * (2 * k + 1) * std::numbers::pi / 64));
         }
     }
     for (const auto& entry : kSynthesisMatrixExceptions) {

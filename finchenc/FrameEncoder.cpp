@@ -173,8 +173,7 @@ std::uint16_t quantizeSample(double s, double scale, int n) {
     return static_cast<std::uint16_t>(nearest | (sign << (n - 1)));
 }
 
-std::span<const std::uint16_t> encodeFrame(FinchCodec& codec,
-                                           std::span<const std::int16_t, kSamplesPerFrame> samples) {
+std::span<const std::uint16_t> encodeFrame(FinchCodec& codec, std::span<const std::int16_t, kSamplesPerFrame> samples) {
     SubbandSamples subbands;
     analyzeFrame(codec, samples, subbands);
     BandScales scales = chooseScales(subbands);

@@ -14,8 +14,7 @@ using BandAllocation = std::array<int, kBandCount>;
 
 // Encodes 384 samples into one frame and returns its words (after initCodec the first frame is
 // preceded by the rate code word). The words stay valid until the codec packs again.
-std::span<const std::uint16_t> encodeFrame(FinchCodec& codec,
-                                           std::span<const std::int16_t, kSamplesPerFrame> samples);
+std::span<const std::uint16_t> encodeFrame(FinchCodec& codec, std::span<const std::int16_t, kSamplesPerFrame> samples);
 
 // Largest magnitude of each band over blocks first..first+5.
 BandValues bandPeaks(const SubbandSamples& subbands, int firstBlock);

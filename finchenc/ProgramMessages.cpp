@@ -5,14 +5,10 @@
 
 namespace finch {
 
-void printOpenError(const char* name) {
-    std::printf("Error on open file \"%s\" !\n", name);
-}
+void printOpenError(const char* name) { std::printf("Error on open file \"%s\" !\n", name); }
 
 // The decoded file's open error names a fixed file, whatever the command line said.
-void printSynthesizedOpenError() {
-    std::fputs("Error on open file qbx.wav !!\n", stdout);
-}
+void printSynthesizedOpenError() { std::fputs("Error on open file qbx.wav !!\n", stdout); }
 
 void printOpenError(const char* name, int error) {
     std::printf("Error on open file \"%s\" : %s !\n", name, std::strerror(error));

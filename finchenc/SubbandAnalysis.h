@@ -13,7 +13,6 @@ using SubbandSamples = std::array<std::array<double, kBandCount>, kBlocksPerFram
 
 // Runs the 32-band analysis filter bank over one frame of input, carrying the history in codec.
 // Each sub-band sample is truncated toward zero.
-void analyzeFrame(FinchCodec& codec, std::span<const std::int16_t, kSamplesPerFrame> samples,
-                  SubbandSamples& subbands);
+void analyzeFrame(FinchCodec& codec, std::span<const std::int16_t, kSamplesPerFrame> samples, SubbandSamples& subbands);
 
 }  // namespace finch

@@ -60,8 +60,7 @@ void synthesizeBlock(const FilterBankTables& tables, const std::array<std::int16
 
 }  // namespace
 
-void synthesizeFrame(FinchCodec& codec, const SubbandValues& values,
-                     std::span<std::int16_t, kSamplesPerFrame> out) {
+void synthesizeFrame(FinchCodec& codec, const SubbandValues& values, std::span<std::int16_t, kSamplesPerFrame> out) {
     const FilterBankTables& tables = filterBankTables();
     for (int t = 0; t < kBlocksPerFrame; ++t) {
         const bool even = t % 2 == 0;

@@ -1,5 +1,3 @@
 #include "finchenc/FinchencProgram.h"
 
-int main(int argc, char** argv) {
-    return finch::runFinchenc(argc, argv);
-}
+int main(int argc, char** argv) { return finch::runFinchenc(argc, argv); }

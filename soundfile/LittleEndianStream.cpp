@@ -2,9 +2,7 @@
 
 #include <sys/types.h>
 
-std::int64_t streamPosition(std::FILE* stream) {
-    return static_cast<std::int64_t>(ftello(stream));
-}
+std::int64_t streamPosition(std::FILE* stream) { return static_cast<std::int64_t>(ftello(stream)); }
 
 bool seekTo(std::FILE* stream, std::int64_t position) {
     return position >= 0 && fseeko(stream, static_cast<off_t>(position), SEEK_SET) == 0;
@@ -42,14 +40,12 @@ bool readLittle32(std::FILE* stream, std::uint32_t& value) {
 }
 
 bool writeLittle16(std::FILE* stream, std::uint16_t value) {
-    const unsigned char bytes[2] = {static_cast<unsigned char>(value),
-                                    static_cast<unsigned char>(value >> 8)};
+    const unsigned char bytes[2] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8)};
     return std::fwrite(bytes, 1, sizeof bytes, stream) == sizeof bytes;
 }
 
 bool writeLittle32(std::FILE* stream, std::uint32_t value) {
     const unsigned char bytes[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-                                    static_cast<unsigned char>(value >> 16),
-                                    static_cast<unsigned char>(value >> 24)};
+                                    static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
     return std::fwrite(bytes, 1, sizeof bytes, stream) == sizeof bytes;
 }

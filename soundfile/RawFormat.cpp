@@ -11,8 +11,8 @@ int RawFormat::readHeader() {
     if (length < 0 || !seekTo(owner.stream, 0)) {
         return 1;
     }
-    owner.samplesLeft = static_cast<std::int32_t>(
-        std::min<std::int64_t>(length / 2, std::numeric_limits<std::int32_t>::max()));
+    owner.samplesLeft =
+        static_cast<std::int32_t>(std::min<std::int64_t>(length / 2, std::numeric_limits<std::int32_t>::max()));
     owner.sampleRate = 8000;
     owner.channels = 1;
     owner.bitsPerSample = 16;

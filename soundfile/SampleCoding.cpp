@@ -26,8 +26,7 @@ void SampleCoding::encode(const std::int16_t* samples, unsigned char* bytes, std
         return;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        const unsigned value =
-            (static_cast<std::uint16_t>(samples[i]) - static_cast<unsigned>(sampleOffset)) & 0xFFFFu;
+        const unsigned value = (static_cast<std::uint16_t>(samples[i]) - static_cast<unsigned>(sampleOffset)) & 0xFFFFu;
         const auto low = static_cast<unsigned char>(value);
         const auto high = static_cast<unsigned char>(value >> 8);
         bytes[2 * i] = littleEndian ? low : high;

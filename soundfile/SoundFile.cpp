@@ -48,8 +48,8 @@ std::FILE* openRegularFileForReading(const std::string& name) {
 
 SoundFile::SoundFile(std::string name) : fileName(std::move(name)) {}
 
-SoundFile::SoundFile(std::string name, std::int32_t sampleRate, std::int32_t bitsPerSample,
-                     std::int32_t channels, std::int32_t sampleOffset, std::int32_t littleEndian)
+SoundFile::SoundFile(std::string name, std::int32_t sampleRate, std::int32_t bitsPerSample, std::int32_t channels,
+                     std::int32_t sampleOffset, std::int32_t littleEndian)
     : fileName(std::move(name)) {
     state.sampleRate = sampleRate;
     state.bitsPerSample = bitsPerSample;
@@ -141,9 +141,7 @@ void SoundFile::closeRead() {
     }
 }
 
-int SoundFile::finishWrite() {
-    return format ? format->finishWrite() : 1;
-}
+int SoundFile::finishWrite() { return format ? format->finishWrite() : 1; }
 
 std::int32_t SoundFile::readSamples(std::int16_t* buffer, std::int32_t n) {
     return format ? format->readSamples(buffer, n) : 0;

@@ -17,13 +17,9 @@ SampleCoding codingOf(const SoundFileState& state) {
 
 }  // namespace
 
-int SoundFormat::readHeader() {
-    return 0;
-}
+int SoundFormat::readHeader() { return 0; }
 
-int SoundFormat::writeHeader(SoundFileKind) {
-    return 0;
-}
+int SoundFormat::writeHeader(SoundFileKind) { return 0; }
 
 void SoundFormat::closeRead() {}
 
@@ -44,8 +40,7 @@ std::int32_t SoundFormat::readSamples(std::int16_t* buffer, std::int32_t n) {
     unsigned char bytes[kChunkBytes];
     std::int32_t done = 0;
     while (done < n) {
-        const std::size_t wanted =
-            std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
+        const std::size_t wanted = std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
         const std::size_t got = std::fread(bytes, width, wanted, owner.stream);
         coding.decode(bytes, buffer + done, got);
         done += static_cast<std::int32_t>(got);
@@ -69,8 +64,7 @@ std::int32_t SoundFormat::writeSamples(const std::int16_t* buffer, std::int32_t 
     unsigned char bytes[kChunkBytes];
     std::int32_t done = 0;
     while (done < n) {
-        const std::size_t count =
-            std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
+        const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(n - done), kChunkBytes / width);
         coding.encode(buffer + done, bytes, count);
         const std::size_t put = std::fwrite(bytes, width, count, owner.stream);
         done += static_cast<std::int32_t>(put);
@@ -84,6 +78,4 @@ std::int32_t SoundFormat::writeSamples(const std::int16_t* buffer, std::int32_t 
 
 void SoundFormat::setDisplayText(std::string_view) {}
 
-std::optional<std::string> SoundFormat::getDisplayText() const {
-    return std::nullopt;
-}
+std::optional<std::string> SoundFormat::getDisplayText() const { return std::nullopt; }

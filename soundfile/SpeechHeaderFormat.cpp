@@ -33,9 +33,7 @@ enum Offset : std::size_t {
     kDivisorBAt = 36,
 };
 
-std::uint16_t little16(const unsigned char* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-}
+std::uint16_t little16(const unsigned char* bytes) { return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8); }
 
 std::uint32_t little32(const unsigned char* bytes) {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
@@ -102,11 +100,10 @@ int SpeechHeaderFormat::readHeader() {
     } else {
         const auto bits = static_cast<std::int16_t>(little16(header.data() + kBitsAt));
         owner.bitsPerSample = bits <= 8 ? 8 : 16;
-        owner.sampleRate =
-            header[kDivisorFlagAt] != 0
-                ? divisorRate(static_cast<std::int8_t>(header[kDivisorAAt]),
-                              static_cast<std::int8_t>(header[kDivisorBAt]))
-                : indexedRate(static_cast<std::int16_t>(little16(header.data() + kRateIndexAt)));
+        owner.sampleRate = header[kDivisorFlagAt] != 0
+                               ? divisorRate(static_cast<std::int8_t>(header[kDivisorAAt]),
+                                             static_cast<std::int8_t>(header[kDivisorBAt]))
+                               : indexedRate(static_cast<std::int16_t>(little16(header.data() + kRateIndexAt)));
     }
     owner.sampleOffset = owner.bitsPerSample == 8 ? 128 : 0x8000;
     std::int64_t samples = length - headerSize;

@@ -45,8 +45,7 @@ std::int64_t chunkEnd(std::FILE* stream, const Chunk& chunk, std::int64_t length
 
 // Walks the chunk heads from `from` until one has the id `wanted`. Every step moves forward by at least a
 // chunk head, and a head that does not fit in the file ends the walk.
-std::optional<Chunk> findChunk(std::FILE* stream, std::uint32_t wanted, std::int64_t from,
-                               std::int64_t length) {
+std::optional<Chunk> findChunk(std::FILE* stream, std::uint32_t wanted, std::int64_t from, std::int64_t length) {
     std::int64_t position = from;
     while (position + 8 <= length) {
         std::uint32_t id = 0;
@@ -63,9 +62,7 @@ std::optional<Chunk> findChunk(std::FILE* stream, std::uint32_t wanted, std::int
     return std::nullopt;
 }
 
-std::size_t bytesPerSample(std::int32_t bitsPerSample) {
-    return bitsPerSample <= 8 ? 1 : 2;
-}
+std::size_t bytesPerSample(std::int32_t bitsPerSample) { return bitsPerSample <= 8 ? 1 : 2; }
 
 }  // namespace
 
@@ -75,8 +72,8 @@ int WaveFormat::readHeader() {
     std::uint32_t riffId = 0;
     std::uint32_t riffSize = 0;
     std::uint32_t waveId = 0;
-    if (length < 0 || !seekTo(stream, 0) || !readLittle32(stream, riffId) ||
-        !readLittle32(stream, riffSize) || !readLittle32(stream, waveId) || waveId != kWave) {
+    if (length < 0 || !seekTo(stream, 0) || !readLittle32(stream, riffId) || !readLittle32(stream, riffSize) ||
+        !readLittle32(stream, waveId) || waveId != kWave) {
         return 1;
     }
 
@@ -90,17 +87,15 @@ int WaveFormat::readHeader() {
     std::uint32_t byteRate = 0;
     std::uint16_t blockAlign = 0;
     std::uint16_t bitsPerSample = 0;
-    if (!seekTo(stream, fmt->bodyPos) || !readLittle16(stream, formatTag) ||
-        !readLittle16(stream, channels) || !readLittle32(stream, sampleRate) ||
-        !readLittle32(stream, byteRate) || !readLittle16(stream, blockAlign) ||
+    if (!seekTo(stream, fmt->bodyPos) || !readLittle16(stream, formatTag) || !readLittle16(stream, channels) ||
+        !readLittle32(stream, sampleRate) || !readLittle32(stream, byteRate) || !readLittle16(stream, blockAlign) ||
         !readLittle16(stream, bitsPerSample)) {
         return 1;
     }
     const std::int64_t afterFmt = chunkEnd(stream, *fmt, length);
 
     displayText.reset();
-    if (const std::optional<Chunk> disp = findChunk(stream, kDisp, afterFmt, length);
-        disp && disp->size >= 4) {
+    if (const std::optional<Chunk> disp = findChunk(stream, kDisp, afterFmt, length); disp && disp->size >= 4) {
         const std::int64_t textPos = disp->bodyPos + 4;
         const std::int64_t textBytes = std::clamp<std::int64_t>(length - textPos, 0, disp->size - 4);
         std::string text(static_cast<std::size_t>(textBytes), '\0');
@@ -123,8 +118,8 @@ int WaveFormat::readHeader() {
     owner.samplesLeft =
         static_cast<std::int32_t>(std::min<std::int64_t>(samples, std::numeric_limits<std::int32_t>::max()));
     owner.channels = channels;
-    owner.sampleRate = static_cast<std::int32_t>(
-        std::min<std::uint32_t>(sampleRate, std::numeric_limits<std::int32_t>::max()));
+    owner.sampleRate =
+        static_cast<std::int32_t>(std::min<std::uint32_t>(sampleRate, std::numeric_limits<std::int32_t>::max()));
     owner.bitsPerSample = bitsPerSample;
     owner.sampleOffset = bitsPerSample <= 8 ? 128 : 0;
     owner.littleEndian = 1;
@@ -138,14 +133,14 @@ int WaveFormat::writeHeader(SoundFileKind) {
     const auto width = static_cast<std::uint32_t>(::bytesPerSample(owner.bitsPerSample));
     const auto channels = static_cast<std::uint32_t>(owner.channels);
     const auto sampleRate = static_cast<std::uint32_t>(owner.sampleRate);
-    const bool written =
-        start >= 0 && writeLittle32(stream, kRiff) && writeLittle32(stream, 0) &&
-        writeLittle32(stream, kWave) && writeLittle32(stream, kFmt) && writeLittle32(stream, kFmtBodyBytes) &&
-        writeLittle16(stream, kPcm) && writeLittle16(stream, static_cast<std::uint16_t>(channels)) &&
-        writeLittle32(stream, sampleRate) && writeLittle32(stream, sampleRate * channels * width) &&
-        writeLittle16(stream, static_cast<std::uint16_t>(channels * width)) &&
-        writeLittle16(stream, static_cast<std::uint16_t>(owner.bitsPerSample)) &&
-        writeLittle32(stream, kData) && writeLittle32(stream, 0);
+    const bool written = start >= 0 && writeLittle32(stream, kRiff) && writeLittle32(stream, 0) &&
+                         writeLittle32(stream, kWave) && writeLittle32(stream, kFmt) &&
+                         writeLittle32(stream, kFmtBodyBytes) && writeLittle16(stream, kPcm) &&
+                         writeLittle16(stream, static_cast<std::uint16_t>(channels)) &&
+                         writeLittle32(stream, sampleRate) && writeLittle32(stream, sampleRate * channels * width) &&
+                         writeLittle16(stream, static_cast<std::uint16_t>(channels * width)) &&
+                         writeLittle16(stream, static_cast<std::uint16_t>(owner.bitsPerSample)) &&
+                         writeLittle32(stream, kData) && writeLittle32(stream, 0);
     riffSizePos = start + 4;
     dataSizePos = start + 40;
     headerBytes = kHeaderBytesAfterRiffSize;
@@ -168,8 +163,7 @@ int WaveFormat::finishWrite() {
         const auto textBytes = static_cast<std::uint32_t>(displayText->size());
         written = fseeko(stream, 0, SEEK_END) == 0 && writeLittle32(stream, kDisp) &&
                   writeLittle32(stream, textBytes + 5) && writeLittle32(stream, kDisplayTextType) &&
-                  std::fwrite(displayText->data(), 1, textBytes, stream) == textBytes &&
-                  std::fputc(0, stream) == 0;
+                  std::fwrite(displayText->data(), 1, textBytes, stream) == textBytes && std::fputc(0, stream) == 0;
         headerBytes += 13 + static_cast<std::int64_t>(textBytes);
     }
     // Sizes the 32-bit fields cannot hold would describe another file than the one written.
@@ -182,10 +176,6 @@ int WaveFormat::finishWrite() {
     return written && SoundFormat::finishWrite() == 0 ? 0 : 1;
 }
 
-void WaveFormat::setDisplayText(std::string_view text) {
-    displayText = std::string(text);
-}
+void WaveFormat::setDisplayText(std::string_view text) { displayText = std::string(text); }
 
-std::optional<std::string> WaveFormat::getDisplayText() const {
-    return displayText;
-}
+std::optional<std::string> WaveFormat::getDisplayText() const { return displayText; }

@@ -5,7 +5,7 @@ if [ "$(id -u)" -ne 0 ]; then exec sudo "$0" "$@"; fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends \
-  build-essential cmake pkg-config git \
+  build-essential cmake pkg-config git clang-format \
   libgtest-dev libgmock-dev googletest libbenchmark-dev \
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-wqy-zenhei \
   libjpeg-dev libpng-dev zlib1g-dev libsdl2-dev \

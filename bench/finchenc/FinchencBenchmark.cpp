@@ -30,8 +30,8 @@ std::vector<std::int16_t> speechSamples() {
         std::exit(1);
     }
     std::vector<std::int16_t> samples(static_cast<std::size_t>(file.getSamplesLeft()));
-    samples.resize(static_cast<std::size_t>(
-        file.readSamples(samples.data(), static_cast<std::int32_t>(samples.size()))));
+    samples.resize(
+        static_cast<std::size_t>(file.readSamples(samples.data(), static_cast<std::int32_t>(samples.size()))));
     samples.resize((samples.size() / finch::kSamplesPerFrame + 1) * finch::kSamplesPerFrame);
     return samples;
 }
@@ -74,8 +74,7 @@ void BM_EncodeDecode(benchmark::State& state) {
         const int frameBits = finch::frameBitsFor(codec.rateCode);
         const std::size_t frameWords = static_cast<std::size_t>(frameBits / 16);
         for (std::size_t at = 1; at + frameWords <= words.size(); at += frameWords) {
-            finch::decodeFrame(codec, std::span<const std::uint16_t>(words.data() + at, frameWords),
-                               frameBits, out);
+            finch::decodeFrame(codec, std::span<const std::uint16_t>(words.data() + at, frameWords), frameBits, out);
             benchmark::DoNotOptimize(out);
         }
     }

@@ -18,7 +18,7 @@ inline constexpr DWORD AUDIO_SECTOR_BYTES = 2352;
 inline constexpr int LEAD_IN_FRAMES = 150;
 
 struct TCDDriveInfo {
-    BYTE ha = 0;   // host adapter, target and unit: copied into the handle request unchanged
+    BYTE ha = 0;  // host adapter, target and unit: copied into the handle request unchanged
     BYTE tgt = 0;
     BYTE lun = 0;
     BYTE pad = 0;
@@ -68,10 +68,10 @@ struct TTableOfContents {
 
 // A 24-byte header followed by maxLen bytes of audio, allocated as one block by the caller.
 struct TTrackBuffer {
-    DWORD startFrame;   // first logical sector to read
+    DWORD startFrame;  // first logical sector to read
     DWORD numFrames;
-    DWORD maxLen;       // capacity of buf
-    DWORD len;          // out: audio bytes read
+    DWORD maxLen;  // capacity of buf
+    DWORD len;     // out: audio bytes read
     DWORD status;
     DWORD startOffset;  // out: where in buf the audio begins
     BYTE buf[];
@@ -90,9 +90,9 @@ struct TCDDBQuery {
 };
 
 // CDDBSetOption numbers.
-inline constexpr int CDDB_OPT_SERVER = 0;     // host[:port]
-inline constexpr int CDDB_OPT_CLIENT = 3;     // "<name> <version>"
-inline constexpr int CDDB_OPT_EMAIL = 4;      // sent in the greeting
-inline constexpr int CDDB_OPT_QUERY_PATH = 6; // path of the server's query program
+inline constexpr int CDDB_OPT_SERVER = 0;      // host[:port]
+inline constexpr int CDDB_OPT_CLIENT = 3;      // "<name> <version>"
+inline constexpr int CDDB_OPT_EMAIL = 4;       // sent in the greeting
+inline constexpr int CDDB_OPT_QUERY_PATH = 6;  // path of the server's query program
 
 }  // namespace platform::cdrom

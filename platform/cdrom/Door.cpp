@@ -1,9 +1,9 @@
 #include "platform/cdrom/Door.h"
 
+#include "platform/cdrom/detail/CdioOpen.h"
 #include "platform/cdrom/detail/DoorState.h"
 #include "platform/cdrom/detail/Drive.h"
 #include "platform/cdrom/detail/DriveList.h"
-#include "platform/cdrom/detail/CdioOpen.h"
 
 #include <vector>
 
@@ -12,8 +12,7 @@ namespace {
 
 bool MoveDoor(std::size_t driveIndex, bool open) {
     const std::vector<detail::Drive> drives = detail::ListDrives();
-    if (driveIndex >= drives.size())
-        return false;
+    if (driveIndex >= drives.size()) return false;
     const detail::Drive& drive = drives[driveIndex];
     if (drive.kind == detail::Drive::Kind::Image) {
         detail::SetImageDoorOpen(drive.id, open);
@@ -26,12 +25,8 @@ bool MoveDoor(std::size_t driveIndex, bool open) {
 
 }  // namespace
 
-bool OpenDoor(std::size_t driveIndex) {
-    return MoveDoor(driveIndex, true);
-}
+bool OpenDoor(std::size_t driveIndex) { return MoveDoor(driveIndex, true); }
 
-bool CloseDoor(std::size_t driveIndex) {
-    return MoveDoor(driveIndex, false);
-}
+bool CloseDoor(std::size_t driveIndex) { return MoveDoor(driveIndex, false); }
 
 }  // namespace platform::cdrom

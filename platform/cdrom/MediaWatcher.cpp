@@ -1,9 +1,9 @@
 #include "platform/cdrom/MediaWatcher.h"
 
-#include "platform/cdrom/detail/Drive.h"
-#include "platform/cdrom/detail/DriveList.h"
 #include "platform/cdrom/detail/Disc.h"
+#include "platform/cdrom/detail/Drive.h"
 #include "platform/cdrom/detail/DriveLetter.h"
+#include "platform/cdrom/detail/DriveList.h"
 
 #include <map>
 #include <optional>
@@ -20,18 +20,14 @@ void Look(MediaSeen& seen, const MediaWatcher::Handler* report) {
     for (const detail::Drive& drive : detail::ListDrives()) {
         std::optional<detail::MediaIdentity> now = detail::ProbeMedia(drive);
         const std::optional<detail::MediaIdentity> before = std::exchange(seen[drive.id], now);
-        if (report == nullptr || before == now)
-            continue;
+        if (report == nullptr || before == now) continue;
         const char letter = detail::LetterOfDrive(drive.id);
-        if (letter == '\0')
-            continue;
+        if (letter == '\0') continue;
         win::DEV_BROADCAST_VOLUME volume;
         volume.dbcv_unitmask = win::DWORD{1} << (letter - 'a');
         volume.dbcv_flags = win::DBTF_MEDIA;
-        if (before)
-            (*report)(win::DBT_DEVICEREMOVECOMPLETE, volume);
-        if (now)
-            (*report)(win::DBT_DEVICEARRIVAL, volume);
+        if (before) (*report)(win::DBT_DEVICEREMOVECOMPLETE, volume);
+        if (now) (*report)(win::DBT_DEVICEARRIVAL, volume);
     }
 }
 
@@ -42,8 +38,7 @@ MediaWatcher::MediaWatcher(Handler handler, std::chrono::milliseconds interval)
     MediaSeen seen;
     Look(seen, nullptr);
     thread_ = std::thread([this, seen = std::move(seen)]() mutable {
-        while (!waitForStop())
-            Look(seen, &handler_);
+        while (!waitForStop()) Look(seen, &handler_);
     });
 }
 

@@ -13,7 +13,7 @@
 namespace platform::cdrom {
 
 class MediaWatcher {
-public:
+  public:
     // event is DBT_DEVICEARRIVAL or DBT_DEVICEREMOVECOMPLETE.
     using Handler = std::function<void(win::UINT event, const win::DEV_BROADCAST_VOLUME& volume)>;
 
@@ -23,7 +23,7 @@ public:
     MediaWatcher(const MediaWatcher&) = delete;
     MediaWatcher& operator=(const MediaWatcher&) = delete;
 
-private:
+  private:
     // Waits one interval; true when the watcher is being stopped.
     bool waitForStop();
 

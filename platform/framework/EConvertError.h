@@ -5,7 +5,7 @@
 namespace framework {
 
 class EConvertError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 

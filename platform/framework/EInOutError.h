@@ -5,13 +5,13 @@
 namespace framework {
 
 class EInOutError : public Exception {
-public:
+  public:
     // The message is what + ": " + the OS text of errorCode.
     EInOutError(const std::string& what, int errorCode);
 
     int ErrorCode() const { return errorCode_; }
 
-private:
+  private:
     int errorCode_;
 };
 

@@ -6,14 +6,14 @@
 namespace framework {
 
 class Exception : public std::exception {
-public:
+  public:
     explicit Exception(std::string message);
 
     const std::string& Message() const { return message_; }
     void SetMessage(std::string message) { message_ = std::move(message); }
     const char* what() const noexcept override { return message_.c_str(); }
 
-private:
+  private:
     std::string message_;
 };
 

@@ -42,12 +42,14 @@ std::string FloatToStrF(double value, TFloatFormat, int precision, int digits) {
         result += significant.substr(0, 1);
         if (significant.size() > 1) result += "." + significant.substr(1);
         std::string power = std::to_string(std::abs(exponent));
-        if (static_cast<int>(power.size()) < digits) power.insert(0, static_cast<std::size_t>(digits) - power.size(), '0');
+        if (static_cast<int>(power.size()) < digits)
+            power.insert(0, static_cast<std::size_t>(digits) - power.size(), '0');
         return result + "E" + (exponent < 0 ? "-" : "+") + power;
     }
     if (exponent < 0) return result + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + significant;
     const auto wholeDigits = static_cast<std::size_t>(exponent) + 1;
-    if (significant.size() <= wholeDigits) return result + significant + std::string(wholeDigits - significant.size(), '0');
+    if (significant.size() <= wholeDigits)
+        return result + significant + std::string(wholeDigits - significant.size(), '0');
     return result + significant.substr(0, wholeDigits) + "." + significant.substr(wholeDigits);
 }
 

@@ -12,7 +12,7 @@
 namespace framework::detail {
 
 class SyncQueue {
-public:
+  public:
     static SyncQueue& Instance();
 
     // Queues call, wakes the main thread and blocks until the main thread has run it.
@@ -26,7 +26,7 @@ public:
     // True while the main thread runs a call that thread made: that thread is blocked until the call returns.
     bool RunsCallOf(std::thread::id thread);
 
-private:
+  private:
     struct PendingCall {
         const std::function<void()>* call;
         std::thread::id caller;

@@ -79,8 +79,10 @@ void TComponent::Destroying() {
 }
 
 void TComponent::SetDesigning(bool designing) {
-    if (designing) state_ |= csDesigning;
-    else state_ &= ~csDesigning;
+    if (designing)
+        state_ |= csDesigning;
+    else
+        state_ &= ~csDesigning;
     for (TComponent* component : components_) component->SetDesigning(designing);
 }
 

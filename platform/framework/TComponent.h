@@ -26,7 +26,7 @@ enum TComponentStateFlag : unsigned {
 };
 
 class TComponent : public TPersistent {
-public:
+  public:
     explicit TComponent(TComponent* owner);
     // Destroys the owned components, last created first, after telling the free-notification clients.
     ~TComponent() override;
@@ -64,10 +64,10 @@ public:
     // Marks this component and everything it owns as being destroyed.
     void Destroying();
 
-protected:
+  protected:
     void SetDesigning(bool designing);
 
-private:
+  private:
     void ForgetFreeNotification(TComponent* component);
 
     TComponent* owner_ = nullptr;

@@ -17,7 +17,7 @@ enum TFileMode {
 enum TSeekOrigin { soBeginning, soCurrent, soEnd };
 
 class TFileStream : public TObject {
-public:
+  public:
     // Raises EInOutError when the file cannot be opened or is held by another stream against the mode. A file
     // that is held stays untouched (fmCreate truncates only once it holds the file).
     TFileStream(const std::string& fileName, TFileMode mode);
@@ -40,7 +40,7 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-private:
+  private:
     std::string fileName_;
     int fd_ = -1;
 };

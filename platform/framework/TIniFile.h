@@ -16,7 +16,7 @@
 namespace framework {
 
 class TIniFile : public TObject {
-public:
+  public:
     // Reads the file if it can; an absent or unreadable file reads as empty.
     explicit TIniFile(std::string fileName);
 
@@ -31,7 +31,7 @@ public:
     void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
-private:
+  private:
     // Index of the section's header line.
     std::optional<std::size_t> FindSection(const std::string& section) const;
     // Index of the key's line within the section that starts after header.

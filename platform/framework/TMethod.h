@@ -26,7 +26,7 @@ class TMethod;
 
 template <typename R, typename... Args>
 class TMethod<R(Args...)> {
-public:
+  public:
     // One distinct function per bound member function: its address is the method's code identity.
     using Code = R (*)(void* object, Args... args);
 
@@ -56,7 +56,7 @@ public:
 
     friend bool operator==(const TMethod&, const TMethod&) = default;
 
-private:
+  private:
     TMethod(Code code, void* object) : code_(code), object_(object) {}
 
     template <auto Member>

@@ -19,9 +19,12 @@ std::string WithoutQualifiers(const std::string& name) {
     std::size_t start = 0;
     for (std::size_t i = 0; i < name.size(); ++i) {
         const char c = name[i];
-        if (c == '<' || c == '(') ++depth;
-        else if (c == '>' || c == ')') --depth;
-        else if (depth == 0 && c == ':' && i + 1 < name.size() && name[i + 1] == ':') start = i + 2;
+        if (c == '<' || c == '(')
+            ++depth;
+        else if (c == '>' || c == ')')
+            --depth;
+        else if (depth == 0 && c == ':' && i + 1 < name.size() && name[i + 1] == ':')
+            start = i + 2;
     }
     return name.substr(start);
 }

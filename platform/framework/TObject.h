@@ -5,7 +5,7 @@
 namespace framework {
 
 class TObject {
-public:
+  public:
     TObject() = default;
     TObject(const TObject&) = default;
     TObject& operator=(const TObject&) = default;

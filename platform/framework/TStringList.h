@@ -8,7 +8,7 @@
 namespace framework {
 
 class TStringList : public TPersistent {
-public:
+  public:
     TStringList() = default;
 
     // The index of the new string.
@@ -19,7 +19,7 @@ public:
     void Clear() { strings_.clear(); }
     void Assign(const TStringList& source) { strings_ = source.strings_; }
 
-private:
+  private:
     void CheckIndex(int index) const;
 
     std::vector<std::string> strings_;

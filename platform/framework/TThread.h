@@ -20,7 +20,7 @@
 namespace framework {
 
 class TThread : public TObject {
-public:
+  public:
     TThread();
     TThread(const TThread&) = delete;
     TThread& operator=(const TThread&) = delete;
@@ -44,7 +44,7 @@ public:
     // Terminate, WaitFor, delete.
     void Free();
 
-protected:
+  protected:
     ~TThread() override;
 
     virtual void Execute() = 0;
@@ -52,7 +52,7 @@ protected:
     void Synchronize(const std::function<void()>& call);
     void SetReturnValue(int value) { returnValue_ = value; }
 
-private:
+  private:
     void Run();
     void Join();
 

@@ -22,9 +22,9 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
         windowClass.lpszClassName = kWindowClass;
         return win::RegisterClass(&windowClass) != 0;
     }();
-    window_ = registered ? win::CreateWindowEx(0, kWindowClass, "", win::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                               nullptr)
-                         : nullptr;
+    window_ = registered
+                  ? win::CreateWindowEx(0, kWindowClass, "", win::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr)
+                  : nullptr;
     if (!window_) throw Exception("Cannot create the window of a timer");
     win::SetWindowLong(window_, win::GWL_USERDATA, reinterpret_cast<win::LONG_PTR>(this));
 }

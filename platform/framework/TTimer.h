@@ -11,7 +11,7 @@
 namespace framework {
 
 class TTimer : public TComponent {
-public:
+  public:
     explicit TTimer(TComponent* owner);
     ~TTimer() override;
 
@@ -25,7 +25,7 @@ public:
     const TNotifyEvent& OnTimer() const { return onTimer_; }
     void SetOnTimer(TNotifyEvent onTimer);
 
-private:
+  private:
     static win::LRESULT WindowProcedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     // Restarts the count from now when the timer is to run, stops it otherwise.
     void UpdateTimer();

@@ -7,7 +7,7 @@
 namespace framework {
 
 class UntypedFile {
-public:
+  public:
     UntypedFile() = default;
     // Closes a file still open: an early exit by exception leaves no descriptor behind.
     ~UntypedFile();
@@ -22,7 +22,7 @@ public:
     friend std::int64_t FileSize(UntypedFile& file);
     friend void CloseFile(UntypedFile& file);
 
-private:
+  private:
     void Open(int flags, const char* verb);
     void CheckOpen() const;
 

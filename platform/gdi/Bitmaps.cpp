@@ -7,8 +7,7 @@
 namespace gdi {
 
 win::HBITMAP CreateBitmap(Surface pixels) {
-    return detail::Register<win::HBITMAP>(detail::ObjectKind::Bitmap,
-                                          std::make_shared<Surface>(std::move(pixels)));
+    return detail::Register<win::HBITMAP>(detail::ObjectKind::Bitmap, std::make_shared<Surface>(std::move(pixels)));
 }
 
 std::shared_ptr<Surface> BitmapSurface(win::HBITMAP bitmap) {

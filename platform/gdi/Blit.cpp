@@ -12,14 +12,12 @@ namespace {
 using gdi::detail::DeviceContext;
 using gdi::detail::Raster;
 
-bool KnownOperation(DWORD rop) {
-    return rop == SRCCOPY || rop == SRCAND;
-}
+bool KnownOperation(DWORD rop) { return rop == SRCCOPY || rop == SRCAND; }
 
 // Source pixels are read before any is written, so a DC may copy onto itself. Source pixels outside the
 // source surface leave their destination alone.
-BOOL Transfer(const DeviceContext& dest, int x, int y, int width, int height, const DeviceContext& src,
-              int srcX, int srcY, int srcWidth, int srcHeight, DWORD rop) {
+BOOL Transfer(const DeviceContext& dest, int x, int y, int width, int height, const DeviceContext& src, int srcX,
+              int srcY, int srcWidth, int srcHeight, DWORD rop) {
     const gdi::Surface& from = *src.surface;
     std::vector<int> columns(static_cast<std::size_t>(width));
     for (int i = 0; i < width; ++i) {
@@ -29,8 +27,7 @@ BOOL Transfer(const DeviceContext& dest, int x, int y, int width, int height, co
     for (int j = 0; j < height; ++j) {
         const int sy = srcY + int(std::int64_t(j) * srcHeight / height) + src.origin.y;
         for (int i = 0; i < width; ++i) {
-            taken[std::size_t(j) * std::size_t(width) + std::size_t(i)] =
-                from.pixel(columns[std::size_t(i)], sy);
+            taken[std::size_t(j) * std::size_t(width) + std::size_t(i)] = from.pixel(columns[std::size_t(i)], sy);
         }
     }
     Raster raster(dest);
@@ -59,8 +56,8 @@ BOOL BitBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, in
     return StretchBlt(dest, x, y, width, height, src, srcX, srcY, width, height, rop);
 }
 
-BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
-                int srcHeight, DWORD rop) {
+BOOL StretchBlt(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth, int srcHeight,
+                DWORD rop) {
     const auto to = gdi::detail::FindDC(dest);
     const auto from = gdi::detail::FindDC(src);
     if (!to || !from || !KnownOperation(rop) || width < 0 || height < 0 || srcWidth < 0 || srcHeight < 0) {

@@ -127,8 +127,8 @@ DecodedPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
 
     std::array<win::COLORREF, 256> palette{};
     if (bits <= 8) {
-        const std::size_t entries = header.coloursUsed == 0 ? (std::size_t(1) << bits)
-                                                            : std::min<std::size_t>(header.coloursUsed, 256);
+        const std::size_t entries =
+            header.coloursUsed == 0 ? (std::size_t(1) << bits) : std::min<std::size_t>(header.coloursUsed, 256);
         if (!in.has(header.paletteAt, entries * header.paletteEntrySize)) {
             return std::string("truncated BMP palette");
         }
@@ -163,8 +163,8 @@ DecodedPicture DecodeBmp(std::span<const std::uint8_t> bytes) {
             } else {
                 const std::size_t p = at + std::size_t(x) * (bits / 8);
                 const std::uint32_t pixel = bits == 16 ? in.u16(p) : in.u32(p);
-                colour = win::RGB(win::BYTE(red.value(pixel)), win::BYTE(green.value(pixel)),
-                                  win::BYTE(blue.value(pixel)));
+                colour =
+                    win::RGB(win::BYTE(red.value(pixel)), win::BYTE(green.value(pixel)), win::BYTE(blue.value(pixel)));
             }
             surface.setPixel(int(x), y, colour);
         }

@@ -26,9 +26,7 @@ win::HDC Register(std::shared_ptr<DeviceContext> context) {
 
 namespace detail {
 
-std::shared_ptr<DeviceContext> FindDC(win::HDC dc) {
-    return Find<DeviceContext>(dc, ObjectKind::DC);
-}
+std::shared_ptr<DeviceContext> FindDC(win::HDC dc) { return Find<DeviceContext>(dc, ObjectKind::DC); }
 
 std::shared_ptr<DeviceContext> NewDeviceContext(std::shared_ptr<Surface> surface) {
     auto context = std::make_shared<DeviceContext>();
@@ -44,8 +42,8 @@ std::shared_ptr<DeviceContext> NewDeviceContext(std::shared_ptr<Surface> surface
 
 }  // namespace detail
 
-win::HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, win::POINT origin,
-                         const std::optional<Region>& clip, const void* owner) {
+win::HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, win::POINT origin, const std::optional<Region>& clip,
+                         const void* owner) {
     if (!surface) {
         return nullptr;
     }
@@ -87,12 +85,8 @@ std::shared_ptr<Surface> DCSurface(win::HDC dc) {
     return context ? context->surface : nullptr;
 }
 
-void SetBitsPerPixel(int bits) {
-    bitsPerPixel = bits;
-}
-void SetPixelsPerInch(int dpi) {
-    pixelsPerInch = dpi;
-}
+void SetBitsPerPixel(int bits) { bitsPerPixel = bits; }
+void SetPixelsPerInch(int dpi) { pixelsPerInch = dpi; }
 
 void ResetDisplaySettings() {
     bitsPerPixel = kDefaultBitsPerPixel;
@@ -116,9 +110,8 @@ HDC CreateCompatibleDC(HDC dc) {
 }
 
 BOOL DeleteDC(HDC dc) {
-    return gdi::detail::HandleTable::instance().remove(gdi::detail::ToId(dc), gdi::detail::ObjectKind::DC)
-               ? TRUE
-               : FALSE;
+    return gdi::detail::HandleTable::instance().remove(gdi::detail::ToId(dc), gdi::detail::ObjectKind::DC) ? TRUE
+                                                                                                           : FALSE;
 }
 
 COLORREF SetTextColor(HDC dc, COLORREF colour) {

@@ -45,8 +45,8 @@ namespace gdi {
 // A DC over a window's surface: logical (0, 0) lands on `origin` of the surface, and nothing outside `clip`
 // (surface coordinates; none = the whole surface) is touched. `owner` is the window layer's tag (its window),
 // returned by DCOwner; memory DCs have none.
-win::HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, win::POINT origin,
-                         const std::optional<Region>& clip, const void* owner);
+win::HDC CreateSurfaceDC(std::shared_ptr<Surface> surface, win::POINT origin, const std::optional<Region>& clip,
+                         const void* owner);
 // For a windowless control: a DC over the same surface as `parent`, with logical (0, 0) at `bounds`' top-left
 // (in the parent's logical coordinates) and clipped to `bounds` and to the parent's clip. Takes the parent's
 // colours, objects and background mode.

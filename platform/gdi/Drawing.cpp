@@ -16,18 +16,10 @@ using gdi::detail::DeviceContext;
 using gdi::detail::FindDC;
 using gdi::detail::Raster;
 
-bool HasPen(const DeviceContext& dc) {
-    return dc.pen.object && dc.pen.object->style != PS_NULL;
-}
-bool HasBrush(const DeviceContext& dc) {
-    return dc.brush.object && !dc.brush.object->hollow;
-}
-COLORREF PenColour(const DeviceContext& dc) {
-    return gdi::ResolveColor(dc.pen.object->colour);
-}
-COLORREF BrushColour(const DeviceContext& dc) {
-    return gdi::ResolveColor(dc.brush.object->colour);
-}
+bool HasPen(const DeviceContext& dc) { return dc.pen.object && dc.pen.object->style != PS_NULL; }
+bool HasBrush(const DeviceContext& dc) { return dc.brush.object && !dc.brush.object->hollow; }
+COLORREF PenColour(const DeviceContext& dc) { return gdi::ResolveColor(dc.pen.object->colour); }
+COLORREF BrushColour(const DeviceContext& dc) { return gdi::ResolveColor(dc.brush.object->colour); }
 
 RECT Normalised(int left, int top, int right, int bottom) {
     return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
@@ -79,8 +71,7 @@ class RoundedShape {
     }
 
     bool onEdge(int x, int y) const {
-        return inside(x, y) &&
-               !(inside(x - 1, y) && inside(x + 1, y) && inside(x, y - 1) && inside(x, y + 1));
+        return inside(x, y) && !(inside(x - 1, y) && inside(x + 1, y) && inside(x, y - 1) && inside(x, y + 1));
     }
 
   private:
@@ -178,12 +169,10 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     }
     const int width = context->pen.object->width;
     if (HasBrush(*context)) {
-        raster.fill({box.left + width, box.top + width, box.right - width, box.bottom - width},
-                    BrushColour(*context));
+        raster.fill({box.left + width, box.top + width, box.right - width, box.bottom - width}, BrushColour(*context));
     }
     for (int inset = 0; inset < width; ++inset) {
-        Frame(raster, {box.left + inset, box.top + inset, box.right - inset, box.bottom - inset},
-              PenColour(*context));
+        Frame(raster, {box.left + inset, box.top + inset, box.right - inset, box.bottom - inset}, PenColour(*context));
     }
     return TRUE;
 }

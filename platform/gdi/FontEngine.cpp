@@ -70,17 +70,14 @@ FaceFile MatchFace(const std::string& family, bool bold, bool italic) {
     return file;
 }
 
-int CeilPixels(FT_Pos value) {
-    return int((value + 63) >> 6);
-}
+int CeilPixels(FT_Pos value) { return int((value + 63) >> 6); }
 
 }  // namespace
 
 // One FreeType face at one pixel size, with the synthetic styles the installed file lacks.
 class FaceAtSize {
   public:
-    FaceAtSize(FT_Face face, bool emboldened, bool slanted)
-        : face_(face), emboldened_(emboldened), slanted_(slanted) {}
+    FaceAtSize(FT_Face face, bool emboldened, bool slanted) : face_(face), emboldened_(emboldened), slanted_(slanted) {}
     ~FaceAtSize() { FT_Done_Face(face_); }
     FaceAtSize(const FaceAtSize&) = delete;
     FaceAtSize& operator=(const FaceAtSize&) = delete;
@@ -107,8 +104,7 @@ class FaceAtSize {
         }
         glyph.advance = int((slot->advance.x + 32) >> 6);
         const FT_Bitmap& bitmap = slot->bitmap;
-        if (bitmap.pitch < 0 ||
-            (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY && bitmap.pixel_mode != FT_PIXEL_MODE_MONO)) {
+        if (bitmap.pitch < 0 || (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY && bitmap.pixel_mode != FT_PIXEL_MODE_MONO)) {
             return glyph;
         }
         glyph.left = slot->bitmap_left;
@@ -138,12 +134,8 @@ ScaledFont::ScaledFont(std::vector<std::unique_ptr<FaceAtSize>> faces, bool unde
 
 ScaledFont::~ScaledFont() = default;
 
-int ScaledFont::ascent() const {
-    return faces_.front()->ascent();
-}
-int ScaledFont::descent() const {
-    return faces_.front()->descent();
-}
+int ScaledFont::ascent() const { return faces_.front()->ascent(); }
+int ScaledFont::descent() const { return faces_.front()->descent(); }
 
 const Glyph& ScaledFont::glyph(char32_t character) {
     const auto cached = glyphs_.find(character);
@@ -179,8 +171,7 @@ FontEngine::~FontEngine() {
     FcFini();  // fontconfig's caches would otherwise outlive the program's last font
 }
 
-std::unique_ptr<FaceAtSize> FontEngine::openFace(const std::string& family, int pixelHeight, bool bold,
-                                                 bool italic) {
+std::unique_ptr<FaceAtSize> FontEngine::openFace(const std::string& family, int pixelHeight, bool bold, bool italic) {
     const FaceFile file = MatchFace(family, bold, italic);
     FT_Face face = nullptr;
     if (file.path.empty() ||
@@ -190,8 +181,7 @@ std::unique_ptr<FaceAtSize> FontEngine::openFace(const std::string& family, int 
     int emPixels = pixelHeight;
     if (pixelHeight > 0 && FT_IS_SCALABLE(face) && face->ascender - face->descender > 0) {
         // A positive height is the cell height: ascent plus descent.
-        emPixels =
-            int(std::lround(double(pixelHeight) * face->units_per_EM / (face->ascender - face->descender)));
+        emPixels = int(std::lround(double(pixelHeight) * face->units_per_EM / (face->ascender - face->descender)));
     } else if (pixelHeight < 0) {
         emPixels = -pixelHeight;
     }
@@ -225,8 +215,7 @@ ScaledFont& FontEngine::font(const win::LOGFONT& logfont) {
         if (faces.empty()) {
             throw std::runtime_error("no font face is installed for \"" + face + "\"");
         }
-        slot = std::make_unique<ScaledFont>(std::move(faces), logfont.lfUnderline != 0,
-                                            logfont.lfStrikeOut != 0);
+        slot = std::make_unique<ScaledFont>(std::move(faces), logfont.lfUnderline != 0, logfont.lfStrikeOut != 0);
     }
     return *slot;
 }

@@ -36,8 +36,7 @@ bool HandleTable::isStock(std::uintptr_t id) const {
 }
 
 bool HandleTable::remove(std::uintptr_t id, ObjectKind kind) {
-    std::shared_ptr<void>
-        released;  // destroyed outside the lock: a DC's destructor may not re-enter the table
+    std::shared_ptr<void> released;  // destroyed outside the lock: a DC's destructor may not re-enter the table
     {
         std::lock_guard lock(mutex_);
         const auto it = entries_.find(id);

@@ -70,9 +70,7 @@ HIMAGELIST ImageList_Create(int width, int height, UINT flags, int /*initial*/, 
 }
 
 BOOL ImageList_Destroy(HIMAGELIST list) {
-    return gdi::detail::HandleTable::instance().remove(gdi::detail::ToId(list), ObjectKind::ImageList)
-               ? TRUE
-               : FALSE;
+    return gdi::detail::HandleTable::instance().remove(gdi::detail::ToId(list), ObjectKind::ImageList) ? TRUE : FALSE;
 }
 
 int ImageList_Add(HIMAGELIST list, HBITMAP image, HBITMAP mask) {
@@ -115,8 +113,8 @@ BOOL ImageList_GetIconSize(HIMAGELIST list, int* width, int* height) {
     return TRUE;
 }
 
-BOOL ImageList_DrawEx(HIMAGELIST list, int index, HDC dc, int x, int y, int width, int height,
-                      COLORREF background, COLORREF /*foreground*/, UINT style) {
+BOOL ImageList_DrawEx(HIMAGELIST list, int index, HDC dc, int x, int y, int width, int height, COLORREF background,
+                      COLORREF /*foreground*/, UINT style) {
     const auto data = FindList(list);
     const auto context = gdi::detail::FindDC(dc);
     if (!data || !context || index < 0 || index >= int(data->images.size())) {
@@ -125,8 +123,8 @@ BOOL ImageList_DrawEx(HIMAGELIST list, int index, HDC dc, int x, int y, int widt
     const ImageEntry& image = data->images[std::size_t(index)];
     const int drawWidth = width > 0 ? std::min(width, data->width) : data->width;
     const int drawHeight = height > 0 ? std::min(height, data->height) : data->height;
-    const bool keepUnderlay = (style & ILD_TRANSPARENT) || background == CLR_NONE ||
-                              background == CLR_DEFAULT || background == kFrameworkNoColour;
+    const bool keepUnderlay = (style & ILD_TRANSPARENT) || background == CLR_NONE || background == CLR_DEFAULT ||
+                              background == kFrameworkNoColour;
     const COLORREF fill = keepUnderlay ? 0 : gdi::ResolveColor(background);
     gdi::detail::Raster raster(*context);
     for (int j = 0; j < drawHeight; ++j) {

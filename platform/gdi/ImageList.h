@@ -26,7 +26,7 @@ BOOL ImageList_GetIconSize(HIMAGELIST list, int* width, int* height);
 // Draws image `index` at (x, y); width and height 0 mean the image size. With ILD_TRANSPARENT (or a
 // background of CLR_NONE) masked pixels are left alone, otherwise they take the background colour; foreground
 // blending is not done, so `foreground` is ignored. An index out of range draws nothing and returns FALSE.
-BOOL ImageList_DrawEx(HIMAGELIST list, int index, HDC dc, int x, int y, int width, int height,
-                      COLORREF background, COLORREF foreground, UINT style);
+BOOL ImageList_DrawEx(HIMAGELIST list, int index, HDC dc, int x, int y, int width, int height, COLORREF background,
+                      COLORREF foreground, UINT style);
 
 }  // namespace win

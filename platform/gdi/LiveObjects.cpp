@@ -4,8 +4,6 @@
 
 namespace gdi {
 
-LiveObjects CountLiveObjects() {
-    return detail::HandleTable::instance().count();
-}
+LiveObjects CountLiveObjects() { return detail::HandleTable::instance().count(); }
 
 }  // namespace gdi

@@ -19,13 +19,12 @@ HPEN CreatePen(int style, int width, COLORREF colour) {
     if (style != PS_SOLID && style != PS_NULL) {
         return nullptr;
     }
-    return Register<HPEN>(ObjectKind::Pen, std::make_shared<gdi::detail::Pen>(
-                                               gdi::detail::Pen{style, std::max(width, 1), colour}));
+    return Register<HPEN>(ObjectKind::Pen,
+                          std::make_shared<gdi::detail::Pen>(gdi::detail::Pen{style, std::max(width, 1), colour}));
 }
 
 HBRUSH CreateSolidBrush(COLORREF colour) {
-    return Register<HBRUSH>(ObjectKind::Brush,
-                            std::make_shared<gdi::detail::Brush>(gdi::detail::Brush{false, colour}));
+    return Register<HBRUSH>(ObjectKind::Brush, std::make_shared<gdi::detail::Brush>(gdi::detail::Brush{false, colour}));
 }
 
 HFONT CreateFontIndirect(const LOGFONT* font) {
@@ -37,9 +36,7 @@ HFONT CreateFontIndirect(const LOGFONT* font) {
     return Register<HFONT>(ObjectKind::Font, std::move(copy));
 }
 
-HGDIOBJ GetStockObject(int object) {
-    return gdi::detail::StockObject(object);
-}
+HGDIOBJ GetStockObject(int object) { return gdi::detail::StockObject(object); }
 
 namespace {
 

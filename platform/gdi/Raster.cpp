@@ -32,13 +32,11 @@ Raster::Raster(const DeviceContext& context)
 }
 
 void Raster::restrictTo(const win::RECT& logical) {
-    area_ = area_.intersected(win::RECT{logical.left + origin_.x, logical.top + origin_.y,
-                                        logical.right + origin_.x, logical.bottom + origin_.y});
+    area_ = area_.intersected(win::RECT{logical.left + origin_.x, logical.top + origin_.y, logical.right + origin_.x,
+                                        logical.bottom + origin_.y});
 }
 
-bool Raster::visible(int x, int y) const {
-    return area_.contains(x + origin_.x, y + origin_.y);
-}
+bool Raster::visible(int x, int y) const { return area_.contains(x + origin_.x, y + origin_.y); }
 
 void Raster::plot(int x, int y, win::COLORREF colour) {
     if (visible(x, y)) {
@@ -47,8 +45,8 @@ void Raster::plot(int x, int y, win::COLORREF colour) {
 }
 
 Region Raster::visiblePart(const win::RECT& logical) const {
-    return area_.intersected(win::RECT{logical.left + origin_.x, logical.top + origin_.y,
-                                       logical.right + origin_.x, logical.bottom + origin_.y});
+    return area_.intersected(win::RECT{logical.left + origin_.x, logical.top + origin_.y, logical.right + origin_.x,
+                                       logical.bottom + origin_.y});
 }
 
 void Raster::fill(const win::RECT& logical, win::COLORREF colour) {

@@ -5,13 +5,10 @@
 namespace gdi {
 namespace {
 
-bool IsEmpty(const win::RECT& r) {
-    return r.right <= r.left || r.bottom <= r.top;
-}
+bool IsEmpty(const win::RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 win::RECT Intersect(const win::RECT& a, const win::RECT& b) {
-    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-            std::min(a.bottom, b.bottom)};
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
 }
 
 // The parts of `r` outside `cut`: a band above, a band below, and the pieces left and right between them.
@@ -46,8 +43,7 @@ std::vector<win::RECT> Subtract(std::vector<win::RECT> from, const std::vector<w
 }
 
 bool Mergeable(const win::RECT& a, const win::RECT& b) {
-    const bool sideBySide =
-        a.top == b.top && a.bottom == b.bottom && (a.right == b.left || b.right == a.left);
+    const bool sideBySide = a.top == b.top && a.bottom == b.bottom && (a.right == b.left || b.right == a.left);
     const bool stacked = a.left == b.left && a.right == b.right && (a.bottom == b.top || b.bottom == a.top);
     return sideBySide || stacked;
 }
@@ -81,9 +77,8 @@ Region::Region(const win::RECT& rect) {
 }
 
 bool Region::contains(int x, int y) const {
-    return std::any_of(rects_.begin(), rects_.end(), [x, y](const win::RECT& r) {
-        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-    });
+    return std::any_of(rects_.begin(), rects_.end(),
+                       [x, y](const win::RECT& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; });
 }
 
 win::RECT Region::box() const {
@@ -120,9 +115,7 @@ Region Region::intersected(const Region& other) const {
     return result;
 }
 
-Region Region::intersected(const win::RECT& rect) const {
-    return intersected(Region(rect));
-}
+Region Region::intersected(const win::RECT& rect) const { return intersected(Region(rect)); }
 
 Region Region::subtracted(const Region& other) const {
     Region result;
@@ -131,9 +124,7 @@ Region Region::subtracted(const Region& other) const {
     return result;
 }
 
-Region Region::exclusiveOr(const Region& other) const {
-    return subtracted(other).united(other.subtracted(*this));
-}
+Region Region::exclusiveOr(const Region& other) const { return subtracted(other).united(other.subtracted(*this)); }
 
 Region Region::offset(int dx, int dy) const {
     Region result = *this;

@@ -18,9 +18,7 @@ int Complexity(const Region& region) {
     }
 }
 
-std::shared_ptr<Region> FindRegion(win::HRGN rgn) {
-    return detail::Find<Region>(rgn, ObjectKind::Region);
-}
+std::shared_ptr<Region> FindRegion(win::HRGN rgn) { return detail::Find<Region>(rgn, ObjectKind::Region); }
 
 }  // namespace
 

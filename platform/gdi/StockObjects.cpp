@@ -47,8 +47,8 @@ win::HGDIOBJ StockObject(int index) {
 }
 
 win::HBITMAP StockBitmap() {
-    static const win::HBITMAP bitmap = ToHandle<win::HBITMAP>(
-        HandleTable::instance().add(ObjectKind::Bitmap, std::make_shared<Surface>(1, 1), true));
+    static const win::HBITMAP bitmap =
+        ToHandle<win::HBITMAP>(HandleTable::instance().add(ObjectKind::Bitmap, std::make_shared<Surface>(1, 1), true));
     return bitmap;
 }
 

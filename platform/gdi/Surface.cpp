@@ -22,18 +22,14 @@ void Surface::setPixel(int x, int y, win::COLORREF colour) {
     }
 }
 
-void Surface::fill(win::COLORREF colour) {
-    std::fill(pixels_.begin(), pixels_.end(), colour & 0xFFFFFF);
-}
+void Surface::fill(win::COLORREF colour) { std::fill(pixels_.begin(), pixels_.end(), colour & 0xFFFFFF); }
 
 std::span<std::uint32_t> Surface::row(int y) {
-    return std::span<std::uint32_t>(pixels_).subspan(std::size_t(y) * std::size_t(width_),
-                                                     std::size_t(width_));
+    return std::span<std::uint32_t>(pixels_).subspan(std::size_t(y) * std::size_t(width_), std::size_t(width_));
 }
 
 std::span<const std::uint32_t> Surface::row(int y) const {
-    return std::span<const std::uint32_t>(pixels_).subspan(std::size_t(y) * std::size_t(width_),
-                                                           std::size_t(width_));
+    return std::span<const std::uint32_t>(pixels_).subspan(std::size_t(y) * std::size_t(width_), std::size_t(width_));
 }
 
 void Surface::resize(int width, int height, win::COLORREF fill) {

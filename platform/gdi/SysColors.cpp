@@ -58,9 +58,7 @@ std::array<std::atomic<win::COLORREF>, kSysColorCount>& Table() {
     return table.entries;
 }
 
-bool InTable(int index) {
-    return index >= 0 && index < kSysColorCount;
-}
+bool InTable(int index) { return index >= 0 && index < kSysColorCount; }
 
 }  // namespace
 
@@ -87,8 +85,6 @@ win::COLORREF ResolveColor(win::COLORREF colour) {
 
 namespace win {
 
-COLORREF GetSysColor(int index) {
-    return gdi::InTable(index) ? gdi::Table()[std::size_t(index)].load() : 0;
-}
+COLORREF GetSysColor(int index) { return gdi::InTable(index) ? gdi::Table()[std::size_t(index)].load() : 0; }
 
 }  // namespace win

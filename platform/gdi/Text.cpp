@@ -27,8 +27,7 @@ ScaledFont& FontOf(const gdi::detail::DeviceContext& context) {
     return FontEngine::instance().font(context.font.object->logfont);
 }
 
-void PaintBackground(gdi::detail::Raster& raster, const gdi::detail::DeviceContext& context,
-                     const RECT& cell) {
+void PaintBackground(gdi::detail::Raster& raster, const gdi::detail::DeviceContext& context, const RECT& cell) {
     if (context.bkMode == OPAQUE) {
         raster.fill(cell, gdi::ResolveColor(context.bkColor));
     }
@@ -74,8 +73,7 @@ int DrawTextEx(HDC dc, const char* text, int length, RECT* rect, UINT format, DR
     }
     const std::string_view bytes = text ? Span(text, length) : std::string_view();
     const bool singleLine = (format & DT_SINGLELINE) != 0;
-    auto lines =
-        gdi::detail::SplitLines(gdi::detail::DecodeUtf8(bytes), singleLine, (format & DT_NOPREFIX) == 0);
+    auto lines = gdi::detail::SplitLines(gdi::detail::DecodeUtf8(bytes), singleLine, (format & DT_NOPREFIX) == 0);
     if (lines.size() == 1 && lines.front().text.empty()) {
         lines.clear();  // nothing to show measures as nothing, also for a lone "&"
     }

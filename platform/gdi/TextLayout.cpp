@@ -66,8 +66,6 @@ std::vector<int> CharacterOffsets(ScaledFont& font, std::u32string_view line, in
     return offsets;
 }
 
-int AverageCharacterWidth(ScaledFont& font) {
-    return font.glyph(U'x').advance;
-}
+int AverageCharacterWidth(ScaledFont& font) { return font.glyph(U'x').advance; }
 
 }  // namespace gdi::detail

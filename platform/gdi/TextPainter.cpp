@@ -8,9 +8,7 @@
 namespace gdi::detail {
 namespace {
 
-int LineThickness(const ScaledFont& font) {
-    return std::max(1, font.height() / 16);
-}
+int LineThickness(const ScaledFont& font) { return std::max(1, font.height() / 16); }
 
 }  // namespace
 
@@ -21,8 +19,8 @@ void PaintUnderline(Raster& raster, ScaledFont& font, int x0, int x1, int y, win
     raster.fill({x0, top, x1, top + thickness}, colour);
 }
 
-void PaintLine(Raster& raster, ScaledFont& font, int x, int y, std::u32string_view line,
-               std::span<const int> offsets, win::COLORREF colour) {
+void PaintLine(Raster& raster, ScaledFont& font, int x, int y, std::u32string_view line, std::span<const int> offsets,
+               win::COLORREF colour) {
     const int baseline = y + font.ascent();
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (line[i] < 0x20) {

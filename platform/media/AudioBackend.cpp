@@ -15,8 +15,7 @@ std::shared_ptr<AudioBackend> backend;
 
 std::shared_ptr<AudioBackend> CurrentAudioBackend() {
     std::lock_guard lock(backendMutex);
-    if (!backend)
-        backend = std::make_shared<SdlAudioBackend>();
+    if (!backend) backend = std::make_shared<SdlAudioBackend>();
     return backend;
 }
 

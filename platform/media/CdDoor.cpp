@@ -9,8 +9,7 @@ namespace platform::media {
 namespace {
 
 bool MoveDefaultDrive(DoorMove move) {
-    if (move == DoorMove::Open)
-        return cdio_eject_media_drive(nullptr) == DRIVER_OP_SUCCESS;
+    if (move == DoorMove::Open) return cdio_eject_media_drive(nullptr) == DRIVER_OP_SUCCESS;
     driver_id_t driver = DRIVER_DEVICE;
     return cdio_close_tray(nullptr, &driver) == DRIVER_OP_SUCCESS;
 }

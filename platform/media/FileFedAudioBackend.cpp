@@ -20,8 +20,7 @@ class PacedStream : public AudioStream {
     using Step = std::function<bool(std::size_t byteCount)>;
 
     PacedStream(const PcmFormat& format, Step step)
-        : thread_([this, format, step = std::move(step)](std::stop_token stop) { run(stop, format, step); }) {
-    }
+        : thread_([this, format, step = std::move(step)](std::stop_token stop) { run(stop, format, step); }) {}
 
   private:
     void run(std::stop_token stop, const PcmFormat& format, const Step& step) {
@@ -36,8 +35,7 @@ class PacedStream : public AudioStream {
             const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
             const std::uint64_t framesDue = std::uint64_t(elapsed.count()) * format.sampleRate / 1000000;
             if (framesDue > framesDone && !stop.stop_requested()) {
-                if (!step(std::size_t(framesDue - framesDone) * format.blockAlign()))
-                    return;
+                if (!step(std::size_t(framesDue - framesDone) * format.blockAlign())) return;
                 framesDone = framesDue;
             }
         }
@@ -78,15 +76,15 @@ std::unique_ptr<AudioStream> FileFedAudioBackend::startPlayback(const PcmFormat&
         played_.push_back(PlayedSound{format, {}, false});
     }
     std::vector<std::uint8_t> buffer;
-    return std::make_unique<PacedStream>(
-        format, [this, index, feed = std::move(feed), buffer](std::size_t byteCount) mutable {
-            std::lock_guard feeding(feedMutex_);
-            buffer.resize(byteCount);
-            const std::size_t filled = feed(buffer);
-            const bool ended = filled < byteCount;
-            appendPlayed(index, std::span(buffer).first(filled), ended);
-            return !ended;
-        });
+    return std::make_unique<PacedStream>(format,
+                                         [this, index, feed = std::move(feed), buffer](std::size_t byteCount) mutable {
+                                             std::lock_guard feeding(feedMutex_);
+                                             buffer.resize(byteCount);
+                                             const std::size_t filled = feed(buffer);
+                                             const bool ended = filled < byteCount;
+                                             appendPlayed(index, std::span(buffer).first(filled), ended);
+                                             return !ended;
+                                         });
 }
 
 std::unique_ptr<AudioStream> FileFedAudioBackend::startCapture(const PcmFormat& format, CaptureFeed feed,
@@ -101,25 +99,22 @@ std::unique_ptr<AudioStream> FileFedAudioBackend::startCapture(const PcmFormat& 
         source = source_;
     }
     std::vector<std::uint8_t> converted;
-    if (!ConvertPcm(source.samples, source.format, format, converted, failure))
-        return nullptr;
+    if (!ConvertPcm(source.samples, source.format, format, converted, failure)) return nullptr;
     std::vector<std::uint8_t> buffer;
     std::size_t cursor = 0;
     const std::uint8_t silence = format.silenceByte();
-    return std::make_unique<PacedStream>(format, [feed = std::move(feed), converted = std::move(converted),
-                                                  buffer, cursor, silence](std::size_t byteCount) mutable {
+    return std::make_unique<PacedStream>(format, [feed = std::move(feed), converted = std::move(converted), buffer,
+                                                  cursor, silence](std::size_t byteCount) mutable {
         buffer.assign(byteCount, silence);
         const std::size_t fromSource = std::min(byteCount, converted.size() - cursor);
-        if (fromSource > 0)
-            std::memcpy(buffer.data(), converted.data() + cursor, fromSource);
+        if (fromSource > 0) std::memcpy(buffer.data(), converted.data() + cursor, fromSource);
         cursor += fromSource;
         feed(buffer);
         return true;
     });
 }
 
-void FileFedAudioBackend::appendPlayed(std::size_t index, std::span<const std::uint8_t> bytes,
-                                       bool reachedEnd) {
+void FileFedAudioBackend::appendPlayed(std::size_t index, std::span<const std::uint8_t> bytes, bool reachedEnd) {
     std::lock_guard lock(mutex_);
     PlayedSound& sound = played_[index];
     sound.samples.insert(sound.samples.end(), bytes.begin(), bytes.end());

@@ -29,8 +29,7 @@ class FileFedAudioBackend : public AudioBackend {
 
     std::unique_ptr<AudioStream> startPlayback(const PcmFormat& format, PlaybackFeed feed,
                                                std::string& failure) override;
-    std::unique_ptr<AudioStream> startCapture(const PcmFormat& format, CaptureFeed feed,
-                                              std::string& failure) override;
+    std::unique_ptr<AudioStream> startCapture(const PcmFormat& format, CaptureFeed feed, std::string& failure) override;
 
   private:
     void appendPlayed(std::size_t index, std::span<const std::uint8_t> bytes, bool reachedEnd);

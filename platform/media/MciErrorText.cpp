@@ -31,8 +31,7 @@ constexpr ErrorText kTexts[] = {
     {MCIERR_EXTENSION_NOT_FOUND, "No device plays files of this extension. Name the device type."},
     {MCIERR_OUTOFRANGE, "The position is outside the recording."},
     {MCIERR_FLAGS_NOT_COMPATIBLE, "The options given cannot be used together."},
-    {MCIERR_FILE_NOT_SAVED,
-     "The file could not be saved. Check the free space and the permissions of the folder."},
+    {MCIERR_FILE_NOT_SAVED, "The file could not be saved. Check the free space and the permissions of the folder."},
     {MCIERR_DEVICE_TYPE_REQUIRED, "The device type must be given."},
     {MCIERR_DUPLICATE_ALIAS, "The alias is already used by an open device."},
     {MCIERR_MISSING_DEVICE_NAME, "The command does not name a device."},
@@ -50,8 +49,7 @@ constexpr ErrorText kTexts[] = {
 
 BOOL mciGetErrorString(MCIERROR error, LPSTR text, UINT length) {
     for (const ErrorText& entry : kTexts) {
-        if (entry.error != error)
-            continue;
+        if (entry.error != error) continue;
         if (text && length > 0) {
             const std::size_t count = std::min<std::size_t>(std::strlen(entry.text), length - 1);
             std::memcpy(text, entry.text, count);
@@ -59,8 +57,7 @@ BOOL mciGetErrorString(MCIERROR error, LPSTR text, UINT length) {
         }
         return TRUE;
     }
-    if (text && length > 0)
-        text[0] = '\0';
+    if (text && length > 0) text[0] = '\0';
     return FALSE;
 }
 

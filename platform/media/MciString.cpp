@@ -18,9 +18,7 @@ namespace {
 
 using platform::media::detail::DeviceTable;
 
-bool Is(const std::string& word, const char* keyword) {
-    return strcasecmp(word.c_str(), keyword) == 0;
-}
+bool Is(const std::string& word, const char* keyword) { return strcasecmp(word.c_str(), keyword) == 0; }
 
 // The words after the device name, taken one by one.
 class Keywords {
@@ -30,14 +28,12 @@ class Keywords {
     bool done() const { return at_ >= words_.size(); }
     const std::string& next() { return words_[at_++]; }
     bool nextIs(const char* keyword) {
-        if (done() || !Is(words_[at_], keyword))
-            return false;
+        if (done() || !Is(words_[at_], keyword)) return false;
         ++at_;
         return true;
     }
     MCIERROR number(DWORD& value) {
-        if (done())
-            return MCIERR_MISSING_PARAMETER;
+        if (done()) return MCIERR_MISSING_PARAMETER;
         const std::string& text = next();
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
         return error == std::errc() && end == text.data() + text.size() ? 0 : MCIERR_BAD_INTEGER;
@@ -65,27 +61,20 @@ MCIERROR Open(const std::string& name, Keywords& keywords, std::string& result) 
     std::string alias;
     while (!keywords.done()) {
         const std::string& word = keywords.next();
-        if (TakeCommonFlag(word, flags) || Is(word, "shareable"))
-            continue;
+        if (TakeCommonFlag(word, flags) || Is(word, "shareable")) continue;
         std::string* value = Is(word, "type") ? &type : Is(word, "alias") ? &alias : nullptr;
-        if (!value)
-            return MCIERR_UNRECOGNIZED_KEYWORD;
-        if (keywords.done())
-            return MCIERR_MISSING_STRING_ARGUMENT;
+        if (!value) return MCIERR_UNRECOGNIZED_KEYWORD;
+        if (keywords.done()) return MCIERR_MISSING_STRING_ARGUMENT;
         *value = keywords.next();
     }
     std::string element;
     if (Is(name, "waveaudio") || Is(name, "cdaudio")) {
-        if (!type.empty())
-            return MCIERR_FLAGS_NOT_COMPATIBLE;
+        if (!type.empty()) return MCIERR_FLAGS_NOT_COMPATIBLE;
         type = name;
-        if (alias.empty())
-            alias = name;
+        if (alias.empty()) alias = name;
     } else if (Is(name, "new")) {
-        if (type.empty())
-            return MCIERR_DEVICE_TYPE_REQUIRED;
-        if (alias.empty())
-            return MCIERR_NEW_REQUIRES_ALIAS;
+        if (type.empty()) return MCIERR_DEVICE_TYPE_REQUIRED;
+        if (alias.empty()) return MCIERR_NEW_REQUIRES_ALIAS;
         flags |= MCI_OPEN_ELEMENT;
     } else {
         element = name;
@@ -95,12 +84,9 @@ MCIERROR Open(const std::string& name, Keywords& keywords, std::string& result) 
     parms.lpstrDeviceType = type.c_str();
     parms.lpstrElementName = element.c_str();
     parms.lpstrAlias = alias.c_str();
-    if (!type.empty())
-        flags |= MCI_OPEN_TYPE;
-    if (!alias.empty())
-        flags |= MCI_OPEN_ALIAS;
-    if (const MCIERROR error = mciSendCommand(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&parms)))
-        return error;
+    if (!type.empty()) flags |= MCI_OPEN_TYPE;
+    if (!alias.empty()) flags |= MCI_OPEN_ALIAS;
+    if (const MCIERROR error = mciSendCommand(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&parms))) return error;
     result = std::to_string(parms.wDeviceID);
     return 0;
 }
@@ -110,16 +96,12 @@ MCIERROR Set(MCIDEVICEID id, Keywords& keywords) {
     MCI_SET_PARMS parms;
     while (!keywords.done()) {
         const std::string& word = keywords.next();
-        if (TakeCommonFlag(word, flags))
-            continue;
+        if (TakeCommonFlag(word, flags)) continue;
         if (Is(word, "time")) {
-            if (!keywords.nextIs("format"))
-                return MCIERR_UNRECOGNIZED_KEYWORD;
-            if (keywords.done())
-                return MCIERR_MISSING_PARAMETER;
+            if (!keywords.nextIs("format")) return MCIERR_UNRECOGNIZED_KEYWORD;
+            if (keywords.done()) return MCIERR_MISSING_PARAMETER;
             const std::string& format = keywords.next();
-            if (!Is(format, "milliseconds") && !Is(format, "ms"))
-                return MCIERR_BAD_TIME_FORMAT;
+            if (!Is(format, "milliseconds") && !Is(format, "ms")) return MCIERR_BAD_TIME_FORMAT;
             flags |= MCI_SET_TIME_FORMAT;
             parms.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
         } else if (Is(word, "door")) {
@@ -162,10 +144,8 @@ MCIERROR Status(MCIDEVICEID id, Keywords& keywords, std::string& result) {
     MCI_STATUS_PARMS parms;
     while (!keywords.done()) {
         const std::string& word = keywords.next();
-        if (TakeCommonFlag(word, flags))
-            continue;
-        if (flags & MCI_STATUS_ITEM)
-            return MCIERR_FLAGS_NOT_COMPATIBLE;
+        if (TakeCommonFlag(word, flags)) continue;
+        if (flags & MCI_STATUS_ITEM) return MCIERR_FLAGS_NOT_COMPATIBLE;
         flags |= MCI_STATUS_ITEM;
         if (Is(word, "length"))
             parms.dwItem = MCI_STATUS_LENGTH;
@@ -178,8 +158,7 @@ MCIERROR Status(MCIDEVICEID id, Keywords& keywords, std::string& result) {
         else
             return MCIERR_UNRECOGNIZED_KEYWORD;
     }
-    if (const MCIERROR error = mciSendCommand(id, MCI_STATUS, flags, reinterpret_cast<DWORD_PTR>(&parms)))
-        return error;
+    if (const MCIERROR error = mciSendCommand(id, MCI_STATUS, flags, reinterpret_cast<DWORD_PTR>(&parms))) return error;
     if (parms.dwItem == MCI_STATUS_MODE)
         result = ModeText(parms.dwReturn);
     else if (parms.dwItem == MCI_STATUS_TIME_FORMAT)
@@ -195,8 +174,7 @@ MCIERROR Transport(MCIDEVICEID id, UINT message, Keywords& keywords) {
     MCI_PLAY_PARMS parms;
     while (!keywords.done()) {
         const std::string& word = keywords.next();
-        if (TakeCommonFlag(word, flags))
-            continue;
+        if (TakeCommonFlag(word, flags)) continue;
         MCIERROR error = 0;
         if (Is(word, "from")) {
             flags |= MCI_FROM;
@@ -211,11 +189,9 @@ MCIERROR Transport(MCIDEVICEID id, UINT message, Keywords& keywords) {
         } else {
             error = MCIERR_UNRECOGNIZED_KEYWORD;
         }
-        if (error)
-            return error;
+        if (error) return error;
     }
-    if (message == MCI_PLAY)
-        return mciSendCommand(id, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&parms));
+    if (message == MCI_PLAY) return mciSendCommand(id, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&parms));
     MCI_RECORD_PARMS record;
     record.dwFrom = parms.dwFrom;
     record.dwTo = parms.dwTo;
@@ -227,18 +203,15 @@ MCIERROR Seek(MCIDEVICEID id, Keywords& keywords) {
     MCI_SEEK_PARMS parms;
     while (!keywords.done()) {
         const std::string& word = keywords.next();
-        if (TakeCommonFlag(word, flags))
-            continue;
-        if (!Is(word, "to"))
-            return MCIERR_UNRECOGNIZED_KEYWORD;
+        if (TakeCommonFlag(word, flags)) continue;
+        if (!Is(word, "to")) return MCIERR_UNRECOGNIZED_KEYWORD;
         if (keywords.nextIs("start")) {
             flags |= MCI_SEEK_TO_START;
         } else if (keywords.nextIs("end")) {
             flags |= MCI_SEEK_TO_END;
         } else {
             flags |= MCI_TO;
-            if (const MCIERROR error = keywords.number(parms.dwTo))
-                return error;
+            if (const MCIERROR error = keywords.number(parms.dwTo)) return error;
         }
     }
     return mciSendCommand(id, MCI_SEEK, flags, reinterpret_cast<DWORD_PTR>(&parms));
@@ -249,10 +222,8 @@ MCIERROR Save(MCIDEVICEID id, Keywords& keywords) {
     std::string file;
     while (!keywords.done()) {
         const std::string& word = keywords.next();
-        if (TakeCommonFlag(word, flags))
-            continue;
-        if (!file.empty())
-            return MCIERR_UNRECOGNIZED_KEYWORD;
+        if (TakeCommonFlag(word, flags)) continue;
+        if (!file.empty()) return MCIERR_UNRECOGNIZED_KEYWORD;
         file = word;
         flags |= MCI_SAVE_FILE;
     }
@@ -265,34 +236,25 @@ MCIERROR Save(MCIDEVICEID id, Keywords& keywords) {
 MCIERROR Plain(MCIDEVICEID id, UINT message, Keywords& keywords) {
     DWORD flags = 0;
     while (!keywords.done())
-        if (!TakeCommonFlag(keywords.next(), flags))
-            return MCIERR_UNRECOGNIZED_KEYWORD;
+        if (!TakeCommonFlag(keywords.next(), flags)) return MCIERR_UNRECOGNIZED_KEYWORD;
     MCI_GENERIC_PARMS parms;
     return mciSendCommand(id, message, flags, reinterpret_cast<DWORD_PTR>(&parms));
 }
 
 MCIERROR RunOnDevice(MCIDEVICEID id, const std::string& verb, Keywords& keywords, std::string& result) {
-    if (Is(verb, "set"))
-        return Set(id, keywords);
-    if (Is(verb, "status"))
-        return Status(id, keywords, result);
-    if (Is(verb, "play"))
-        return Transport(id, MCI_PLAY, keywords);
-    if (Is(verb, "record"))
-        return Transport(id, MCI_RECORD, keywords);
-    if (Is(verb, "seek"))
-        return Seek(id, keywords);
-    if (Is(verb, "save"))
-        return Save(id, keywords);
-    if (Is(verb, "stop"))
-        return Plain(id, MCI_STOP, keywords);
+    if (Is(verb, "set")) return Set(id, keywords);
+    if (Is(verb, "status")) return Status(id, keywords, result);
+    if (Is(verb, "play")) return Transport(id, MCI_PLAY, keywords);
+    if (Is(verb, "record")) return Transport(id, MCI_RECORD, keywords);
+    if (Is(verb, "seek")) return Seek(id, keywords);
+    if (Is(verb, "save")) return Save(id, keywords);
+    if (Is(verb, "stop")) return Plain(id, MCI_STOP, keywords);
     return Plain(id, MCI_CLOSE, keywords);
 }
 
 bool IsKnownVerb(const std::string& verb) {
     for (const char* known : {"open", "close", "set", "status", "play", "record", "seek", "save", "stop"})
-        if (Is(verb, known))
-            return true;
+        if (Is(verb, known)) return true;
     return false;
 }
 
@@ -303,47 +265,34 @@ MCIERROR RunOnCdAudio(const std::string& verb, Keywords& keywords, std::string& 
     if (const MCIERROR error = mciSendCommand(0, MCI_OPEN, MCI_OPEN_TYPE, reinterpret_cast<DWORD_PTR>(&open)))
         return error;
     const MCIERROR error = RunOnDevice(open.wDeviceID, verb, keywords, result);
-    if (!Is(verb, "close"))
-        mciSendCommand(open.wDeviceID, MCI_CLOSE, 0, 0);
+    if (!Is(verb, "close")) mciSendCommand(open.wDeviceID, MCI_CLOSE, 0, 0);
     return error;
 }
 
 MCIERROR Run(const char* command, std::string& result) {
-    if (!command)
-        return MCIERR_MISSING_COMMAND_STRING;
+    if (!command) return MCIERR_MISSING_COMMAND_STRING;
     auto words = platform::media::detail::SplitCommandWords(command);
-    if (!words)
-        return MCIERR_NO_CLOSING_QUOTE;
-    if (words->empty())
-        return MCIERR_MISSING_COMMAND_STRING;
+    if (!words) return MCIERR_NO_CLOSING_QUOTE;
+    if (words->empty()) return MCIERR_MISSING_COMMAND_STRING;
     const std::string verb = (*words)[0];
-    if (!IsKnownVerb(verb))
-        return MCIERR_UNRECOGNIZED_COMMAND;
-    if (words->size() < 2)
-        return MCIERR_MISSING_DEVICE_NAME;
+    if (!IsKnownVerb(verb)) return MCIERR_UNRECOGNIZED_COMMAND;
+    if (words->size() < 2) return MCIERR_MISSING_DEVICE_NAME;
     const std::string name = (*words)[1];
     Keywords keywords(std::move(*words));
-    if (Is(verb, "open"))
-        return Open(name, keywords, result);
-    if (const auto device = DeviceTable::instance().find(name))
-        return RunOnDevice(device->id, verb, keywords, result);
-    if (Is(name, "cdaudio"))
-        return RunOnCdAudio(verb, keywords, result);
+    if (Is(verb, "open")) return Open(name, keywords, result);
+    if (const auto device = DeviceTable::instance().find(name)) return RunOnDevice(device->id, verb, keywords, result);
+    if (Is(name, "cdaudio")) return RunOnCdAudio(verb, keywords, result);
     return MCIERR_INVALID_DEVICE_NAME;
 }
 
 }  // namespace
 
 MCIERROR mciSendString(LPCSTR command, LPSTR returnString, UINT returnLength, HWND) {
-    if (returnString && returnLength > 0)
-        returnString[0] = '\0';
+    if (returnString && returnLength > 0) returnString[0] = '\0';
     std::string result;
-    if (const MCIERROR error = Run(command, result))
-        return error;
-    if (!returnString || returnLength == 0)
-        return 0;
-    if (result.size() >= returnLength)
-        return MCIERR_PARAM_OVERFLOW;
+    if (const MCIERROR error = Run(command, result)) return error;
+    if (!returnString || returnLength == 0) return 0;
+    if (result.size() >= returnLength) return MCIERR_PARAM_OVERFLOW;
     std::memcpy(returnString, result.c_str(), result.size() + 1);
     return 0;
 }

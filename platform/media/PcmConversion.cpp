@@ -8,9 +8,7 @@ namespace platform::media {
 
 namespace {
 
-SDL_AudioFormat SdlFormat(const PcmFormat& format) {
-    return format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-}
+SDL_AudioFormat SdlFormat(const PcmFormat& format) { return format.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB; }
 
 struct StreamFree {
     void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
@@ -24,9 +22,9 @@ bool ConvertPcm(std::span<const std::uint8_t> samples, const PcmFormat& from, co
         converted.assign(samples.begin(), samples.end());
         return true;
     }
-    std::unique_ptr<SDL_AudioStream, StreamFree> stream(
-        SDL_NewAudioStream(SdlFormat(from), Uint8(from.channels), int(from.sampleRate), SdlFormat(to),
-                           Uint8(to.channels), int(to.sampleRate)));
+    std::unique_ptr<SDL_AudioStream, StreamFree> stream(SDL_NewAudioStream(SdlFormat(from), Uint8(from.channels),
+                                                                           int(from.sampleRate), SdlFormat(to),
+                                                                           Uint8(to.channels), int(to.sampleRate)));
     if (!stream || SDL_AudioStreamPut(stream.get(), samples.data(), int(samples.size())) != 0 ||
         SDL_AudioStreamFlush(stream.get()) != 0) {
         failure = std::string("conversion: ") + SDL_GetError();

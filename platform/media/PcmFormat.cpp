@@ -3,8 +3,8 @@
 namespace platform::media {
 
 bool PcmFormat::isSupported() const {
-    return (channels == 1 || channels == 2) && (bitsPerSample == 8 || bitsPerSample == 16) &&
-           sampleRate > 0 && sampleRate <= kHighestRate;
+    return (channels == 1 || channels == 2) && (bitsPerSample == 8 || bitsPerSample == 16) && sampleRate > 0 &&
+           sampleRate <= kHighestRate;
 }
 
 std::size_t PcmFormat::bytesAt(std::uint32_t milliseconds) const {

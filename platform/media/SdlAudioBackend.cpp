@@ -18,8 +18,7 @@ std::mutex& SubsystemMutex() {
 // Near 40 ms per callback: short enough for a responsive stop, long enough for a loaded machine.
 Uint16 CallbackFrames(std::uint32_t sampleRate) {
     Uint16 frames = 256;
-    while (frames < 8192 && frames * 25u < sampleRate)
-        frames *= 2;
+    while (frames < 8192 && frames * 25u < sampleRate) frames *= 2;
     return frames;
 }
 
@@ -29,10 +28,8 @@ class SdlStream : public AudioStream {
         : playback_(std::move(playback)), capture_(std::move(capture)) {}
 
     ~SdlStream() override {
-        if (device_ != 0)
-            SDL_CloseAudioDevice(device_);
-        if (!subsystemStarted_)
-            return;
+        if (device_ != 0) SDL_CloseAudioDevice(device_);
+        if (!subsystemStarted_) return;
         std::lock_guard lock(SubsystemMutex());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -87,8 +84,7 @@ class SdlStream : public AudioStream {
 std::unique_ptr<AudioStream> Start(const PcmFormat& format, PlaybackFeed playback, CaptureFeed capture,
                                    std::string& failure) {
     auto stream = std::make_unique<SdlStream>(std::move(playback), std::move(capture));
-    if (!stream->start(format, failure))
-        return nullptr;
+    if (!stream->start(format, failure)) return nullptr;
     return stream;
 }
 

@@ -9,8 +9,7 @@ class SdlAudioBackend : public AudioBackend {
   public:
     std::unique_ptr<AudioStream> startPlayback(const PcmFormat& format, PlaybackFeed feed,
                                                std::string& failure) override;
-    std::unique_ptr<AudioStream> startCapture(const PcmFormat& format, CaptureFeed feed,
-                                              std::string& failure) override;
+    std::unique_ptr<AudioStream> startCapture(const PcmFormat& format, CaptureFeed feed, std::string& failure) override;
 };
 
 }  // namespace platform::media

@@ -64,8 +64,7 @@ std::uint32_t WaveDevice::position() const {
 
 WaveMode WaveDevice::mode() const {
     std::lock_guard state(stateMutex_);
-    if (mode_ == WaveMode::Playing && playCursor_ == playEnd_)
-        return WaveMode::Stopped;
+    if (mode_ == WaveMode::Playing && playCursor_ == playEnd_) return WaveMode::Stopped;
     return mode_;
 }
 
@@ -81,11 +80,9 @@ win::MCIERROR WaveDevice::play(std::optional<std::uint32_t> from, std::optional<
     std::unique_lock state(stateMutex_);
     const std::size_t start = from ? format_.bytesAt(*from) : position_;
     const std::size_t end = to ? format_.bytesAt(*to) : samples_.size();
-    if (start > samples_.size() || end > samples_.size() || end < start)
-        return win::MCIERR_OUTOFRANGE;
+    if (start > samples_.size() || end > samples_.size() || end < start) return win::MCIERR_OUTOFRANGE;
     position_ = start;
-    if (start == end)
-        return 0;
+    if (start == end) return 0;
     playCursor_ = start;
     playEnd_ = end;
     state.unlock();
@@ -93,8 +90,7 @@ win::MCIERROR WaveDevice::play(std::optional<std::uint32_t> from, std::optional<
     std::string failure;
     auto stream = backend_->startPlayback(
         format_, [this](std::span<std::uint8_t> buffer) { return feedPlayback(buffer); }, failure);
-    if (!stream)
-        return fail(win::MCIERR_WAVE_OUTPUTSUNSUITABLE, failure);
+    if (!stream) return fail(win::MCIERR_WAVE_OUTPUTSUNSUITABLE, failure);
     state.lock();
     // The feed may already have run to the end; mode() then reports the device stopped.
     mode_ = WaveMode::Playing;
@@ -113,8 +109,7 @@ win::MCIERROR WaveDevice::record(std::optional<std::uint32_t> from) {
     endActivity();
     std::unique_lock state(stateMutex_);
     const std::size_t start = from ? format_.bytesAt(*from) : position_;
-    if (start > samples_.size())
-        return win::MCIERR_OUTOFRANGE;
+    if (start > samples_.size()) return win::MCIERR_OUTOFRANGE;
     recordAt_ = start;
     position_ = start;
     captured_.clear();
@@ -145,8 +140,7 @@ win::MCIERROR WaveDevice::seek(std::uint32_t to) {
     endActivity();
     std::lock_guard state(stateMutex_);
     const std::size_t target = format_.bytesAt(to);
-    if (target > samples_.size())
-        return win::MCIERR_OUTOFRANGE;
+    if (target > samples_.size()) return win::MCIERR_OUTOFRANGE;
     position_ = target;
     return 0;
 }
@@ -170,8 +164,7 @@ win::MCIERROR WaveDevice::save(const std::filesystem::path& file) {
     clearFailure();
     std::unique_lock state(stateMutex_);
     const std::filesystem::path target = file.empty() ? file_ : file;
-    if (target.empty())
-        return win::MCIERR_FILENAME_REQUIRED;
+    if (target.empty()) return win::MCIERR_FILENAME_REQUIRED;
     // samples_ does not change while this command runs, but the capture keeps appending: save a snapshot of
     // it.
     const bool recording = mode_ == WaveMode::Recording;
@@ -184,11 +177,9 @@ win::MCIERROR WaveDevice::save(const std::filesystem::path& file) {
     const std::array<std::span<const std::uint8_t>, 3> pieces{all.first(insertAt), std::span(captured),
                                                               all.subspan(insertAt)};
     std::string failure;
-    if (!WriteWaveFile(target, format, pieces, failure))
-        return fail(win::MCIERR_FILE_NOT_SAVED, failure);
+    if (!WriteWaveFile(target, format, pieces, failure)) return fail(win::MCIERR_FILE_NOT_SAVED, failure);
     state.lock();
-    if (file_.empty())
-        file_ = target;
+    if (file_.empty()) file_ = target;
     return 0;
 }
 
@@ -200,11 +191,9 @@ std::string WaveDevice::failureCause() const {
 std::size_t WaveDevice::feedPlayback(std::span<std::uint8_t> buffer) {
     std::lock_guard state(stateMutex_);
     const std::size_t count = std::min(buffer.size(), playEnd_ - playCursor_);
-    if (count > 0)
-        std::memcpy(buffer.data(), samples_.data() + playCursor_, count);
+    if (count > 0) std::memcpy(buffer.data(), samples_.data() + playCursor_, count);
     playCursor_ += count;
-    if (playCursor_ == playEnd_)
-        playbackEnded_.notify_all();
+    if (playCursor_ == playEnd_) playbackEnded_.notify_all();
     return count;
 }
 

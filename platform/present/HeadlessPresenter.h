@@ -5,7 +5,7 @@
 namespace present {
 
 class HeadlessPresenter : public user::Presenter {
-public:
+  public:
     void windowChanged(win::HWND) override {}
     void windowDestroyed(win::HWND) override {}
     void pixelsChanged(win::HWND) override {}

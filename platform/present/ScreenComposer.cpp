@@ -20,7 +20,8 @@ void Blend(gdi::Surface& screen, const gdi::Surface& window, const win::RECT& at
             auto dst = screen.row(sy);
             for (int x = r.left; x < r.right; ++x) {
                 const int sx = x + at.left;
-                if (sx >= 0 && sx < screen.width()) dst[static_cast<std::size_t>(sx)] = src[static_cast<std::size_t>(x)];
+                if (sx >= 0 && sx < screen.width())
+                    dst[static_cast<std::size_t>(sx)] = src[static_cast<std::size_t>(x)];
             }
         }
     }

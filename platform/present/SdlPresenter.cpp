@@ -94,30 +94,34 @@ void SdlPresenter::handle(const SDL_Event& event) {
         return win::POINT{r.left + x, r.top + y};
     };
     switch (event.type) {
-    case SDL_MOUSEMOTION:
-        user::InputMouseMove(toScreen(event.motion.windowID, event.motion.x, event.motion.y));
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        if (event.button.button != SDL_BUTTON_LEFT && event.button.button != SDL_BUTTON_RIGHT) break;
-        const auto button = event.button.button == SDL_BUTTON_LEFT ? user::MouseButton::Left : user::MouseButton::Right;
-        user::InputMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN,
-                               toScreen(event.button.windowID, event.button.x, event.button.y));
-        break;
-    }
-    case SDL_KEYDOWN:
-    case SDL_KEYUP:
-        if (const int vk = VirtualKeyFromSdl(event.key.keysym.sym)) user::InputKey(vk, event.type == SDL_KEYDOWN);
-        break;
-    case SDL_TEXTINPUT: user::InputText(event.text.text); break;
-    case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
-            if (win::HWND hwnd = windowOf(event.window.windowID)) windows_[hwnd].dirty = true;
-        } else if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-            if (win::HWND hwnd = windowOf(event.window.windowID)) win::PostMessage(hwnd, win::WM_CLOSE, 0, 0);
+        case SDL_MOUSEMOTION:
+            user::InputMouseMove(toScreen(event.motion.windowID, event.motion.x, event.motion.y));
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            if (event.button.button != SDL_BUTTON_LEFT && event.button.button != SDL_BUTTON_RIGHT) break;
+            const auto button =
+                event.button.button == SDL_BUTTON_LEFT ? user::MouseButton::Left : user::MouseButton::Right;
+            user::InputMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN,
+                                   toScreen(event.button.windowID, event.button.x, event.button.y));
+            break;
         }
-        break;
-    default: break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (const int vk = VirtualKeyFromSdl(event.key.keysym.sym)) user::InputKey(vk, event.type == SDL_KEYDOWN);
+            break;
+        case SDL_TEXTINPUT:
+            user::InputText(event.text.text);
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                if (win::HWND hwnd = windowOf(event.window.windowID)) windows_[hwnd].dirty = true;
+            } else if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                if (win::HWND hwnd = windowOf(event.window.windowID)) win::PostMessage(hwnd, win::WM_CLOSE, 0, 0);
+            }
+            break;
+        default:
+            break;
     }
 }
 
@@ -147,9 +151,9 @@ void SdlPresenter::draw(win::HWND hwnd, Shown& shown) {
     const gdi::Surface withHoles = region ? FillOutsideRegion(*backing, hwnd, *region) : gdi::Surface{};
     const gdi::Surface* surface = region ? &withHoles : backing.get();
     // The backing store's 0x00BBGGRR values are the bytes R, G, B, 0: SDL's XBGR8888.
-    SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<std::uint32_t*>(surface->pixels().data()), surface->width(), surface->height(), 32,
-        surface->width() * 4, SDL_PIXELFORMAT_XBGR8888);
+    SDL_Surface* source =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(surface->pixels().data()), surface->width(),
+                                           surface->height(), 32, surface->width() * 4, SDL_PIXELFORMAT_XBGR8888);
     if (!source) return;
     SDL_BlitSurface(source, nullptr, target, nullptr);
     SDL_FreeSurface(source);

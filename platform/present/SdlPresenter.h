@@ -12,7 +12,7 @@ union SDL_Event;
 namespace present {
 
 class SdlPresenter : public user::Presenter {
-public:
+  public:
     // Null when the display cannot be opened.
     static std::unique_ptr<SdlPresenter> Open();
     ~SdlPresenter() override;
@@ -23,7 +23,7 @@ public:
     void present() override;
     bool needsPolling() const override { return true; }
 
-private:
+  private:
     struct Shown {
         SDL_Window* window = nullptr;
         bool dirty = true;

@@ -2,6 +2,7 @@
 
 #include "platform/process/StandardStream.h"
 
+#include <sys/types.h>
 #include <chrono>
 #include <cstddef>
 #include <filesystem>
@@ -9,7 +10,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace platform::process {
@@ -23,7 +23,7 @@ class Descriptor;
 // The child is always reaped: by waitForExit once it has ended, otherwise in the background after stop()
 // or the destructor, which stops a child still running.
 class ChildProcess {
-public:
+  public:
     ChildProcess();
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -61,7 +61,7 @@ public:
     bool started() const;
     pid_t id() const;
 
-private:
+  private:
     enum class State { Idle, Running, Ended, Stopped };
 
     std::shared_ptr<Descriptor> pipeEnd(StandardStream stream) const;

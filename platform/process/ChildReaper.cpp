@@ -2,16 +2,16 @@
 
 #include "platform/process/ExitNotice.h"
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
-#include <poll.h>
-#include <sys/eventfd.h>
-#include <sys/wait.h>
 #include <system_error>
 #include <thread>
-#include <unistd.h>
 
 namespace platform::process {
 
@@ -22,8 +22,7 @@ constexpr int fallbackPollMs = 20;
 
 enum class ChildState { Running, Ended, Gone };
 
-ChildState lookAt(pid_t pid)
-{
+ChildState lookAt(pid_t pid) {
     siginfo_t info{};
     // WNOWAIT leaves the zombie in place: while it exists its id, and so its group id, cannot be reused.
     if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0)
@@ -33,34 +32,26 @@ ChildState lookAt(pid_t pid)
 
 }  // namespace
 
-ChildReaper& ChildReaper::instance()
-{
+ChildReaper& ChildReaper::instance() {
     // Never destroyed: children may still be pending while the program exits.
     static ChildReaper* reaper = new ChildReaper();
     return *reaper;
 }
 
-ChildReaper::ChildReaper()
-{
+ChildReaper::ChildReaper() {
     const int fd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    if (fd < 0)
-        throw std::system_error(errno, std::generic_category(), "cannot create reaper wake-up");
+    if (fd < 0) throw std::system_error(errno, std::generic_category(), "cannot create reaper wake-up");
     wakeUp_ = Descriptor(fd);
     std::thread([this] { run(); }).detach();
 }
 
-void ChildReaper::adoptStopped(pid_t pid)
-{
+void ChildReaper::adoptStopped(pid_t pid) {
     adopt(Orphan{pid, openExitNotice(pid), true, std::chrono::steady_clock::now() + gracePeriod});
 }
 
-void ChildReaper::adoptDetached(pid_t pid)
-{
-    adopt(Orphan{pid, openExitNotice(pid), false, {}});
-}
+void ChildReaper::adoptDetached(pid_t pid) { adopt(Orphan{pid, openExitNotice(pid), false, {}}); }
 
-void ChildReaper::adopt(Orphan orphan)
-{
+void ChildReaper::adopt(Orphan orphan) {
     {
         std::lock_guard lock(mutex_);
         orphans_.push_back(std::move(orphan));
@@ -70,20 +61,18 @@ void ChildReaper::adopt(Orphan orphan)
     (void)ignored;
 }
 
-bool ChildReaper::settle(Orphan& orphan, std::chrono::steady_clock::time_point now)
-{
+bool ChildReaper::settle(Orphan& orphan, std::chrono::steady_clock::time_point now) {
     switch (lookAt(orphan.pid)) {
-    case ChildState::Gone:
-        // Reaped by someone else (SIGCHLD ignored): the id may be anybody's now, so no signal goes to it.
-        return true;
-    case ChildState::Ended:
-        if (orphan.stopped)
-            kill(-orphan.pid, SIGKILL);
-        while (waitpid(orphan.pid, nullptr, WNOHANG) < 0 && errno == EINTR) {
-        }
-        return true;
-    case ChildState::Running:
-        break;
+        case ChildState::Gone:
+            // Reaped by someone else (SIGCHLD ignored): the id may be anybody's now, so no signal goes to it.
+            return true;
+        case ChildState::Ended:
+            if (orphan.stopped) kill(-orphan.pid, SIGKILL);
+            while (waitpid(orphan.pid, nullptr, WNOHANG) < 0 && errno == EINTR) {
+            }
+            return true;
+        case ChildState::Running:
+            break;
     }
     if (orphan.stopped && now >= orphan.killAt) {
         kill(-orphan.pid, SIGKILL);
@@ -92,8 +81,7 @@ bool ChildReaper::settle(Orphan& orphan, std::chrono::steady_clock::time_point n
     return false;
 }
 
-void ChildReaper::run()
-{
+void ChildReaper::run() {
     std::vector<pollfd> watched;
     while (true) {
         int timeoutMs = -1;

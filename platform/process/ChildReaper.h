@@ -2,9 +2,9 @@
 
 #include "platform/process/Descriptor.h"
 
+#include <sys/types.h>
 #include <chrono>
 #include <mutex>
-#include <sys/types.h>
 #include <vector>
 
 namespace platform::process {
@@ -12,7 +12,7 @@ namespace platform::process {
 // Reaps the children the program no longer waits for itself, on a thread of its own, so that neither a
 // stop nor a detached start ever blocks its caller and no child is left a zombie.
 class ChildReaper {
-public:
+  public:
     static ChildReaper& instance();
 
     // The child's group was sent SIGTERM: SIGKILL follows after the grace period unless the leader ended
@@ -23,7 +23,7 @@ public:
 
     static constexpr std::chrono::milliseconds gracePeriod{500};
 
-private:
+  private:
     struct Orphan {
         pid_t pid;
         Descriptor exitNotice;  // readable once the child has ended; invalid when the kernel has none

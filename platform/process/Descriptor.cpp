@@ -1,34 +1,27 @@
 #include "platform/process/Descriptor.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <system_error>
 #include <unistd.h>
+#include <cerrno>
+#include <system_error>
 
 namespace platform::process {
 
 namespace {
 
 // A parent running with a standard descriptor closed hands out 0..2 to new descriptors.
-Descriptor aboveStandardStreams(Descriptor fd)
-{
-    if (fd.get() > 2)
-        return fd;
+Descriptor aboveStandardStreams(Descriptor fd) {
+    if (fd.get() > 2) return fd;
     const int moved = fcntl(fd.get(), F_DUPFD_CLOEXEC, 3);
-    if (moved < 0)
-        throw std::system_error(errno, std::generic_category(), "cannot move descriptor");
+    if (moved < 0) throw std::system_error(errno, std::generic_category(), "cannot move descriptor");
     return Descriptor(moved);
 }
 
 }  // namespace
 
-Descriptor::~Descriptor()
-{
-    reset();
-}
+Descriptor::~Descriptor() { reset(); }
 
-Descriptor& Descriptor::operator=(Descriptor&& other) noexcept
-{
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
     if (this != &other) {
         reset();
         fd_ = std::exchange(other.fd_, -1);
@@ -36,28 +29,22 @@ Descriptor& Descriptor::operator=(Descriptor&& other) noexcept
     return *this;
 }
 
-void Descriptor::reset()
-{
-    if (fd_ >= 0)
-        close(fd_);
+void Descriptor::reset() {
+    if (fd_ >= 0) close(fd_);
     fd_ = -1;
 }
 
-Pipe makePipe()
-{
+Pipe makePipe() {
     int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0)
-        throw std::system_error(errno, std::generic_category(), "cannot create pipe");
+    if (pipe2(ends, O_CLOEXEC) != 0) throw std::system_error(errno, std::generic_category(), "cannot create pipe");
     Descriptor readEnd(ends[0]);
     Descriptor writeEnd(ends[1]);
     return Pipe{aboveStandardStreams(std::move(readEnd)), aboveStandardStreams(std::move(writeEnd))};
 }
 
-Descriptor openNullDevice()
-{
+Descriptor openNullDevice() {
     const int fd = open("/dev/null", O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        throw std::system_error(errno, std::generic_category(), "cannot open /dev/null");
+    if (fd < 0) throw std::system_error(errno, std::generic_category(), "cannot open /dev/null");
     return aboveStandardStreams(Descriptor(fd));
 }
 

@@ -6,7 +6,7 @@ namespace platform::process {
 
 // An owned file descriptor, closed when the owner goes away.
 class Descriptor {
-public:
+  public:
     Descriptor() = default;
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor();
@@ -19,7 +19,7 @@ public:
     bool valid() const { return fd_ >= 0; }
     void reset();
 
-private:
+  private:
     int fd_ = -1;
 };
 

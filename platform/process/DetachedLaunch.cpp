@@ -6,8 +6,7 @@
 
 namespace platform::process {
 
-pid_t launchDetached(const std::vector<std::string>& argv, const std::filesystem::path& workingDirectory)
-{
+pid_t launchDetached(const std::vector<std::string>& argv, const std::filesystem::path& workingDirectory) {
     const Descriptor nullDevice = openNullDevice();
     const int null = nullDevice.get();
     const pid_t pid = spawnProcess(argv, workingDirectory, {null, null, null});

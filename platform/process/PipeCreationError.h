@@ -9,15 +9,13 @@ namespace platform::process {
 
 // A pipe for one of the child's standard streams could not be made; code() holds errno.
 class PipeCreationError : public std::system_error {
-public:
+  public:
     PipeCreationError(StandardStream stream, int error, const std::string& what)
-        : std::system_error(error, std::generic_category(), what), stream_(stream)
-    {
-    }
+        : std::system_error(error, std::generic_category(), what), stream_(stream) {}
 
     StandardStream stream() const { return stream_; }
 
-private:
+  private:
     StandardStream stream_;
 };
 

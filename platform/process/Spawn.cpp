@@ -3,12 +3,12 @@
 #include "platform/process/Descriptor.h"
 #include "platform/process/ProgramLookup.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cerrno>
 #include <climits>
 #include <csignal>
-#include <sys/wait.h>
 #include <system_error>
-#include <unistd.h>
 
 extern char** environ;
 
@@ -28,16 +28,14 @@ struct ExecPlan {
     int highestDescriptor = 0;
 };
 
-[[noreturn]] void reportAndExit(int reportFd, int error)
-{
+[[noreturn]] void reportAndExit(int reportFd, int error) {
     ssize_t ignored = write(reportFd, &error, sizeof error);
     (void)ignored;
     _exit(127);
 }
 
 // Runs in the child; returns only by exec or _exit.
-[[noreturn]] void execChild(const ExecPlan& plan)
-{
+[[noreturn]] void execChild(const ExecPlan& plan) {
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -46,19 +44,16 @@ struct ExecPlan {
     defaultAction.sa_handler = SIG_DFL;
     sigaction(SIGPIPE, &defaultAction, nullptr);
 
-    if (setpgid(0, 0) != 0)
-        reportAndExit(plan.errorReport, errno);
+    if (setpgid(0, 0) != 0) reportAndExit(plan.errorReport, errno);
     if (!plan.workingDirectory.empty() && chdir(plan.workingDirectory.c_str()) != 0)
         reportAndExit(plan.errorReport, errno);
     for (int target = 0; target < 3; ++target) {
-        if (dup2(plan.standardDescriptors[target], target) < 0)
-            reportAndExit(plan.errorReport, errno);
+        if (dup2(plan.standardDescriptors[target], target) < 0) reportAndExit(plan.errorReport, errno);
     }
     // Descriptors opened elsewhere in the program without close-on-exec must not reach the child either.
     if (close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
         for (int fd = 3; fd <= plan.highestDescriptor; ++fd) {
-            if (fd != plan.errorReport)
-                close(fd);
+            if (fd != plan.errorReport) close(fd);
         }
     }
     execve(plan.program.c_str(), plan.argv.data(), environ);
@@ -68,10 +63,8 @@ struct ExecPlan {
 }  // namespace
 
 pid_t spawnProcess(const std::vector<std::string>& argv, const std::filesystem::path& workingDirectory,
-                   const std::array<int, 3>& standardDescriptors)
-{
-    if (argv.empty())
-        throw std::system_error(ENOENT, std::generic_category(), "no program named");
+                   const std::array<int, 3>& standardDescriptors) {
+    if (argv.empty()) throw std::system_error(ENOENT, std::generic_category(), "no program named");
     std::error_code lookupError;
     const std::filesystem::path program = findProgram(argv.front(), lookupError);
     if (lookupError)
@@ -80,8 +73,7 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::filesystem::
     ExecPlan plan;
     plan.program = program.string();
     plan.arguments = argv;
-    for (std::string& argument : plan.arguments)
-        plan.argv.push_back(argument.data());
+    for (std::string& argument : plan.arguments) plan.argv.push_back(argument.data());
     plan.argv.push_back(nullptr);
     plan.workingDirectory = workingDirectory.string();
     plan.standardDescriptors = standardDescriptors;
@@ -91,10 +83,8 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::filesystem::
     Pipe report = makePipe();
     plan.errorReport = report.writeEnd.get();
     const pid_t pid = fork();
-    if (pid < 0)
-        throw std::system_error(errno, std::generic_category(), "cannot fork for " + argv.front());
-    if (pid == 0)
-        execChild(plan);
+    if (pid < 0) throw std::system_error(errno, std::generic_category(), "cannot fork for " + argv.front());
+    if (pid == 0) execChild(plan);
 
     report.writeEnd.reset();
     int childError = 0;
@@ -102,8 +92,7 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::filesystem::
     do {
         got = read(report.readEnd.get(), &childError, sizeof childError);
     } while (got < 0 && errno == EINTR);
-    if (got == 0)
-        return pid;
+    if (got == 0) return pid;
     // The child never ran the program and has already exited; it is reaped here.
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {

@@ -11,8 +11,7 @@ namespace win {
 
 namespace {
 
-bool sameIgnoringCase(std::string_view a, std::string_view b)
-{
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
     return std::ranges::equal(a, b, [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
@@ -20,10 +19,8 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
 
 }  // namespace
 
-void ShellExecuteA(HWND__*, const char*, const char* file, const char* parameters, const char*, int)
-{
-    if (!file || !*file)
-        return;
+void ShellExecuteA(HWND__*, const char*, const char* file, const char* parameters, const char*, int) {
+    if (!file || !*file) return;
     if (sameIgnoringCase(file, "sndvol32.exe")) {
         platform::shell::openVolumeControl(parameters && sameIgnoringCase(parameters, "/r"));
         return;

@@ -6,8 +6,7 @@
 
 namespace platform::shell {
 
-void openDocument(const std::string& pathOrUrl)
-{
+void openDocument(const std::string& pathOrUrl) {
     try {
         // "--" is not understood by every handler; a name starting with '-' is made a path instead.
         const std::string target = !pathOrUrl.empty() && pathOrUrl.front() == '-' ? "./" + pathOrUrl : pathOrUrl;

@@ -8,7 +8,7 @@
 namespace testdriver {
 
 class MessageSpy {
-public:
+  public:
     explicit MessageSpy(win::HWND hwnd);
     ~MessageSpy();
     MessageSpy(const MessageSpy&) = delete;
@@ -21,7 +21,7 @@ public:
     std::vector<win::UINT> ids(std::initializer_list<win::UINT> wanted) const;
     void clear() { messages_.clear(); }
 
-private:
+  private:
     static win::LRESULT Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
     win::HWND hwnd_;

@@ -13,7 +13,7 @@ void ResetSettings();
 
 // Resets every injected setting when the scope ends.
 class ScopedSettings {
-public:
+  public:
     ScopedSettings() = default;
     ~ScopedSettings() { ResetSettings(); }
     ScopedSettings(const ScopedSettings&) = delete;

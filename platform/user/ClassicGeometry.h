@@ -6,12 +6,12 @@
 namespace user::classic {
 
 // Frames, in pixels per side.
-inline constexpr int kBorder = 1;            // WS_BORDER alone: one black line
-inline constexpr int kClientEdge = 2;        // WS_EX_CLIENTEDGE: sunken, two lines
-inline constexpr int kFixedFrame = 3;        // WS_DLGFRAME (and WS_CAPTION without a sizing frame): raised
-inline constexpr int kSizingFrame = 4;       // WS_THICKFRAME
-inline constexpr int kCaptionHeight = 19;    // caption bar and the line under it
-inline constexpr int kScrollBarSize = 16;    // scroll bar width, thumb size
+inline constexpr int kBorder = 1;          // WS_BORDER alone: one black line
+inline constexpr int kClientEdge = 2;      // WS_EX_CLIENTEDGE: sunken, two lines
+inline constexpr int kFixedFrame = 3;      // WS_DLGFRAME (and WS_CAPTION without a sizing frame): raised
+inline constexpr int kSizingFrame = 4;     // WS_THICKFRAME
+inline constexpr int kCaptionHeight = 19;  // caption bar and the line under it
+inline constexpr int kScrollBarSize = 16;  // scroll bar width, thumb size
 inline constexpr int kMenuCheckSize = 13;
 
 // Menu bar: sits under the caption; its height is the larger of kMenuBarHeight and the tallest measured item.
@@ -27,9 +27,9 @@ inline constexpr int kOwnerDrawPopupExtraWidth = kMenuCheckSize - 1;
 inline constexpr int kOwnerDrawDefaultHeight = 18;
 inline constexpr int kPopupTextItemHeight = 18;
 inline constexpr int kPopupSeparatorHeight = 8;
-inline constexpr int kPopupCheckColumn = 18;   // text items: the text starts here, inside the item
-inline constexpr int kPopupArrowColumn = 16;   // text items: the sub-menu arrow and shortcut gap at the right
-inline constexpr int kSubmenuOverlap = 3;      // a sub-menu opens this far over its parent's right edge
+inline constexpr int kPopupCheckColumn = 18;  // text items: the text starts here, inside the item
+inline constexpr int kPopupArrowColumn = 16;  // text items: the sub-menu arrow and shortcut gap at the right
+inline constexpr int kSubmenuOverlap = 3;     // a sub-menu opens this far over its parent's right edge
 
 // Input.
 inline constexpr int kDoubleClickMs = 500;

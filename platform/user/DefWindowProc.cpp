@@ -37,37 +37,40 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto w = Find(hwnd);
     if (!w) return 0;
     switch (msg) {
-    case WM_NCPAINT: {
-        HDC dc = GetWindowDC(hwnd);
-        PaintWindowFrame(hwnd, dc);
-        ReleaseDC(hwnd, dc);
-        return 0;
-    }
-    case WM_ERASEBKGND:
-        EraseWithClassBrush(*w, reinterpret_cast<HDC>(wParam));
-        return w->classBackground ? 1 : 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_WINDOWPOSCHANGED: {
-        const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
-        RECT client;
-        GetClientRect(hwnd, &client);
-        if (pos && !(pos->flags & SWP_NOMOVE)) Send(hwnd, WM_MOVE, 0, MAKELPARAM(pos->x, pos->y));
-        if (pos && !(pos->flags & SWP_NOSIZE)) Send(hwnd, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
-        return 0;
-    }
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && GetFocus() != hwnd && !IsChild(hwnd, GetFocus())) SetFocus(hwnd);
-        return 0;
-    case WM_NCLBUTTONDOWN:
-        if (wParam == HTMENU) TrackMenuBar(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    default: return 0;
+        case WM_NCPAINT: {
+            HDC dc = GetWindowDC(hwnd);
+            PaintWindowFrame(hwnd, dc);
+            ReleaseDC(hwnd, dc);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            EraseWithClassBrush(*w, reinterpret_cast<HDC>(wParam));
+            return w->classBackground ? 1 : 0;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd, &ps);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_CLOSE:
+            DestroyWindow(hwnd);
+            return 0;
+        case WM_WINDOWPOSCHANGED: {
+            const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+            RECT client;
+            GetClientRect(hwnd, &client);
+            if (pos && !(pos->flags & SWP_NOMOVE)) Send(hwnd, WM_MOVE, 0, MAKELPARAM(pos->x, pos->y));
+            if (pos && !(pos->flags & SWP_NOSIZE)) Send(hwnd, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+            return 0;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && GetFocus() != hwnd && !IsChild(hwnd, GetFocus())) SetFocus(hwnd);
+            return 0;
+        case WM_NCLBUTTONDOWN:
+            if (wParam == HTMENU) TrackMenuBar(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            return 0;
+        default:
+            return 0;
     }
 }
 

@@ -37,14 +37,27 @@ void NoteRetrieved(const MSG& msg) {
         keys[vk] = static_cast<BYTE>((keys[vk] & 0x01) | (down ? 0x80 : 0));
     };
     switch (msg.message) {
-    case WM_KEYDOWN: set(static_cast<int>(msg.wParam & 0xFF), true); break;
-    case WM_KEYUP: set(static_cast<int>(msg.wParam & 0xFF), false); break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK: set(VK_LBUTTON, true); break;
-    case WM_LBUTTONUP: set(VK_LBUTTON, false); break;
-    case WM_RBUTTONDOWN: set(VK_RBUTTON, true); break;
-    case WM_RBUTTONUP: set(VK_RBUTTON, false); break;
-    default: break;
+        case WM_KEYDOWN:
+            set(static_cast<int>(msg.wParam & 0xFF), true);
+            break;
+        case WM_KEYUP:
+            set(static_cast<int>(msg.wParam & 0xFF), false);
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            set(VK_LBUTTON, true);
+            break;
+        case WM_LBUTTONUP:
+            set(VK_LBUTTON, false);
+            break;
+        case WM_RBUTTONDOWN:
+            set(VK_RBUTTON, true);
+            break;
+        case WM_RBUTTONUP:
+            set(VK_RBUTTON, false);
+            break;
+        default:
+            break;
     }
 }
 
@@ -265,9 +278,16 @@ void InputText(const char* utf8) {
     while (*p) {
         std::uint32_t cp = *p;
         int extra = 0;
-        if (cp >= 0xF0) { cp &= 0x07; extra = 3; }
-        else if (cp >= 0xE0) { cp &= 0x0F; extra = 2; }
-        else if (cp >= 0xC0) { cp &= 0x1F; extra = 1; }
+        if (cp >= 0xF0) {
+            cp &= 0x07;
+            extra = 3;
+        } else if (cp >= 0xE0) {
+            cp &= 0x0F;
+            extra = 2;
+        } else if (cp >= 0xC0) {
+            cp &= 0x1F;
+            extra = 1;
+        }
         ++p;
         for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) cp = (cp << 6) | (*p & 0x3F);
         if (extra == 0) PostMessage(target, WM_CHAR, cp, 1);

@@ -101,7 +101,7 @@ BOOL SetMenuItemInfo(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFO*
 // DeleteMenu destroys the item's sub-menu, RemoveMenu keeps it.
 BOOL DeleteMenu(HMENU menu, UINT item, UINT flags);
 BOOL RemoveMenu(HMENU menu, UINT item, UINT flags);
-int GetMenuItemCount(HMENU menu);  // -1 for a stale handle
+int GetMenuItemCount(HMENU menu);              // -1 for a stale handle
 UINT GetMenuItemID(HMENU menu, int position);  // 0xFFFFFFFF for sub-menus and bad positions
 HMENU GetSubMenu(HMENU menu, int position);
 

@@ -65,7 +65,8 @@ void PaintMenuBar(HWND hwnd, HDC dc) {
     auto menu = FindMenu(w->menu);
     if (!menu) return;
     FillSolid(dc, BarArea(*w), GetSysColor(COLOR_MENU));
-    for (std::size_t i = 0; i < menu->items.size(); ++i) PaintMenuBarItem(hwnd, dc, static_cast<int>(i), false, ODA_DRAWENTIRE);
+    for (std::size_t i = 0; i < menu->items.size(); ++i)
+        PaintMenuBarItem(hwnd, dc, static_cast<int>(i), false, ODA_DRAWENTIRE);
 }
 
 void PaintMenuBarItem(HWND hwnd, HDC dc, int index, bool selected, UINT action) {

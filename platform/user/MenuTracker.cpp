@@ -8,8 +8,8 @@
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
-#include "platform/user/WindowStyles.h"
 #include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
 #include "platform/user/detail/Dispatch.h"
 #include "platform/user/detail/InputState.h"
 #include "platform/user/detail/MenuBar.h"
@@ -31,7 +31,7 @@ bool IsNonClient(UINT m) { return m >= WM_NCMOUSEMOVE && m <= WM_NCRBUTTONUP; }
 bool IsKeyMessage(UINT m) { return m >= WM_KEYDOWN && m <= WM_CHAR; }
 
 class MenuTracker {
-public:
+  public:
     MenuTracker(HWND owner, HMENU bar) : owner_(owner), bar_(bar) {}
 
     // Returns whether an item was chosen, and which.
@@ -57,7 +57,7 @@ public:
 
     void dismiss() { done_ = true; }
 
-private:
+  private:
     struct Level {
         HMENU menu;
         HWND window;
@@ -88,8 +88,9 @@ private:
         if (!item.submenu || item.disabled()) return;
         RECT r;
         GetMenuItemRect(nullptr, levels_[level].menu, static_cast<UINT>(index), &r);
-        open(item.submenu, POINT{r.right - classic::kSubmenuOverlap + classic::kPopupMargin, r.top - classic::kPopupMargin},
-             0, index);
+        open(item.submenu,
+             POINT{r.right - classic::kSubmenuOverlap + classic::kPopupMargin, r.top - classic::kPopupMargin}, 0,
+             index);
     }
 
     void selectBar(int index) {
@@ -103,7 +104,8 @@ private:
         if (index < 0) return;
         const HMENU sub = GetSubMenu(bar_, index);
         RECT r;
-        if (sub && GetMenuItemRect(owner_, bar_, static_cast<UINT>(index), &r)) open(sub, POINT{r.left, r.bottom}, 0, index);
+        if (sub && GetMenuItemRect(owner_, bar_, static_cast<UINT>(index), &r))
+            open(sub, POINT{r.left, r.bottom}, 0, index);
     }
 
     void chooseBarItem(int index) {
@@ -203,44 +205,45 @@ private:
         const HWND window = depth ? levels_.back().window : nullptr;
         auto menu = depth ? FindMenu(levels_.back().menu) : nullptr;
         const int selected = window ? PopupSelection(window) : -1;
-        const MenuItem* current =
-            menu && selected >= 0 && static_cast<std::size_t>(selected) < menu->items.size()
-                ? &menu->items[static_cast<std::size_t>(selected)]
-                : nullptr;
+        const MenuItem* current = menu && selected >= 0 && static_cast<std::size_t>(selected) < menu->items.size()
+                                      ? &menu->items[static_cast<std::size_t>(selected)]
+                                      : nullptr;
         switch (static_cast<int>(m.wParam)) {
-        case VK_ESCAPE:
-            if (depth > 1)
-                closeFrom(depth - 1);
-            else
-                done_ = true;
-            break;
-        case VK_UP:
-        case VK_DOWN:
-            if (menu) SelectPopupItem(window, Step(*menu, selected, m.wParam == VK_DOWN ? 1 : -1));
-            break;
-        case VK_RIGHT:
-            if (current && current->submenu) {
-                openSubmenu(depth - 1, selected);
-                if (levels_.size() > depth) {
-                    if (auto sub = FindMenu(levels_.back().menu)) SelectPopupItem(levels_.back().window, Step(*sub, -1, 1));
+            case VK_ESCAPE:
+                if (depth > 1)
+                    closeFrom(depth - 1);
+                else
+                    done_ = true;
+                break;
+            case VK_UP:
+            case VK_DOWN:
+                if (menu) SelectPopupItem(window, Step(*menu, selected, m.wParam == VK_DOWN ? 1 : -1));
+                break;
+            case VK_RIGHT:
+                if (current && current->submenu) {
+                    openSubmenu(depth - 1, selected);
+                    if (levels_.size() > depth) {
+                        if (auto sub = FindMenu(levels_.back().menu))
+                            SelectPopupItem(levels_.back().window, Step(*sub, -1, 1));
+                    }
+                } else if (bar_) {
+                    selectBar(BarStep(1));
                 }
-            } else if (bar_) {
-                selectBar(BarStep(1));
-            }
-            break;
-        case VK_LEFT:
-            if (depth > 1)
-                closeFrom(depth - 1);
-            else if (bar_)
-                selectBar(BarStep(-1));
-            break;
-        case VK_RETURN:
-            if (current && current->submenu)
-                openSubmenu(depth - 1, selected);
-            else if (current && current->selectable())
-                finish(current->id);
-            break;
-        default: break;
+                break;
+            case VK_LEFT:
+                if (depth > 1)
+                    closeFrom(depth - 1);
+                else if (bar_)
+                    selectBar(BarStep(-1));
+                break;
+            case VK_RETURN:
+                if (current && current->submenu)
+                    openSubmenu(depth - 1, selected);
+                else if (current && current->selectable())
+                    finish(current->id);
+                break;
+            default:
+                break;
         }
     }
 

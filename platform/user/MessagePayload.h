@@ -8,7 +8,7 @@
 namespace win {
 
 class MessagePayload {
-public:
+  public:
     virtual ~MessagePayload() = default;
 };
 

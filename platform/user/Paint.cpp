@@ -1,8 +1,8 @@
 #include "platform/user/Paint.h"
 
 #include <algorithm>
-#include <utility>
 #include <optional>
+#include <utility>
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"

@@ -14,7 +14,8 @@ struct PAINTSTRUCT {
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase);
-// Delivers pending WM_NCPAINT, WM_ERASEBKGND and WM_PAINT, in that order, now, bypassing the queue; children follow their parent.
+// Delivers pending WM_NCPAINT, WM_ERASEBKGND and WM_PAINT, in that order, now, bypassing the queue; children follow
+// their parent.
 BOOL UpdateWindow(HWND hwnd);
 
 // Validates the update region. The loop erases before WM_PAINT; fErase tells that WM_ERASEBKGND returned 0.

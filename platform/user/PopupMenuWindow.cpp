@@ -75,35 +75,34 @@ void PaintItems(HWND popup) {
 
 LRESULT PopupMenuWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_NCPAINT: {
-        HDC dc = GetWindowDC(hwnd);
-        PaintFrame(hwnd, dc);
-        ReleaseDC(hwnd, dc);
-        return 0;
-    }
-    case WM_ERASEBKGND: {
-        RECT client;
-        GetClientRect(hwnd, &client);
-        FillSolid(reinterpret_cast<HDC>(wParam), client, GetSysColor(COLOR_MENU));
-        return 1;
-    }
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        EndPaint(hwnd, &ps);
-        // Items are drawn on a window DC, with rectangles in window coordinates.
-        PaintItems(hwnd);
-        return 0;
-    }
-    default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        case WM_NCPAINT: {
+            HDC dc = GetWindowDC(hwnd);
+            PaintFrame(hwnd, dc);
+            ReleaseDC(hwnd, dc);
+            return 0;
+        }
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd, &client);
+            FillSolid(reinterpret_cast<HDC>(wParam), client, GetSysColor(COLOR_MENU));
+            return 1;
+        }
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            BeginPaint(hwnd, &ps);
+            EndPaint(hwnd, &ps);
+            // Items are drawn on a window DC, with rectangles in window coordinates.
+            PaintItems(hwnd);
+            return 0;
+        }
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 
 void RegisterPopupClass() {
     static std::once_flag once;
-    std::call_once(once, [] {
-        AddClass(WindowClass{kPopupMenuClass, 0, PopupMenuWindowProc, nullptr});
-    });
+    std::call_once(once, [] { AddClass(WindowClass{kPopupMenuClass, 0, PopupMenuWindowProc, nullptr}); });
 }
 
 }  // namespace

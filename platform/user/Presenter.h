@@ -8,7 +8,7 @@
 namespace user {
 
 class Presenter {
-public:
+  public:
     virtual ~Presenter() = default;
     // Shown, hidden, moved, resized, restacked or given a region.
     virtual void windowChanged(win::HWND topLevel) = 0;

@@ -25,29 +25,41 @@ namespace win {
 int GetSystemMetrics(int index) {
     using namespace user::classic;
     switch (index) {
-    case SM_CXSCREEN: return settings().screenWidth;
-    case SM_CYSCREEN: return settings().screenHeight;
-    case SM_CXVSCROLL:
-    case SM_CYHSCROLL:
-    case SM_CYVTHUMB:
-    case SM_CXHTHUMB:
-    case SM_CYVSCROLL:
-    case SM_CXHSCROLL: return kScrollBarSize;
-    case SM_CYCAPTION: return kCaptionHeight;
-    case SM_CXBORDER:
-    case SM_CYBORDER: return kBorder;
-    case SM_CXFIXEDFRAME:
-    case SM_CYFIXEDFRAME: return kFixedFrame;
-    case SM_CYMENU: return kMenuBarHeight;
-    case SM_CXFRAME:
-    case SM_CYFRAME: return kSizingFrame;
-    case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK: return kDoubleClickDistance;
-    case SM_CXEDGE:
-    case SM_CYEDGE: return kClientEdge;
-    case SM_CXMENUCHECK:
-    case SM_CYMENUCHECK: return kMenuCheckSize;
-    default: return 0;
+        case SM_CXSCREEN:
+            return settings().screenWidth;
+        case SM_CYSCREEN:
+            return settings().screenHeight;
+        case SM_CXVSCROLL:
+        case SM_CYHSCROLL:
+        case SM_CYVTHUMB:
+        case SM_CXHTHUMB:
+        case SM_CYVSCROLL:
+        case SM_CXHSCROLL:
+            return kScrollBarSize;
+        case SM_CYCAPTION:
+            return kCaptionHeight;
+        case SM_CXBORDER:
+        case SM_CYBORDER:
+            return kBorder;
+        case SM_CXFIXEDFRAME:
+        case SM_CYFIXEDFRAME:
+            return kFixedFrame;
+        case SM_CYMENU:
+            return kMenuBarHeight;
+        case SM_CXFRAME:
+        case SM_CYFRAME:
+            return kSizingFrame;
+        case SM_CXDOUBLECLK:
+        case SM_CYDOUBLECLK:
+            return kDoubleClickDistance;
+        case SM_CXEDGE:
+        case SM_CYEDGE:
+            return kClientEdge;
+        case SM_CXMENUCHECK:
+        case SM_CYMENUCHECK:
+            return kMenuCheckSize;
+        default:
+            return 0;
     }
 }
 

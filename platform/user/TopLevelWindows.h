@@ -9,7 +9,7 @@
 namespace gdi {
 class Region;
 class Surface;
-}
+}  // namespace gdi
 
 namespace user {
 

@@ -51,8 +51,7 @@ void PlaceInOrder(const WindowRecord& w, HWND insertAfter) {
         return;
     }
     auto pos = order->begin();
-    if (!w.parent && !(w.exStyle & WS_EX_TOPMOST))
-        pos = std::find_if_not(order->begin(), order->end(), isTopmost);
+    if (!w.parent && !(w.exStyle & WS_EX_TOPMOST)) pos = std::find_if_not(order->begin(), order->end(), isTopmost);
     order->insert(pos, w.handle);
 }
 
@@ -111,8 +110,8 @@ ATOM RegisterClass(const WNDCLASS* wc) {
     return next++;
 }
 
-HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
-                    int width, int height, HWND parent, HMENU menu, void* param) {
+HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menu, void* param) {
     if (!className) return nullptr;
     const auto cls = FindClass(className);
     if (!cls) return nullptr;
@@ -161,8 +160,9 @@ HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName
         return nullptr;
     }
     if (!IsWindow(hwnd)) return nullptr;
-    if (w->parent) Send(w->parent, WM_PARENTNOTIFY, MAKELPARAM(WM_CREATE, static_cast<int>(w->id)),
-                        reinterpret_cast<LPARAM>(hwnd));
+    if (w->parent)
+        Send(w->parent, WM_PARENTNOTIFY, MAKELPARAM(WM_CREATE, static_cast<int>(w->id)),
+             reinterpret_cast<LPARAM>(hwnd));
     if (style & WS_VISIBLE) ShowWindow(hwnd, (style & WS_CHILD) ? SW_SHOWNOACTIVATE : SW_SHOW);
     return hwnd;
 }
@@ -380,12 +380,18 @@ LONG_PTR GetWindowLong(HWND hwnd, int index) {
     auto w = Find(hwnd);
     if (!w) return 0;
     switch (index) {
-    case GWL_WNDPROC: return reinterpret_cast<LONG_PTR>(w->proc);
-    case GWL_USERDATA: return w->userData;
-    case GWL_ID: return w->id;
-    case GWL_STYLE: return static_cast<LONG_PTR>(w->style);
-    case GWL_EXSTYLE: return static_cast<LONG_PTR>(w->exStyle);
-    default: return 0;
+        case GWL_WNDPROC:
+            return reinterpret_cast<LONG_PTR>(w->proc);
+        case GWL_USERDATA:
+            return w->userData;
+        case GWL_ID:
+            return w->id;
+        case GWL_STYLE:
+            return static_cast<LONG_PTR>(w->style);
+        case GWL_EXSTYLE:
+            return static_cast<LONG_PTR>(w->exStyle);
+        default:
+            return 0;
     }
 }
 
@@ -394,15 +400,24 @@ LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
     if (!w) return 0;
     LONG_PTR previous = GetWindowLong(hwnd, index);
     switch (index) {
-    case GWL_WNDPROC:
-        if (!value) return 0;
-        w->proc = reinterpret_cast<WNDPROC>(value);
-        break;
-    case GWL_USERDATA: w->userData = value; break;
-    case GWL_ID: w->id = value; break;
-    case GWL_STYLE: w->style = static_cast<DWORD>(value); break;
-    case GWL_EXSTYLE: w->exStyle = static_cast<DWORD>(value); break;
-    default: return 0;
+        case GWL_WNDPROC:
+            if (!value) return 0;
+            w->proc = reinterpret_cast<WNDPROC>(value);
+            break;
+        case GWL_USERDATA:
+            w->userData = value;
+            break;
+        case GWL_ID:
+            w->id = value;
+            break;
+        case GWL_STYLE:
+            w->style = static_cast<DWORD>(value);
+            break;
+        case GWL_EXSTYLE:
+            w->exStyle = static_cast<DWORD>(value);
+            break;
+        default:
+            return 0;
     }
     return previous;
 }

@@ -45,14 +45,14 @@ ATOM RegisterClass(const WNDCLASS* wc);
 
 // A child window (WS_CHILD) is placed in its parent's client coordinates and `menu` is its id; a top-level window
 // is placed in screen coordinates, `parent` is its owner and `menu` its menu bar. WM_CREATE returning -1 fails.
-HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
-                    int width, int height, HWND parent, HMENU menu, void* param);
+HWND CreateWindowEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menu, void* param);
 // Sends WM_DESTROY to the window and then to its children; posted messages for them are dropped.
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
 
 BOOL ShowWindow(HWND hwnd, int command);  // returns whether the window was visible before
-BOOL IsWindowVisible(HWND hwnd);         // the window and all its ancestors
+BOOL IsWindowVisible(HWND hwnd);          // the window and all its ancestors
 BOOL EnableWindow(HWND hwnd, BOOL enable);
 BOOL IsWindowEnabled(HWND hwnd);
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int width, int height, UINT flags);

@@ -9,6 +9,6 @@ inline constexpr const char* kTeskaRateMessage = "rate_id error for teska (0 ~ 2
 inline constexpr const char* kTeskbRateMessage = "change teskb data rate error\n";
 
 class CodecError : public std::runtime_error {
- public:
-  explicit CodecError(const std::string& message) : std::runtime_error(message) {}
+  public:
+    explicit CodecError(const std::string& message) : std::runtime_error(message) {}
 };

@@ -4,10 +4,10 @@
 
 // How a band of a given bit budget is split and which codebook codes each part.
 struct TeskaBandShape {
-  int partValues;  // values per part; the 8 band values make 8 / partValues parts
-  int indexBits;
-  const int16_t* codebook;
-  int rows;
+    int partValues;  // values per part; the 8 band values make 8 / partValues parts
+    int indexBits;
+    const int16_t* codebook;
+    int rows;
 };
 
 // Bits of each band's gain index at a rate id 0..2: the frame's bits left over by the allocation row, over 16.

@@ -13,13 +13,13 @@ constexpr std::string_view kBlanks = "\t ";
 constexpr std::string_view kTrailingBlanks = "\t\n ";
 
 std::string_view trimLeft(std::string_view text, std::string_view blanks) {
-  const size_t first = text.find_first_not_of(blanks);
-  return first == std::string_view::npos ? std::string_view() : text.substr(first);
+    const size_t first = text.find_first_not_of(blanks);
+    return first == std::string_view::npos ? std::string_view() : text.substr(first);
 }
 
 std::string_view trimRight(std::string_view text, std::string_view blanks) {
-  const size_t last = text.find_last_not_of(blanks);
-  return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
+    const size_t last = text.find_last_not_of(blanks);
+    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
 }
 
 std::string_view trim(std::string_view text) { return trimRight(trimLeft(text, kBlanks), kBlanks); }
@@ -29,79 +29,79 @@ std::string_view trim(std::string_view text) { return trimRight(trimLeft(text, k
 ControlFile::ControlFile(const std::string& path, int argc, const char* const* argv) { load(path, argc, argv); }
 
 bool ControlFile::load(const std::string& path, int argc, const char* const* argv) {
-  FileHandle file(std::fopen(path.c_str(), "r"));
-  if (!file) return false;
-  // A section is only kept once a key line follows it.
-  bool pending = false;
-  std::string line;
-  while (readTextLine(file.get(), line)) {
-    if (parseSectionLine(line)) {
-      if (pending) sections_.erase(sections_.end() - 2);
-      pending = true;
-    } else if (parseKeyLine(line, argc, argv) && pending) {
-      sections_.back().firstEntry = entries_.size() - 1;
-      pending = false;
+    FileHandle file(std::fopen(path.c_str(), "r"));
+    if (!file) return false;
+    // A section is only kept once a key line follows it.
+    bool pending = false;
+    std::string line;
+    while (readTextLine(file.get(), line)) {
+        if (parseSectionLine(line)) {
+            if (pending) sections_.erase(sections_.end() - 2);
+            pending = true;
+        } else if (parseKeyLine(line, argc, argv) && pending) {
+            sections_.back().firstEntry = entries_.size() - 1;
+            pending = false;
+        }
     }
-  }
-  if (pending) sections_.pop_back();
-  return true;
+    if (pending) sections_.pop_back();
+    return true;
 }
 
 bool ControlFile::parseSectionLine(std::string_view line) {
-  const size_t open = line.find('[');
-  if (open == std::string_view::npos) return false;
-  const size_t close = line.find(']');
-  if (close == std::string_view::npos || close < open) return false;
-  const std::string_view name = trim(line.substr(open + 1, close - open - 1));
-  if (name.empty()) return false;
-  sections_.push_back(Section{std::string(name), 0});
-  return true;
+    const size_t open = line.find('[');
+    if (open == std::string_view::npos) return false;
+    const size_t close = line.find(']');
+    if (close == std::string_view::npos || close < open) return false;
+    const std::string_view name = trim(line.substr(open + 1, close - open - 1));
+    if (name.empty()) return false;
+    sections_.push_back(Section{std::string(name), 0});
+    return true;
 }
 
 bool ControlFile::parseKeyLine(std::string_view line, int argc, const char* const* argv) {
-  const size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return false;
-  const std::string_view key = trim(line.substr(0, equals));
-  if (key.empty()) return false;
-  std::string_view value = line.substr(equals + 1);
-  const size_t comment = value.find("//");
-  if (comment != std::string_view::npos) value = value.substr(0, comment);
-  value = trimLeft(value, kBlanks);
-  if (!value.empty() && value.front() == '%') {
-    std::string_view number = value.substr(1);
-    const std::optional<int32_t> argument = scanInt(number);
-    if (argument && *argument > 0 && *argument < argc) value = trimLeft(argv[*argument], kBlanks);
-  }
-  entries_.push_back(ControlEntry{std::string(key), std::string(trimRight(value, kTrailingBlanks))});
-  return true;
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return false;
+    const std::string_view key = trim(line.substr(0, equals));
+    if (key.empty()) return false;
+    std::string_view value = line.substr(equals + 1);
+    const size_t comment = value.find("//");
+    if (comment != std::string_view::npos) value = value.substr(0, comment);
+    value = trimLeft(value, kBlanks);
+    if (!value.empty() && value.front() == '%') {
+        std::string_view number = value.substr(1);
+        const std::optional<int32_t> argument = scanInt(number);
+        if (argument && *argument > 0 && *argument < argc) value = trimLeft(argv[*argument], kBlanks);
+    }
+    entries_.push_back(ControlEntry{std::string(key), std::string(trimRight(value, kTrailingBlanks))});
+    return true;
 }
 
 std::optional<size_t> ControlFile::findValue(std::string_view section, std::string_view key) const {
-  for (size_t s = 0; s < sections_.size(); ++s) {
-    if (!equalsIgnoringAsciiCase(sections_[s].name, section)) continue;
-    // Only the first section of a name is searched.
-    const size_t end = s + 1 < sections_.size() ? sections_[s + 1].firstEntry : entries_.size();
-    for (size_t e = sections_[s].firstEntry; e < end; ++e) {
-      if (equalsIgnoringAsciiCase(entries_[e].key, key)) return e;
+    for (size_t s = 0; s < sections_.size(); ++s) {
+        if (!equalsIgnoringAsciiCase(sections_[s].name, section)) continue;
+        // Only the first section of a name is searched.
+        const size_t end = s + 1 < sections_.size() ? sections_[s + 1].firstEntry : entries_.size();
+        for (size_t e = sections_[s].firstEntry; e < end; ++e) {
+            if (equalsIgnoringAsciiCase(entries_[e].key, key)) return e;
+        }
+        return std::nullopt;
     }
     return std::nullopt;
-  }
-  return std::nullopt;
 }
 
 bool ControlFile::getString(std::string_view section, std::string_view key, std::string& value) const {
-  const std::optional<size_t> entry = findValue(section, key);
-  if (!entry) return false;
-  value = entries_[*entry].value;
-  return true;
+    const std::optional<size_t> entry = findValue(section, key);
+    if (!entry) return false;
+    value = entries_[*entry].value;
+    return true;
 }
 
 bool ControlFile::getInt(std::string_view section, std::string_view key, int32_t& value) const {
-  const std::optional<size_t> entry = findValue(section, key);
-  if (!entry) return false;
-  std::string_view text = entries_[*entry].value;
-  const std::optional<int32_t> number = scanInt(text);
-  if (!number) return false;
-  value = *number;
-  return true;
+    const std::optional<size_t> entry = findValue(section, key);
+    if (!entry) return false;
+    std::string_view text = entries_[*entry].value;
+    const std::optional<int32_t> number = scanInt(text);
+    if (!number) return false;
+    value = *number;
+    return true;
 }

@@ -4,7 +4,7 @@
 #include <memory>
 
 struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
+    void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
 // A C file stream closed when its owner goes away.

@@ -1,9 +1,8 @@
 #include "TeskbTables.h"
 
-const std::array<int32_t, 16> teskbScales = {1,   3,   6,   11,  20,  36,   61,   103,
-                                             172, 288, 479, 797, 1324, 2200, 3653, 6066};
+const std::array<int32_t, 16> teskbScales = {1, 3, 6, 11, 20, 36, 61, 103, 172, 288, 479, 797, 1324, 2200, 3653, 6066};
 
-const std::array<int32_t, 16> teskbThresholds = {2,   4,   9,   16,  28,   48,   82,   137,
+const std::array<int32_t, 16> teskbThresholds = {2,   4,   9,   16,   28,   48,   82,   137,
                                                  230, 383, 638, 1060, 1762, 2927, 4860, 8069};
 
 const std::array<TeskbClassRow, 6> teskbClassRows = {{

@@ -6,19 +6,15 @@
 #include "trackmill/app/OutputLines.h"
 #include "trackmill/app/ProcessInfo.h"
 
-std::string FakeJob::Text() const
-{
+std::string FakeJob::Text() const {
     std::string text;
-    for (const std::string& chunk : FChunks)
-        text += chunk;
+    for (const std::string& chunk : FChunks) text += chunk;
     return text;
 }
 
-TChildProcessJob::TCommand FakeJob::BuildCommand() const
-{
+TChildProcessJob::TCommand FakeJob::BuildCommand() const {
     TCommand command{FProgram, {FProgram}, {}};
-    for (const std::string& argument : FArguments)
-        command.Arguments.push_back(argument);
+    for (const std::string& argument : FArguments) command.Arguments.push_back(argument);
     if (FPassPaths) {
         command.Arguments.push_back(FSourceFile);
         command.Arguments.push_back(FDestFile);
@@ -26,8 +22,7 @@ TChildProcessJob::TCommand FakeJob::BuildCommand() const
     return command;
 }
 
-void FakeJob::ParseOutput(const std::string& chunk)
-{
+void FakeJob::ParseOutput(const std::string& chunk) {
     FChunks.push_back(chunk);
     for (const std::string& line : OutputLines(chunk)) {
         auto info = std::make_unique<TProcessInfo>();
@@ -36,24 +31,16 @@ void FakeJob::ParseOutput(const std::string& chunk)
     }
 }
 
-std::int32_t FakeJob::FinishedMarker() const
-{
-    return PI_KELM_DONE;
-}
+std::int32_t FakeJob::FinishedMarker() const { return PI_KELM_DONE; }
 
-win::UINT FakeJob::ProgressMessage() const
-{
-    return WM_KELM_PROGRESS;
-}
+win::UINT FakeJob::ProgressMessage() const { return WM_KELM_PROGRESS; }
 
-bool FakeJob::ConfirmOverwrite(const std::string&)
-{
+bool FakeJob::ConfirmOverwrite(const std::string&) {
     ++FQuestions;
     return FAnswer;
 }
 
-std::string FakeJob::ReadChunk(TJobRun& run, platform::process::StandardStream stream)
-{
+std::string FakeJob::ReadChunk(TJobRun& run, platform::process::StandardStream stream) {
     if (FFailNextOutputRead && stream == platform::process::StandardStream::Output) {
         FFailNextOutputRead = false;
         throw std::system_error(EIO, std::generic_category(), "read");

@@ -1,6 +1,7 @@
 #pragma once
 // A child job over the fake child program: its command is the fake child with the arguments the test chooses
-// (then, when asked, the source and destination), its parser keeps every chunk and posts each number on a line as progress.
+// (then, when asked, the source and destination), its parser keeps every chunk and posts each number on a line as
+// progress.
 #include <functional>
 #include <string>
 #include <vector>
@@ -8,7 +9,7 @@
 #include "trackmill/app/ChildProcessJob.h"
 
 class FakeJob : public TChildProcessJob {
-public:
+  public:
     std::string FProgram = TRACKMILL_FAKE_CHILD;
     std::vector<std::string> FArguments;
     bool FPassPaths = false;
@@ -22,7 +23,7 @@ public:
 
     std::string Text() const;
 
-protected:
+  protected:
     bool UsesPipes() const override { return FUsePipes; }
     bool AsksBeforeOverwrite() const override { return FAskBeforeOverwrite; }
     bool ChecksOutputInUse() const override { return true; }

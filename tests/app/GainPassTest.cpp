@@ -1,11 +1,11 @@
 // The gain pass: rounding of the scaled samples, the header copied as it is, progress, and a failure that leaves
 // the track alone.
-#include <filesystem>
 #include <gtest/gtest.h>
+#include <filesystem>
 
 #include "ReportWindow.h"
-#include "tests/support/ScratchFolder.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
 #include "trackmill/app/GainPass.h"
 #include "trackmill/app/ProcessInfo.h"
@@ -13,45 +13,38 @@
 namespace {
 
 class GainPassTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     std::string wav = folder.file("Track1.wav");
     ReportWindow window;
 
-    std::vector<std::int16_t> Scaled(std::int32_t percent, const std::vector<std::int16_t>& samples)
-    {
-        testsupport::writeFileBytes(wav,
-                                    testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
+    std::vector<std::int16_t> Scaled(std::int32_t percent, const std::vector<std::int16_t>& samples) {
+        testsupport::writeFileBytes(wav, testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
         EXPECT_TRUE(NormalizeWav(window.handle(), percent, wav));
         EXPECT_FALSE(std::filesystem::exists(folder.file("Track1.nor")));
         return testsupport::samplesAfterHeader(testsupport::readFileBytes(wav));
     }
 };
 
-TEST_F(GainPassTest, HalfGainRoundsHalvesToEven)
-{
+TEST_F(GainPassTest, HalfGainRoundsHalvesToEven) {
     EXPECT_EQ(Scaled(50, {3, 5, -3, 7, -32768, 32767}), (std::vector<std::int16_t>{2, 2, -2, 4, -16384, 16384}));
 }
 
-TEST_F(GainPassTest, NinetyFivePercentIsSlightlyBelowItsDecimalValue)
-{
+TEST_F(GainPassTest, NinetyFivePercentIsSlightlyBelowItsDecimalValue) {
     // 10 x 0.949999988 is just below 9.5.
     EXPECT_EQ(Scaled(95, {10, 20, -10}), (std::vector<std::int16_t>{9, 19, -9}));
 }
 
-TEST_F(GainPassTest, FullGainLeavesTheFileIdentical)
-{
+TEST_F(GainPassTest, FullGainLeavesTheFileIdentical) {
     std::vector<std::int16_t> samples;
-    for (int i = 0; i < 3000; ++i)
-        samples.push_back(static_cast<std::int16_t>(i * 37 - 40000 / 3));
+    for (int i = 0; i < 3000; ++i) samples.push_back(static_cast<std::int16_t>(i * 37 - 40000 / 3));
     const auto before = testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples));
     testsupport::writeFileBytes(wav, before);
     ASSERT_TRUE(NormalizeWav(window.handle(), 100, wav));
     EXPECT_EQ(testsupport::readFileBytes(wav), before);
 }
 
-TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker)
-{
+TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker) {
     // 44 + 4096 bytes: blocks at 44, 2092 and 4140 bytes processed.
     const std::vector<std::int16_t> samples(2048, 1000);
     testsupport::writeFileBytes(wav, testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
@@ -62,8 +55,7 @@ TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker)
     EXPECT_EQ(window.reports().front().percent, PI_NORMALIZING);
 }
 
-TEST_F(GainPassTest, FailedWriteRemovesTheCopyAndKeepsTheTrack)
-{
+TEST_F(GainPassTest, FailedWriteRemovesTheCopyAndKeepsTheTrack) {
     const auto before =
         testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(std::vector<std::int16_t>(5000, 1234)));
     testsupport::writeFileBytes(wav, before);
@@ -74,8 +66,7 @@ TEST_F(GainPassTest, FailedWriteRemovesTheCopyAndKeepsTheTrack)
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder.file("Track1.nor"))));
 }
 
-TEST_F(GainPassTest, MissingTrackFails)
-{
+TEST_F(GainPassTest, MissingTrackFails) {
     EXPECT_FALSE(NormalizeWav(window.handle(), 50, folder.file("none.wav")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("none.nor")));
 }

@@ -1,28 +1,27 @@
 // The small shared helpers: two-digit numbers, folder slashes, time texts and the in-use test.
-#include <cerrno>
-#include <chrono>
-#include <csignal>
 #include <fcntl.h>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <fstream>
 
-#include "tests/support/ScratchFolder.h"
 #include "platform/framework/Exception.h"
-#include "trackmill/app/RaiseLastError.h"
+#include "tests/support/ScratchFolder.h"
 #include "trackmill/app/FileInUse.h"
 #include "trackmill/app/PathSlash.h"
 #include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/RaiseLastError.h"
 #include "trackmill/app/TimeTexts.h"
 
 using namespace std::chrono_literals;
 
 namespace {
 
-TEST(TwoDigitStrTest, PadsEverythingBelowTen)
-{
+TEST(TwoDigitStrTest, PadsEverythingBelowTen) {
     EXPECT_EQ(TwoDigitStr(0), "00");
     EXPECT_EQ(TwoDigitStr(7), "07");
     EXPECT_EQ(TwoDigitStr(10), "10");
@@ -30,23 +29,20 @@ TEST(TwoDigitStrTest, PadsEverythingBelowTen)
     EXPECT_EQ(TwoDigitStr(-5), "0-5");
 }
 
-TEST(AppendPathSlashTest, AddsOneSlashWhereNoneEnds)
-{
+TEST(AppendPathSlashTest, AddsOneSlashWhereNoneEnds) {
     EXPECT_EQ(AppendPathSlash("/out"), "/out/");
     EXPECT_EQ(AppendPathSlash("/out/"), "/out/");
     EXPECT_EQ(AppendPathSlash(""), "");
 }
 
-TProcessInfo Timed(std::int32_t percent, std::chrono::steady_clock::duration elapsed)
-{
+TProcessInfo Timed(std::int32_t percent, std::chrono::steady_clock::duration elapsed) {
     TProcessInfo info;
     info.Percent = percent;
     SetTimeTexts(info, elapsed);
     return info;
 }
 
-TEST(TimeTextsTest, ElapsedAndEstimatedTotal)
-{
+TEST(TimeTextsTest, ElapsedAndEstimatedTotal) {
     const TProcessInfo half = Timed(50, 95s);
     EXPECT_EQ(half.ElapsedText, "01:35");
     EXPECT_EQ(half.EstimatedText, "03:10");
@@ -54,8 +50,7 @@ TEST(TimeTextsTest, ElapsedAndEstimatedTotal)
     EXPECT_EQ(Timed(100, 7505s).ElapsedText, "125:05");
 }
 
-TEST(TimeTextsTest, HalvesRoundToEven)
-{
+TEST(TimeTextsTest, HalvesRoundToEven) {
     EXPECT_EQ(Timed(100, 2500ms).ElapsedText, "00:02");
     EXPECT_EQ(Timed(100, 3500ms).ElapsedText, "00:04");
     // 1 s at 40 % is 2.5 s in all, 3 s at 40 % is 7.5 s.
@@ -63,15 +58,13 @@ TEST(TimeTextsTest, HalvesRoundToEven)
     EXPECT_EQ(Timed(40, 3s).EstimatedText, "00:08");
 }
 
-TEST(TimeTextsTest, ZeroPercentLeavesBothTextsEmpty)
-{
+TEST(TimeTextsTest, ZeroPercentLeavesBothTextsEmpty) {
     const TProcessInfo none = Timed(0, 42s);
     EXPECT_TRUE(none.ElapsedText.empty());
     EXPECT_TRUE(none.EstimatedText.empty());
 }
 
-TEST(RaiseLastErrorTest, MessageEndsWithTheErrorNumber)
-{
+TEST(RaiseLastErrorTest, MessageEndsWithTheErrorNumber) {
     errno = EACCES;
     try {
         RaiseLastError("产生MP3编码进程时出错！");
@@ -83,31 +76,23 @@ TEST(RaiseLastErrorTest, MessageEndsWithTheErrorNumber)
 }
 
 class FileInUseTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     std::string file = folder.file("track.wav");
 
     void SetUp() override { std::ofstream(file) << "RIFF"; }
 };
 
-TEST_F(FileInUseTest, MissingFileIsNotInUse)
-{
-    EXPECT_FALSE(IsFileInUse(folder.file("missing.wav")));
-}
+TEST_F(FileInUseTest, MissingFileIsNotInUse) { EXPECT_FALSE(IsFileInUse(folder.file("missing.wav"))); }
 
-TEST_F(FileInUseTest, ClosedWritableFileIsNotInUse)
-{
-    EXPECT_FALSE(IsFileInUse(file));
-}
+TEST_F(FileInUseTest, ClosedWritableFileIsNotInUse) { EXPECT_FALSE(IsFileInUse(file)); }
 
-TEST_F(FileInUseTest, ReadOnlyFileIsInUse)
-{
+TEST_F(FileInUseTest, ReadOnlyFileIsInUse) {
     chmod(file.c_str(), 0444);
     EXPECT_TRUE(IsFileInUse(file));
 }
 
-TEST_F(FileInUseTest, FileHeldOpenByAnotherProgramIsInUse)
-{
+TEST_F(FileInUseTest, FileHeldOpenByAnotherProgramIsInUse) {
     const int fd = open(file.c_str(), O_RDONLY);
     ASSERT_GE(fd, 0);
     const pid_t child = fork();

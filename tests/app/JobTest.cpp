@@ -1,19 +1,19 @@
 // The child-job mechanism over the fake child: ordering of output and end, the idle poll, the overwrite
 // question, start failures, stopping and freeing while output flows, reuse, and arguments passed literally.
+#include <gtest/gtest.h>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <memory>
 #include <thread>
 
 #include "FakeJob.h"
-#include "tests/support/ProcessTable.h"
 #include "ReportWindow.h"
-#include "tests/support/ScratchFolder.h"
 #include "platform/framework/Exception.h"
 #include "platform/testing/MessagePump.h"
+#include "tests/support/ProcessTable.h"
+#include "tests/support/ScratchFolder.h"
 #include "trackmill/app/JobThread.h"
 #include "trackmill/app/ProcessInfo.h"
 
@@ -22,40 +22,35 @@ using namespace std::chrono_literals;
 namespace {
 
 class JobTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     ReportWindow window;
     FakeJob job;
 
     void SetUp() override { job.FNotifyWindow = window.handle(); }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         job.Stop(0);
         WaitForThreadsGone();
     }
 
-    void Run(std::vector<std::string> arguments)
-    {
+    void Run(std::vector<std::string> arguments) {
         job.FArguments = std::move(arguments);
         job.FRunning = true;
         job.Start();
     }
 
-    bool WaitForChunks(std::size_t count)
-    {
+    bool WaitForChunks(std::size_t count) {
         return testdriver::PumpUntil([&] { return job.FChunks.size() >= count; }, 10s);
     }
 
-    static void WaitForThreadsGone()
-    {
+    static void WaitForThreadsGone() {
         testdriver::PumpUntil([] { return TJobThread::Live() == 0; }, 10s);
         ASSERT_EQ(TJobThread::Live(), 0);
     }
 };
 
-TEST_F(JobTest, OutputThenImmediateExitIsAllParsedBeforeOneEnd)
-{
+TEST_F(JobTest, OutputThenImmediateExitIsAllParsedBeforeOneEnd) {
     Run({"script", "o:0:10\\n", "e:0:20\\n", "o:0:30\\n", "e:0:40\\n", "o:0:50\\n"});
     ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
     ReportWindow::pumpFor(300ms);
@@ -67,8 +62,7 @@ TEST_F(JobTest, OutputThenImmediateExitIsAllParsedBeforeOneEnd)
     EXPECT_EQ(window.reports().back().percent, PI_KELM_DONE);
 }
 
-TEST_F(JobTest, ChildWithoutPipesIsOnlyAwaited)
-{
+TEST_F(JobTest, ChildWithoutPipesIsOnlyAwaited) {
     job.FUsePipes = false;
     Run({"script", "o:0:10\\n", "e:50:20\\n"});
     ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
@@ -77,8 +71,7 @@ TEST_F(JobTest, ChildWithoutPipesIsOnlyAwaited)
     EXPECT_TRUE(window.percents().empty());
 }
 
-TEST_F(JobTest, SilentChildEndIsSeenWithinThePollPeriod)
-{
+TEST_F(JobTest, SilentChildEndIsSeenWithinThePollPeriod) {
     const std::string stamp = folder.file("stamp");
     Run({"silent", "200", stamp});
     ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
@@ -91,8 +84,7 @@ TEST_F(JobTest, SilentChildEndIsSeenWithinThePollPeriod)
     EXPECT_TRUE(job.FChunks.empty());
 }
 
-TEST_F(JobTest, DeclinedOverwriteEndsWithStatusZeroAndStartsNothing)
-{
+TEST_F(JobTest, DeclinedOverwriteEndsWithStatusZeroAndStartsNothing) {
     const std::string stamp = folder.file("stamp");
     job.FDestFile = folder.file("out.mp3");
     std::ofstream(job.FDestFile) << "old";
@@ -109,8 +101,7 @@ TEST_F(JobTest, DeclinedOverwriteEndsWithStatusZeroAndStartsNothing)
     EXPECT_EQ(TJobThread::Live(), 0);
 }
 
-TEST_F(JobTest, OutputInUseOrTheInputItselfEndsWithStatusOne)
-{
+TEST_F(JobTest, OutputInUseOrTheInputItselfEndsWithStatusOne) {
     job.FDestFile = folder.file("out.mp3");
     std::ofstream(job.FDestFile) << "old";
     job.FSourceFile = folder.file("sub/../out.mp3");
@@ -131,8 +122,7 @@ TEST_F(JobTest, OutputInUseOrTheInputItselfEndsWithStatusOne)
     EXPECT_FALSE(std::filesystem::exists(stamp));
 }
 
-TEST_F(JobTest, MissingProgramRaisesWithTheErrorNumberAndPostsNothing)
-{
+TEST_F(JobTest, MissingProgramRaisesWithTheErrorNumberAndPostsNothing) {
     job.FProgram = "no-such-program.exe";
     const int descriptors = testsupport::openDescriptorCount();
     try {
@@ -146,8 +136,7 @@ TEST_F(JobTest, MissingProgramRaisesWithTheErrorNumberAndPostsNothing)
     EXPECT_EQ(testsupport::openDescriptorCount(), descriptors);
 }
 
-TEST_F(JobTest, StopDuringHeavyOutputLeavesNoZombieNoDescriptorAndNoEnd)
-{
+TEST_F(JobTest, StopDuringHeavyOutputLeavesNoZombieNoDescriptorAndNoEnd) {
     // The first stop brings up the background reaper, whose descriptor stays for the life of the program.
     Run({"flood"});
     ASSERT_TRUE(WaitForChunks(1));
@@ -165,14 +154,12 @@ TEST_F(JobTest, StopDuringHeavyOutputLeavesNoZombieNoDescriptorAndNoEnd)
     WaitForThreadsGone();
     EXPECT_EQ(window.count(PI_KELM_DONE), 0u);
     testdriver::PumpUntil(
-        [&] { return testsupport::zombieChildren().empty() && testsupport::openDescriptorCount() == descriptors; },
-        5s);
+        [&] { return testsupport::zombieChildren().empty() && testsupport::openDescriptorCount() == descriptors; }, 5s);
     EXPECT_TRUE(testsupport::zombieChildren().empty());
     EXPECT_EQ(testsupport::openDescriptorCount(), descriptors);
 }
 
-TEST_F(JobTest, StopOrFreeWhileOutputFlowsNeverReachesAFreedJob)
-{
+TEST_F(JobTest, StopOrFreeWhileOutputFlowsNeverReachesAFreedJob) {
     for (int i = 0; i < 200; ++i) {
         auto flowing = std::make_unique<FakeJob>();
         flowing->FNotifyWindow = window.handle();
@@ -180,8 +167,7 @@ TEST_F(JobTest, StopOrFreeWhileOutputFlowsNeverReachesAFreedJob)
         flowing->FRunning = true;
         flowing->Start();
         testdriver::PumpUntil([&] { return !flowing->FChunks.empty(); }, 10s);
-        if (i % 2 == 0)
-            flowing->Stop(0);
+        if (i % 2 == 0) flowing->Stop(0);
         flowing.reset();
         // Calls queued by the worker before the job went run now, against a job that no longer exists.
         testdriver::PumpUntilIdle();
@@ -190,8 +176,7 @@ TEST_F(JobTest, StopOrFreeWhileOutputFlowsNeverReachesAFreedJob)
     EXPECT_EQ(window.count(PI_KELM_DONE), 0u);
 }
 
-TEST_F(JobTest, FailedPipeReadStillEndsTheJob)
-{
+TEST_F(JobTest, FailedPipeReadStillEndsTheJob) {
     job.FFailNextOutputRead = true;
     Run({"script", "o:0:10\\n", "e:100:20\\n", "o:100:30\\n"});
     ASSERT_TRUE(window.waitFor(PI_KELM_DONE));
@@ -199,8 +184,7 @@ TEST_F(JobTest, FailedPipeReadStillEndsTheJob)
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{20}));
 }
 
-TEST_F(JobTest, AChildStillWritingToAFailedPipeDoesNotHoldUpTheEnd)
-{
+TEST_F(JobTest, AChildStillWritingToAFailedPipeDoesNotHoldUpTheEnd) {
     job.FFailNextOutputRead = true;
     // Far more than a pipe holds, written after the failed read: nobody reads it any more.
     Run({"script", "o:0:10\\n", "o:100:" + std::string(120 * 1024, '7')});
@@ -209,8 +193,7 @@ TEST_F(JobTest, AChildStillWritingToAFailedPipeDoesNotHoldUpTheEnd)
     EXPECT_TRUE(window.percents().empty());
 }
 
-TEST_F(JobTest, OneJobServesSeveralRunsInTurn)
-{
+TEST_F(JobTest, OneJobServesSeveralRunsInTurn) {
     for (const char* text : {"11\\n", "22\\n", "33\\n"}) {
         window.clear();
         Run({"script", std::string("o:0:") + text});
@@ -219,8 +202,7 @@ TEST_F(JobTest, OneJobServesSeveralRunsInTurn)
     }
 }
 
-TEST_F(JobTest, FileNamesReachTheChildAsOneLiteralArgumentEach)
-{
+TEST_F(JobTest, FileNamesReachTheChildAsOneLiteralArgumentEach) {
     job.FSourceFile = folder.file("say \"hi\" $(touch pwned) `id`.wav");
     job.FDestFile = folder.file("a b;c.mp3");
     job.FPassPaths = true;

@@ -1,51 +1,44 @@
 // "options.ini": defaults, the file's layout, the reading rules and what a save keeps.
-#include <fstream>
 #include <gtest/gtest.h>
+#include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "tests/support/ScratchFolder.h"
 #include "platform/framework/controls/Application.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/user/Presenter.h"
+#include "tests/support/ScratchFolder.h"
 #include "trackmill/app/OptionsFile.h"
 #include "trackmill/app/OptionsSetting.h"
 
 namespace {
 
-std::string ReadText(const std::string& file)
-{
+std::string ReadText(const std::string& file) {
     std::ifstream in(file);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void WriteText(const std::string& file, const std::string& text)
-{
-    std::ofstream(file) << text;
-}
+void WriteText(const std::string& file, const std::string& text) { std::ofstream(file) << text; }
 
-std::vector<std::string> Lines(const std::string& text)
-{
+std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);)
-        if (!line.empty())
-            lines.push_back(line);
+        if (!line.empty()) lines.push_back(line);
     return lines;
 }
 
 class OptionsFileTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     std::string ini = folder.file("options.ini");
 
     void SetUp() override { Options = TOptionsSetting{}; }
 };
 
-TEST_F(OptionsFileTest, NoFileGivesEveryDefault)
-{
+TEST_F(OptionsFileTest, NoFileGivesEveryDefault) {
     ReadWriteOptions(true, (folder.path().string() + "/"));
     EXPECT_EQ(Options.OutputFolder, (folder.path().string() + "/"));
     EXPECT_EQ(Options.OutputFormat, 0);
@@ -74,26 +67,23 @@ TEST_F(OptionsFileTest, NoFileGivesEveryDefault)
     }
 }
 
-TEST_F(OptionsFileTest, SavedDefaultsHoldTwentySevenKeysInFiveSectionsWithLarkKeysInterleaved)
-{
+TEST_F(OptionsFileTest, SavedDefaultsHoldTwentySevenKeysInFiveSectionsWithLarkKeysInterleaved) {
     ReadWriteOptions(true, (folder.path().string() + "/"));
     ReadWriteOptions(false, (folder.path().string() + "/"));
     const std::string f = (folder.path().string() + "/");
     const std::vector<std::string> expected = {
-        "[CommonOptions]", "OutputFolder=" + f, "OutputFormat=0", "IsKeepWav=0", "IsNormalize=0",
-        "NormalizePercent=95",
-        "[Mp3Options]", "IsSelectVBR=0", "IsVBRHead=1", "BitRate=128", "MaxBitRate=320", "MpegQuality=0",
-        "VBRQuality=4", "StereoMode=1",
-        "[CDOptions]", "Index=-1", "CDDb=0",
-        "[RecordOptions]", "SaveMp3=0",
-        "[KelmOptions]", "OutputIndex=1", "OutputFolder=" + f, "EncodeName=1", "EncodeRate=2", "Resample_Rate=0",
-        "Resample_Count=0", "Lark_Rate0=0", "Lark_Count0=0", "Lark_Rate1=0", "Lark_Count1=0", "Lark_Rate2=0",
-        "Lark_Count2=0"};
+        "[CommonOptions]", "OutputFolder=" + f,   "OutputFormat=0", "IsKeepWav=0",
+        "IsNormalize=0",   "NormalizePercent=95", "[Mp3Options]",   "IsSelectVBR=0",
+        "IsVBRHead=1",     "BitRate=128",         "MaxBitRate=320", "MpegQuality=0",
+        "VBRQuality=4",    "StereoMode=1",        "[CDOptions]",    "Index=-1",
+        "CDDb=0",          "[RecordOptions]",     "SaveMp3=0",      "[KelmOptions]",
+        "OutputIndex=1",   "OutputFolder=" + f,   "EncodeName=1",   "EncodeRate=2",
+        "Resample_Rate=0", "Resample_Count=0",    "Lark_Rate0=0",   "Lark_Count0=0",
+        "Lark_Rate1=0",    "Lark_Count1=0",       "Lark_Rate2=0",   "Lark_Count2=0"};
     EXPECT_EQ(Lines(ReadText(ini)), expected);
 }
 
-TEST_F(OptionsFileTest, ReadingRules)
-{
+TEST_F(OptionsFileTest, ReadingRules) {
     WriteText(ini, "[Mp3Options]\nBitRate=abc\nIsSelectVBR=7\nIsVBRHead=0\n[CommonOptions]\nNormalizePercent= 80 \n");
     ReadWriteOptions(true, (folder.path().string() + "/"));
     EXPECT_EQ(Options.BitRate, 128);
@@ -102,10 +92,10 @@ TEST_F(OptionsFileTest, ReadingRules)
     EXPECT_EQ(Options.NormalizePercent, 80);
 }
 
-TEST_F(OptionsFileTest, LoadSaveLoadIsStableAndKeepsUnknownKeys)
-{
-    WriteText(ini, "[CommonOptions]\nOutputFolder=/music/\nMyOwnKey=kept\n[Extra]\nA=1\n[KelmOptions]\n"
-                   "OutputIndex=0\nLark_Count1=7\n");
+TEST_F(OptionsFileTest, LoadSaveLoadIsStableAndKeepsUnknownKeys) {
+    WriteText(ini,
+              "[CommonOptions]\nOutputFolder=/music/\nMyOwnKey=kept\n[Extra]\nA=1\n[KelmOptions]\n"
+              "OutputIndex=0\nLark_Count1=7\n");
     ReadWriteOptions(true, (folder.path().string() + "/"));
     EXPECT_EQ(Options.OutputFolder, "/music/");
     EXPECT_EQ(Options.OutputIndex, 0);
@@ -122,8 +112,7 @@ TEST_F(OptionsFileTest, LoadSaveLoadIsStableAndKeepsUnknownKeys)
     EXPECT_EQ(ReadText(ini), first);
 }
 
-TEST_F(OptionsFileTest, ChangedFieldsReachTheNextLoad)
-{
+TEST_F(OptionsFileTest, ChangedFieldsReachTheNextLoad) {
     ReadWriteOptions(true, (folder.path().string() + "/"));
     Options.IsKeepWav = true;
     Options.BitRate = 192;
@@ -139,8 +128,7 @@ TEST_F(OptionsFileTest, ChangedFieldsReachTheNextLoad)
     EXPECT_EQ(Options.OutputFolder, (folder.path().string() + "/"));
 }
 
-TEST_F(OptionsFileTest, UnwritableProgramFolderKeepsOptionsInTheConfigFolder)
-{
+TEST_F(OptionsFileTest, UnwritableProgramFolderKeepsOptionsInTheConfigFolder) {
     testsupport::ScratchFolder config;
     setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     EXPECT_EQ(OptionsFileName("/no-such-program-folder/"), config.path().string() + "/trackmill/options.ini");
@@ -148,8 +136,7 @@ TEST_F(OptionsFileTest, UnwritableProgramFolderKeepsOptionsInTheConfigFolder)
     unsetenv("XDG_CONFIG_HOME");
 }
 
-TEST_F(OptionsFileTest, TheApplicationsProgramFolderHoldsTheFile)
-{
+TEST_F(OptionsFileTest, TheApplicationsProgramFolderHoldsTheFile) {
     user::SetPresenter(std::make_unique<present::HeadlessPresenter>());
     framework::TApplication application(nullptr);
     application.SetExeName(folder.file("trackmill"));

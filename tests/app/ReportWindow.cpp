@@ -9,8 +9,7 @@
 
 namespace {
 
-std::map<win::HWND, ReportWindow*>& Windows()
-{
+std::map<win::HWND, ReportWindow*>& Windows() {
     static std::map<win::HWND, ReportWindow*> windows;
     return windows;
 }
@@ -19,8 +18,7 @@ const char* const ClassName = "AppTestReportWindow";
 
 }  // namespace
 
-ReportWindow::ReportWindow()
-{
+ReportWindow::ReportWindow() {
     static const bool registered = [] {
         win::WNDCLASS wc;
         wc.lpfnWndProc = &ReportWindow::Procedure;
@@ -32,14 +30,12 @@ ReportWindow::ReportWindow()
     Windows()[hwnd_] = this;
 }
 
-ReportWindow::~ReportWindow()
-{
+ReportWindow::~ReportWindow() {
     Windows().erase(hwnd_);
     win::DestroyWindow(hwnd_);
 }
 
-win::LRESULT ReportWindow::Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam)
-{
+win::LRESULT ReportWindow::Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     const auto found = Windows().find(hwnd);
     if (found != Windows().end() && (msg == WM_RIP_ERROR || msg == WM_RIP_PROGRESS || msg == WM_KELM_PROGRESS)) {
         Report report;
@@ -60,30 +56,24 @@ win::LRESULT ReportWindow::Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM 
     return win::DefWindowProc(hwnd, msg, wParam, lParam);
 }
 
-std::vector<std::int32_t> ReportWindow::percents() const
-{
+std::vector<std::int32_t> ReportWindow::percents() const {
     std::vector<std::int32_t> result;
     for (const Report& report : reports_)
-        if (report.message != WM_RIP_ERROR && report.percent <= 100)
-            result.push_back(report.percent);
+        if (report.message != WM_RIP_ERROR && report.percent <= 100) result.push_back(report.percent);
     return result;
 }
 
-std::vector<Report> ReportWindow::markers(std::int32_t marker) const
-{
+std::vector<Report> ReportWindow::markers(std::int32_t marker) const {
     std::vector<Report> result;
     for (const Report& report : reports_)
-        if (report.message != WM_RIP_ERROR && report.percent == marker)
-            result.push_back(report);
+        if (report.message != WM_RIP_ERROR && report.percent == marker) result.push_back(report);
     return result;
 }
 
-bool ReportWindow::waitFor(std::int32_t marker, std::chrono::milliseconds timeout)
-{
+bool ReportWindow::waitFor(std::int32_t marker, std::chrono::milliseconds timeout) {
     return testdriver::PumpUntil([&] { return count(marker) > 0; }, timeout);
 }
 
-void ReportWindow::pumpFor(std::chrono::milliseconds duration)
-{
+void ReportWindow::pumpFor(std::chrono::milliseconds duration) {
     testdriver::PumpUntil([] { return false; }, duration);
 }

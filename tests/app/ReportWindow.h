@@ -19,7 +19,7 @@ struct Report {
 };
 
 class ReportWindow {
-public:
+  public:
     ReportWindow();
     ~ReportWindow();
     ReportWindow(const ReportWindow&) = delete;
@@ -40,7 +40,7 @@ public:
     // Pumps the loop for a while, to let late messages arrive.
     static void pumpFor(std::chrono::milliseconds duration);
 
-private:
+  private:
     static win::LRESULT Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
     win::HWND hwnd_ = nullptr;

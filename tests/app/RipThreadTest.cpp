@@ -1,18 +1,18 @@
 // Ripping tracks of BIN/CUE images: the bytes, the header, progress, stopping, failures and the gain pass.
+#include <gtest/gtest.h>
 #include <atomic>
 #include <cmath>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "CdFaults.h"
 #include "CueImage.h"
 #include "ImageDrives.h"
 #include "ReportWindow.h"
-#include "tests/support/ScratchFolder.h"
-#include "tests/support/FileBytes.h"
-#include "tests/support/LittleEndian.h"
 #include "platform/cdrom/CdAudio.h"
 #include "platform/cdrom/TestHooks.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
 #include "trackmill/app/CDRipThread.h"
 #include "trackmill/app/CloseCDIfOpen.h"
 #include "trackmill/app/OptionsSetting.h"
@@ -24,21 +24,18 @@ using cdrom_test::CueImage;
 namespace {
 
 // Track 1 does not start at sector 0.
-cdrom_test::ImageLayout Layout()
-{
+cdrom_test::ImageLayout Layout() {
     cdrom_test::ImageLayout layout;
     layout.leadSectors = 33;
     layout.tracks = {{0, 25, true}, {0, 1000, true}, {0, 40, true}};
     return layout;
 }
 
-cd::HCDROM OpenFirstDrive()
-{
+cd::HCDROM OpenFirstDrive() {
     cd::TCDList list;
     list.max = cd::MAX_CD_DRIVES;
     cd::GetCDList(&list);
-    if (list.num == 0)
-        return 0;
+    if (list.num == 0) return 0;
     cd::TGetCDHandleParams params;
     params.size = 12;
     params.ver = 1;
@@ -49,7 +46,7 @@ cd::HCDROM OpenFirstDrive()
 }
 
 class RipThreadTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder images;
     testsupport::ScratchFolder output;
     CueImage image = CueImage::Write(images.path(), "disc", Layout());
@@ -58,23 +55,19 @@ protected:
     ReportWindow window;
     TCDRipThread* thread = nullptr;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_NE(handle, 0u);
         Options = TOptionsSetting{};
         Options.OutputFolder = (output.path().string() + "/");
         Options.NormalizePercent = 95;
     }
 
-    ~RipThreadTest() override
-    {
-        if (thread != nullptr)
-            thread->Free();
+    ~RipThreadTest() override {
+        if (thread != nullptr) thread->Free();
         cd::CloseCDHandle(handle);
     }
 
-    void Start(int track)
-    {
+    void Start(int track) {
         thread = new TCDRipThread(track);
         thread->FCDHandle = handle;
         thread->FNotifyWindow = window.handle();
@@ -82,8 +75,7 @@ protected:
     }
 
     // Runs the thread to its end and lets its messages arrive.
-    void Finish()
-    {
+    void Finish() {
         thread->WaitFor();
         ReportWindow::pumpFor(std::chrono::milliseconds(20));
     }
@@ -91,8 +83,7 @@ protected:
     std::string TrackFile(int track) const { return output.file("Track" + std::to_string(track) + ".wav"); }
 };
 
-TEST_F(RipThreadTest, WavIsTheImageSliceBehindAValidHeader)
-{
+TEST_F(RipThreadTest, WavIsTheImageSliceBehindAValidHeader) {
     Start(2);
     Finish();
     const auto wav = testsupport::readFileBytes(TrackFile(2));
@@ -106,8 +97,7 @@ TEST_F(RipThreadTest, WavIsTheImageSliceBehindAValidHeader)
     EXPECT_EQ(window.reports().back().percent, PI_TRACK_DONE);
 }
 
-TEST_F(RipThreadTest, FirstTrackAfterLeadSectorsIsReadFromItsOwnStart)
-{
+TEST_F(RipThreadTest, FirstTrackAfterLeadSectorsIsReadFromItsOwnStart) {
     Start(1);
     Finish();
     const auto wav = testsupport::readFileBytes(TrackFile(1));
@@ -116,19 +106,16 @@ TEST_F(RipThreadTest, FirstTrackAfterLeadSectorsIsReadFromItsOwnStart)
     EXPECT_TRUE(std::equal(audio.begin(), audio.end(), wav.begin() + 44));
 }
 
-TEST_F(RipThreadTest, ProgressPerReadOfTenSectors)
-{
+TEST_F(RipThreadTest, ProgressPerReadOfTenSectors) {
     Start(1);
     Finish();
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{40, 80, 100}));
 }
 
-TEST_F(RipThreadTest, StopAfterTheThirdReadLeavesAValidShorterFile)
-{
+TEST_F(RipThreadTest, StopAfterTheThirdReadLeavesAValidShorterFile) {
     std::atomic<int> reads{0};
     cd::SetOperationHook([&](cd::CdOperation operation) {
-        if (operation == cd::CdOperation::ReadAudio && ++reads == 3)
-            thread->FStopFlag = true;
+        if (operation == cd::CdOperation::ReadAudio && ++reads == 3) thread->FStopFlag = true;
         return true;
     });
     Start(3);
@@ -142,8 +129,7 @@ TEST_F(RipThreadTest, StopAfterTheThirdReadLeavesAValidShorterFile)
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{25, 50, 75}));
 }
 
-TEST_F(RipThreadTest, FailedThirdReadKeepsTwentySectorsBehindAZeroSize)
-{
+TEST_F(RipThreadTest, FailedThirdReadKeepsTwentySectorsBehindAZeroSize) {
     cdrom_test::CdFaults faults;
     faults.failReadNumber(3);
     Start(3);
@@ -155,8 +141,7 @@ TEST_F(RipThreadTest, FailedThirdReadKeepsTwentySectorsBehindAZeroSize)
     EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_READ_FAILED);
 }
 
-TEST_F(RipThreadTest, MissingOutputFolderFailsTheFile)
-{
+TEST_F(RipThreadTest, MissingOutputFolderFailsTheFile) {
     Options.OutputFolder = output.file("missing");
     Start(1);
     Finish();
@@ -165,8 +150,7 @@ TEST_F(RipThreadTest, MissingOutputFolderFailsTheFile)
     EXPECT_TRUE(window.percents().empty());
 }
 
-TEST_F(RipThreadTest, TrackNotOnTheDiscEndsWithoutReading)
-{
+TEST_F(RipThreadTest, TrackNotOnTheDiscEndsWithoutReading) {
     cdrom_test::CdFaults faults;
     faults.fail(cd::CdOperation::ReadAudio);
     Start(7);
@@ -176,8 +160,7 @@ TEST_F(RipThreadTest, TrackNotOnTheDiscEndsWithoutReading)
     EXPECT_FALSE(std::filesystem::exists(TrackFile(7)));
 }
 
-TEST_F(RipThreadTest, EarlyErrorsArePostedAsCodes)
-{
+TEST_F(RipThreadTest, EarlyErrorsArePostedAsCodes) {
     cdrom_test::CdFaults faults;
     faults.fail(cd::CdOperation::ModifyParms);
     Start(1);
@@ -193,8 +176,7 @@ TEST_F(RipThreadTest, EarlyErrorsArePostedAsCodes)
     EXPECT_FALSE(std::filesystem::exists(TrackFile(1)));
 }
 
-TEST_F(RipThreadTest, GainPassRunsBeforeTheTrackIsDone)
-{
+TEST_F(RipThreadTest, GainPassRunsBeforeTheTrackIsDone) {
     Options.IsNormalize = true;
     Options.NormalizePercent = 50;
     Start(1);
@@ -213,8 +195,7 @@ TEST_F(RipThreadTest, GainPassRunsBeforeTheTrackIsDone)
     EXPECT_EQ(window.reports().back().percent, PI_TRACK_DONE);
 }
 
-TEST_F(RipThreadTest, FailedGainPassKeepsTheWavAndReportsTheTrack)
-{
+TEST_F(RipThreadTest, FailedGainPassKeepsTheWavAndReportsTheTrack) {
     Options.IsNormalize = true;
     std::filesystem::create_symlink("/dev/full", output.file("Track1.nor"));
     Start(1);
@@ -225,8 +206,7 @@ TEST_F(RipThreadTest, FailedGainPassKeepsTheWavAndReportsTheTrack)
     EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_FILE_FAILED);
 }
 
-TEST_F(RipThreadTest, CloseCDIfOpenClosesAnOpenHandleOnce)
-{
+TEST_F(RipThreadTest, CloseCDIfOpenClosesAnOpenHandleOnce) {
     EXPECT_TRUE(CloseCDIfOpen(0));
     EXPECT_TRUE(CloseCDIfOpen(handle));
     EXPECT_FALSE(CloseCDIfOpen(handle));

@@ -9,15 +9,13 @@ using platform::cdrom::TTableOfContents;
 
 namespace {
 
-void SetAddress(TTableOfContents& toc, int entry, int minutes, int seconds, int frames)
-{
+void SetAddress(TTableOfContents& toc, int entry, int minutes, int seconds, int frames) {
     toc.tracks[entry].addr[1] = static_cast<std::uint8_t>(minutes);
     toc.tracks[entry].addr[2] = static_cast<std::uint8_t>(seconds);
     toc.tracks[entry].addr[3] = static_cast<std::uint8_t>(frames);
 }
 
-TEST(TrackSectorsTest, NormalDiscStartsAtSectorZero)
-{
+TEST(TrackSectorsTest, NormalDiscStartsAtSectorZero) {
     TTableOfContents toc;
     toc.firstTrack = 1;
     toc.lastTrack = 2;
@@ -34,8 +32,7 @@ TEST(TrackSectorsTest, NormalDiscStartsAtSectorZero)
     EXPECT_EQ(second->Count, 10835);
 }
 
-TEST(TrackSectorsTest, DiscWhoseFirstTrackIsThree)
-{
+TEST(TrackSectorsTest, DiscWhoseFirstTrackIsThree) {
     TTableOfContents toc;
     toc.firstTrack = 3;
     toc.lastTrack = 4;
@@ -54,8 +51,7 @@ TEST(TrackSectorsTest, DiscWhoseFirstTrackIsThree)
     EXPECT_FALSE(TrackSectors(toc, 5));
 }
 
-TEST(TrackSectorsTest, EntryWithoutSectorsHasZeroCount)
-{
+TEST(TrackSectorsTest, EntryWithoutSectorsHasZeroCount) {
     TTableOfContents toc;
     toc.firstTrack = 1;
     toc.lastTrack = 2;
@@ -65,8 +61,7 @@ TEST(TrackSectorsTest, EntryWithoutSectorsHasZeroCount)
     EXPECT_EQ(TrackSectors(toc, 1)->Count, 0);
 }
 
-TEST(TrackSectorsTest, TableWithTooManyTracksIsBounded)
-{
+TEST(TrackSectorsTest, TableWithTooManyTracksIsBounded) {
     TTableOfContents toc;
     toc.firstTrack = 1;
     toc.lastTrack = 100;

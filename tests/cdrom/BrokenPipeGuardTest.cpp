@@ -3,17 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <pthread.h>
 #include <unistd.h>
+#include <cerrno>
 
 using platform::cdrom::detail::BrokenPipeGuard;
 
 namespace {
 
-bool IsMember(const sigset_t& set) {
-    return sigismember(&set, SIGPIPE) == 1;
-}
+bool IsMember(const sigset_t& set) { return sigismember(&set, SIGPIPE) == 1; }
 
 }  // namespace
 

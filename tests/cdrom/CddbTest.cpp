@@ -27,16 +27,14 @@ namespace {
 
 int DigitSum(int value) {
     int sum = 0;
-    for (; value > 0; value /= 10)
-        sum += value % 10;
+    for (; value > 0; value /= 10) sum += value % 10;
     return sum;
 }
 
 // The database's disc ID from track start frames (with the 150-frame lead-in) and the lead-out frame.
 std::uint32_t DiscId(const std::vector<int>& startFrames, int leadOutFrame) {
     int digits = 0;
-    for (int frame : startFrames)
-        digits += DigitSum(frame / 75);
+    for (int frame : startFrames) digits += DigitSum(frame / 75);
     const int seconds = leadOutFrame / 75 - startFrames.front() / 75;
     return static_cast<std::uint32_t>((digits % 0xFF) << 24 | seconds << 8 | static_cast<int>(startFrames.size()));
 }
@@ -46,8 +44,7 @@ std::uint32_t DiscId(const std::vector<int>& startFrames, int leadOutFrame) {
 std::vector<std::string> CommandWords(const std::string& target) {
     std::vector<std::string> words;
     const std::size_t start = target.find("cmd=");
-    if (start == std::string::npos)
-        return words;
+    if (start == std::string::npos) return words;
     std::string word;
     for (std::size_t i = start + 4; i < target.size() && target[i] != '&'; ++i) {
         if (target[i] != '+') {
@@ -87,7 +84,7 @@ constexpr const char* kRecord =
     "PLAYORDER=\n";
 
 class CddbTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
@@ -140,8 +137,7 @@ TEST_F(CddbTest, QueryCarriesDiscIdPathAndClientAndReturnsTheRecord) {
     EXPECT_EQ(requests[0].rfind("/~cddb/cddb.cgi?", 0), 0u) << requests[0];
     const std::vector<std::string> expected{"cddb", "query", "0f000903", "3", "300", "675", "875", "13"};
     EXPECT_EQ(CommandWords(requests[0]), expected) << requests[0];
-    EXPECT_NE(requests[0].find("?cmd=cddb+query+0f000903+3+300+675+875+13&"), std::string::npos)
-        << requests[0];
+    EXPECT_NE(requests[0].find("?cmd=cddb+query+0f000903+3+300+675+875+13&"), std::string::npos) << requests[0];
     EXPECT_NE(requests[0].find("+program+1.0"), std::string::npos) << requests[0];
     EXPECT_EQ(CommandWords(requests[1]), (std::vector<std::string>{"cddb", "read", "misc", "0f000903"}));
 }
@@ -242,15 +238,13 @@ TEST_F(CddbTest, QueryWithoutADiscFailsWithoutAsking) {
 TEST(CddbServerTest, RefusesAQueryWithoutSingleBlanksBetweenFields) {
     CddbServer server({{"misc", 0x0F000903, "The Band / First Album", kRecord}});
     const auto ask = [&](const std::string& command) {
-        return platform::cdrom::detail::HttpGet("127.0.0.1", server.port(),
-                                                "/cgi?cmd=" + command + "&proto=6", 3s)
+        return platform::cdrom::detail::HttpGet("127.0.0.1", server.port(), "/cgi?cmd=" + command + "&proto=6", 3s)
             .value_or("no answer");
     };
     EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+875+13").substr(0, 4), "200 ");
     EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+875++13").substr(0, 4), "500 ");
     EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+875+13+").substr(0, 4), "500 ");
-    EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+13").substr(0, 4), "500 ")
-        << "track count and offsets disagree";
+    EXPECT_EQ(ask("cddb+query+0f000903+3+300+675+13").substr(0, 4), "500 ") << "track count and offsets disagree";
 }
 
 TEST_F(CddbTest, RecordWithoutCommentHeaderIsRead) {
@@ -275,6 +269,5 @@ TEST_F(CddbTest, RecordWithoutRevisionLineIsRead) {
     ASSERT_EQ(Query(), 1);
     std::vector<char> text(32000);
     ASSERT_EQ(CDDBGetDiskInfo(&items[0], text.data(), static_cast<int>(text.size())), 1u);
-    EXPECT_NE(std::string(text.data()).find("DTITLE=The Band / First Album\n"), std::string::npos)
-        << text.data();
+    EXPECT_NE(std::string(text.data()).find("DTITLE=The Band / First Album\n"), std::string::npos) << text.data();
 }

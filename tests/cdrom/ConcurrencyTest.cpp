@@ -5,8 +5,8 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "tests/support/ScratchFolder.h"
 #include "TrackBuffer.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
 
@@ -24,7 +24,7 @@ using cdrom_test::CueImage;
 namespace {
 
 class ConcurrencyTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};
@@ -54,11 +54,9 @@ TEST_F(ConcurrencyTest, TwoThreadsOnOneHandleTakeTurns) {
     std::thread ui([&] {
         for (int i = 0; i < 20; ++i) {
             TTableOfContents toc;
-            if (ReadTOC(handle, &toc) != 1 || toc.lastTrack != 3)
-                tableOk = false;
+            if (ReadTOC(handle, &toc) != 1 || toc.lastTrack != 3) tableOk = false;
         }
-        if (!RipTrackOne(handle))
-            tableOk = false;
+        if (!RipTrackOne(handle)) tableOk = false;
     });
     rip.join();
     ui.join();

@@ -32,17 +32,14 @@ bool Installed(const char* program) {
     return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-int Frames(const TTocEntry& entry) {
-    return entry.addr[1] * 4500 + entry.addr[2] * 75 + entry.addr[3];
-}
+int Frames(const TTocEntry& entry) { return entry.addr[1] * 4500 + entry.addr[2] * 75 + entry.addr[3]; }
 
 // Root mean square of the 16-bit samples of count sectors from lsn, as a fraction of full scale.
 double Level(HCDROM handle, int lsn, int count) {
     TrackBuffer buffer(count);
     buffer->startFrame = static_cast<DWORD>(lsn);
     buffer->numFrames = static_cast<DWORD>(count);
-    if (ReadCDAudioLBA(handle, buffer.get()) != 1)
-        return -1;
+    if (ReadCDAudioLBA(handle, buffer.get()) != 1) return -1;
     double sum = 0;
     const std::size_t samples = buffer->len / 2;
     for (std::size_t i = 0; i < samples; ++i) {
@@ -54,20 +51,18 @@ double Level(HCDROM handle, int lsn, int count) {
 
 }  // namespace
 
-TEST(DemoImageTest, UsageWithoutAFolder) {
-    EXPECT_EQ(RunTool({}), 2);
-}
+TEST(DemoImageTest, UsageWithoutAFolder) { EXPECT_EQ(RunTool({}), 2); }
 
 TEST(DemoImageTest, SpokenTracksOnAnAudioDisc) {
-    if (!Installed("espeak-ng") || !Installed("sox"))
-        GTEST_SKIP() << "espeak-ng and sox make the spoken tracks";
+    if (!Installed("espeak-ng") || !Installed("sox")) GTEST_SKIP() << "espeak-ng and sox make the spoken tracks";
     testsupport::ScratchFolder folder;
     ASSERT_EQ(RunTool({folder.path().string(), "demo"}), 0);
     const std::filesystem::path cue = folder.path() / "demo.cue";
     cdrom_test::ImageDrives drives({cue});
 
     char label[64] = {};
-    ASSERT_EQ(win::GetVolumeInformationA("d:\\", label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0), win::TRUE);
+    ASSERT_EQ(win::GetVolumeInformationA("d:\\", label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0),
+              win::TRUE);
     EXPECT_STREQ(label, "Audio CD");
 
     const HCDROM handle = OpenDriveAt(0);

@@ -8,8 +8,7 @@ HCDROM OpenDriveAt(int index) {
     TCDList list;
     list.max = MAX_CD_DRIVES;
     GetCDList(&list);
-    if (index >= list.num)
-        return 0;
+    if (index >= list.num) return 0;
     TGetCDHandleParams params;
     params.size = 12;
     params.ver = 1;

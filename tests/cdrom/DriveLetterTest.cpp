@@ -17,7 +17,7 @@ using cdrom_test::CueImage;
 namespace {
 
 class DriveLetterTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     CueImage audio = CueImage::Write(folder.path(), "audio", cdrom_test::MixedDisc());
     CueImage data = CueImage::Write(folder.path(), "data", cdrom_test::DataOnlyDisc());

@@ -5,8 +5,8 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "tests/support/ScratchFolder.h"
 #include "TrackBuffer.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
 
@@ -19,7 +19,7 @@ using cdrom_test::CueImage;
 namespace {
 
 class FaultTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "disc", cdrom_test::PlainDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};

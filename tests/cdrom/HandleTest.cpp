@@ -19,7 +19,7 @@ using cdrom_test::CueImage;
 namespace {
 
 class HandleTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     CueImage first = CueImage::Write(folder.path(), "first", cdrom_test::PlainDisc());
     CueImage second = CueImage::Write(folder.path(), "a-rather-long-image-name", cdrom_test::PlainDisc());
@@ -85,8 +85,7 @@ TEST_F(HandleTest, HandlesAreDistinctAndNeverReused) {
     EXPECT_NE(d, b);
     EXPECT_NE(d, c);
     EXPECT_EQ(ModifyCDParms(d, 36, 1), 1);
-    for (HCDROM handle : {b, c, d})
-        EXPECT_EQ(CloseCDHandle(handle), 1);
+    for (HCDROM handle : {b, c, d}) EXPECT_EQ(CloseCDHandle(handle), 1);
 }
 
 TEST_F(HandleTest, UnknownDrivesAndHandlesFailCleanly) {

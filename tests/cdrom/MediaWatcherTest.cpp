@@ -29,7 +29,7 @@ struct Event {
 };
 
 class EventLog {
-public:
+  public:
     MediaWatcher::Handler handler() {
         return [this](win::UINT kind, const win::DEV_BROADCAST_VOLUME& volume) {
             std::lock_guard lock(mutex_);
@@ -44,7 +44,7 @@ public:
         return events_;
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Event> events_;
@@ -62,7 +62,7 @@ void ExpectVolumeEvent(const Event& event, win::UINT kind, win::DWORD unit) {
 }
 
 class MediaWatcherTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     CueImage first = CueImage::Write(folder.path(), "first", cdrom_test::PlainDisc());
     CueImage second = CueImage::Write(folder.path(), "second", cdrom_test::PlainDisc());

@@ -3,8 +3,8 @@
 #include "DiscLayouts.h"
 #include "DriveAt.h"
 #include "ImageDrives.h"
-#include "tests/support/ScratchFolder.h"
 #include "TrackBuffer.h"
+#include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
 
@@ -28,7 +28,7 @@ std::vector<std::uint8_t> FileSlice(const std::filesystem::path& file, int first
 }
 
 class ReadAudioTest : public ::testing::Test {
-protected:
+  protected:
     testsupport::ScratchFolder folder;
     CueImage image = CueImage::Write(folder.path(), "mixed", cdrom_test::MixedDisc());
     cdrom_test::ImageDrives drives{{image.cuePath()}};

@@ -87,9 +87,7 @@ TEST(TocTest, DiscIsReadAfreshOnEveryCall) {
 TEST(TocTest, FailsWithoutAUsableDisc) {
     testsupport::ScratchFolder folder;
     const std::filesystem::path garbage = folder.path() / "garbage.cue";
-    {
-        std::ofstream(garbage) << "this is no cue sheet\n";
-    }
+    { std::ofstream(garbage) << "this is no cue sheet\n"; }
     const std::filesystem::path missing = folder.path() / "missing.cue";
     cdrom_test::ImageDrives drives({garbage, missing});
     TTableOfContents toc;

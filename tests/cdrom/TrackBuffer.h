@@ -5,13 +5,13 @@
 #include <memory>
 
 class TrackBuffer {
-public:
+  public:
     explicit TrackBuffer(int sectors);
 
     platform::cdrom::TTrackBuffer* get() { return buffer_; }
     platform::cdrom::TTrackBuffer* operator->() { return buffer_; }
 
-private:
+  private:
     std::unique_ptr<std::byte[]> storage_;
     platform::cdrom::TTrackBuffer* buffer_;
 };

@@ -9,7 +9,7 @@
 #include "platform/framework/controls/Form.h"
 
 class ControlsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -30,8 +30,8 @@ TEST(FileFilterTest, PatternsIgnoreCaseAndHonourWildcards) {
         bool matches;
     };
     const Case cases[] = {
-        {"track01.wav", "*.wav", true},  {"TRACK01.WAV", "*.wav", true}, {"track01.wav.bak", "*.wav", false},
-        {"track01.mp3", "*.wav", false}, {"a.fnc", "?.FNC", true},       {"ab.fnc", "?.fnc", false},
+        {"track01.wav", "*.wav", true},  {"TRACK01.WAV", "*.wav", true},   {"track01.wav.bak", "*.wav", false},
+        {"track01.mp3", "*.wav", false}, {"a.fnc", "?.FNC", true},         {"ab.fnc", "?.fnc", false},
         {"README", "*.*", true},         {"rip-3.nor", "rip-*.nor", true}, {"x.lrk", "*.l?k", true},
     };
     for (const Case& c : cases) EXPECT_EQ(MatchesPattern(c.name, c.pattern), c.matches) << c.name << " " << c.pattern;
@@ -69,10 +69,11 @@ TEST_F(ControlsTest, AFileDialogTakesTheScriptedChoiceAsFullPathsWithTheDefaultE
 
 TEST_F(ControlsTest, TheFolderBrowserReturnsTheScriptedFolderOrKeepsTheOldOneOnCancel) {
     std::string initialSeen;
-    auto previous = SetFolderResponder([&](const std::string&, const std::string& initial) -> std::optional<std::string> {
-        initialSeen = initial;
-        return std::string("/srv/music");
-    });
+    auto previous =
+        SetFolderResponder([&](const std::string&, const std::string& initial) -> std::optional<std::string> {
+            initialSeen = initial;
+            return std::string("/srv/music");
+        });
     std::string folder = "/home";
     EXPECT_TRUE(SelectDirectory("选择输出文件夹", "", folder));
     EXPECT_EQ(initialSeen, "/home");

@@ -28,7 +28,7 @@ struct CloseChoice {
 
 // A hook that notes its name for every click message and passes the message on.
 class NamedHook {
-public:
+  public:
     NamedHook(TControl* control, std::string name, std::vector<std::string>& log)
         : control_(control), name_(std::move(name)), log_(log), saved_(control->WindowProc()) {
         control->SetWindowProc(TWndMethod::Bind<&NamedHook::Proc>(this));
@@ -39,7 +39,7 @@ public:
         saved_(message);
     }
 
-private:
+  private:
     TControl* control_;
     std::string name_;
     std::vector<std::string>& log_;

@@ -21,13 +21,13 @@ namespace {
 std::vector<std::string> destroyed;
 
 class LoggedButton : public TButton {
-public:
+  public:
     using TButton::TButton;
     ~LoggedButton() override { destroyed.push_back("control"); }
 };
 
 class LoggedComponent : public TComponent {
-public:
+  public:
     using TComponent::TComponent;
     ~LoggedComponent() override { destroyed.push_back("component"); }
 };
@@ -65,11 +65,11 @@ struct FormEvents {
 };
 
 class ModalResultFromWorker : public TThread {
-public:
+  public:
     explicit ModalResultFromWorker(TForm* form) : form_(form) {}
     bool ranOnMainThread = false;
 
-protected:
+  protected:
     void Execute() override {
         Synchronize([this] {
             ranOnMainThread = true;
@@ -77,7 +77,7 @@ protected:
         });
     }
 
-private:
+  private:
     TForm* form_;
 };
 
@@ -204,8 +204,7 @@ TEST_F(ControlsTest, AnErrorEscapingAHandlerIsReportedAndTheLoopGoesOn) {
 TEST_F(ControlsTest, TheScreenListsFormsInCreationOrderAndReportsThem) {
     std::vector<TCustomForm*> created;
     std::vector<TCustomForm*> gone;
-    Screen->SetFormObservers([&](TCustomForm* f) { created.push_back(f); },
-                             [&](TCustomForm* f) { gone.push_back(f); });
+    Screen->SetFormObservers([&](TCustomForm* f) { created.push_back(f); }, [&](TCustomForm* f) { gone.push_back(f); });
     TForm* first = nullptr;
     TForm* second = nullptr;
     app->CreateForm(first);

@@ -7,7 +7,7 @@
 #include "platform/framework/controls/MessageBox.h"
 
 class ScriptedMessageBoxes {
-public:
+  public:
     ScriptedMessageBoxes();
     // Fails the test when expected boxes never came.
     ~ScriptedMessageBoxes();
@@ -17,7 +17,7 @@ public:
     void Expect(const std::string& text, int answer);
     int Shown() const { return shown_; }
 
-private:
+  private:
     struct Expected {
         std::string text;
         int answer;

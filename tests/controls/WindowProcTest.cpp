@@ -21,7 +21,7 @@ namespace {
 
 // Records every message and passes it on to the procedure it replaced, except the ones it is told to keep.
 class Hook {
-public:
+  public:
     explicit Hook(TControl* control) : control_(control), saved_(control->WindowProc()) {
         control->SetWindowProc(TWndMethod::Bind<&Hook::Proc>(this));
     }
@@ -53,7 +53,7 @@ public:
     std::vector<TMessage> messages;
     bool paintRed = false;
 
-private:
+  private:
     TControl* control_;
     TWndMethod saved_;
 };

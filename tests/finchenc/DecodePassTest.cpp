@@ -79,8 +79,7 @@ TEST_F(DecodePassTest, AnInvalidAllocationStopsWithAMessageAndAFinishedFile) {
     append(bytes, test::silentFrame(6));
     const PassResult result = decode(bytes);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output,
-              "Error on decode file \"" + cpf + "\" : frame 2 has a bit allocation above 5 !\n");
+    EXPECT_EQ(result.output, "Error on decode file \"" + cpf + "\" : frame 2 has a bit allocation above 5 !\n");
     expectFinishedWave(readFileBytes(fo), 384);
 }
 
@@ -97,8 +96,7 @@ TEST_F(DecodePassTest, AFramePastItsBudgetStopsWithAMessage) {
     append(bytes, greedy.bytes());
     const PassResult result = decode(bytes);
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.output,
-              "Error on decode file \"" + cpf + "\" : frame 1 needs more bits than it holds !\n");
+    EXPECT_EQ(result.output, "Error on decode file \"" + cpf + "\" : frame 1 needs more bits than it holds !\n");
     expectFinishedWave(readFileBytes(fo), 0);
 }
 

@@ -8,8 +8,7 @@ namespace finch::test {
 // Reads fields most significant bit first from 16-bit little-endian words, independently of the codec.
 class FieldReader {
   public:
-    FieldReader(const std::vector<unsigned char>& bytes, std::size_t start)
-        : bytes_(bytes), bit_(start * 8) {}
+    FieldReader(const std::vector<unsigned char>& bytes, std::size_t start) : bytes_(bytes), bit_(start * 8) {}
     unsigned read(int n);
     std::size_t bitPosition() const { return bit_; }
 

@@ -39,8 +39,7 @@ std::vector<unsigned char> silentFrame(int rateCode) {
     return writer.bytes();
 }
 
-::testing::AssertionResult frameKeepsBudget(const std::vector<unsigned char>& file, std::size_t start,
-                                            int rateCode) {
+::testing::AssertionResult frameKeepsBudget(const std::vector<unsigned char>& file, std::size_t start, int rateCode) {
     const int baseUnits = rateCode == 2 ? 26 : rateCode == 4 ? 42 : 58;
     const int cap = rateCode == 6 ? 5 : 4;
     const int frameBits = rateCode == 2 ? 768 : rateCode == 4 ? 960 : 1152;

@@ -16,7 +16,6 @@ std::vector<unsigned char> silentFrame(int rateCode);
 // Checks the frame at byte offset start of a Finch file against the bit budget: allocations within
 // the rate's cap, bands 0-3 with at least one bit, the allocations adding up to the units the shared
 // scale factors allow, and exactly (8 + 5 x shared) mod 12 zero bits of padding up to the frame's end.
-::testing::AssertionResult frameKeepsBudget(const std::vector<unsigned char>& file, std::size_t start,
-                                            int rateCode);
+::testing::AssertionResult frameKeepsBudget(const std::vector<unsigned char>& file, std::size_t start, int rateCode);
 
 }  // namespace finch::test

@@ -34,11 +34,8 @@ void append(std::vector<unsigned char>& to, const std::vector<unsigned char>& mo
 }
 
 TEST(FinchStreamReader, DerivesTheFrameLengthFromTheRateCode) {
-    const std::vector<std::pair<std::vector<unsigned char>, int>> cases = {{{0x02, 0x00}, 768},
-                                                                           {{0x04, 0x00}, 960},
-                                                                           {{0x06, 0x00}, 1152},
-                                                                           {{0x05, 0x00}, 1152},
-                                                                           {{0x02, 0x01}, 1152}};
+    const std::vector<std::pair<std::vector<unsigned char>, int>> cases = {
+        {{0x02, 0x00}, 768}, {{0x04, 0x00}, 960}, {{0x06, 0x00}, 1152}, {{0x05, 0x00}, 1152}, {{0x02, 0x01}, 1152}};
     for (const auto& [head, bits] : cases) {
         StreamFile file(head);
         FinchStreamReader reader(file.get());

@@ -18,8 +18,8 @@
 namespace finch {
 namespace {
 
-using testsupport::readFileBytes;
 using test::runFinchencProgram;
+using testsupport::readFileBytes;
 
 const std::string kVersion = "\n         Version 1.2.5\n\n";
 const std::string kUsage =
@@ -43,8 +43,8 @@ std::string frameLines(long frames) {
     return lines;
 }
 
-std::string runText(const std::string& banner, const std::string& fi, const std::string& cpf,
-                    const std::string* fo, long frames) {
+std::string runText(const std::string& banner, const std::string& fi, const std::string& cpf, const std::string* fo,
+                    long frames) {
     std::string text =
         kVersion + banner + " Input   wavefile  :   " + fi + "\n" + " Encoded binary  File :  " + cpf + "\n";
     if (fo != nullptr) {
@@ -127,10 +127,9 @@ TEST_F(FinchencProgram, AFullRunPrintsTheSynthesizedNameAndWritesAnEmptyWave) {
     EXPECT_EQ(result.exitStatus, 0);
     EXPECT_EQ(result.standardOutput, runText(" Corvane FINCHENC 16 Kbps \n", input, cpf, &fo, 0));
     EXPECT_EQ(readFileBytes(cpf), silentFile(2, 1));
-    const std::vector<unsigned char> header = {'R', 'I', 'F',  'F',  36,  0,   0,    0,    'W', 'A', 'V',
-                                               'E', 'f', 'm',  't',  ' ', 16,  0,    0,    0,   1,   0,
-                                               1,   0,   0x40, 0x1F, 0,   0,   0x80, 0x3E, 0,   0,   2,
-                                               0,   16,  0,    'd',  'a', 't', 'a',  0,    0,   0,   0};
+    const std::vector<unsigned char> header = {
+        'R', 'I', 'F',  'F',  36, 0, 0,    0,    'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16,  0,   0, 0, 1, 0,
+        1,   0,   0x40, 0x1F, 0,  0, 0x80, 0x3E, 0,   0,   2,   0,   16,  0,   'd', 'a', 't', 'a', 0, 0, 0, 0};
     EXPECT_EQ(readFileBytes(fo), header);
 }
 
@@ -171,8 +170,7 @@ TEST_F(FinchencProgram, FileLengthsFollowTheFrameCount) {
 
 TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExactly) {
     const std::string input = TRACKMILL_TEST_DATA "/speech8k.wav";
-    for (const auto& [rate, rateCode] :
-         std::vector<std::pair<std::string, int>>{{"16", 2}, {"20", 4}, {"24", 6}}) {
+    for (const auto& [rate, rateCode] : std::vector<std::pair<std::string, int>>{{"16", 2}, {"20", 4}, {"24", 6}}) {
         ASSERT_EQ(run({rate, input, cpf, fo}).exitStatus, 0);
         const auto first = readFileBytes(cpf);
         const auto firstWave = readFileBytes(fo);
@@ -180,8 +178,7 @@ TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExac
         ASSERT_EQ((first.size() - 5) % frameBytes, 0u);
         EXPECT_EQ(testsupport::le16At(first, 0), rateCode);
         for (std::size_t start = 2; start + 3 < first.size(); start += frameBytes) {
-            ASSERT_TRUE(test::frameKeepsBudget(first, start, rateCode))
-                << "rate " << rate << " byte " << start;
+            ASSERT_TRUE(test::frameKeepsBudget(first, start, rateCode)) << "rate " << rate << " byte " << start;
         }
         EXPECT_EQ(std::vector<unsigned char>(first.end() - 3, first.end()),
                   (std::vector<unsigned char>{0xFF, 0xFF, 0xFF}));
@@ -279,10 +276,8 @@ TEST_F(FinchencProgram, AFailedWriteOfTheSynthesizedFileFailsTheRun) {
 // as far as its bytes go.
 class FinchencMalformedInput : public FinchencProgram {
   protected:
-    static std::vector<unsigned char> waveHead(std::uint32_t fmtSize, std::uint16_t bits,
-                                               std::uint32_t dataSize) {
-        std::vector<unsigned char> file = {'R', 'I', 'F', 'F', 0,   0,   0,   0,
-                                           'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
+    static std::vector<unsigned char> waveHead(std::uint32_t fmtSize, std::uint16_t bits, std::uint32_t dataSize) {
+        std::vector<unsigned char> file = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' '};
         append32(file, fmtSize);
         const std::vector<unsigned char> body = {
             1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0, static_cast<unsigned char>(bits), 0};

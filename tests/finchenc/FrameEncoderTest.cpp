@@ -110,15 +110,14 @@ TEST(EncodeFrame, SilenceAt24kbpsGivesTheDerivedFrameAfterTheRateWord) {
     ASSERT_EQ(file.size(), 2u + 144u);
     EXPECT_EQ(file, expected);
     const std::vector<unsigned char> head(file.begin(), file.begin() + 16);
-    EXPECT_EQ(head, (std::vector<unsigned char>{0x06, 0x00, 0x90, 0x24, 0x00, 0x00, 0x00, 0x00, 0xDB, 0x01,
-                                                0xB6, 0x6D, 0x6D, 0xDB, 0xFF, 0xFF}));
+    EXPECT_EQ(head, (std::vector<unsigned char>{0x06, 0x00, 0x90, 0x24, 0x00, 0x00, 0x00, 0x00, 0xDB, 0x01, 0xB6, 0x6D,
+                                                0x6D, 0xDB, 0xFF, 0xFF}));
 }
 
 TEST(EncodeFrame, SilenceAt16kbpsStartsWithTheDerivedWords) {
     const auto file = encodeSilence("16", 1);
     ASSERT_EQ(file.size(), 2u + 96u);
-    const std::vector<std::uint16_t> expected = {0x2490, 0x0000, 0x0000, 0x0000,
-                                                 0x0492, 0x4924, 0xFFFF, 0xFFFF};
+    const std::vector<std::uint16_t> expected = {0x2490, 0x0000, 0x0000, 0x0000, 0x0492, 0x4924, 0xFFFF, 0xFFFF};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(testsupport::le16At(file, 2 + 2 * i), expected[i]) << "word " << i;
     }
@@ -147,8 +146,8 @@ TEST_P(EncodedSpeech, EveryFrameKeepsItsBudget) {
     initCodec(codec, GetParam());
     std::vector<unsigned char> file;
     for (std::size_t at = 0; at < samples.size(); at += kSamplesPerFrame) {
-        const auto bytes = bytesOf(encodeFrame(
-            codec, std::span<const std::int16_t, kSamplesPerFrame>(samples.data() + at, kSamplesPerFrame)));
+        const auto bytes = bytesOf(
+            encodeFrame(codec, std::span<const std::int16_t, kSamplesPerFrame>(samples.data() + at, kSamplesPerFrame)));
         file.insert(file.end(), bytes.begin(), bytes.end());
     }
     const int rateCode = testsupport::le16At(file, 0);

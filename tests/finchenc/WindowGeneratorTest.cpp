@@ -14,9 +14,9 @@ namespace {
 TEST(WindowGenerator, ReproducesTheCheckedInTable) {
     testsupport::ScratchFolder dir;
     const std::string generated = dir.file("AnalysisWindow.cpp");
-    const testsupport::ProgramRun run = testsupport::runProgram(
-        {testsupport::builtProgram("finch-window"), TRACKMILL_SOURCE_DIR "/tools/finch-window/analysis-window-c.txt",
-         generated});
+    const testsupport::ProgramRun run =
+        testsupport::runProgram({testsupport::builtProgram("finch-window"),
+                                 TRACKMILL_SOURCE_DIR "/tools/finch-window/analysis-window-c.txt", generated});
     ASSERT_EQ(run.exitStatus, 0) << run.standardError;
     const auto checkedIn = testsupport::readFileBytes(TRACKMILL_SOURCE_DIR "/finchenc/AnalysisWindow.cpp");
     ASSERT_FALSE(checkedIn.empty());

@@ -21,9 +21,11 @@ using Log = std::vector<std::string>;
 
 // Writes "<self> +<other>" / "<self> -<other>" for each notification and "free <self>" when destroyed.
 class Probe : public TComponent {
-public:
+  public:
     Probe(TComponent* owner, const std::string& name, Log* log) : TComponent(owner), log_(log) { SetName(name); }
-    ~Probe() override { log_->push_back("free " + Name() + ((ComponentState() & csDestroying) ? " (destroying)" : "")); }
+    ~Probe() override {
+        log_->push_back("free " + Name() + ((ComponentState() & csDestroying) ? " (destroying)" : ""));
+    }
 
     void Notification(TComponent* component, TOperation operation) override {
         log_->push_back(Name() + (operation == TOperation::opInsert ? " +" : " -") + component->Name());
@@ -32,13 +34,13 @@ public:
 
     using TComponent::SetDesigning;
 
-private:
+  private:
     Log* log_;
 };
 
 // Holds a reference to a component it does not own and drops it when told that component is going.
 class Holder : public TComponent {
-public:
+  public:
     explicit Holder(TComponent* owner) : TComponent(owner) {}
     ~Holder() override { SetTarget(nullptr); }
 
@@ -58,7 +60,7 @@ public:
         }
     }
 
-private:
+  private:
     TComponent* target_ = nullptr;
     int removals_ = 0;
 };
@@ -117,8 +119,8 @@ TEST(Notification, InsertionReachesTheOwnerAndEverythingItOwns) {
     log.clear();
     form.InsertComponent(&dialog);
     // Cascades down through owned components, so a component owned by an owned component hears it too.
-    EXPECT_THAT(log, ElementsAre("form +dialog", "dialog +dialog", "flatlook +dialog", "subclass +dialog",
-                                 "menu +dialog"));
+    EXPECT_THAT(log,
+                ElementsAre("form +dialog", "dialog +dialog", "flatlook +dialog", "subclass +dialog", "menu +dialog"));
     form.RemoveComponent(&dialog);
     EXPECT_EQ(dialog.Owner(), nullptr);
     EXPECT_EQ(form.ComponentCount(), 2);

@@ -59,8 +59,8 @@ TEST(Now, CountsLocalDaysFrom1899) {
         const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
         return era * 146097 + doe - 719468;
     };
-    const int expectedDay = daysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) -
-                            daysFromCivil(1899, 12, 30);
+    const int expectedDay =
+        daysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) - daysFromCivil(1899, 12, 30);
     const double secondOfDay = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
     EXPECT_NEAR(now, expectedDay + secondOfDay / 86400.0, 2.0 / 86400.0);
 }

@@ -82,7 +82,7 @@ TEST(FileSystem, RenameOfAMissingFileFailsWithItsCause) {
 }
 
 class CrossDevice : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (!DirectoryExists("/dev/shm") || DeviceOf("/dev/shm") == DeviceOf("/tmp"))
             GTEST_SKIP() << "/dev/shm and /tmp are on one file system here";

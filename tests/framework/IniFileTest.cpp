@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/framework/EInOutError.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
-#include "platform/framework/EInOutError.h"
 
 using namespace testsupport;
 
@@ -53,8 +53,8 @@ const std::vector<ReadCase> kReadCases = {
     {"ValueKeepsInnerEquals", "[A]\nK=a=b\n", "A", "K", "a=b", 128, true},
     {"CarriageReturnLineEnds", "[A]\r\nK=7\r\n", "A", "K", "7", 7, true},
     {"ByteOrderMark", "\xEF\xBB\xBF[A]\nK=7\n", "A", "K", "7", 7, true},
-    {"Utf8Value", "[KelmOptions]\nOutputFolder=/home/用户/输出/\n", "KelmOptions", "OutputFolder", "/home/用户/输出/", 128,
-     true},
+    {"Utf8Value", "[KelmOptions]\nOutputFolder=/home/用户/输出/\n", "KelmOptions", "OutputFolder", "/home/用户/输出/",
+     128, true},
     {"NoFinalLineEnd", "[A]\nK=3", "A", "K", "3", 3, true},
 };
 

@@ -12,13 +12,13 @@ struct Message {
 using WndMethod = framework::TMethod<void(Message&)>;
 
 class Subclasser {
-public:
+  public:
     explicit Subclasser(long mark) : mark_(mark) {}
     void ControlWndProc(Message& message) { message.result = mark_ + message.msg; }
     void OtherProc(Message& message) { message.result = -mark_; }
     int Twice(int value) const { return 2 * value + static_cast<int>(mark_); }
 
-private:
+  private:
     long mark_;
 };
 
@@ -28,9 +28,9 @@ TEST(Method, CallsTheBoundMemberOnTheBoundObject) {
     Subclasser first(100);
     Subclasser second(200);
     Message message{5, 0};
-    WndMethod::Bind<&Subclasser::ControlWndProc>(&second)(message);
+    WndMethod::Bind<&Subclasser::ControlWndProc> (&second)(message);
     EXPECT_EQ(message.result, 205);
-    WndMethod::Bind<&Subclasser::OtherProc>(&first)(message);
+    WndMethod::Bind<&Subclasser::OtherProc> (&first)(message);
     EXPECT_EQ(message.result, -100);
 }
 

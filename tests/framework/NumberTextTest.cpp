@@ -24,8 +24,8 @@ TEST(IntegerText, DecimalAndHexadecimalForms) {
 }
 
 TEST(IntegerText, AnythingElseIsAConversionError) {
-    for (const char* text : {"", " ", "abc", "12abc", "12 ", "1.5", "-", "$", "0x", "$G", "2147483648",
-                             "-2147483649", "$100000000", "99999999999999999999"}) {
+    for (const char* text : {"", " ", "abc", "12abc", "12 ", "1.5", "-", "$", "0x", "$G", "2147483648", "-2147483649",
+                             "$100000000", "99999999999999999999"}) {
         EXPECT_THROW(StrToInt(text), EConvertError) << '"' << text << '"';
         EXPECT_EQ(StrToIntDef(text, 128), 128) << '"' << text << '"';
     }

@@ -8,11 +8,11 @@
 namespace sample {
 
 class TButton : public framework::TComponent {
-public:
+  public:
     using TComponent::TComponent;
 };
 class TBitBtn : public TButton {
-public:
+  public:
     using TButton::TButton;
 };
 template <typename T>
@@ -21,7 +21,7 @@ class TBox : public framework::TObject {};
 }  // namespace sample
 
 class TUpDown : public framework::TComponent {
-public:
+  public:
     using TComponent::TComponent;
 };
 

@@ -21,20 +21,20 @@ using Clock = std::chrono::steady_clock;
 
 // Runs a test-supplied body as Execute, with Synchronize and SetReturnValue reachable from it.
 class Worker : public TThread {
-public:
+  public:
     explicit Worker(std::function<void(Worker&)> body) : body_(std::move(body)) {}
     using TThread::SetReturnValue;
     using TThread::Synchronize;
 
     std::atomic<bool>* destroyed = nullptr;
 
-protected:
+  protected:
     ~Worker() override {
         if (destroyed) *destroyed = true;
     }
     void Execute() override { body_(*this); }
 
-private:
+  private:
     std::function<void(Worker&)> body_;
 };
 
@@ -66,10 +66,11 @@ TEST(Thread, SynchronizedCallsRunOnTheMainThreadWhileItWaits) {
     std::thread::id ranOn;
     int calls = 0;
     auto* thread = new Worker([&](Worker& self) {
-        for (int i = 0; i < 50; ++i) self.Synchronize([&] {
-            ranOn = std::this_thread::get_id();
-            ++calls;  // main-thread only: no lock needed
-        });
+        for (int i = 0; i < 50; ++i)
+            self.Synchronize([&] {
+                ranOn = std::this_thread::get_id();
+                ++calls;  // main-thread only: no lock needed
+            });
         self.SetReturnValue(7);
     });
     thread->Resume();
@@ -114,9 +115,7 @@ TEST(Thread, AnExceptionInASynchronizedCallIsRaisedInTheWorker) {
 }
 
 TEST(Thread, AnExceptionThatEndsExecuteIsKeptNotThrown) {
-    auto* thread = new Worker([](Worker& self) {
-        self.Synchronize([] { throw std::runtime_error("pipe gone"); });
-    });
+    auto* thread = new Worker([](Worker& self) { self.Synchronize([] { throw std::runtime_error("pipe gone"); }); });
     thread->Resume();
     thread->WaitFor();
     ASSERT_NE(thread->FatalException(), nullptr);

@@ -15,7 +15,8 @@ using framework::TTimer;
 namespace {
 
 // Dispatches messages for the given time, or until done() holds.
-void Pump(std::chrono::milliseconds span, const std::function<bool()>& done = [] { return false; }) {
+void Pump(
+    std::chrono::milliseconds span, const std::function<bool()>& done = [] { return false; }) {
     const auto deadline = std::chrono::steady_clock::now() + span;
     win::MSG msg{};
     while (std::chrono::steady_clock::now() < deadline && !done()) {
@@ -25,7 +26,7 @@ void Pump(std::chrono::milliseconds span, const std::function<bool()>& done = []
 }
 
 class Ticks {
-public:
+  public:
     void OnTimer(TObject* sender) {
         lastSender = sender;
         ++count;

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/framework/EInOutError.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
-#include "platform/framework/EInOutError.h"
 
 using namespace testsupport;
 

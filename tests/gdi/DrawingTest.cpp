@@ -23,11 +23,7 @@ constexpr COLORREF kGreen = RGB(0, 128, 0);
 class Tools {
   public:
     Tools(HDC dc, HPEN pen, HBRUSH brush)
-        : dc_(dc),
-          pen_(pen),
-          brush_(brush),
-          oldPen_(SelectObject(dc, pen)),
-          oldBrush_(SelectObject(dc, brush)) {}
+        : dc_(dc), pen_(pen), brush_(brush), oldPen_(SelectObject(dc, pen)), oldBrush_(SelectObject(dc, brush)) {}
     ~Tools() {
         SelectObject(dc_, oldPen_);
         SelectObject(dc_, oldBrush_);

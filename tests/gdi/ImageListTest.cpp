@@ -51,8 +51,7 @@ TEST_F(ImageListTest, SizeAndCount) {
 
 TEST_F(ImageListTest, TransparentDrawLeavesMaskedPixelsAndIgnoresNoColour) {
     TestCanvas canvas(8, 4, kWhite);
-    ASSERT_TRUE(
-        ImageList_DrawEx(list, 0, canvas.dc(), 1, 1, 0, 0, kFrameworkNone, kFrameworkNone, ILD_TRANSPARENT));
+    ASSERT_TRUE(ImageList_DrawEx(list, 0, canvas.dc(), 1, 1, 0, 0, kFrameworkNone, kFrameworkNone, ILD_TRANSPARENT));
     EXPECT_EQ(canvas.at(1, 1), kWhite);
     EXPECT_EQ(canvas.at(1, 2), kWhite);
     EXPECT_EQ(canvas.countNot(kRed, 2, 1, 4, 3), 0);
@@ -70,10 +69,8 @@ TEST_F(ImageListTest, NormalDrawFillsMaskedPixelsWithTheBackground) {
 
 TEST_F(ImageListTest, IndexOutOfRangeDrawsNothing) {
     TestCanvas canvas(4, 4, kWhite);
-    EXPECT_FALSE(
-        ImageList_DrawEx(list, 2, canvas.dc(), 0, 0, 0, 0, kFrameworkNone, kFrameworkNone, ILD_TRANSPARENT));
-    EXPECT_FALSE(
-        ImageList_DrawEx(list, -1, canvas.dc(), 0, 0, 0, 0, kFrameworkNone, kFrameworkNone, ILD_TRANSPARENT));
+    EXPECT_FALSE(ImageList_DrawEx(list, 2, canvas.dc(), 0, 0, 0, 0, kFrameworkNone, kFrameworkNone, ILD_TRANSPARENT));
+    EXPECT_FALSE(ImageList_DrawEx(list, -1, canvas.dc(), 0, 0, 0, 0, kFrameworkNone, kFrameworkNone, ILD_TRANSPARENT));
     EXPECT_EQ(canvas.countNot(kWhite, 0, 0, 4, 4), 0);
     ASSERT_TRUE(ImageList_DrawEx(list, 1, canvas.dc(), 0, 0, 2, 1, CLR_NONE, CLR_NONE, ILD_TRANSPARENT));
     EXPECT_EQ(canvas.countNot(kWhite, 0, 0, 4, 4), 2);  // the requested part only

@@ -26,8 +26,8 @@ void Put32(Bytes& out, std::uint32_t v) {
 }
 
 // File header and 40-byte info header, written field by field.
-Bytes BmpHeader(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression,
-                std::uint32_t colours, std::uint32_t pixelsAt) {
+Bytes BmpHeader(std::int32_t width, std::int32_t height, int bits, std::uint32_t compression, std::uint32_t colours,
+                std::uint32_t pixelsAt) {
     Bytes out = {'B', 'M'};
     Put32(out, 0);  // file size: not relied upon
     Put32(out, 0);
@@ -57,8 +57,7 @@ gdi::Surface Picture(const gdi::DecodedPicture& decoded) {
 TEST(BmpDecoder, TwentyFourBitBottomUpRowsWithPadding) {
     Bytes bmp = BmpHeader(2, 2, 24, 0, 0, 54);
     // Bottom row first: blue, white; then the top row: red, green. Each row padded to 8 bytes.
-    for (std::uint8_t b :
-         {0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0, 0, 0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0, 0}) {
+    for (std::uint8_t b : {0xFF, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0, 0, 0x00, 0x00, 0xFF, 0x00, 0xFF, 0x00, 0, 0}) {
         bmp.push_back(b);
     }
     const gdi::Surface s = Picture(gdi::DecodePicture(bmp));
@@ -128,8 +127,7 @@ TEST(BmpDecoder, MalformedFilesAreRejectedWithAReason) {
     offset[10] = 0xFF;
     offset[13] = 0x7F;  // pixel data far beyond the end
     Bytes palette = BmpHeader(2, 2, 8, 0, 200, 54);
-    for (const Bytes& bad :
-         {truncated, huge, zero, rle, depth, offset, palette, Bytes{'B', 'M', 1}, Bytes{}}) {
+    for (const Bytes& bad : {truncated, huge, zero, rle, depth, offset, palette, Bytes{'B', 'M', 1}, Bytes{}}) {
         const auto decoded = gdi::DecodeBmp(bad);
         ASSERT_TRUE(std::holds_alternative<std::string>(decoded));
         EXPECT_FALSE(std::get<std::string>(decoded).empty());
@@ -154,8 +152,7 @@ Bytes EncodeJpeg(int width, int height, int components, const std::vector<std::u
     jpeg_set_quality(&info, 95, 1);
     jpeg_start_compress(&info, 1);
     while (info.next_scanline < info.image_height) {
-        auto* row =
-            const_cast<JSAMPLE*>(samples.data() + std::size_t(info.next_scanline) * width * components);
+        auto* row = const_cast<JSAMPLE*>(samples.data() + std::size_t(info.next_scanline) * width * components);
         jpeg_write_scanlines(&info, &row, 1);
     }
     jpeg_finish_compress(&info);

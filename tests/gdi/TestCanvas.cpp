@@ -17,9 +17,7 @@ TestCanvas::~TestCanvas() {
     win::DeleteObject(bitmap_);
 }
 
-win::COLORREF TestCanvas::at(int x, int y) const {
-    return surface_->pixel(x, y);
-}
+win::COLORREF TestCanvas::at(int x, int y) const { return surface_->pixel(x, y); }
 
 int TestCanvas::countNot(win::COLORREF colour, int left, int top, int right, int bottom) const {
     int count = 0;

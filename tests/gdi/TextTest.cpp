@@ -43,8 +43,7 @@ class TextCanvas : public TestCanvas {
     }
     bool samePixels(const TextCanvas& other) const {
         return surface().pixels().size() == other.surface().pixels().size() &&
-               std::equal(surface().pixels().begin(), surface().pixels().end(),
-                          other.surface().pixels().begin());
+               std::equal(surface().pixels().begin(), surface().pixels().end(), other.surface().pixels().begin());
     }
 
   private:
@@ -79,9 +78,7 @@ TEST(TextOut, InkStaysInsideTheMeasuredCell) {
     const SIZE size = canvas.extent("Hello");
     TextOut(canvas.dc(), 10, 10, "Hello", -1);
     EXPECT_GT(canvas.countNot(kWhite, 10, 10, 10 + size.cx, 10 + size.cy), 0);
-    EXPECT_EQ(
-        canvas.countNot(kWhite, 0, 0, 100, 40) - canvas.countNot(kWhite, 10, 10, 10 + size.cx, 10 + size.cy),
-        0);
+    EXPECT_EQ(canvas.countNot(kWhite, 0, 0, 100, 40) - canvas.countNot(kWhite, 10, 10, 10 + size.cx, 10 + size.cy), 0);
 }
 
 TEST(TextOut, OpaqueModeFillsTheCellWithTheBackgroundColour) {

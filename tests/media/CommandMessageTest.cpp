@@ -68,8 +68,7 @@ TEST_F(CommandMessageTest, OpenPlayRecordSaveAndClose) {
     EXPECT_EQ(dataAfterHeader(readFileBytes(path)).size() / 16, length);
 
     EXPECT_EQ(command(id, win::MCI_CLOSE, 0, generic), 0u);
-    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0),
-              win::MCIERR_INVALID_DEVICE_ID);
+    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0), win::MCIERR_INVALID_DEVICE_ID);
     EXPECT_EQ(command(id, win::MCI_CLOSE, 0, generic), win::MCIERR_INVALID_DEVICE_ID);
 
     const win::MCIDEVICEID reopened = openElement(path);
@@ -92,10 +91,8 @@ TEST_F(CommandMessageTest, SeekFlagsAndMissingBlocks) {
     EXPECT_EQ(command(id, win::MCI_SEEK, 0, seek), win::MCIERR_MISSING_PARAMETER);
 
     EXPECT_EQ(win::mciSendCommand(id, win::MCI_PLAY, win::MCI_FROM, 0), win::MCIERR_NULL_PARAMETER_BLOCK);
-    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0),
-              win::MCIERR_NULL_PARAMETER_BLOCK);
-    EXPECT_EQ(win::mciSendCommand(0, win::MCI_OPEN, win::MCI_OPEN_ELEMENT, 0),
-              win::MCIERR_NULL_PARAMETER_BLOCK);
+    EXPECT_EQ(win::mciSendCommand(id, win::MCI_STATUS, win::MCI_STATUS_ITEM, 0), win::MCIERR_NULL_PARAMETER_BLOCK);
+    EXPECT_EQ(win::mciSendCommand(0, win::MCI_OPEN, win::MCI_OPEN_ELEMENT, 0), win::MCIERR_NULL_PARAMETER_BLOCK);
     EXPECT_EQ(win::mciSendCommand(id, 0x0999, 0, 0), win::MCIERR_UNRECOGNIZED_COMMAND);
     win::MCI_GENERIC_PARMS generic;
     EXPECT_EQ(command(id, win::MCI_CLOSE, 0, generic), 0u);
@@ -114,9 +111,7 @@ TEST_F(CommandMessageTest, DeviceTypeByIdOrNameOpensTheElement) {
     win::MCI_OPEN_PARMS byId;
     byId.lpstrDeviceType = reinterpret_cast<win::LPCSTR>(std::uintptr_t(win::MCI_DEVTYPE_WAVEFORM_AUDIO));
     byId.lpstrElementName = element.c_str();
-    ASSERT_EQ(
-        command(0, win::MCI_OPEN, win::MCI_OPEN_TYPE | win::MCI_OPEN_TYPE_ID | win::MCI_OPEN_ELEMENT, byId),
-        0u);
+    ASSERT_EQ(command(0, win::MCI_OPEN, win::MCI_OPEN_TYPE | win::MCI_OPEN_TYPE_ID | win::MCI_OPEN_ELEMENT, byId), 0u);
     EXPECT_NE(byId.wDeviceID, byName.wDeviceID);
 
     win::MCI_OPEN_PARMS untyped;

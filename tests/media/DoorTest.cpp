@@ -41,8 +41,7 @@ TEST_F(DoorTest, DoorThatDoesNotMoveIsAHardwareError) {
 }
 
 TEST_F(DoorTest, BadDoorCommandsDoNotMoveIt) {
-    EXPECT_EQ(win::mciSendString("set cdaudio door ajar", nullptr, 0, nullptr),
-              win::MCIERR_MISSING_PARAMETER);
+    EXPECT_EQ(win::mciSendString("set cdaudio door ajar", nullptr, 0, nullptr), win::MCIERR_MISSING_PARAMETER);
     EXPECT_EQ(win::mciSendString("set cdaudio", nullptr, 0, nullptr), win::MCIERR_MISSING_PARAMETER);
     EXPECT_EQ(win::mciSendString("play cdaudio", nullptr, 0, nullptr), win::MCIERR_UNSUPPORTED_FUNCTION);
     EXPECT_TRUE(moves_.empty());
@@ -58,10 +57,9 @@ TEST_F(DoorTest, OpenedCdAudioDeviceTakesDoorMessages) {
     EXPECT_EQ(win::mciSendCommand(open.wDeviceID, win::MCI_SET, win::MCI_SET_DOOR_CLOSED | win::MCI_WAIT,
                                   reinterpret_cast<win::DWORD_PTR>(&set)),
               0u);
-    EXPECT_EQ(
-        win::mciSendCommand(open.wDeviceID, win::MCI_SET, win::MCI_SET_DOOR_CLOSED | win::MCI_SET_DOOR_OPEN,
-                            reinterpret_cast<win::DWORD_PTR>(&set)),
-        win::MCIERR_FLAGS_NOT_COMPATIBLE);
+    EXPECT_EQ(win::mciSendCommand(open.wDeviceID, win::MCI_SET, win::MCI_SET_DOOR_CLOSED | win::MCI_SET_DOOR_OPEN,
+                                  reinterpret_cast<win::DWORD_PTR>(&set)),
+              win::MCIERR_FLAGS_NOT_COMPATIBLE);
     EXPECT_EQ(win::mciSendCommand(open.wDeviceID, win::MCI_CLOSE, 0, 0), 0u);
     EXPECT_EQ(moves_, (std::vector<DoorMove>{DoorMove::Close}));
 }
@@ -72,8 +70,7 @@ TEST_F(DoorTest, CdAudioOpenedByNameKeepsThatName) {
     EXPECT_NE(std::string(id), "0");
     EXPECT_EQ(win::mciSendString("set drive door open", nullptr, 0, nullptr), 0u);
     EXPECT_EQ(win::mciSendString("close drive", nullptr, 0, nullptr), 0u);
-    EXPECT_EQ(win::mciSendString("set drive door open", nullptr, 0, nullptr),
-              win::MCIERR_INVALID_DEVICE_NAME);
+    EXPECT_EQ(win::mciSendString("set drive door open", nullptr, 0, nullptr), win::MCIERR_INVALID_DEVICE_NAME);
     EXPECT_EQ(moves_, (std::vector<DoorMove>{DoorMove::Open}));
 }
 

@@ -58,8 +58,7 @@ TEST_F(ErrorTest, MissingFileOpensNoDevice) {
     const auto missing = folder_ / "absent.wav";
     EXPECT_EQ(error("open " + Quoted(missing) + " alias rec"), win::MCIERR_FILE_NOT_FOUND);
     EXPECT_EQ(error("status rec length"), win::MCIERR_INVALID_DEVICE_NAME);
-    EXPECT_EQ(error("open " + Quoted(folder_ / "no folder" / "x.wav") + " alias rec"),
-              win::MCIERR_FILE_NOT_FOUND);
+    EXPECT_EQ(error("open " + Quoted(folder_ / "no folder" / "x.wav") + " alias rec"), win::MCIERR_FILE_NOT_FOUND);
     EXPECT_NE(TextOf(win::MCIERR_FILE_NOT_FOUND), TextOf(win::MCIERR_INVALID_DEVICE_NAME));
 }
 
@@ -118,8 +117,8 @@ TEST_F(ErrorTest, MalformedFilesAreRefused) {
     shortFormat.resize(30);
 
     int index = 0;
-    for (const Bytes& bytes : {zeroRate, hugeRate, twelveBits, floatSamples, threeChannels, wrongBlockAlign,
-                               noData, text, shortFormat, Bytes{}}) {
+    for (const Bytes& bytes : {zeroRate, hugeRate, twelveBits, floatSamples, threeChannels, wrongBlockAlign, noData,
+                               text, shortFormat, Bytes{}}) {
         const auto path = folder_ / ("bad" + std::to_string(index++) + ".wav");
         writeFileBytes(path, bytes);
         EXPECT_EQ(error("open " + Quoted(path) + " alias bad"), win::MCIERR_INVALID_FILE) << path;
@@ -145,8 +144,7 @@ TEST_F(ErrorTest, DataSizeBeyondTheFileIsCutToTheBytesPresent) {
 TEST_F(ErrorTest, ResultThatDoesNotFitIsAnOverflow) {
     openFile("a.wav", 1, 8000, 16, Bytes(160000));
     char result[4] = "xyz";
-    EXPECT_EQ(win::mciSendString("status rec length", result, sizeof result, nullptr),
-              win::MCIERR_PARAM_OVERFLOW);
+    EXPECT_EQ(win::mciSendString("status rec length", result, sizeof result, nullptr), win::MCIERR_PARAM_OVERFLOW);
     EXPECT_STREQ(result, "");
     char exact[6];
     EXPECT_EQ(win::mciSendString("status rec length", exact, sizeof exact, nullptr), 0u);

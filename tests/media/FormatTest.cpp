@@ -41,8 +41,7 @@ TEST_F(FormatTest, SixteenBitStereoSavesItsFormat) {
 
 TEST_F(FormatTest, OtherChunksAroundTheSamplesAreSkipped) {
     // A list chunk with an odd size (so a pad byte) before the format, and one after the data.
-    Bytes file{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
-               'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    Bytes file{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
     const Bytes canonical = wavFileBytes(1, 8000, 8, {10, 20, 30, 40});
     file.insert(file.end(), canonical.begin() + 12, canonical.end());
     const Bytes trailer{'L', 'I', 'S', 'T', 2, 0, 0, 0, 'x', 'y'};

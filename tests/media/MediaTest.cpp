@@ -49,10 +49,6 @@ std::filesystem::path MediaTest::openFile(const std::string& name, std::uint16_t
     return path;
 }
 
-void MediaTest::sleepMs(int milliseconds) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
+void MediaTest::sleepMs(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
-std::string Quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
-}
+std::string Quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }

@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
+#include "platform/media/FileFedAudioBackend.h"
+#include "platform/media/MciTypes.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
-#include "platform/media/FileFedAudioBackend.h"
-#include "platform/media/MciTypes.h"
 
 // Every device opened in a test records from the speech fixture and plays into a sink that keeps what it got.
 class MediaTest : public ::testing::Test {

@@ -42,8 +42,7 @@ TEST_F(PlayTest, PlayToEndsThere) {
     send("play rec from 1000 to 1200 wait");
     const auto played = audio_->played();
     ASSERT_EQ(played.size(), 1u);
-    EXPECT_TRUE(played[0].samples ==
-                Bytes(speech.begin() + 1000 * kBytesPerMs, speech.begin() + 1200 * kBytesPerMs));
+    EXPECT_TRUE(played[0].samples == Bytes(speech.begin() + 1000 * kBytesPerMs, speech.begin() + 1200 * kBytesPerMs));
     EXPECT_EQ(send("status rec position"), "1200");
 }
 

@@ -47,8 +47,7 @@ TEST_F(RecordTest, NewFileHoldsWhatWasCapturedAfterSaveAndReopen) {
 
 TEST_F(RecordTest, RecordingFromAPositionIsInsertedThere) {
     Bytes original(16000);  // 1000 ms of a ramp that the speech fixture does not contain
-    for (std::size_t i = 0; i < original.size(); ++i)
-        original[i] = std::uint8_t(i * 7 + i / 256);
+    for (std::size_t i = 0; i < original.size(); ++i) original[i] = std::uint8_t(i * 7 + i / 256);
     const auto path = openFile("take.wav", 1, 8000, 16, original);
 
     send("record rec from 500");
@@ -66,8 +65,7 @@ TEST_F(RecordTest, RecordingFromAPositionIsInsertedThere) {
     EXPECT_GE(insertedMs, 250u);
     EXPECT_LE(insertedMs, 600u);
     EXPECT_TRUE(Bytes(data.begin(), data.begin() + 8000) == Bytes(original.begin(), original.begin() + 8000));
-    EXPECT_TRUE(Bytes(data.begin() + 8000, data.begin() + 8000 + std::ptrdiff_t(inserted)) ==
-                speechPrefix(inserted));
+    EXPECT_TRUE(Bytes(data.begin() + 8000, data.begin() + 8000 + std::ptrdiff_t(inserted)) == speechPrefix(inserted));
     EXPECT_TRUE(Bytes(data.begin() + 8000 + std::ptrdiff_t(inserted), data.end()) ==
                 Bytes(original.begin() + 8000, original.end()));
 }

@@ -5,13 +5,13 @@
 #include <cstdlib>
 #include <thread>
 
+#include "platform/media/MciErrors.h"
+#include "platform/media/SdlAudioBackend.h"
+#include "platform/media/WaveDevice.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
-#include "platform/media/MciErrors.h"
-#include "platform/media/SdlAudioBackend.h"
-#include "platform/media/WaveDevice.h"
 
 using namespace testsupport;
 
@@ -66,8 +66,7 @@ TEST_F(SdlBackendTest, RecordsWhatTheDiskDriverReads) {
 
     const Bytes data = dataAfterHeader(readFileBytes(path));
     ASSERT_GT(data.size(), 1000u);
-    EXPECT_TRUE(data ==
-                Bytes(speech.begin(), speech.begin() + std::ptrdiff_t(std::min(data.size(), speech.size()))));
+    EXPECT_TRUE(data == Bytes(speech.begin(), speech.begin() + std::ptrdiff_t(std::min(data.size(), speech.size()))));
 }
 
 TEST_F(SdlBackendTest, DriverThatCannotStartGivesItsCause) {

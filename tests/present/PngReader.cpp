@@ -5,7 +5,8 @@
 namespace presenttest {
 
 std::uint32_t RgbImage::colour(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
+    const std::size_t i =
+        (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3;
     return std::uint32_t{rgb[i]} | (std::uint32_t{rgb[i + 1]} << 8) | (std::uint32_t{rgb[i + 2]} << 16);
 }
 

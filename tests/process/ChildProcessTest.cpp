@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <atomic>
 #include <cerrno>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
-#include <sys/resource.h>
 #include <system_error>
 #include <thread>
 
@@ -27,8 +27,7 @@ namespace {
 
 const std::string fakeChild = TRACKMILL_FAKE_CHILD;
 
-CollectedOutput runWithPipes(const std::vector<std::string>& argv)
-{
+CollectedOutput runWithPipes(const std::vector<std::string>& argv) {
     ChildProcess child;
     child.createPipes();
     child.start(argv);
@@ -37,8 +36,7 @@ CollectedOutput runWithPipes(const std::vector<std::string>& argv)
     return collected;
 }
 
-std::vector<std::string> splitAtNul(const std::string& text)
-{
+std::vector<std::string> splitAtNul(const std::string& text) {
     std::vector<std::string> parts;
     std::size_t begin = 0;
     for (std::size_t end = text.find('\0'); end != std::string::npos; end = text.find('\0', begin)) {
@@ -50,8 +48,7 @@ std::vector<std::string> splitAtNul(const std::string& text)
 
 }  // namespace
 
-TEST(ChildOutput, EveryByteOfALargeOutputArrivesBeforeTheEnd)
-{
+TEST(ChildOutput, EveryByteOfALargeOutputArrivesBeforeTheEnd) {
     // Three pipe buffers' worth: the child blocks on a full pipe until read, then exits at once.
     constexpr std::size_t size = 3 * 65536 + 12345;
     const CollectedOutput collected = runWithPipes({fakeChild, "pattern", std::to_string(size)});
@@ -62,19 +59,16 @@ TEST(ChildOutput, EveryByteOfALargeOutputArrivesBeforeTheEnd)
     EXPECT_EQ(collected.err, "");
 }
 
-TEST(ChildOutput, ScriptedChunksOnBothStreamsArriveInOrder)
-{
+TEST(ChildOutput, ScriptedChunksOnBothStreamsArriveInOrder) {
     const CollectedOutput collected = runWithPipes(
-        {fakeChild, "script", "o:0:          Total Frame : 300\\n", "e:30:warning\\n", "o:30:                Frame :  1 \\r",
-         "o:30:                Frame :  2 \\r", "e:0:last line without end"});
+        {fakeChild, "script", "o:0:          Total Frame : 300\\n", "e:30:warning\\n",
+         "o:30:                Frame :  1 \\r", "o:30:                Frame :  2 \\r", "e:0:last line without end"});
     ASSERT_TRUE(collected.ended);
-    EXPECT_EQ(collected.out,
-              "          Total Frame : 300\n                Frame :  1 \r                Frame :  2 \r");
+    EXPECT_EQ(collected.out, "          Total Frame : 300\n                Frame :  1 \r                Frame :  2 \r");
     EXPECT_EQ(collected.err, "warning\nlast line without end");
 }
 
-TEST(ChildOutput, ExitStatusIsKept)
-{
+TEST(ChildOutput, ExitStatusIsKept) {
     ChildProcess child;
     child.start({fakeChild, "exit", "3"});
     while (!child.waitForExit(std::chrono::milliseconds(100))) {
@@ -82,8 +76,7 @@ TEST(ChildOutput, ExitStatusIsKept)
     EXPECT_EQ(child.exitCode(), 3);
 }
 
-TEST(ChildOutput, ASilentChildsEndIsSeenSoonAfterItExits)
-{
+TEST(ChildOutput, ASilentChildsEndIsSeenSoonAfterItExits) {
     ScratchFolder folder;
     const auto stamp = folder / "exited";
     ChildProcess child;
@@ -96,14 +89,13 @@ TEST(ChildOutput, ASilentChildsEndIsSeenSoonAfterItExits)
     long long exitedNs = 0;
     ASSERT_TRUE(text >> exitedNs);
     // steady_clock is CLOCK_MONOTONIC, the clock the child stamped just before exiting.
-    const long long seenNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                 collected.endSeen.time_since_epoch()).count();
+    const long long seenNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(collected.endSeen.time_since_epoch()).count();
     EXPECT_GE(seenNs, exitedNs);
     EXPECT_LT(seenNs - exitedNs, 300'000'000LL);
 }
 
-TEST(ChildStart, AMissingProgramFailsWithErrorTwo)
-{
+TEST(ChildStart, AMissingProgramFailsWithErrorTwo) {
     ChildProcess child;
     child.createPipes();
     try {
@@ -120,17 +112,14 @@ TEST(ChildStart, AMissingProgramFailsWithErrorTwo)
 
 // Runs in a forked copy of the test: with room for exactly two more descriptors, the stdin pipe is made
 // and the stdout pipe is not. The exit status tells which stream was named and which error came back.
-[[noreturn]] void createPipesWithRoomForOnePipe()
-{
+[[noreturn]] void createPipesWithRoomForOnePipe() {
     // The limit bounds descriptor numbers, so every gap below the first free number is filled first.
     const int highest = highestOpenDescriptor();
     int firstFree = open("/dev/null", O_RDONLY);
-    while (firstFree >= 0 && firstFree <= highest)
-        firstFree = open("/dev/null", O_RDONLY);
+    while (firstFree >= 0 && firstFree <= highest) firstFree = open("/dev/null", O_RDONLY);
     close(firstFree);
     const rlimit limit{static_cast<rlim_t>(firstFree + 2), static_cast<rlim_t>(firstFree + 2)};
-    if (setrlimit(RLIMIT_NOFILE, &limit) != 0)
-        std::_Exit(3);
+    if (setrlimit(RLIMIT_NOFILE, &limit) != 0) std::_Exit(3);
     ChildProcess child;
     try {
         child.createPipes();
@@ -141,8 +130,7 @@ TEST(ChildStart, AMissingProgramFailsWithErrorTwo)
     std::_Exit(2);
 }
 
-TEST(ChildPipes, AFailingPipeIsNamedWithItsError)
-{
+TEST(ChildPipes, AFailingPipeIsNamedWithItsError) {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizers' own checks need free descriptors and fail first";
 #endif
@@ -150,8 +138,7 @@ TEST(ChildPipes, AFailingPipeIsNamedWithItsError)
     EXPECT_EXIT(createPipesWithRoomForOnePipe(), testing::ExitedWithCode(0), "");
 }
 
-TEST(ChildStart, AWorkingDirectoryThatIsMissingFailsWithItsError)
-{
+TEST(ChildStart, AWorkingDirectoryThatIsMissingFailsWithItsError) {
     ChildProcess child;
     try {
         child.start({fakeChild, "exit", "0"}, "/no/such/folder");
@@ -161,8 +148,7 @@ TEST(ChildStart, AWorkingDirectoryThatIsMissingFailsWithItsError)
     }
 }
 
-TEST(ChildStart, WithoutPipesTheChildHasNullStreamsAndNothingElse)
-{
+TEST(ChildStart, WithoutPipesTheChildHasNullStreamsAndNothingElse) {
     ScratchFolder folder;
     const auto report = folder / "report";
     ChildProcess child;
@@ -170,11 +156,10 @@ TEST(ChildStart, WithoutPipesTheChildHasNullStreamsAndNothingElse)
     while (!child.waitForExit(std::chrono::milliseconds(100))) {
     }
     EXPECT_EQ(readFileText(report), "cwd " + std::filesystem::canonical(folder.path()).string() +
-                                    "\nleader yes\nfd 0 /dev/null\nfd 1 /dev/null\nfd 2 /dev/null\n");
+                                        "\nleader yes\nfd 0 /dev/null\nfd 1 /dev/null\nfd 2 /dev/null\n");
 }
 
-TEST(ChildStart, WithPipesTheChildHoldsOnlyItsThreeEnds)
-{
+TEST(ChildStart, WithPipesTheChildHoldsOnlyItsThreeEnds) {
     ScratchFolder folder;
     const auto report = folder / "report";
     // A descriptor of ours opened without close-on-exec must not reach the child.
@@ -191,16 +176,14 @@ TEST(ChildStart, WithPipesTheChildHoldsOnlyItsThreeEnds)
     std::string line;
     std::vector<std::string> descriptors;
     while (std::getline(lines, line)) {
-        if (line.rfind("fd ", 0) == 0)
-            descriptors.push_back(line);
+        if (line.rfind("fd ", 0) == 0) descriptors.push_back(line);
     }
     ASSERT_EQ(descriptors.size(), 3u) << readFileText(report);
     for (int fd = 0; fd < 3; ++fd)
         EXPECT_EQ(descriptors[fd].rfind("fd " + std::to_string(fd) + " pipe:[", 0), 0u) << descriptors[fd];
 }
 
-TEST(ChildStart, HostileFileNamesReachTheChildAsLiteralArguments)
-{
+TEST(ChildStart, HostileFileNamesReachTheChildAsLiteralArguments) {
     ScratchFolder folder;
     const std::vector<std::string> arguments{
         folder.path().string() + "/my \"best\" song $(touch pwned) `touch pwned2` 中文 歌曲.wav",
@@ -222,8 +205,7 @@ TEST(ChildStart, HostileFileNamesReachTheChildAsLiteralArguments)
     EXPECT_FALSE(std::filesystem::exists(folder / "x"));
 }
 
-TEST(ChildPipes, ClosedPipesReadAsEmptyWhileTheChildRuns)
-{
+TEST(ChildPipes, ClosedPipesReadAsEmptyWhileTheChildRuns) {
     ChildProcess child;
     child.createPipes();
     child.start({fakeChild, "flood"});
@@ -235,8 +217,7 @@ TEST(ChildPipes, ClosedPipesReadAsEmptyWhileTheChildRuns)
     child.stop();
 }
 
-TEST(ChildPipes, ClosingOnePipeBreaksItForTheChildAndKeepsTheOthers)
-{
+TEST(ChildPipes, ClosingOnePipeBreaksItForTheChildAndKeepsTheOthers) {
     ChildProcess child;
     child.createPipes();
     // More than a pipe holds (and within one argument's limit): unread, the child would block on stdout for good.
@@ -251,8 +232,7 @@ TEST(ChildPipes, ClosingOnePipeBreaksItForTheChildAndKeepsTheOthers)
     child.closePipes();
 }
 
-TEST(ChildPipes, ClosingOnePipeWhileAnotherThreadPeeksAndReadsIt)
-{
+TEST(ChildPipes, ClosingOnePipeWhileAnotherThreadPeeksAndReadsIt) {
     for (int round = 0; round < 20; ++round) {
         ChildProcess child;
         child.createPipes();
@@ -263,8 +243,7 @@ TEST(ChildPipes, ClosingOnePipeWhileAnotherThreadPeeksAndReadsIt)
             for (int after = 0; after < 100;) {
                 const std::size_t count = child.available(StandardStream::Output);
                 child.read(StandardStream::Output, count);
-                if (closed)
-                    ++after;
+                if (closed) ++after;
             }
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(round % 4));

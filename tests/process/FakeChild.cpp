@@ -14,32 +14,29 @@
 //                                the target of every open descriptor to <file>
 #include "PatternByte.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fcntl.h>
 #include <fstream>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
-void writeAll(int fd, const std::string& bytes)
-{
+void writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote <= 0)
-            std::exit(3);
+        if (wrote <= 0) std::exit(3);
         done += static_cast<std::size_t>(wrote);
     }
 }
 
-std::string unescape(const std::string& text)
-{
+std::string unescape(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\\' && i + 1 < text.size()) {
@@ -52,26 +49,20 @@ std::string unescape(const std::string& text)
     return out;
 }
 
-void sleepMs(long ms)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+void sleepMs(long ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-int runScript(int argc, char** argv)
-{
+int runScript(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const std::string item = argv[i];
         const std::size_t second = item.find(':', 2);
-        if (item.size() < 4 || item[1] != ':' || second == std::string::npos)
-            return 2;
+        if (item.size() < 4 || item[1] != ':' || second == std::string::npos) return 2;
         sleepMs(std::stol(item.substr(2, second - 2)));
         writeAll(item[0] == 'e' ? 2 : 1, unescape(item.substr(second + 1)));
     }
     return 0;
 }
 
-int runPattern(long bytes)
-{
+int runPattern(long bytes) {
     std::string block;
     for (long i = 0; i < bytes; ++i) {
         block += static_cast<char>(patternByte(static_cast<std::size_t>(i)));
@@ -83,15 +74,12 @@ int runPattern(long bytes)
     return 0;
 }
 
-[[noreturn]] void flood()
-{
+[[noreturn]] void flood() {
     const std::string block(65536, 'x');
-    while (true)
-        writeAll(1, block);
+    while (true) writeAll(1, block);
 }
 
-int runFlood(int argc, char** argv)
-{
+int runFlood(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "ignore-term") == 0) {
             std::signal(SIGTERM, SIG_IGN);
@@ -99,8 +87,7 @@ int runFlood(int argc, char** argv)
             const pid_t pid = fork();
             if (pid == 0) {
                 // Writes nothing: only the group's end, not a broken pipe, can stop it.
-                while (true)
-                    pause();
+                while (true) pause();
             }
             std::ofstream(argv[++i]) << pid << '\n';
         }
@@ -108,8 +95,7 @@ int runFlood(int argc, char** argv)
     flood();
 }
 
-[[noreturn]] void runSilent(long ms, const char* stampFile)
-{
+[[noreturn]] void runSilent(long ms, const char* stampFile) {
     sleepMs(ms);
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -119,16 +105,14 @@ int runFlood(int argc, char** argv)
     _exit(0);
 }
 
-int runReport(const char* file)
-{
+int runReport(const char* file) {
     std::string report;
     char cwd[4096];
     report += std::string("cwd ") + (getcwd(cwd, sizeof cwd) ? cwd : "?") + "\n";
     report += std::string("leader ") + (getpgrp() == getpid() ? "yes" : "no") + "\n";
     // Probed with fcntl, which opens nothing that would show up in the list itself.
     for (int fd = 0; fd < 1024; ++fd) {
-        if (fcntl(fd, F_GETFD) < 0)
-            continue;
+        if (fcntl(fd, F_GETFD) < 0) continue;
         char target[4096] = {};
         const std::string link = "/proc/self/fd/" + std::to_string(fd);
         const ssize_t length = readlink(link.c_str(), target, sizeof target - 1);
@@ -140,30 +124,21 @@ int runReport(const char* file)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "argv") {
-        for (int i = 2; i < argc; ++i)
-            writeAll(1, std::string(argv[i]) + '\0');
+        for (int i = 2; i < argc; ++i) writeAll(1, std::string(argv[i]) + '\0');
         return 0;
     }
-    if (mode == "pattern" && argc == 3)
-        return runPattern(std::stol(argv[2]));
-    if (mode == "script")
-        return runScript(argc, argv);
-    if (mode == "exit" && argc == 3)
-        return std::atoi(argv[2]);
+    if (mode == "pattern" && argc == 3) return runPattern(std::stol(argv[2]));
+    if (mode == "script") return runScript(argc, argv);
+    if (mode == "exit" && argc == 3) return std::atoi(argv[2]);
     if (mode == "hang") {
-        while (true)
-            pause();
+        while (true) pause();
     }
-    if (mode == "silent" && argc == 4)
-        runSilent(std::stol(argv[2]), argv[3]);
-    if (mode == "flood")
-        return runFlood(argc, argv);
-    if (mode == "report" && argc == 3)
-        return runReport(argv[2]);
+    if (mode == "silent" && argc == 4) runSilent(std::stol(argv[2]), argv[3]);
+    if (mode == "flood") return runFlood(argc, argv);
+    if (mode == "report" && argc == 3) return runReport(argv[2]);
     std::fputs("fakechild: unknown mode\n", stderr);
     return 2;
 }

@@ -16,8 +16,7 @@ const std::filesystem::path speech = std::filesystem::path(TRACKMILL_TEST_DATA) 
 
 }  // namespace
 
-TEST(Mp3Encoder, EncodesAndDecodesThroughTheProcessLayer)
-{
+TEST(Mp3Encoder, EncodesAndDecodesThroughTheProcessLayer) {
     ScratchFolder folder;
     const auto mp3 = folder / "speech 中文.mp3";
     const auto decoded = folder / "speech 中文.wav";

@@ -7,8 +7,7 @@ using platform::process::StandardStream;
 namespace {
 
 // One pass over both pipes; true when something was read.
-bool readWhatIsThere(platform::process::ChildProcess& child, CollectedOutput& collected)
-{
+bool readWhatIsThere(platform::process::ChildProcess& child, CollectedOutput& collected) {
     bool busy = false;
     if (const std::size_t count = child.available(StandardStream::Output); count > 0) {
         collected.out += child.read(StandardStream::Output, count);
@@ -23,13 +22,11 @@ bool readWhatIsThere(platform::process::ChildProcess& child, CollectedOutput& co
 
 }  // namespace
 
-CollectedOutput collectUntilEnd(platform::process::ChildProcess& child, std::chrono::milliseconds limit)
-{
+CollectedOutput collectUntilEnd(platform::process::ChildProcess& child, std::chrono::milliseconds limit) {
     CollectedOutput collected;
     const auto giveUp = std::chrono::steady_clock::now() + limit;
     while (std::chrono::steady_clock::now() < giveUp) {
-        if (readWhatIsThere(child, collected))
-            continue;
+        if (readWhatIsThere(child, collected)) continue;
         if (child.waitForExit(std::chrono::milliseconds(100))) {
             collected.endSeen = std::chrono::steady_clock::now();
             while (readWhatIsThere(child, collected)) {

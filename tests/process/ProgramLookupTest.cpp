@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
-#include <unistd.h>
 
 using namespace testsupport;
 
@@ -25,23 +25,20 @@ const std::filesystem::path fakeChild = TRACKMILL_FAKE_CHILD;
 
 // Sets PATH for one test and puts the old value back.
 class PathOverride {
-public:
-    explicit PathOverride(const std::string& value)
-    {
-        if (const char* old = std::getenv("PATH"))
-            old_ = old;
+  public:
+    explicit PathOverride(const std::string& value) {
+        if (const char* old = std::getenv("PATH")) old_ = old;
         setenv("PATH", value.c_str(), 1);
     }
     ~PathOverride() { setenv("PATH", old_.c_str(), 1); }
 
-private:
+  private:
     std::string old_;
 };
 
 }  // namespace
 
-TEST(ProgramLookup, EarlierFoldersWin)
-{
+TEST(ProgramLookup, EarlierFoldersWin) {
     ScratchFolder first, second;
     first.writeScript("tool", "");
     second.writeScript("tool", "");
@@ -51,8 +48,7 @@ TEST(ProgramLookup, EarlierFoldersWin)
     EXPECT_EQ(findProgram("tool", {second.path(), first.path()}, error), second / "tool");
 }
 
-TEST(ProgramLookup, ATrailingExeIsDroppedWhenTheNameAsGivenIsMissing)
-{
+TEST(ProgramLookup, ATrailingExeIsDroppedWhenTheNameAsGivenIsMissing) {
     ScratchFolder folder;
     folder.writeScript("lame", "");
     std::error_code error;
@@ -65,8 +61,7 @@ TEST(ProgramLookup, ATrailingExeIsDroppedWhenTheNameAsGivenIsMissing)
     EXPECT_EQ(error.value(), ENOENT);
 }
 
-TEST(ProgramLookup, BesideTheProgramComesBeforeAStrippedNameFurtherOn)
-{
+TEST(ProgramLookup, BesideTheProgramComesBeforeAStrippedNameFurtherOn) {
     ScratchFolder own, onPath;
     own.writeScript("finchenc", "");
     onPath.writeScript("finchenc.exe", "");
@@ -74,8 +69,7 @@ TEST(ProgramLookup, BesideTheProgramComesBeforeAStrippedNameFurtherOn)
     EXPECT_EQ(findProgram("finchenc.exe", {own.path(), onPath.path()}, error), own / "finchenc");
 }
 
-TEST(ProgramLookup, FilesThatCannotRunAreSkipped)
-{
+TEST(ProgramLookup, FilesThatCannotRunAreSkipped) {
     ScratchFolder plain, runnable;
     std::ofstream(plain / "rs") << "not a program";
     std::filesystem::create_directory(plain / "teskenc");
@@ -88,17 +82,15 @@ TEST(ProgramLookup, FilesThatCannotRunAreSkipped)
     EXPECT_EQ(error.value(), ENOENT);
 }
 
-TEST(ProgramLookup, ThePathStartsWithOurOwnFolderAndSkipsRelativeEntries)
-{
+TEST(ProgramLookup, ThePathStartsWithOurOwnFolderAndSkipsRelativeEntries) {
     const PathOverride path("relative/bin::.:/usr/bin:/opt/x");
     const std::vector<std::filesystem::path> folders = programSearchPath();
-    const std::vector<std::filesystem::path> expected{
-        std::filesystem::canonical("/proc/self/exe").parent_path(), "/usr/bin", "/opt/x"};
+    const std::vector<std::filesystem::path> expected{std::filesystem::canonical("/proc/self/exe").parent_path(),
+                                                      "/usr/bin", "/opt/x"};
     EXPECT_EQ(folders, expected);
 }
 
-TEST(ProgramLookup, TheCurrentFolderIsNeverSearched)
-{
+TEST(ProgramLookup, TheCurrentFolderIsNeverSearched) {
     ScratchFolder folder;
     folder.writeScript("planted", "");
     const std::filesystem::path before = std::filesystem::current_path();
@@ -111,8 +103,7 @@ TEST(ProgramLookup, TheCurrentFolderIsNeverSearched)
     EXPECT_EQ(error.value(), ENOENT);
 }
 
-TEST(ProgramLookup, AStartFindsTheProgramBesideUsBeforeOneOnThePath)
-{
+TEST(ProgramLookup, AStartFindsTheProgramBesideUsBeforeOneOnThePath) {
     // The test program and the fake child are built into one folder; a decoy of the same name on PATH
     // would print something else.
     ASSERT_EQ(fakeChild.parent_path(), std::filesystem::canonical("/proc/self/exe").parent_path());
@@ -127,8 +118,7 @@ TEST(ProgramLookup, AStartFindsTheProgramBesideUsBeforeOneOnThePath)
     EXPECT_EQ(collected.out, std::string("genuine") + '\0');
 }
 
-TEST(ProgramLookup, AStartFallsBackToThePath)
-{
+TEST(ProgramLookup, AStartFallsBackToThePath) {
     ScratchFolder onPath;
     onPath.writeScript("path-only-tool", "printf 'from path: %s' \"$1\"\n");
     const PathOverride path(onPath.path().string());

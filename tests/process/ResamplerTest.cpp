@@ -15,30 +15,25 @@ namespace {
 const std::string rs = std::string(TRACKMILL_BIN_DIR) + "/rs";
 
 // A 440 Hz tone at half scale, made by the sound converter itself.
-void makeTone(const std::filesystem::path& path, int rate, int channels, int bits, double seconds)
-{
-    const ProgramResult made = runProgram({"sox", "-n", "-r", std::to_string(rate), "-c", std::to_string(channels),
-                                           "-b", std::to_string(bits), path.string(), "synth",
-                                           std::to_string(seconds), "sine", "440", "vol", "0.5"});
+void makeTone(const std::filesystem::path& path, int rate, int channels, int bits, double seconds) {
+    const ProgramResult made =
+        runProgram({"sox", "-n", "-r", std::to_string(rate), "-c", std::to_string(channels), "-b", std::to_string(bits),
+                    path.string(), "synth", std::to_string(seconds), "sine", "440", "vol", "0.5"});
     ASSERT_EQ(made.exitCode, 0) << made.err;
 }
 
 // Sign changes of the first channel: about twice the tone's frequency per second.
-int signChanges(const std::vector<std::int16_t>& samples)
-{
+int signChanges(const std::vector<std::int16_t>& samples) {
     int changes = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i)
-        changes += (samples[i - 1] < 0) != (samples[i] < 0);
+    for (std::size_t i = 1; i < samples.size(); ++i) changes += (samples[i - 1] < 0) != (samples[i] < 0);
     return changes;
 }
 
 std::string expectedCanonicalHeader(std::uint32_t rate, std::uint16_t channels, std::uint16_t bits,
-                                    std::uint32_t dataBytes)
-{
+                                    std::uint32_t dataBytes) {
     std::string header;
     auto put = [&header](std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i)
-            header += static_cast<char>((value >> (8 * i)) & 0xFF);
+        for (int i = 0; i < size; ++i) header += static_cast<char>((value >> (8 * i)) & 0xFF);
     };
     header += "RIFF";
     put(36 + dataBytes, 4);
@@ -57,8 +52,7 @@ std::string expectedCanonicalHeader(std::uint32_t rate, std::uint16_t channels, 
 
 }  // namespace
 
-TEST(Resampler, CdQualityStereoBecomesTelephoneMono)
-{
+TEST(Resampler, CdQualityStereoBecomesTelephoneMono) {
     ScratchFolder folder;
     const auto source = folder / "track 01.wav";
     const auto copy = folder / "r_track 01.wav";
@@ -79,8 +73,7 @@ TEST(Resampler, CdQualityStereoBecomesTelephoneMono)
     EXPECT_NEAR(rootMeanSquare(samples), 0.5 * 32767 / std::sqrt(2.0), 0.03 * 11585);
 }
 
-TEST(Resampler, OptionsMayComeInAnyOrderAndAnEightBitSourceStaysEightBit)
-{
+TEST(Resampler, OptionsMayComeInAnyOrderAndAnEightBitSourceStaysEightBit) {
     ScratchFolder folder;
     const auto source = folder / "old.wav";
     const auto copy = folder / "r_old.wav";
@@ -91,8 +84,7 @@ TEST(Resampler, OptionsMayComeInAnyOrderAndAnEightBitSourceStaysEightBit)
     EXPECT_EQ(wave.bytes.substr(0, 44), expectedCanonicalHeader(8000, 1, 8, 8000));
 }
 
-TEST(Resampler, NamesAreTakenLiterally)
-{
+TEST(Resampler, NamesAreTakenLiterally) {
     ScratchFolder folder;
     // Globbing would turn "take[12].wav" into the other file.
     const auto source = folder / "take[12] \"live\" $(echo x) * 中文.wav";
@@ -111,8 +103,7 @@ TEST(Resampler, NamesAreTakenLiterally)
     EXPECT_EQ(readWavFile(folder / "-out.wav").data.size(), 4000u);
 }
 
-TEST(Resampler, BadCommandLinesAreRefusedBeforeAnythingIsWritten)
-{
+TEST(Resampler, BadCommandLinesAreRefusedBeforeAnythingIsWritten) {
     ScratchFolder folder;
     const auto source = folder / "in.wav";
     const auto copy = folder / "out.wav";
@@ -135,14 +126,12 @@ TEST(Resampler, BadCommandLinesAreRefusedBeforeAnythingIsWritten)
     for (const std::vector<std::string>& argv : refused) {
         const ProgramResult result = runProgram(argv);
         EXPECT_EQ(result.exitCode, 1) << argv.size();
-        EXPECT_NE(result.err.find("usage: rs [-r rate] [-c channels] [-b bits] source destination"),
-                  std::string::npos);
+        EXPECT_NE(result.err.find("usage: rs [-r rate] [-c channels] [-b bits] source destination"), std::string::npos);
         EXPECT_FALSE(std::filesystem::exists(copy));
     }
 }
 
-TEST(Resampler, AMissingSourceFailsWithTheConvertersStatus)
-{
+TEST(Resampler, AMissingSourceFailsWithTheConvertersStatus) {
     ScratchFolder folder;
     const ProgramResult result =
         runProgram({rs, "-r", "8000", (folder / "none.wav").string(), (folder / "out.wav").string()});

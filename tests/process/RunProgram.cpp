@@ -4,8 +4,7 @@
 
 #include "platform/process/ChildProcess.h"
 
-ProgramResult runProgram(const std::vector<std::string>& argv, const std::filesystem::path& workingDirectory)
-{
+ProgramResult runProgram(const std::vector<std::string>& argv, const std::filesystem::path& workingDirectory) {
     platform::process::ChildProcess child;
     child.createPipes();
     child.start(argv, workingDirectory);

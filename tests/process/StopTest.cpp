@@ -22,8 +22,7 @@ namespace {
 const std::string fakeChild = TRACKMILL_FAKE_CHILD;
 
 // Reads until the flood has really begun, so that the stop lands while output streams.
-void readSomeOutput(ChildProcess& child)
-{
+void readSomeOutput(ChildProcess& child) {
     std::size_t total = 0;
     while (total < 256 * 1024) {
         const std::size_t count = child.available(StandardStream::Output);
@@ -37,21 +36,18 @@ void readSomeOutput(ChildProcess& child)
     }
 }
 
-pid_t readPid(const std::filesystem::path& file)
-{
+pid_t readPid(const std::filesystem::path& file) {
     pid_t pid = 0;
     for (int attempt = 0; attempt < 500 && pid == 0; ++attempt) {
         std::ifstream(file) >> pid;
-        if (pid == 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (pid == 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return pid;
 }
 
 }  // namespace
 
-TEST(ChildStop, StopDuringHeavyOutputEndsTheWholeGroup)
-{
+TEST(ChildStop, StopDuringHeavyOutputEndsTheWholeGroup) {
     ScratchFolder folder;
     const auto grandchildFile = folder / "grandchild";
     ChildProcess child;
@@ -71,8 +67,7 @@ TEST(ChildStop, StopDuringHeavyOutputEndsTheWholeGroup)
     EXPECT_EQ(zombieChildren(), std::vector<pid_t>{});
 }
 
-TEST(ChildStop, AChildIgnoringTheTerminationRequestIsKilledAfterTheGracePeriod)
-{
+TEST(ChildStop, AChildIgnoringTheTerminationRequestIsKilledAfterTheGracePeriod) {
     ChildProcess child;
     child.createPipes();
     child.start({fakeChild, "flood", "ignore-term"});
@@ -84,8 +79,7 @@ TEST(ChildStop, AChildIgnoringTheTerminationRequestIsKilledAfterTheGracePeriod)
     child.closePipes();
 }
 
-TEST(ChildStop, FiftyStoppedRunsLeaveNoZombieAndNoDescriptor)
-{
+TEST(ChildStop, FiftyStoppedRunsLeaveNoZombieAndNoDescriptor) {
     std::vector<pid_t> started;
     int descriptorsBefore = 0;
     // Run 0 is not counted: the first stop starts the reaper, which keeps one descriptor for good. The
@@ -110,8 +104,7 @@ TEST(ChildStop, FiftyStoppedRunsLeaveNoZombieAndNoDescriptor)
     EXPECT_EQ(settledDescriptorCount(descriptorsBefore), descriptorsBefore);
 }
 
-TEST(ChildStop, AChildThatEndedNormallyLeavesNothingBehind)
-{
+TEST(ChildStop, AChildThatEndedNormallyLeavesNothingBehind) {
     const int descriptorsBefore = openDescriptorCount();
     pid_t pid = 0;
     {
@@ -127,8 +120,7 @@ TEST(ChildStop, AChildThatEndedNormallyLeavesNothingBehind)
     EXPECT_EQ(openDescriptorCount(), descriptorsBefore);
 }
 
-TEST(ChildStop, DestroyingARunningChildStopsIt)
-{
+TEST(ChildStop, DestroyingARunningChildStopsIt) {
     pid_t pid = 0;
     {
         ChildProcess child;
@@ -138,8 +130,7 @@ TEST(ChildStop, DestroyingARunningChildStopsIt)
     EXPECT_TRUE(waitUntilGone(pid));
 }
 
-TEST(ChildStop, WaitingOnAnotherThreadEndsWhenTheChildIsStopped)
-{
+TEST(ChildStop, WaitingOnAnotherThreadEndsWhenTheChildIsStopped) {
     ChildProcess child;
     child.start({fakeChild, "hang"});
     bool waitEnded = false;
@@ -155,8 +146,7 @@ TEST(ChildStop, WaitingOnAnotherThreadEndsWhenTheChildIsStopped)
     EXPECT_TRUE(waitUntilGone(child.id()));
 }
 
-TEST(DetachedLaunch, TheProgramRunsOnAndIsReapedWhenItEnds)
-{
+TEST(DetachedLaunch, TheProgramRunsOnAndIsReapedWhenItEnds) {
     ScratchFolder folder;
     const auto stamp = folder / "exited";
     const pid_t pid = platform::process::launchDetached({fakeChild, "silent", "300", stamp.string()});
@@ -167,8 +157,7 @@ TEST(DetachedLaunch, TheProgramRunsOnAndIsReapedWhenItEnds)
     EXPECT_TRUE(std::filesystem::exists(stamp));
 }
 
-TEST(DetachedLaunch, AMissingProgramIsReported)
-{
+TEST(DetachedLaunch, AMissingProgramIsReported) {
     try {
         platform::process::launchDetached({"no-such-viewer"});
         FAIL() << "a missing program must not start";

@@ -20,27 +20,28 @@ namespace {
 // Replaces PATH with one folder of fake programs, each of which records its arguments, NUL-separated, and
 // then its process id into "<name>.args" beside it, and lingers a while.
 class FakeDesktop {
-public:
-    FakeDesktop()
-    {
-        if (const char* old = std::getenv("PATH"))
-            oldPath_ = old;
+  public:
+    FakeDesktop() {
+        if (const char* old = std::getenv("PATH")) oldPath_ = old;
         setenv("PATH", folder_.path().c_str(), 1);
     }
     ~FakeDesktop() { setenv("PATH", oldPath_.c_str(), 1); }
 
-    void install(const std::string& name)
-    {
+    void install(const std::string& name) {
         const std::string record = (folder_ / (name + ".args")).string();
-        folder_.writeScript(name, "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > '" + record + ".part'\n"
-                                  "printf '%s' $$ >> '" + record + ".part'\n"
-                                  "/bin/mv '" + record + ".part' '" + record + "'\n"
-                                  "/bin/sleep 1\n");
+        folder_.writeScript(name, "for a in \"$@\"; do printf '%s\\0' \"$a\"; done > '" + record +
+                                      ".part'\n"
+                                      "printf '%s' $$ >> '" +
+                                      record +
+                                      ".part'\n"
+                                      "/bin/mv '" +
+                                      record + ".part' '" + record +
+                                      "'\n"
+                                      "/bin/sleep 1\n");
     }
 
     // The arguments a fake received; empty when it never ran. Waits for it to end.
-    std::vector<std::string> argumentsOf(const std::string& name) const
-    {
+    std::vector<std::string> argumentsOf(const std::string& name) const {
         const auto record = folder_ / (name + ".args");
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         while (!std::filesystem::exists(record) && std::chrono::steady_clock::now() < giveUp)
@@ -60,15 +61,14 @@ public:
 
     bool ran(const std::string& name) const { return std::filesystem::exists(folder_ / (name + ".args")); }
 
-private:
+  private:
     ScratchFolder folder_;
     std::string oldPath_;
 };
 
 }  // namespace
 
-TEST(ShellOpen, TheDocumentReachesTheDesktopHandlerAsOneArgumentWithoutWaiting)
-{
+TEST(ShellOpen, TheDocumentReachesTheDesktopHandlerAsOneArgumentWithoutWaiting) {
     FakeDesktop desktop;
     desktop.install("xdg-open");
     const std::string document = "/opt/trackmill/Track mill \"help\" $(reboot) 帮助.CHM";
@@ -79,23 +79,20 @@ TEST(ShellOpen, TheDocumentReachesTheDesktopHandlerAsOneArgumentWithoutWaiting)
     EXPECT_EQ(desktop.argumentsOf("xdg-open"), std::vector<std::string>{document});
 }
 
-TEST(ShellOpen, WithoutAHandlerNothingHappens)
-{
+TEST(ShellOpen, WithoutAHandlerNothingHappens) {
     FakeDesktop desktop;
     EXPECT_NO_THROW(platform::shell::openDocument("http://localhost/"));
     EXPECT_NO_THROW(win::ShellExecuteA(nullptr, "open", "sndvol32.exe", "/r", "C:\\WINDOWS", 1));
 }
 
-TEST(ShellExecute, TheAboutBoxLinkAndTheHelpFileOpenAsDocuments)
-{
+TEST(ShellExecute, TheAboutBoxLinkAndTheHelpFileOpenAsDocuments) {
     FakeDesktop desktop;
     desktop.install("xdg-open");
     win::ShellExecuteA(nullptr, "Open", "http://example.invalid/trackmill", nullptr, nullptr, 5);
     EXPECT_EQ(desktop.argumentsOf("xdg-open"), std::vector<std::string>{"http://example.invalid/trackmill"});
 }
 
-TEST(ShellExecute, TheVolumeControlOpensTheMixerOnItsRecordingPageForSlashR)
-{
+TEST(ShellExecute, TheVolumeControlOpensTheMixerOnItsRecordingPageForSlashR) {
     {
         FakeDesktop desktop;
         desktop.install("pavucontrol");
@@ -111,8 +108,7 @@ TEST(ShellExecute, TheVolumeControlOpensTheMixerOnItsRecordingPageForSlashR)
     }
 }
 
-TEST(VolumeControl, TheConsoleMixerRunsInATerminalWhenNoDesktopMixerIsInstalled)
-{
+TEST(VolumeControl, TheConsoleMixerRunsInATerminalWhenNoDesktopMixerIsInstalled) {
     FakeDesktop desktop;
     desktop.install("alsamixer");
     desktop.install("x-terminal-emulator");
@@ -121,8 +117,7 @@ TEST(VolumeControl, TheConsoleMixerRunsInATerminalWhenNoDesktopMixerIsInstalled)
               (std::vector<std::string>{"-e", "alsamixer", "--view=capture"}));
 }
 
-TEST(VolumeControl, TheChoiceFollowsWhatIsInstalled)
-{
+TEST(VolumeControl, TheChoiceFollowsWhatIsInstalled) {
     const auto with = [](std::set<std::string> programs) {
         return [programs](std::string_view name) { return programs.count(std::string(name)) > 0; };
     };

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/FileBytes.h"
 #include "soundfile/SampleCoding.h"
+#include "tests/support/FileBytes.h"
 
 using namespace testsupport;
 
@@ -20,9 +20,7 @@ struct Worked {
     Bytes stored;
 };
 
-void PrintTo(const Worked& worked, std::ostream* out) {
-    *out << worked.form;
-}
+void PrintTo(const Worked& worked, std::ostream* out) { *out << worked.form; }
 
 class SampleCodingWorked : public testing::TestWithParam<Worked> {};
 
@@ -42,10 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Worked{"8-bit offset 128", {8, 128, 1}, {-32768, 0, 32512, 0x0100}, {0x00, 0x80, 0xFF, 0x81}},
         Worked{"8-bit signed", {8, 0, 1}, {0x1200, -256, -32768}, {0x12, 0xFF, 0x80}},
-        Worked{"16-bit signed little-endian",
-               {16, 0, 1},
-               {0x1234, -2, -32768},
-               {0x34, 0x12, 0xFE, 0xFF, 0x00, 0x80}},
+        Worked{"16-bit signed little-endian", {16, 0, 1}, {0x1234, -2, -32768}, {0x34, 0x12, 0xFE, 0xFF, 0x00, 0x80}},
         Worked{"16-bit signed big-endian", {16, 0, 0}, {0x1234, -2}, {0x12, 0x34, 0xFF, 0xFE}},
         Worked{"16-bit offset-binary little-endian",
                {16, 0x8000, 1},

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "soundfile/SoundFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
-#include "soundfile/SoundFile.h"
 
 using namespace testsupport;
 
@@ -135,9 +135,8 @@ TEST_F(SoundFileTest, FloatSamplesAreScaledLimitedAndTruncated) {
     {
         SoundFile file(path);
         ASSERT_EQ(file.openWrite(SoundFileKind::Wave), 0);
-        const float values[] = {0.5f,     -1.0f,     1.0f,
-                                2.5f,     -3.0f,     -0.99999f,
-                                0.00004f, -0.00004f, std::numeric_limits<float>::quiet_NaN()};
+        const float values[] = {
+            0.5f, -1.0f, 1.0f, 2.5f, -3.0f, -0.99999f, 0.00004f, -0.00004f, std::numeric_limits<float>::quiet_NaN()};
         ASSERT_EQ(file.writeFloatSamples(values, 9), 9);
         ASSERT_EQ(file.finishWrite(), 0);
     }

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "soundfile/DivisorRateTable.h"
+#include "soundfile/SoundFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
-#include "soundfile/DivisorRateTable.h"
-#include "soundfile/SoundFile.h"
 
 using namespace testsupport;
 
@@ -131,8 +131,7 @@ struct SpeechHeader {
         return *this;
     }
     SpeechHeader& rateIndex(std::int16_t index) {
-        return set(34, {0}).set(24,
-                                {static_cast<std::uint8_t>(index), static_cast<std::uint8_t>(index >> 8)});
+        return set(34, {0}).set(24, {static_cast<std::uint8_t>(index), static_cast<std::uint8_t>(index >> 8)});
     }
     SpeechHeader& divisors(std::uint8_t a, std::uint8_t b) { return set(34, {1, a, b}); }
     SpeechHeader& samples(const Bytes& more) {
@@ -236,8 +235,7 @@ TEST_F(SpeechHeaderReading, HeaderTextMustEndWithinItsField) {
 TEST_F(SpeechHeaderReading, FilesShorterThanTheHeaderFail) {
     for (std::size_t length : {4u, 20u, 47u}) {
         SCOPED_TRACE(length);
-        EXPECT_EQ(open(Bytes(kHeaderFor8000Hz.begin(),
-                             kHeaderFor8000Hz.begin() + static_cast<std::ptrdiff_t>(length))),
+        EXPECT_EQ(open(Bytes(kHeaderFor8000Hz.begin(), kHeaderFor8000Hz.begin() + static_cast<std::ptrdiff_t>(length))),
                   1);
         std::int16_t untouched = 0x5555;
         EXPECT_EQ(file->readSamples(&untouched, 1), 0);

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "soundfile/SoundFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
-#include "soundfile/SoundFile.h"
 
 using namespace testsupport;
 
@@ -73,8 +73,7 @@ Bytes pcm16(std::initializer_list<std::int16_t> samples) {
 }
 
 std::vector<std::int16_t> readAll(SoundFile& file) {
-    std::vector<std::int16_t> samples(static_cast<std::size_t>(std::max(file.getSamplesLeft(), 0)) + 16,
-                                      0x5555);
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(std::max(file.getSamplesLeft(), 0)) + 16, 0x5555);
     const std::int32_t count = file.readSamples(samples.data(), static_cast<std::int32_t>(samples.size()));
     samples.resize(static_cast<std::size_t>(count));
     return samples;
@@ -305,8 +304,7 @@ TEST_F(WaveReading, DataSizeIsBoundedByTheBytesPresent) {
 TEST_F(WaveReading, DisplayTextIsBoundedByItsChunkAndTheFile) {
     const Bytes data = pcm16({9});
     const auto textOf = [&](std::uint32_t size, const Bytes& body) {
-        EXPECT_EQ(open(WaveBuilder().fmt(1, 1, 8000, 16).chunk("data", data).chunk("DISP", size, body).bytes),
-                  0);
+        EXPECT_EQ(open(WaveBuilder().fmt(1, 1, 8000, 16).chunk("data", data).chunk("DISP", size, body).bytes), 0);
         return file->getDisplayText();
     };
     EXPECT_EQ(textOf(9, {1, 0, 0, 0, 'h', 'e', 'l', 'l', 'o'}), std::optional<std::string>("hello"));
@@ -320,11 +318,8 @@ TEST_F(WaveReading, DisplayTextIsBoundedByItsChunkAndTheFile) {
 }
 
 TEST_F(WaveReading, ChunksBeforeFmtAreNotLookedAt) {
-    const Bytes bytes = WaveBuilder()
-                            .chunk("DISP", Bytes{1, 0, 0, 0, 'x', 0})
-                            .chunk("data", pcm16({1}))
-                            .fmt(1, 1, 8000, 16)
-                            .bytes;
+    const Bytes bytes =
+        WaveBuilder().chunk("DISP", Bytes{1, 0, 0, 0, 'x', 0}).chunk("data", pcm16({1})).fmt(1, 1, 8000, 16).bytes;
     EXPECT_EQ(open(bytes), 1);
 }
 
@@ -391,10 +386,9 @@ TEST_F(WaveReading, EveryTruncationOfAFileOpensOrFailsWithinItsBytes) {
             EXPECT_EQ(readAll(*file).size(), std::min<std::size_t>(11, (length - 44) / 2));
             // The DISP head ends at 74 and its text starts at 78: what is left of the text is read.
             const std::optional<std::string> text =
-                length < 74
-                    ? std::nullopt
-                    : std::optional<std::string>(
-                          std::string("truncated").substr(0, std::clamp<std::size_t>(length, 78, 87) - 78));
+                length < 74 ? std::nullopt
+                            : std::optional<std::string>(
+                                  std::string("truncated").substr(0, std::clamp<std::size_t>(length, 78, 87) - 78));
             EXPECT_EQ(file->getDisplayText(), text);
         }
     }

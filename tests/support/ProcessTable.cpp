@@ -1,5 +1,6 @@
 #include "tests/support/ProcessTable.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -7,7 +8,6 @@
 #include <sstream>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 namespace testsupport {
 
@@ -18,16 +18,13 @@ struct StatLine {
     pid_t parent = 0;
 };
 
-StatLine readStat(const std::filesystem::path& statFile)
-{
+StatLine readStat(const std::filesystem::path& statFile) {
     std::ifstream in(statFile);
     std::string line;
-    if (!std::getline(in, line))
-        return {};
+    if (!std::getline(in, line)) return {};
     // The command name in parentheses may hold blanks; the fields after its closing one are fixed.
     const std::size_t close = line.rfind(')');
-    if (close == std::string::npos)
-        return {};
+    if (close == std::string::npos) return {};
     std::istringstream fields(line.substr(close + 1));
     StatLine stat;
     fields >> stat.state >> stat.parent;
@@ -36,43 +33,33 @@ StatLine readStat(const std::filesystem::path& statFile)
 
 }  // namespace
 
-char processState(pid_t pid)
-{
-    return readStat("/proc/" + std::to_string(pid) + "/stat").state;
-}
+char processState(pid_t pid) { return readStat("/proc/" + std::to_string(pid) + "/stat").state; }
 
-std::vector<pid_t> zombieChildren()
-{
+std::vector<pid_t> zombieChildren() {
     std::vector<pid_t> zombies;
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
         const std::string name = entry.path().filename().string();
-        if (name.find_first_not_of("0123456789") != std::string::npos)
-            continue;
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
         const StatLine stat = readStat(entry.path() / "stat");
-        if (stat.state == 'Z' && stat.parent == getpid())
-            zombies.push_back(std::stoi(name));
+        if (stat.state == 'Z' && stat.parent == getpid()) zombies.push_back(std::stoi(name));
     }
     return zombies;
 }
 
-int openDescriptorCount()
-{
+int openDescriptorCount() {
     int count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
-        ++count;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
     return count;
 }
 
-int highestOpenDescriptor()
-{
+int highestOpenDescriptor() {
     int highest = -1;
     for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
         highest = std::max(highest, std::stoi(entry.path().filename().string()));
     return highest;
 }
 
-int settledDescriptorCount(int expected)
-{
+int settledDescriptorCount(int expected) {
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     int count = openDescriptorCount();
     while (count > expected && std::chrono::steady_clock::now() < giveUp) {
@@ -82,13 +69,11 @@ int settledDescriptorCount(int expected)
     return count;
 }
 
-bool waitUntilGone(pid_t pid, bool allowForeignZombie)
-{
+bool waitUntilGone(pid_t pid, bool allowForeignZombie) {
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (std::chrono::steady_clock::now() < giveUp) {
         const char state = processState(pid);
-        if (state == 0 || (allowForeignZombie && state == 'Z'))
-            return true;
+        if (state == 0 || (allowForeignZombie && state == 'Z')) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return false;

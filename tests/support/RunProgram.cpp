@@ -14,9 +14,7 @@ namespace testsupport {
 
 namespace {
 
-std::runtime_error failure(const std::string& what) {
-    return std::runtime_error(what + ": " + std::strerror(errno));
-}
+std::runtime_error failure(const std::string& what) { return std::runtime_error(what + ": " + std::strerror(errno)); }
 
 // An unlinked file in the temporary folder: gone once its last descriptor closes.
 int anonymousFile() {

@@ -15,8 +15,8 @@ struct ProgramRun {
 };
 
 struct RunOptions {
-    std::optional<std::string> standardInput;   // the child's stdin holds exactly this; the caller's stdin when unset
-    std::filesystem::path workingDirectory;     // ours when empty
+    std::optional<std::string> standardInput;  // the child's stdin holds exactly this; the caller's stdin when unset
+    std::filesystem::path workingDirectory;    // ours when empty
 };
 
 // Runs argv[0] (a path, not searched for) with the arguments that follow, waits for its end and collects both

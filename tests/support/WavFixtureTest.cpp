@@ -18,9 +18,9 @@ namespace {
 TEST(WavFixture, WritesTheCanonicalHeaderByteForByte) {
     const ScratchFolder folder;
     writeWav(folder / "a.wav", {1, -2}, 8000);
-    const Bytes expected = {'R', 'I', 'F', 'F', 40, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
-                            1, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0, 16, 0,
-                            'd', 'a', 't', 'a', 4, 0, 0, 0, 1, 0, 0xFE, 0xFF};
+    const Bytes expected = {'R', 'I', 'F', 'F', 40,  0,   0,   0,   'W',  'A',  'V', 'E', 'f',  'm',  't',  ' ',
+                            16,  0,   0,   0,   1,   0,   1,   0,   0x40, 0x1F, 0,   0,   0x80, 0x3E, 0,    0,
+                            2,   0,   16,  0,   'd', 'a', 't', 'a', 4,    0,    0,   0,   1,    0,    0xFE, 0xFF};
     EXPECT_EQ(readFileBytes(folder / "a.wav"), expected);
 }
 

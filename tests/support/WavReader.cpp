@@ -17,7 +17,8 @@ std::uint32_t little(const std::string& bytes, std::size_t at, int size) {
 
 std::vector<std::int16_t> WavFile::samples16() const {
     std::vector<std::int16_t> samples;
-    for (std::size_t i = 0; i + 1 < data.size(); i += 2) samples.push_back(static_cast<std::int16_t>(little(data, i, 2)));
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
+        samples.push_back(static_cast<std::int16_t>(little(data, i, 2)));
     return samples;
 }
 

@@ -15,7 +15,7 @@ using usertest::TestWindow;
 namespace {
 
 class InputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         user::ResetInputState();
         testdriver::PumpUntilIdle();
@@ -39,7 +39,7 @@ TEST_F(InputTest, MouseMessagesCarryClientCoordinatesOfTheWindowUnderThePoint) {
 TEST_F(InputTest, PressesOutsideTheClientAreaAreNonClientMessages) {
     TestWindow window(RECT{100, 100, 200, 200}, WS_CAPTION);
     TestWindow child(RECT{10, 10, 50, 50}, WS_BORDER, window.hwnd());
-    testdriver::Click(POINT{150, 110});  // in the caption: frame 3, caption 19
+    testdriver::Click(POINT{150, 110});            // in the caption: frame 3, caption 19
     testdriver::Click(POINT{103 + 10, 122 + 30});  // on the child's left border
     testdriver::PumpUntilIdle();
     EXPECT_TRUE(window.receivedIds({WM_LBUTTONDOWN, WM_LBUTTONUP}).empty());
@@ -60,8 +60,8 @@ TEST_F(InputTest, DoubleClicksGoOnlyToWindowsThatAskForThem) {
               (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}));
 
     // Without CS_DBLCLKS the second press is a plain press.
-    const HWND plain = CreateWindowEx(0, usertest::TestClassNameNoDoubleClicks(), "", WS_POPUP | WS_VISIBLE, 100, 0,
-                                      50, 50, nullptr, nullptr, nullptr);
+    const HWND plain = CreateWindowEx(0, usertest::TestClassNameNoDoubleClicks(), "", WS_POPUP | WS_VISIBLE, 100, 0, 50,
+                                      50, nullptr, nullptr, nullptr);
     ASSERT_NE(plain, nullptr);
     int downs = 0;
     int doubles = 0;

@@ -5,16 +5,16 @@
 
 #include "TestWindow.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/LiveObjects.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Regions.h"
+#include "platform/gdi/SysColors.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/MessageSpy.h"
 #include "platform/testing/Screen.h"
 #include "platform/testing/Settings.h"
-#include "platform/gdi/Drawing.h"
-#include "platform/gdi/Objects.h"
-#include "platform/gdi/Regions.h"
-#include "platform/gdi/SysColors.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Input.h"
 #include "platform/user/Menu.h"
@@ -72,7 +72,7 @@ bool operator==(const RECT& a, const RECT& b) {
 
 // An owner window that measures every owner-drawn item as kItemWidth x kItemHeight and records what it draws.
 class MenuTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         user::ResetInputState();
         testdriver::PumpUntilIdle();

@@ -34,7 +34,7 @@ struct CountedPayload : MessagePayload {
 };
 
 class MessageQueueTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testdriver::PumpUntilIdle(); }
     TestWindow window{RECT{0, 0, 50, 50}};
 };

@@ -30,7 +30,7 @@ void Fill(HDC dc, RECT r, COLORREF colour) {
 }
 
 class PaintTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testdriver::PumpUntilIdle(); }
 };
 

@@ -11,7 +11,7 @@ namespace usertest {
 using Handler = std::function<bool(win::UINT msg, win::WPARAM wParam, win::LPARAM lParam, win::LRESULT* result)>;
 
 class TestWindow {
-public:
+  public:
     // A visible top-level window (style WS_POPUP unless given) or, with a parent, a child window.
     TestWindow(win::RECT rect, win::DWORD style = 0, win::HWND parent = nullptr, win::DWORD exStyle = 0);
     ~TestWindow();
@@ -29,7 +29,7 @@ public:
 
     static win::LRESULT Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
 
-private:
+  private:
     win::HWND hwnd_ = nullptr;
     Handler handler_;
     std::vector<win::MSG> received_;

@@ -34,7 +34,7 @@ LRESULT SelfRemovingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 class WindowProcTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         trail.clear();
         window.onMessage([](UINT msg, WPARAM, LPARAM, LRESULT* result) {
@@ -48,8 +48,8 @@ protected:
 };
 
 TEST_F(WindowProcTest, SubclassingChainsAndRestores) {
-    savedProc = reinterpret_cast<WNDPROC>(
-        SetWindowLong(window.hwnd(), GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+    savedProc =
+        reinterpret_cast<WNDPROC>(SetWindowLong(window.hwnd(), GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
     EXPECT_EQ(savedProc, &TestWindow::Procedure);
     EXPECT_EQ(GetWindowLong(window.hwnd(), GWL_WNDPROC), reinterpret_cast<LONG_PTR>(&OuterProc));
     EXPECT_EQ(SendMessage(window.hwnd(), kPing, 0, 0), 77) << "the result comes back through the chain";

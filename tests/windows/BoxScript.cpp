@@ -1,11 +1,11 @@
 #include "BoxScript.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 BoxScript::BoxScript() {
-    previous_ = framework::SetMessageBoxResponder(
-        [this](const std::string& text, const std::string& caption, win::UINT) {
+    previous_ =
+        framework::SetMessageBoxResponder([this](const std::string& text, const std::string& caption, win::UINT) {
             shown_.push_back(text + "|" + caption);
             const auto answer = answers_.find(text);
             if (answer != answers_.end()) return answer->second;

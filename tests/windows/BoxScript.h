@@ -8,7 +8,7 @@
 #include "platform/framework/controls/MessageBox.h"
 
 class BoxScript {
-public:
+  public:
     BoxScript();
     ~BoxScript();
     BoxScript(const BoxScript&) = delete;
@@ -20,7 +20,7 @@ public:
     int Count(const std::string& text) const;
     void Clear() { shown_.clear(); }
 
-private:
+  private:
     std::map<std::string, int> answers_;
     std::vector<std::string> shown_;
     framework::TMessageBoxResponder previous_;

@@ -69,15 +69,15 @@ void LookAtRipForm() {
 }
 
 class ConvertFilesTest : public WindowsTest {
-protected:
+  protected:
     void SetUp() override {
         WindowsTest::SetUp();
         std::filesystem::create_directories(folder / "in");
         std::filesystem::create_directories(folder / "out");
         std::ofstream(File("options.ini")) << "[CommonOptions]\nOutputFolder=" << File("out") << "\n";
         previousResponder = framework::SetFileDialogResponder([this](const framework::TOpenDialog& dialog) {
-            asked.push_back(Asked{dialog.Filter(), dialog.FileName(), dialog.Options(), dialog.Title(),
-                                  dialog.InitialDir()});
+            asked.push_back(
+                Asked{dialog.Filter(), dialog.FileName(), dialog.Options(), dialog.Title(), dialog.InitialDir()});
             return answer;
         });
         form = StartMainForm();
@@ -109,7 +109,7 @@ protected:
     TMainForm* form = nullptr;
     RipWatch seen;
 
-private:
+  private:
     framework::TFileDialogResponder previousResponder;
 };
 
@@ -143,8 +143,8 @@ TEST_F(ConvertFilesTest, TheActionEncodesTheChosenWavFilesUnderTheRipWindowsCapt
     EXPECT_NE(asked[0].options & framework::ofHideReadOnly, 0u);
     EXPECT_EQ(asked[0].title, "");
     EXPECT_EQ(asked[0].initialDir, "");
-    EXPECT_EQ(seen.captions,
-              (std::vector<std::string>{"正在编码(01/02): " + File("in/a.wav"), "正在编码(02/02): " + File("in/b.wav")}));
+    EXPECT_EQ(seen.captions, (std::vector<std::string>{"正在编码(01/02): " + File("in/a.wav"),
+                                                       "正在编码(02/02): " + File("in/b.wav")}));
     EXPECT_EQ(seen.groups, (std::vector<std::string>{"正在编码 WAV 为 MP3", "正在编码"}));
     EXPECT_GT(seen.highestPercent, 0);
     EXPECT_LE(seen.highestPercent, 100);

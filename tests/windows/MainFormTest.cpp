@@ -1,10 +1,10 @@
 // The main window end to end on the headless screen: drives from CD images, the track list, its check marks,
 // ripping checked rows, media changes, closing, painting and the CD-database titles.
+#include <sys/stat.h>
 #include <array>
 #include <chrono>
 #include <csignal>
 #include <fstream>
-#include <sys/stat.h>
 
 #include "CdFaults.h"
 #include "CddbServer.h"
@@ -48,12 +48,12 @@ class MainFormTest : public WindowsTest {};
 
 // A modal window that closes as soon as it is active.
 class ClosingDialog : public framework::TForm {
-public:
+  public:
     explicit ClosingDialog(framework::TComponent* owner) : TForm(owner) {
         OnActivate = framework::TNotifyEvent::Bind<&ClosingDialog::CloseNow>(this);
     }
 
-private:
+  private:
     void CloseNow(framework::TObject*) { Close(); }
 };
 
@@ -286,12 +286,12 @@ std::uint32_t DiscId(const std::vector<int>& starts, int leadOut) {
 // A record as the server keeps it, around the given title lines.
 std::string Record(const std::string& titles) {
     return "# xmcd\n#\n# Track frame offsets:\n#\t150\n#\t525\n#\t1275\n#\t1335\n#\n# Disc length: 19 seconds\n#\n"
-           "# Revision: 1\n#\nDISCID=19001104\nDTITLE=Band / Album\nDYEAR=2001\nDGENRE=Pop\n" + titles +
-           "EXTD=\nEXTT0=\nEXTT1=\nEXTT2=\nEXTT3=\nPLAYORDER=\n";
+           "# Revision: 1\n#\nDISCID=19001104\nDTITLE=Band / Album\nDYEAR=2001\nDGENRE=Pop\n" +
+           titles + "EXTD=\nEXTT0=\nEXTT1=\nEXTT2=\nEXTT3=\nPLAYORDER=\n";
 }
 
 class CddbTitlesOnTheList : public WindowsTest {
-protected:
+  protected:
     void SetUp() override {
         WindowsTest::SetUp();
         image.emplace(MakeImage("disc", FourTrackDisc()));
@@ -323,7 +323,8 @@ TEST_F(CddbTitlesOnTheList, TheDiscIdWorkedByHand) {
 }
 
 TEST_F(CddbTitlesOnTheList, TitlesFromTheMatchingRecordReplaceTheGeneratedOnes) {
-    cdrom_test::CddbServer server({{"misc", Id(), "Band / Album", Record("TTITLE0=One\nTTITLE1=Two \nTTITLE2=Three\nTTITLE3=Four\n")}});
+    cdrom_test::CddbServer server(
+        {{"misc", Id(), "Band / Album", Record("TTITLE0=One\nTTITLE1=Two \nTTITLE2=Three\nTTITLE3=Four\n")}});
     PointAt(server.port());
     TMainForm* form = StartMainForm();
     EXPECT_EQ(Titles(form), (std::vector<std::string>{"One", "Two", "Three", "Four"}));

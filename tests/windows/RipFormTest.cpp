@@ -5,8 +5,8 @@
 #include <thread>
 
 #include "CdFaults.h"
-#include "platform/cdrom/CdAudio.h"
 #include "WindowsFixture.h"
+#include "platform/cdrom/CdAudio.h"
 #include "platform/framework/TStringList.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/GroupBox.h"
@@ -34,7 +34,7 @@ framework::TStringList List(std::initializer_list<std::string> items) {
 }
 
 class RipFormTest : public WindowsTest {
-protected:
+  protected:
     void SetUp() override {
         WindowsTest::SetUp();
         Options.OutputFolder = Slashed();
@@ -72,7 +72,8 @@ protected:
         form = std::make_unique<TRipForm>(nullptr, mode, handle, items);
         auto note = [&] {
             if (captions.empty() || captions.back() != form->Caption()) captions.push_back(form->Caption());
-            if (groups.empty() || groups.back() != form->GroupBox1->Caption()) groups.push_back(form->GroupBox1->Caption());
+            if (groups.empty() || groups.back() != form->GroupBox1->Caption())
+                groups.push_back(form->GroupBox1->Caption());
         };
         note();
         form->Show();

@@ -1,9 +1,9 @@
 #include "WindowsFixture.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "platform/framework/controls/MessageBox.h"
 #include "platform/present/HeadlessPresenter.h"
@@ -16,9 +16,8 @@
 #include "trackmill/app/windows/MainForm.h"
 
 void WindowsTest::SetUp() {
-    folder = std::filesystem::temp_directory_path() /
-             ("trackmill-windows-" + std::to_string(getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder = std::filesystem::temp_directory_path() / ("trackmill-windows-" + std::to_string(getpid()) + "-" +
+                                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     Options = TOptionsSetting{};
@@ -70,9 +69,7 @@ void WindowsTest::FakeEncoder(const std::string& script) {
     setenv("PATH", (bin.string() + ":" + *savedPath_).c_str(), 1);
 }
 
-cdrom_test::ImageLayout FourTrackDisc() {
-    return {0, {{0, 375, true}, {0, 750, true}, {0, 60, true}, {0, 100, true}}};
-}
+cdrom_test::ImageLayout FourTrackDisc() { return {0, {{0, 375, true}, {0, 750, true}, {0, 60, true}, {0, 100, true}}}; }
 
 std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -82,16 +79,28 @@ std::vector<std::uint8_t> ReadBytes(const std::string& path) {
 void WriteToneWav(const std::string& path, int seconds) {
     const std::uint32_t bytes = static_cast<std::uint32_t>(seconds) * 176400;
     std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](std::uint32_t v) { for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i))); };
-    auto u16 = [&](std::uint16_t v) { out.put(static_cast<char>(v)); out.put(static_cast<char>(v >> 8)); };
+    auto u32 = [&](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) out.put(static_cast<char>(v >> (8 * i)));
+    };
+    auto u16 = [&](std::uint16_t v) {
+        out.put(static_cast<char>(v));
+        out.put(static_cast<char>(v >> 8));
+    };
     out << "RIFF";
     u32(bytes + 36);
     out << "WAVEfmt ";
-    u32(16); u16(1); u16(2); u32(44100); u32(176400); u16(4); u16(16);
+    u32(16);
+    u16(1);
+    u16(2);
+    u32(44100);
+    u32(176400);
+    u16(4);
+    u16(16);
     out << "data";
     u32(bytes);
     for (std::uint32_t i = 0; i < bytes / 4; ++i) {
         const auto v = static_cast<std::uint16_t>(static_cast<std::int16_t>((i % 100) * 300 - 15000));
-        u16(v); u16(v);
+        u16(v);
+        u16(v);
     }
 }

@@ -17,7 +17,7 @@
 class TMainForm;
 
 class WindowsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -37,7 +37,7 @@ protected:
     std::unique_ptr<cdrom_test::ImageDrives> drives;
     BoxScript boxes;
 
-private:
+  private:
     std::optional<std::string> savedPath_;
 };
 

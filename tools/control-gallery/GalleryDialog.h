@@ -3,6 +3,6 @@
 #include "platform/framework/controls/Form.h"
 
 class GalleryDialog : public framework::TForm {
-public:
+  public:
     explicit GalleryDialog(framework::TComponent* owner);
 };

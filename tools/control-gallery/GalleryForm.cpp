@@ -136,8 +136,10 @@ GalleryForm::GalleryForm(TComponent* owner) : TForm(owner), images_(new TImageLi
         column->SetWidth(width);
     }
     list->Columns(1)->SetAlignment(taRightJustify);
-    const char* rows[][3] = {{"01 甜蜜蜜", "3:32", "已完成"}, {"02 小城故事", "4:05", "正在抓取"},
-                             {"03 我只在乎你", "4:16", ""}, {"04 何日君再来", "3:48", ""}};
+    const char* rows[][3] = {{"01 甜蜜蜜", "3:32", "已完成"},
+                             {"02 小城故事", "4:05", "正在抓取"},
+                             {"03 我只在乎你", "4:16", ""},
+                             {"04 何日君再来", "3:48", ""}};
     for (int i = 0; i < 4; ++i) {
         TListItem* item = list->AddItem();
         item->SetCaption(rows[i][0]);

@@ -7,10 +7,10 @@ class TImageList;
 }
 
 class GalleryForm : public framework::TForm {
-public:
+  public:
     explicit GalleryForm(framework::TComponent* owner);
 
-private:
+  private:
     void ShowDialog(framework::TObject* sender);
     void Quit(framework::TObject* sender);
 

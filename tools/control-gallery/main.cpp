@@ -11,10 +11,10 @@
 
 #include "GalleryDialog.h"
 #include "GalleryForm.h"
+#include "platform/framework/TTimer.h"
 #include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/OpenDialog.h"
 #include "platform/framework/controls/Screen.h"
-#include "platform/framework/TTimer.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/present/PresenterChoice.h"
 #include "platform/testing/MessagePump.h"

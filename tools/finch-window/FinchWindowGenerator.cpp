@@ -86,8 +86,7 @@ bool readCoefficients(const char* path, std::vector<std::int64_t>& coefficients)
         }
         const auto value = parseNanoUnits(text);
         if (!value) {
-            std::cerr << "finch-window: " << path << ":" << lineNumber << ": not a coefficient: " << text
-                      << "\n";
+            std::cerr << "finch-window: " << path << ":" << lineNumber << ": not a coefficient: " << text << "\n";
             return false;
         }
         coefficients.push_back(*value);

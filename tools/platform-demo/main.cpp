@@ -116,33 +116,38 @@ HMENU BuildPopup() {
 
 LRESULT DemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT: PaintDemo(hwnd); return 0;
-    case WM_TIMER:
-        KillTimer(hwnd, wParam);
-        if (wParam == kOpenMenuTimer) PostMessage(hwnd, kOpenMenu, 0, 0);
-        if (wParam == kSnapshotTimer && !pngPath.empty()) {
-            const std::string error = present::WritePng(
-                present::ComposeScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), pngPath);
-            if (!error.empty()) std::fprintf(stderr, "platform-demo: %s\n", error.c_str());
+        case WM_PAINT:
+            PaintDemo(hwnd);
+            return 0;
+        case WM_TIMER:
+            KillTimer(hwnd, wParam);
+            if (wParam == kOpenMenuTimer) PostMessage(hwnd, kOpenMenu, 0, 0);
+            if (wParam == kSnapshotTimer && !pngPath.empty()) {
+                const std::string error = present::WritePng(
+                    present::ComposeScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), pngPath);
+                if (!error.empty()) std::fprintf(stderr, "platform-demo: %s\n", error.c_str());
+            }
+            if (wParam == kCloseTimer) {
+                EndMenu();
+                PostMessage(hwnd, WM_CLOSE, 0, 0);
+            }
+            return 0;
+        case kOpenMenu: {
+            RECT r;
+            GetWindowRect(hwnd, &r);
+            SetTimer(hwnd, kSnapshotTimer, 400, nullptr);
+            const BOOL chosen = TrackPopupMenu(popupMenu, TPM_RETURNCMD, r.left + 260, r.top + 150, 0, hwnd, nullptr);
+            if (chosen) std::printf("chosen: %d\n", chosen);
+            return 0;
         }
-        if (wParam == kCloseTimer) {
-            EndMenu();
-            PostMessage(hwnd, WM_CLOSE, 0, 0);
-        }
-        return 0;
-    case kOpenMenu: {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        SetTimer(hwnd, kSnapshotTimer, 400, nullptr);
-        const BOOL chosen = TrackPopupMenu(popupMenu, TPM_RETURNCMD, r.left + 260, r.top + 150, 0, hwnd, nullptr);
-        if (chosen) std::printf("chosen: %d\n", chosen);
-        return 0;
-    }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == 103) PostMessage(hwnd, WM_CLOSE, 0, 0);
-        return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
-    default: return DefWindowProc(hwnd, msg, wParam, lParam);
+        case WM_COMMAND:
+            if (LOWORD(wParam) == 103) PostMessage(hwnd, WM_CLOSE, 0, 0);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProc(hwnd, msg, wParam, lParam);
     }
 }
 

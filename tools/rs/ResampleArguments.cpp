@@ -9,23 +9,18 @@ struct Limits {
     int highest;
 };
 
-bool parseNumber(const std::string& text, Limits limits, int& value)
-{
+bool parseNumber(const std::string& text, Limits limits, int& value) {
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     return !text.empty() && error == std::errc() && stop == end && value >= limits.lowest && value <= limits.highest;
 }
 
 // A path the converter would read as an option or as one of its special names ("-" is stdin/stdout).
-std::string literalPath(const std::string& path)
-{
-    return !path.empty() && path.front() == '-' ? "./" + path : path;
-}
+std::string literalPath(const std::string& path) { return !path.empty() && path.front() == '-' ? "./" + path : path; }
 
 }  // namespace
 
-bool parseResampleArguments(const std::vector<std::string>& args, ResampleArguments& arguments, std::string& problem)
-{
+bool parseResampleArguments(const std::vector<std::string>& args, ResampleArguments& arguments, std::string& problem) {
     std::vector<std::string> paths;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -38,7 +33,7 @@ bool parseResampleArguments(const std::vector<std::string>& args, ResampleArgume
             optionsEnded = true;
             continue;
         }
-        std::optional<int>* slot = word == "-r" ? &arguments.rate
+        std::optional<int>* slot = word == "-r"   ? &arguments.rate
                                    : word == "-c" ? &arguments.channels
                                    : word == "-b" ? &arguments.bits
                                                   : nullptr;
@@ -61,7 +56,9 @@ bool parseResampleArguments(const std::vector<std::string>& args, ResampleArgume
                                           : parseNumber(text, {8, 32}, value) && value % 8 == 0;
         if (!valid) {
             problem = "bad value '" + text + "' for " + word +
-                      (word == "-r" ? " (1000 to 384000 Hz)" : word == "-c" ? " (1 to 8 channels)" : " (8, 16, 24 or 32 bits)");
+                      (word == "-r"   ? " (1000 to 384000 Hz)"
+                       : word == "-c" ? " (1 to 8 channels)"
+                                      : " (8, 16, 24 or 32 bits)");
             return false;
         }
         *slot = value;
@@ -79,15 +76,11 @@ bool parseResampleArguments(const std::vector<std::string>& args, ResampleArgume
     return true;
 }
 
-std::vector<std::string> soundConverterCommand(const ResampleArguments& arguments)
-{
+std::vector<std::string> soundConverterCommand(const ResampleArguments& arguments) {
     std::vector<std::string> command{"sox", "--no-glob", literalPath(arguments.source), "-t", "wav"};
-    if (arguments.rate)
-        command.insert(command.end(), {"-r", std::to_string(*arguments.rate)});
-    if (arguments.channels)
-        command.insert(command.end(), {"-c", std::to_string(*arguments.channels)});
-    if (arguments.bits)
-        command.insert(command.end(), {"-b", std::to_string(*arguments.bits)});
+    if (arguments.rate) command.insert(command.end(), {"-r", std::to_string(*arguments.rate)});
+    if (arguments.channels) command.insert(command.end(), {"-c", std::to_string(*arguments.channels)});
+    if (arguments.bits) command.insert(command.end(), {"-b", std::to_string(*arguments.bits)});
     command.insert(command.end(), {"--no-glob", literalPath(arguments.destination)});
     return command;
 }

@@ -1,13 +1,12 @@
 // rs: converts a WAV file to another rate, channel count and sample width, by running the sound converter.
 #include "ResampleArguments.h"
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     ResampleArguments arguments;
     std::string problem;
     if (!parseResampleArguments(std::vector<std::string>(argv + 1, argv + argc), arguments, problem)) {
@@ -17,8 +16,7 @@ int main(int argc, char** argv)
     }
     std::vector<std::string> command = soundConverterCommand(arguments);
     std::vector<char*> words;
-    for (std::string& word : command)
-        words.push_back(word.data());
+    for (std::string& word : command) words.push_back(word.data());
     words.push_back(nullptr);
     // Replaced rather than waited for: stopping rs then stops the conversion itself.
     execvp(words.front(), words.data());

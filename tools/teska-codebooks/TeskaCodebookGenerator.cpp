@@ -22,85 +22,85 @@ constexpr uint32_t kSeed = 20261209;
 constexpr int kIterations = 40;
 
 struct CodebookSpec {
-  const char* name;
-  int dim;
-  int rows;
-  std::vector<double> fixedRows;  // the rows every stream already relies on
-  int minimum;
-  int maximum;
+    const char* name;
+    int dim;
+    int rows;
+    std::vector<double> fixedRows;  // the rows every stream already relies on
+    int minimum;
+    int maximum;
 };
 
 std::vector<int16_t> readSamples(const char* path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    std::perror(path);
-    std::exit(1);
-  }
-  const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  std::vector<int16_t> samples(bytes.size() / 2);
-  for (size_t i = 0; i < samples.size(); ++i) {
-    samples[i] = static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
-  }
-  return samples;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::perror(path);
+        std::exit(1);
+    }
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    std::vector<int16_t> samples(bytes.size() / 2);
+    for (size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = static_cast<int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    }
+    return samples;
 }
 
 // Appends the normalised 8-value vectors of every band loud enough to train on.
 void collectBands(const std::vector<int16_t>& samples, std::vector<double>& bands) {
-  std::array<int16_t, kTransformWindow> window{};
-  for (size_t start = 0; start < samples.size(); start += kTransformHop) {
-    std::copy(window.begin() + kTransformHop, window.end(), window.begin());
-    for (int k = 0; k < kTransformHop; ++k) {
-      const size_t at = start + static_cast<size_t>(k);
-      window[kTransformHop + k] = at < samples.size() ? samples[at] : 0;
+    std::array<int16_t, kTransformWindow> window{};
+    for (size_t start = 0; start < samples.size(); start += kTransformHop) {
+        std::copy(window.begin() + kTransformHop, window.end(), window.begin());
+        for (int k = 0; k < kTransformHop; ++k) {
+            const size_t at = start + static_cast<size_t>(k);
+            window[kTransformHop + k] = at < samples.size() ? samples[at] : 0;
+        }
+        std::array<int16_t, kTransformHop> coefficients{};
+        forwardTransform(window.data(), coefficients.data());
+        std::array<int16_t, kTransformHop> normalised{};
+        std::array<int16_t, kTeskaBands> gains{};
+        teskaNormaliseBands(coefficients.data(), normalised.data(), gains.data());
+        for (int band = 0; band < kTeskaBands; ++band) {
+            if (gains[band] < kMinimumGain) continue;
+            bands.insert(bands.end(), normalised.begin() + band * kTeskaBandValues,
+                         normalised.begin() + (band + 1) * kTeskaBandValues);
+        }
     }
-    std::array<int16_t, kTransformHop> coefficients{};
-    forwardTransform(window.data(), coefficients.data());
-    std::array<int16_t, kTransformHop> normalised{};
-    std::array<int16_t, kTeskaBands> gains{};
-    teskaNormaliseBands(coefficients.data(), normalised.data(), gains.data());
-    for (int band = 0; band < kTeskaBands; ++band) {
-      if (gains[band] < kMinimumGain) continue;
-      bands.insert(bands.end(), normalised.begin() + band * kTeskaBandValues,
-                   normalised.begin() + (band + 1) * kTeskaBandValues);
-    }
-  }
 }
 
 void printCodebook(const CodebookSpec& book, const std::vector<double>& codebook) {
-  std::printf("\nconst std::array<int16_t, %d * %d> %s = {\n", book.rows, book.dim, book.name);
-  const int perLine = book.dim == 8 ? 8 : 12;
-  for (size_t i = 0; i < codebook.size(); ++i) {
-    const long value = std::clamp(std::lround(codebook[i]), long{book.minimum}, long{book.maximum});
-    const bool lineStart = i % perLine == 0;
-    const bool last = i + 1 == codebook.size();
-    std::printf("%s%ld%s", lineStart ? "    " : " ", value, last ? "};\n" : ",");
-    if (!last && (i + 1) % perLine == 0) std::printf("\n");
-  }
+    std::printf("\nconst std::array<int16_t, %d * %d> %s = {\n", book.rows, book.dim, book.name);
+    const int perLine = book.dim == 8 ? 8 : 12;
+    for (size_t i = 0; i < codebook.size(); ++i) {
+        const long value = std::clamp(std::lround(codebook[i]), long{book.minimum}, long{book.maximum});
+        const bool lineStart = i % perLine == 0;
+        const bool last = i + 1 == codebook.size();
+        std::printf("%s%ld%s", lineStart ? "    " : " ", value, last ? "};\n" : ",");
+        if (!last && (i + 1) % perLine == 0) std::printf("\n");
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: teska-codebook-generator corpus.raw...\n");
-    return 1;
-  }
-  std::vector<double> bands;
-  for (int i = 1; i < argc; ++i) collectBands(readSamples(argv[i]), bands);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: teska-codebook-generator corpus.raw...\n");
+        return 1;
+    }
+    std::vector<double> bands;
+    for (int i = 1; i < argc; ++i) collectBands(readSamples(argv[i]), bands);
 
-  const std::vector<CodebookSpec> specs = {
-      {"teskaShape8x256", 8, 256, {-1911, -437, 327, 1268, 772, 129, -283, -100}, -2733, 2714},
-      {"teskaShape4x256", 4, 256, {-246, 2218, -23, -761}, -2660, 2677},
-      {"teskaShape2x64", 2, 64, {1450, -2023, 1850, 1573}, -2582, 2600},
-      {"teskaShape2x256", 2, 256, {1767, -2036, 1705, 2031}, -2761, 2774},
-  };
-  std::printf("// Generated by tools/teska-codebooks/make-codebooks.sh from %zu speech band vectors; do not edit.\n",
-              bands.size() / kTeskaBandValues);
-  std::printf("#include \"TeskaTables.h\"\n");
-  for (const CodebookSpec& book : specs) {
-    // An 8-value band splits into 8 / dim training vectors, in the same order as the coder splits it.
-    const KMeansProblem problem{book.dim, book.rows, book.fixedRows, kSeed, kIterations};
-    printCodebook(book, trainCodebook(problem, bands));
-  }
-  return 0;
+    const std::vector<CodebookSpec> specs = {
+        {"teskaShape8x256", 8, 256, {-1911, -437, 327, 1268, 772, 129, -283, -100}, -2733, 2714},
+        {"teskaShape4x256", 4, 256, {-246, 2218, -23, -761}, -2660, 2677},
+        {"teskaShape2x64", 2, 64, {1450, -2023, 1850, 1573}, -2582, 2600},
+        {"teskaShape2x256", 2, 256, {1767, -2036, 1705, 2031}, -2761, 2774},
+    };
+    std::printf("// Generated by tools/teska-codebooks/make-codebooks.sh from %zu speech band vectors; do not edit.\n",
+                bands.size() / kTeskaBandValues);
+    std::printf("#include \"TeskaTables.h\"\n");
+    for (const CodebookSpec& book : specs) {
+        // An 8-value band splits into 8 / dim training vectors, in the same order as the coder splits it.
+        const KMeansProblem problem{book.dim, book.rows, book.fixedRows, kSeed, kIterations};
+        printCodebook(book, trainCodebook(problem, bands));
+    }
+    return 0;
 }

@@ -25,8 +25,7 @@ constexpr int ReadModeParameter = 36;
 
 TCDRipThread::TCDRipThread(std::int32_t Track) : FTrack(Track) {}
 
-void TCDRipThread::Execute()
-{
+void TCDRipThread::Execute() {
     if (cd::ModifyCDParms(FCDHandle, ReadModeParameter, 1) == 0) {
         win::PostMessage(FNotifyWindow, WM_RIP_ERROR, 0, RIP_ERROR_SETUP);
         return;
@@ -46,8 +45,7 @@ void TCDRipThread::Execute()
     RipTrack(Options.OutputFolder + "/Track" + std::to_string(FTrack) + ".wav", sectors->Count, sectors->Start);
 }
 
-void TCDRipThread::RipTrack(const std::string& fileName, std::int64_t count, std::int64_t start)
-{
+void TCDRipThread::RipTrack(const std::string& fileName, std::int64_t count, std::int64_t start) {
     FStream = std::fopen(fileName.c_str(), "wb");
     if (FStream == nullptr) {
         PostTrackDone(TRACK_FILE_FAILED);
@@ -65,8 +63,7 @@ void TCDRipThread::RipTrack(const std::string& fileName, std::int64_t count, std
         info->Percent = static_cast<std::int32_t>(done * 100 / count);
         SetTimeTexts(*info, std::chrono::steady_clock::now() - startTime);
         win::PostOwnedMessage(FNotifyWindow, WM_RIP_PROGRESS, 0, std::move(info));
-        if (FStopFlag || Terminated())
-            break;
+        if (FStopFlag || Terminated()) break;
     }
     if (failed) {
         // The partial file keeps data size 0 in its header.
@@ -81,8 +78,7 @@ void TCDRipThread::RipTrack(const std::string& fileName, std::int64_t count, std
                         WriteWavHeader(static_cast<std::uint32_t>(size - TWaveHeader::Size));
     const bool flushed = std::fclose(FStream) == 0;
     FStream = nullptr;
-    if (FStopFlag || Terminated())
-        return;
+    if (FStopFlag || Terminated()) return;
     if (!closed || !flushed) {
         PostTrackDone(TRACK_FILE_FAILED);
         return;
@@ -94,8 +90,7 @@ void TCDRipThread::RipTrack(const std::string& fileName, std::int64_t count, std
     PostTrackDone(TRACK_DONE_OK);
 }
 
-std::uint32_t TCDRipThread::ReadSectors(std::int64_t start, std::int64_t count)
-{
+std::uint32_t TCDRipThread::ReadSectors(std::int64_t start, std::int64_t count) {
     const std::size_t capacity = static_cast<std::size_t>(count) * cd::AUDIO_SECTOR_BYTES;
     // One block of 32-bit words keeps the record's fields aligned.
     std::vector<std::uint32_t> block((sizeof(cd::TTrackBuffer) + capacity + 3) / 4, 0);
@@ -104,11 +99,9 @@ std::uint32_t TCDRipThread::ReadSectors(std::int64_t start, std::int64_t count)
     buffer->numFrames = static_cast<cd::DWORD>(count);
     buffer->maxLen = static_cast<cd::DWORD>(capacity);
     const cd::DWORD answer = cd::ReadCDAudioLBA(FCDHandle, buffer);
-    if (answer != 1)
-        return answer;
+    if (answer != 1) return answer;
     // The library's counts are bounded by the buffer before anything is copied.
-    if (buffer->startOffset > capacity || buffer->len > capacity - buffer->startOffset)
-        return 0;
+    if (buffer->startOffset > capacity || buffer->len > capacity - buffer->startOffset) return 0;
     if (std::fwrite(buffer->buf + buffer->startOffset, 1, buffer->len, FStream) != buffer->len) {
         FWriteFailed = true;
         return 0;
@@ -116,14 +109,12 @@ std::uint32_t TCDRipThread::ReadSectors(std::int64_t start, std::int64_t count)
     return answer;
 }
 
-bool TCDRipThread::WriteWavHeader(std::uint32_t dataSize)
-{
+bool TCDRipThread::WriteWavHeader(std::uint32_t dataSize) {
     const auto bytes = TWaveHeader::CdAudio(dataSize).ToBytes();
     return std::fwrite(bytes.data(), 1, bytes.size(), FStream) == bytes.size();
 }
 
-void TCDRipThread::PostTrackDone(std::int32_t status)
-{
+void TCDRipThread::PostTrackDone(std::int32_t status) {
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = PI_TRACK_DONE;
     info->Status = status;

@@ -12,17 +12,17 @@
 
 // Created suspended; the owner sets FCDHandle and FNotifyWindow, resumes it and frees it with Free().
 class TCDRipThread : public framework::TThread {
-public:
+  public:
     explicit TCDRipThread(std::int32_t Track);
 
-    std::uint32_t FCDHandle = 0;        // borrowed from the main window
+    std::uint32_t FCDHandle = 0;  // borrowed from the main window
     win::HWND FNotifyWindow = nullptr;
     std::atomic<bool> FStopFlag{false};  // seen after each read of the loop, not during the gain pass
 
-protected:
+  protected:
     void Execute() override;
 
-private:
+  private:
     void RipTrack(const std::string& fileName, std::int64_t count, std::int64_t start);
     // One read of the library appended to the file; the library's answer, or 0 when the file write failed.
     std::uint32_t ReadSectors(std::int64_t start, std::int64_t count);

@@ -16,22 +16,20 @@ using platform::process::StandardStream;
 
 namespace {
 
-const char* PipeCreationText(StandardStream stream)
-{
+const char* PipeCreationText(StandardStream stream) {
     switch (stream) {
-    case StandardStream::Input:
-        return "Error on STDIN pipe creation : ";
-    case StandardStream::Output:
-        return "Error on STDOUT pipe creation : ";
-    case StandardStream::Error:
-        break;
+        case StandardStream::Input:
+            return "Error on STDIN pipe creation : ";
+        case StandardStream::Output:
+            return "Error on STDOUT pipe creation : ";
+        case StandardStream::Error:
+            break;
     }
     return "Error on STDERR pipe creation : ";
 }
 
 // Writing the output over the input would destroy what the child is reading.
-bool SameFile(const std::string& a, const std::string& b)
-{
+bool SameFile(const std::string& a, const std::string& b) {
     std::error_code error;
     return std::filesystem::equivalent(a, b, error) && !error;
 }
@@ -40,14 +38,12 @@ bool SameFile(const std::string& a, const std::string& b)
 
 TChildProcessJob::TChildProcessJob() = default;
 
-TChildProcessJob::~TChildProcessJob()
-{
+TChildProcessJob::~TChildProcessJob() {
     Stop(0);
     ReleaseRun();
 }
 
-void TChildProcessJob::Start()
-{
+void TChildProcessJob::Start() {
     ReleaseRun();
     if (ChecksOutputInUse() && SameFile(FSourceFile, FDestFile)) {
         PostFinished(JOB_OUTPUT_IN_USE);
@@ -86,11 +82,9 @@ void TChildProcessJob::Start()
     TJobThread::Launch(std::move(run));
 }
 
-void TChildProcessJob::Stop(std::uint32_t)
-{
+void TChildProcessJob::Stop(std::uint32_t) {
     // A signal ends the child here; the exit code it would have had is not observable by anyone.
-    if (!FRunning)
-        return;
+    if (!FRunning) return;
     FRunning = false;
     if (FRun) {
         FRun->Child.closePipes();
@@ -99,27 +93,22 @@ void TChildProcessJob::Stop(std::uint32_t)
     ReleaseRun();
 }
 
-void TChildProcessJob::ReleaseRun()
-{
-    if (!FRun)
-        return;
+void TChildProcessJob::ReleaseRun() {
+    if (!FRun) return;
     FRun->Job = nullptr;
     FRun->Cancelled = true;
     FRun.reset();
 }
 
-void TChildProcessJob::PostFinished(std::int32_t Status)
-{
+void TChildProcessJob::PostFinished(std::int32_t Status) {
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = FinishedMarker();
     info->Status = Status;
     win::PostOwnedMessage(FNotifyWindow, ProgressMessage(), 0, std::move(info));
 }
 
-void TChildProcessJob::ReadPipe(StandardStream stream)
-{
-    if (!FRun)
-        return;
+void TChildProcessJob::ReadPipe(StandardStream stream) {
+    if (!FRun) return;
     std::string chunk;
     try {
         chunk = ReadChunk(*FRun, stream);
@@ -132,26 +121,19 @@ void TChildProcessJob::ReadPipe(StandardStream stream)
     ParseOutput(chunk);
 }
 
-std::string TChildProcessJob::ReadChunk(TJobRun& run, StandardStream stream)
-{
+std::string TChildProcessJob::ReadChunk(TJobRun& run, StandardStream stream) {
     return run.Child.read(stream, run.BytesAvailable);
 }
 
-void TChildProcessJob::ProcessFinished()
-{
-    if (FRun)
-        FRun->Child.closePipes();
+void TChildProcessJob::ProcessFinished() {
+    if (FRun) FRun->Child.closePipes();
     ReleaseRun();
     PostFinished(JOB_CHILD_ENDED);
 }
 
-bool TChildProcessJob::ConfirmOverwrite(const std::string& question)
-{
-    return AskOverwrite(question);
-}
+bool TChildProcessJob::ConfirmOverwrite(const std::string& question) { return AskOverwrite(question); }
 
-void TChildProcessJob::PostProgress(std::unique_ptr<TProcessInfo> info) const
-{
+void TChildProcessJob::PostProgress(std::unique_ptr<TProcessInfo> info) const {
     if (info->Percent >= 1 && info->Percent <= 100)
         win::PostOwnedMessage(FNotifyWindow, ProgressMessage(), 0, std::move(info));
 }

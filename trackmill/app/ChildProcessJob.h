@@ -16,7 +16,7 @@ struct TJobRun;
 struct TProcessInfo;
 
 class TChildProcessJob {
-public:
+  public:
     TChildProcessJob();
     virtual ~TChildProcessJob();
     TChildProcessJob(const TChildProcessJob&) = delete;
@@ -44,10 +44,10 @@ public:
     void ReadPipe(platform::process::StandardStream stream);
     void ProcessFinished();
 
-protected:
+  protected:
     struct TCommand {
-        std::string Text;                    // as displayed
-        std::vector<std::string> Arguments;  // as run: each path one argument, never through a shell
+        std::string Text;                        // as displayed
+        std::vector<std::string> Arguments;      // as run: each path one argument, never through a shell
         std::filesystem::path WorkingDirectory;  // empty: the application's own
     };
 
@@ -73,7 +73,7 @@ protected:
 
     std::chrono::steady_clock::time_point FStartTime;
 
-private:
+  private:
     // Lets go of the running child: no late call reaches this job through it any more.
     void ReleaseRun();
 

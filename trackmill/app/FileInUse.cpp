@@ -1,28 +1,23 @@
 #include "trackmill/app/FileInUse.h"
 
-#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
-#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
-bool SameFile(const struct stat& a, const struct stat& b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
-bool DescriptorsOf(const std::string& fdFolder, const struct stat& file)
-{
+bool DescriptorsOf(const std::string& fdFolder, const struct stat& file) {
     DIR* folder = opendir(fdFolder.c_str());
     if (folder == nullptr)  // another user's process, or one that has just ended
         return false;
     bool found = false;
     while (const dirent* entry = readdir(folder)) {
-        if (entry->d_name[0] == '.')
-            continue;
+        if (entry->d_name[0] == '.') continue;
         struct stat target {};
         if (stat((fdFolder + "/" + entry->d_name).c_str(), &target) == 0 && SameFile(target, file)) {
             found = true;
@@ -34,17 +29,14 @@ bool DescriptorsOf(const std::string& fdFolder, const struct stat& file)
 }
 
 // Linux has no exclusive opens, so "in use" means some process holds a descriptor on the file.
-bool HeldOpenByAnyProcess(const struct stat& file)
-{
+bool HeldOpenByAnyProcess(const struct stat& file) {
     DIR* proc = opendir("/proc");
-    if (proc == nullptr)
-        return false;
+    if (proc == nullptr) return false;
     bool found = false;
     while (const dirent* entry = readdir(proc)) {
         char* end = nullptr;
         std::strtol(entry->d_name, &end, 10);
-        if (end == entry->d_name || *end != '\0')
-            continue;
+        if (end == entry->d_name || *end != '\0') continue;
         if (DescriptorsOf(std::string("/proc/") + entry->d_name + "/fd", file)) {
             found = true;
             break;
@@ -56,17 +48,13 @@ bool HeldOpenByAnyProcess(const struct stat& file)
 
 }  // namespace
 
-bool IsFileInUse(const std::string& FileName)
-{
+bool IsFileInUse(const std::string& FileName) {
     struct stat file {};
-    if (stat(FileName.c_str(), &file) != 0)
-        return false;
+    if (stat(FileName.c_str(), &file) != 0) return false;
     // A file nobody may write is read-only, also for a superuser who could open it anyway.
-    if ((file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return true;
+    if ((file.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
     const int fd = open(FileName.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        return true;
+    if (fd < 0) return true;
     close(fd);
     return HeldOpenByAnyProcess(file);
 }

@@ -9,17 +9,17 @@
 struct TJobRun;
 
 class TJobThread : public framework::TThread {
-public:
+  public:
     // Starts at once; nothing may touch the thread afterwards.
     static void Launch(std::shared_ptr<TJobRun> run);
 
     // Job threads not yet ended, for waiting until every one is gone.
     static int Live();
 
-protected:
+  protected:
     void Execute() override;
 
-private:
+  private:
     explicit TJobThread(std::shared_ptr<TJobRun> run);
     ~TJobThread() override;
 

@@ -9,12 +9,12 @@
 #include "trackmill/app/KelmJobMode.h"
 
 class TKelmEncodeProcess : public TChildProcessJob {
-public:
+  public:
     // Program and leading options, words separated by blanks: "finchenc 16", "teskenc rc.txt 2", "rs -r 8000 ".
     std::string FCommandPrefix;
     TKelmJobMode FMode = jmLarkEncode;
 
-protected:
+  protected:
     bool UsesPipes() const override { return FMode == jmFinchEncode; }
     // A resampling step writes a temporary copy of its own, replaced without a question.
     bool AsksBeforeOverwrite() const override { return FMode != jmResample; }
@@ -27,7 +27,7 @@ protected:
     win::UINT ProgressMessage() const override;
     std::string StartErrorText() const override;
 
-private:
+  private:
     // Frames the encoder announced; 0 until it has.
     std::int64_t FTotalFrames = 0;
     // The last frame number taken as progress.

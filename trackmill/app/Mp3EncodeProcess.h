@@ -8,8 +8,8 @@
 #include "trackmill/app/RipMode.h"
 
 class TMp3EncodeProcess : public TChildProcessJob {
-public:
-    bool FEncode = true;          // true: WAV to MP3; false: MP3 to WAV
+  public:
+    bool FEncode = true;  // true: WAV to MP3; false: MP3 to WAV
     TRipMode FMode = rmRipTracks;
 
     // The encoder's progress lines: percent, and the elapsed and estimated times as the encoder prints them.
@@ -17,7 +17,7 @@ public:
     // The decoder's frame lines: percent of frames, times computed from the job's start.
     void ParseDecodeOutput(const std::string& chunk);
 
-protected:
+  protected:
     bool UsesPipes() const override { return true; }
     bool AsksBeforeOverwrite() const override;
     bool ChecksOutputInUse() const override { return true; }
@@ -28,7 +28,7 @@ protected:
     win::UINT ProgressMessage() const override;
     std::string StartErrorText() const override;
 
-private:
+  private:
     // Where the figure stands in the progress lines, from 1; 0 until a progress line has shown it.
     std::size_t FProgressColumn = 0;
 };

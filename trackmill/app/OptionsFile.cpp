@@ -1,8 +1,8 @@
 #include "trackmill/app/OptionsFile.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 #include "platform/framework/FileNames.h"
 #include "platform/framework/TIniFile.h"
@@ -18,22 +18,16 @@ const char* const CD = "CDOptions";
 const char* const Record = "RecordOptions";
 const char* const Kelm = "KelmOptions";
 
-bool Writable(const std::string& path)
-{
-    return access(path.c_str(), W_OK) == 0;
-}
+bool Writable(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
 
-std::string ConfigFolder()
-{
+std::string ConfigFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/')
-        return AppendPathSlash(config) + "trackmill/";
+    if (config != nullptr && config[0] == '/') return AppendPathSlash(config) + "trackmill/";
     const char* home = std::getenv("HOME");
     return AppendPathSlash(home != nullptr ? home : "") + ".config/trackmill/";
 }
 
-void LoadFields(const framework::TIniFile& ini, const std::string& programFolder)
-{
+void LoadFields(const framework::TIniFile& ini, const std::string& programFolder) {
     Options.OutputFolder = ini.ReadString(Common, "OutputFolder", programFolder);
     Options.OutputFormat = ini.ReadInteger(Common, "OutputFormat", 0);
     Options.IsKeepWav = ini.ReadBool(Common, "IsKeepWav", false);
@@ -62,8 +56,7 @@ void LoadFields(const framework::TIniFile& ini, const std::string& programFolder
     }
 }
 
-void SaveFields(framework::TIniFile& ini)
-{
+void SaveFields(framework::TIniFile& ini) {
     ini.WriteString(Common, "OutputFolder", Options.OutputFolder);
     ini.WriteInteger(Common, "OutputFormat", Options.OutputFormat);
     ini.WriteBool(Common, "IsKeepWav", Options.IsKeepWav);
@@ -94,16 +87,13 @@ void SaveFields(framework::TIniFile& ini)
 
 }  // namespace
 
-std::string OptionsFileName(const std::string& programFolder)
-{
+std::string OptionsFileName(const std::string& programFolder) {
     const std::string beside = programFolder + "options.ini";
-    if (Writable(programFolder) && (access(beside.c_str(), F_OK) != 0 || Writable(beside)))
-        return beside;
+    if (Writable(programFolder) && (access(beside.c_str(), F_OK) != 0 || Writable(beside))) return beside;
     return ConfigFolder() + "options.ini";
 }
 
-void ReadWriteOptions(bool Load, const std::string& programFolder)
-{
+void ReadWriteOptions(bool Load, const std::string& programFolder) {
     const std::string fileName = OptionsFileName(programFolder);
     if (!Load) {
         std::error_code ignored;  // a folder that cannot be made shows as the ini file's own write error
@@ -116,7 +106,6 @@ void ReadWriteOptions(bool Load, const std::string& programFolder)
         SaveFields(ini);
 }
 
-void ReadWriteOptions(bool Load)
-{
+void ReadWriteOptions(bool Load) {
     ReadWriteOptions(Load, framework::ExtractFilePath(framework::Application->ExeName()));
 }

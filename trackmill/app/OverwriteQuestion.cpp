@@ -3,8 +3,7 @@
 #include "platform/framework/controls/MessageBox.h"
 #include "platform/user/Input.h"
 
-bool AskOverwrite(const std::string& question)
-{
+bool AskOverwrite(const std::string& question) {
     return win::MessageBox(win::GetActiveWindow(), question.c_str(), "提示", win::MB_YESNO | win::MB_ICONINFORMATION) !=
            win::IDNO;
 }

@@ -1,8 +1,6 @@
 #include "trackmill/app/PathSlash.h"
 
-std::string AppendPathSlash(const std::string& Dir)
-{
-    if (Dir.empty() || Dir.back() == '/')
-        return Dir;
+std::string AppendPathSlash(const std::string& Dir) {
+    if (Dir.empty() || Dir.back() == '/') return Dir;
     return Dir + "/";
 }

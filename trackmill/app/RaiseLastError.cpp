@@ -4,12 +4,8 @@
 
 #include "platform/framework/Exception.h"
 
-void RaiseLastError(const std::string& Message)
-{
-    RaiseLastError(Message, errno);
-}
+void RaiseLastError(const std::string& Message) { RaiseLastError(Message, errno); }
 
-void RaiseLastError(const std::string& Message, int errorNumber)
-{
+void RaiseLastError(const std::string& Message, int errorNumber) {
     throw framework::Exception(Message + std::to_string(errorNumber));
 }

@@ -1,7 +1,7 @@
 #include "platform/cdrom/detail/BrokenPipeGuard.h"
 
-#include <ctime>
 #include <pthread.h>
+#include <ctime>
 
 namespace platform::cdrom::detail {
 namespace {

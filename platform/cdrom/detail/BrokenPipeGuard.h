@@ -7,13 +7,13 @@
 namespace platform::cdrom::detail {
 
 class BrokenPipeGuard {
-public:
+  public:
     BrokenPipeGuard();
     ~BrokenPipeGuard();
     BrokenPipeGuard(const BrokenPipeGuard&) = delete;
     BrokenPipeGuard& operator=(const BrokenPipeGuard&) = delete;
 
-private:
+  private:
     sigset_t previousMask_;
     bool wasPending_ = false;
 };

@@ -18,8 +18,7 @@ class Socket {
   public:
     explicit Socket(int fd) : fd_(fd) {}
     ~Socket() {
-        if (fd_ >= 0)
-            close(fd_);
+        if (fd_ >= 0) close(fd_);
     }
     Socket(const Socket&) = delete;
     Socket& operator=(const Socket&) = delete;
@@ -36,16 +35,12 @@ struct AddressFree {
 // Waits for the event until the deadline; false when the time ran out or the socket failed.
 bool WaitFor(int fd, short event, Clock::time_point deadline) {
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0)
-            return false;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        if (left <= 0) return false;
         pollfd waiting{fd, event, 0};
         const int ready = poll(&waiting, 1, static_cast<int>(left));
-        if (ready > 0)
-            return (waiting.revents & (event | POLLHUP)) != 0;
-        if (ready < 0 && errno != EINTR)
-            return false;
+        if (ready > 0) return (waiting.revents & (event | POLLHUP)) != 0;
+        if (ready < 0 && errno != EINTR) return false;
     }
 }
 
@@ -54,20 +49,16 @@ int ConnectWithin(const std::string& host, int port, Clock::time_point deadline)
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
-    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
-        return -1;
+    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) return -1;
     const std::unique_ptr<addrinfo, AddressFree> addresses(found);
     for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
         const int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol);
-        if (fd < 0)
-            continue;
-        if (connect(fd, a->ai_addr, a->ai_addrlen) == 0)
-            return fd;
+        if (fd < 0) continue;
+        if (connect(fd, a->ai_addr, a->ai_addrlen) == 0) return fd;
         int error = errno;
         if (error == EINPROGRESS && WaitFor(fd, POLLOUT, deadline)) {
             socklen_t length = sizeof error;
-            if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0)
-                return fd;
+            if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0) return fd;
         }
         close(fd);
     }
@@ -113,19 +104,16 @@ std::optional<std::string> HttpGet(const std::string& host, int port, const std:
                                    std::chrono::milliseconds timeout) {
     const Clock::time_point deadline = Clock::now() + timeout;
     const Socket socket(ConnectWithin(host, port, deadline));
-    if (socket.fd() < 0)
-        return std::nullopt;
+    if (socket.fd() < 0) return std::nullopt;
     const std::string request = "GET " + target + " HTTP/1.0\r\nHost: " + host + ":" + std::to_string(port) +
                                 "\r\nAccept: text/plain\r\nConnection: close\r\n\r\n";
-    if (!SendWithin(socket.fd(), request, deadline))
-        return std::nullopt;
+    if (!SendWithin(socket.fd(), request, deadline)) return std::nullopt;
     std::optional<std::string> answer = ReceiveWithin(socket.fd(), deadline);
-    if (!answer)
-        return std::nullopt;
+    if (!answer) return std::nullopt;
     const std::size_t space = answer->find(' ');
     const std::size_t bodyStart = answer->find("\r\n\r\n");
-    if (answer->rfind("HTTP/", 0) != 0 || space == std::string::npos ||
-        answer->compare(space + 1, 3, "200") != 0 || bodyStart == std::string::npos)
+    if (answer->rfind("HTTP/", 0) != 0 || space == std::string::npos || answer->compare(space + 1, 3, "200") != 0 ||
+        bodyStart == std::string::npos)
         return std::nullopt;
     return answer->substr(bodyStart + 4);
 }

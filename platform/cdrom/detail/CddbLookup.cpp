@@ -42,12 +42,10 @@ using Disc = std::unique_ptr<cddb_disc_t, DiscCloser>;
 
 Disc DescribeDisc(const DiscLayout& layout) {
     Disc disc(cddb_disc_new());
-    if (!disc)
-        return nullptr;
+    if (!disc) return nullptr;
     for (const TrackStart& start : layout.tracks) {
         cddb_track_t* track = cddb_track_new();
-        if (track == nullptr)
-            return nullptr;
+        if (track == nullptr) return nullptr;
         cddb_track_set_frame_offset(track, start.lsn + LEAD_IN_FRAMES);
         cddb_disc_add_track(disc.get(), track);
     }
@@ -59,8 +57,7 @@ Disc DescribeDisc(const DiscLayout& layout) {
 void StoreMatch(const Match& match, TCDDBQueryItem& item) {
     item = TCDDBQueryItem{};
     std::strncpy(reinterpret_cast<char*>(item.data), match.category.c_str(), kCategoryBytes - 1);
-    for (std::size_t i = 0; i < 4; ++i)
-        item.data[kDiscIdOffset + i] = static_cast<BYTE>(match.discId >> (8 * i));
+    for (std::size_t i = 0; i < 4; ++i) item.data[kDiscIdOffset + i] = static_cast<BYTE>(match.discId >> (8 * i));
 }
 
 // libcddb ends its offset list with a blank before the one its command adds, so its query reads
@@ -69,8 +66,7 @@ void StoreMatch(const Match& match, TCDDBQueryItem& item) {
 std::string QueryCommand(cddb_disc_t* disc) {
     char discId[9];
     std::snprintf(discId, sizeof discId, "%08x", cddb_disc_get_discid(disc));
-    std::string command =
-        std::string("cddb query ") + discId + " " + std::to_string(cddb_disc_get_track_count(disc));
+    std::string command = std::string("cddb query ") + discId + " " + std::to_string(cddb_disc_get_track_count(disc));
     for (cddb_track_t* track = cddb_disc_get_track_first(disc); track != nullptr;
          track = cddb_disc_get_track_next(disc))
         command += " " + std::to_string(cddb_track_get_frame_offset(track));
@@ -84,8 +80,8 @@ std::string FormEncoded(const std::string& text) {
     for (unsigned char c : text) {
         if (c == ' ') {
             encoded += '+';
-        } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-                   c == '.' || c == '_' || c == '~') {
+        } else if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+                   c == '_' || c == '~') {
             encoded += static_cast<char>(c);
         } else {
             encoded += '%';
@@ -104,21 +100,18 @@ std::string CommandTarget(const CddbSettings& settings, const std::string& comma
     const std::string host = at == std::string::npos ? "localhost" : email.substr(at + 1);
     const std::string client = settings.clientName.empty() ? "libcddb" : settings.clientName;
     const std::string libraryVersion = CDDB_VERSION;
-    const std::string version = settings.clientName.empty()
-                                    ? libraryVersion.substr(0, libraryVersion.find(' '))
-                                    : settings.clientVersion;
+    const std::string version =
+        settings.clientName.empty() ? libraryVersion.substr(0, libraryVersion.find(' ')) : settings.clientVersion;
     const std::string path = settings.queryPath.empty() ? kDefaultQueryPath : settings.queryPath;
-    return path + "?cmd=" + FormEncoded(command) + "&hello=" + FormEncoded(user) + "+" + FormEncoded(host) +
-           "+" + FormEncoded(client) + "+" + FormEncoded(version) +
-           "&proto=" + std::to_string(kProtocolLevel);
+    return path + "?cmd=" + FormEncoded(command) + "&hello=" + FormEncoded(user) + "+" + FormEncoded(host) + "+" +
+           FormEncoded(client) + "+" + FormEncoded(version) + "&proto=" + std::to_string(kProtocolLevel);
 }
 
 // "<category> <discid> <title>"; false when the line does not start so.
 bool ParseMatch(const std::string& line, Match& match) {
     std::istringstream fields(line);
     std::string id;
-    if (!(fields >> match.category >> id) || id.size() != 8 || match.category.size() >= kCategoryBytes)
-        return false;
+    if (!(fields >> match.category >> id) || id.size() != 8 || match.category.size() >= kCategoryBytes) return false;
     char* end = nullptr;
     match.discId = static_cast<unsigned>(std::strtoul(id.c_str(), &end, 16));
     return *end == '\0';
@@ -130,28 +123,22 @@ std::optional<std::vector<Match>> ParseQueryAnswer(const std::string& answer) {
     std::vector<std::string> lines;
     std::istringstream text(answer);
     for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         lines.push_back(line);
     }
-    if (lines.empty() || lines[0].size() < 3)
-        return std::nullopt;
+    if (lines.empty() || lines[0].size() < 3) return std::nullopt;
     const std::string code = lines[0].substr(0, 3);
     std::vector<Match> matches;
     Match match;
-    if (code == "202")
-        return matches;
+    if (code == "202") return matches;
     if (code == "200") {
-        if (!ParseMatch(lines[0].substr(3), match))
-            return std::nullopt;
+        if (!ParseMatch(lines[0].substr(3), match)) return std::nullopt;
         matches.push_back(match);
         return matches;
     }
-    if (code != "210" && code != "211")
-        return std::nullopt;
+    if (code != "210" && code != "211") return std::nullopt;
     for (std::size_t i = 1; i < lines.size() && lines[i] != "."; ++i) {
-        if (!ParseMatch(lines[i], match))
-            return std::nullopt;
+        if (!ParseMatch(lines[i], match)) return std::nullopt;
         matches.push_back(match);
     }
     return matches;
@@ -162,15 +149,13 @@ std::optional<std::vector<Match>> ParseQueryAnswer(const std::string& answer) {
 int QueryDisc(const DiscLayout& layout, const CddbSettings& settings, TCDDBQueryItem* items, int capacity) {
     QuietLibraries();
     Disc disc = DescribeDisc(layout);
-    if (settings.host.empty() || !disc)
-        return -1;
+    if (settings.host.empty() || !disc) return -1;
     const BrokenPipeGuard guard;
     const std::optional<std::string> answer =
         HttpGet(settings.host, settings.port, CommandTarget(settings, QueryCommand(disc.get())),
                 std::chrono::seconds(kTimeoutSeconds));
     const std::optional<std::vector<Match>> matches = answer ? ParseQueryAnswer(*answer) : std::nullopt;
-    if (!matches)
-        return -1;
+    if (!matches) return -1;
     int stored = 0;
     for (; stored < capacity && stored < static_cast<int>(matches->size()); ++stored)
         StoreMatch((*matches)[static_cast<std::size_t>(stored)], items[stored]);
@@ -182,23 +167,19 @@ std::optional<std::string> ReadRecord(const TCDDBQueryItem& item, const CddbSett
     if (std::memchr(category, '\0', kCategoryBytes) == nullptr || *category == '\0' || settings.host.empty())
         return std::nullopt;
     unsigned id = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        id |= unsigned{item.data[kDiscIdOffset + i]} << (8 * i);
+    for (std::size_t i = 0; i < 4; ++i) id |= unsigned{item.data[kDiscIdOffset + i]} << (8 * i);
     QuietLibraries();
     Disc disc(cddb_disc_new());
-    if (!disc)
-        return std::nullopt;
+    if (!disc) return std::nullopt;
     cddb_disc_set_category_str(disc.get(), category);
     cddb_disc_set_discid(disc.get(), id);
     char discId[9];
     std::snprintf(discId, sizeof discId, "%08x", id);
     const BrokenPipeGuard guard;
-    const std::optional<std::string> answer =
-        HttpGet(settings.host, settings.port,
-                CommandTarget(settings, std::string("cddb read ") + category + " " + discId),
-                std::chrono::seconds(kTimeoutSeconds));
-    if (!answer || !FillDiscFromReadAnswer(*answer, disc.get()))
-        return std::nullopt;
+    const std::optional<std::string> answer = HttpGet(
+        settings.host, settings.port, CommandTarget(settings, std::string("cddb read ") + category + " " + discId),
+        std::chrono::seconds(kTimeoutSeconds));
+    if (!answer || !FillDiscFromReadAnswer(*answer, disc.get())) return std::nullopt;
     return RecordText(disc.get());
 }
 

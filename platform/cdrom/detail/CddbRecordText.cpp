@@ -8,9 +8,7 @@
 namespace platform::cdrom::detail {
 namespace {
 
-std::string_view Text(const char* text) {
-    return text == nullptr ? std::string_view() : std::string_view(text);
-}
+std::string_view Text(const char* text) { return text == nullptr ? std::string_view() : std::string_view(text); }
 
 void AddLine(std::string& record, std::string_view key, std::string_view value) {
     record.append(key).append("=").append(value).append("\n");
@@ -18,8 +16,7 @@ void AddLine(std::string& record, std::string_view key, std::string_view value) 
 
 // The record joins artist and title with " / "; a track by the disc's own artist shows its title alone.
 std::string Joined(std::string_view artist, std::string_view title, std::string_view usualArtist) {
-    if (artist.empty() || artist == usualArtist)
-        return std::string(title);
+    if (artist.empty() || artist == usualArtist) return std::string(title);
     return std::string(artist).append(" / ").append(title);
 }
 

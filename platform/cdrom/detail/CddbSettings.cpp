@@ -22,14 +22,12 @@ void SetServer(const std::string& server, CddbSettings& settings) {
     const std::size_t colon = server.rfind(':');
     settings.host = server.substr(0, colon);
     settings.port = kHttpPort;
-    if (colon == std::string::npos)
-        return;
+    if (colon == std::string::npos) return;
     int port = 0;
     const char* first = server.data() + colon + 1;
     const char* last = server.data() + server.size();
     const auto [end, error] = std::from_chars(first, last, port);
-    if (error == std::errc{} && end == last && port > 0 && port <= 0xFFFF)
-        settings.port = port;
+    if (error == std::errc{} && end == last && port > 0 && port <= 0xFFFF) settings.port = port;
 }
 
 }  // namespace
@@ -37,11 +35,20 @@ void SetServer(const std::string& server, CddbSettings& settings) {
 void SetCddbOption(int option, const std::string& text) {
     std::lock_guard lock(settingsMutex);
     switch (option) {
-    case CDDB_OPT_SERVER: serverOption = text; break;
-    case CDDB_OPT_CLIENT: clientOption = text; break;
-    case CDDB_OPT_EMAIL: emailOption = text; break;
-    case CDDB_OPT_QUERY_PATH: pathOption = text; break;
-    default: break;
+        case CDDB_OPT_SERVER:
+            serverOption = text;
+            break;
+        case CDDB_OPT_CLIENT:
+            clientOption = text;
+            break;
+        case CDDB_OPT_EMAIL:
+            emailOption = text;
+            break;
+        case CDDB_OPT_QUERY_PATH:
+            pathOption = text;
+            break;
+        default:
+            break;
     }
 }
 

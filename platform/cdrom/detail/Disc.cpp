@@ -1,9 +1,9 @@
 #include "platform/cdrom/detail/Disc.h"
 
+#include "platform/cdrom/detail/CdioOpen.h"
 #include "platform/cdrom/detail/DiscLayout.h"
 #include "platform/cdrom/detail/DoorState.h"
 #include "platform/cdrom/detail/Drive.h"
-#include "platform/cdrom/detail/CdioOpen.h"
 
 #include <cdio/track.h>
 
@@ -20,8 +20,7 @@ constexpr int kMaxTrackNumber = 99;
 
 bool DeviceHoldsDisc(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    if (fd < 0) return false;
     const int status = ioctl(fd, CDROM_DRIVE_STATUS, CDSL_CURRENT);
     close(fd);
     return status == CDS_DISC_OK;
@@ -29,9 +28,7 @@ bool DeviceHoldsDisc(const std::string& path) {
 
 }  // namespace
 
-void CdioCloser::operator()(CdIo_t* cdio) const {
-    cdio_destroy(cdio);
-}
+void CdioCloser::operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
 
 bool MediaIdentity::operator==(const MediaIdentity& other) const {
     return device == other.device && inode == other.inode && modified.tv_sec == other.modified.tv_sec &&
@@ -40,21 +37,17 @@ bool MediaIdentity::operator==(const MediaIdentity& other) const {
 
 std::optional<MediaIdentity> ProbeMedia(const Drive& drive) {
     if (drive.kind == Drive::Kind::Device) {
-        if (!DeviceHoldsDisc(drive.path))
-            return std::nullopt;
+        if (!DeviceHoldsDisc(drive.path)) return std::nullopt;
         return MediaIdentity{};
     }
-    if (IsImageDoorOpen(drive.id))
-        return std::nullopt;
+    if (IsImageDoorOpen(drive.id)) return std::nullopt;
     struct stat info {};
-    if (stat(drive.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
+    if (stat(drive.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     return MediaIdentity{info.st_dev, info.st_ino, info.st_mtim, info.st_size};
 }
 
 CdioPtr OpenDisc(const Drive& drive) {
-    if (!ProbeMedia(drive))
-        return nullptr;
+    if (!ProbeMedia(drive)) return nullptr;
     const driver_id_t driver = drive.kind == Drive::Kind::Image ? DRIVER_BINCUE : DRIVER_DEVICE;
     return CdioPtr(OpenCdio(drive.path.c_str(), driver));
 }
@@ -70,14 +63,12 @@ std::optional<DiscLayout> ReadLayout(CdIo_t* cdio) {
     for (int number = first; number < first + count; ++number) {
         const track_t track = static_cast<track_t>(number);
         const lsn_t lsn = cdio_get_track_lsn(cdio, track);
-        if (lsn == CDIO_INVALID_LSN || lsn <= previous)
-            return std::nullopt;
+        if (lsn == CDIO_INVALID_LSN || lsn <= previous) return std::nullopt;
         layout.tracks.push_back({number, lsn, cdio_get_track_format(cdio, track) == TRACK_FORMAT_AUDIO});
         previous = lsn;
     }
     layout.leadOutLsn = cdio_get_track_lsn(cdio, CDIO_CDROM_LEADOUT_TRACK);
-    if (layout.leadOutLsn == CDIO_INVALID_LSN || layout.leadOutLsn <= previous)
-        return std::nullopt;
+    if (layout.leadOutLsn == CDIO_INVALID_LSN || layout.leadOutLsn <= previous) return std::nullopt;
     return layout;
 }
 

@@ -2,10 +2,10 @@
 // The medium in a drive: whether there is one, which one, and its contents opened through libcdio.
 #include <cdio/cdio.h>
 
+#include <sys/types.h>
 #include <ctime>
 #include <memory>
 #include <optional>
-#include <sys/types.h>
 
 namespace platform::cdrom::detail {
 

@@ -8,12 +8,10 @@
 namespace platform::cdrom::detail {
 
 std::optional<Drive> DriveAtLetter(char letter) {
-    if (letter < kFirstCdLetter || letter > 'z')
-        return std::nullopt;
+    if (letter < kFirstCdLetter || letter > 'z') return std::nullopt;
     const std::vector<Drive> drives = ListDrives();
     const std::size_t index = static_cast<std::size_t>(letter - kFirstCdLetter);
-    if (index >= drives.size())
-        return std::nullopt;
+    if (index >= drives.size()) return std::nullopt;
     return drives[index];
 }
 

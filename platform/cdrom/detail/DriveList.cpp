@@ -1,7 +1,7 @@
 #include "platform/cdrom/detail/DriveList.h"
 
-#include "platform/cdrom/detail/Drive.h"
 #include "platform/cdrom/detail/CdioOpen.h"
+#include "platform/cdrom/detail/Drive.h"
 
 #include <cdio/cdio.h>
 
@@ -23,16 +23,13 @@ std::vector<Drive> knownDrives;  // every drive seen, in order of first sight
 std::vector<std::string> ImagePaths() {
     std::vector<std::string> paths;
     const char* list = std::getenv("TRACKMILL_CD_IMAGES");
-    if (list == nullptr)
-        return paths;
+    if (list == nullptr) return paths;
     std::string_view rest(list);
     while (!rest.empty()) {
         const std::size_t colon = rest.find(':');
         const std::string_view item = rest.substr(0, colon);
-        if (!item.empty())
-            paths.emplace_back(item);
-        if (colon == std::string_view::npos)
-            break;
+        if (!item.empty()) paths.emplace_back(item);
+        if (colon == std::string_view::npos) break;
         rest.remove_prefix(colon + 1);
     }
     return paths;
@@ -40,11 +37,9 @@ std::vector<std::string> ImagePaths() {
 
 // Cut at a character boundary so a UTF-8 name never ends in half a character.
 std::string CutUtf8(const std::string& text, std::size_t bytes) {
-    if (text.size() <= bytes)
-        return text;
+    if (text.size() <= bytes) return text;
     std::size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
     return text.substr(0, end);
 }
 
@@ -85,11 +80,9 @@ Drive KnownOrDescribedDevice(const std::string& path) {
 
 std::vector<Drive> PresentDrives() {
     std::vector<Drive> drives;
-    for (const std::string& path : ImagePaths())
-        drives.push_back(DescribeImage(path));
+    for (const std::string& path : ImagePaths()) drives.push_back(DescribeImage(path));
     if (char** devices = detail::ListDevices()) {
-        for (char** device = devices; *device != nullptr; ++device)
-            drives.push_back(KnownOrDescribedDevice(*device));
+        for (char** device = devices; *device != nullptr; ++device) drives.push_back(KnownOrDescribedDevice(*device));
         cdio_free_device_list(devices);
     }
     return drives;
@@ -122,8 +115,7 @@ std::vector<Drive> ListDrives() {
 
 std::optional<Drive> FindDrive(int id) {
     std::lock_guard lock(registryMutex);
-    if (id < 0 || id >= static_cast<int>(knownDrives.size()))
-        return std::nullopt;
+    if (id < 0 || id >= static_cast<int>(knownDrives.size())) return std::nullopt;
     return knownDrives[static_cast<std::size_t>(id)];
 }
 

@@ -17,8 +17,7 @@ HCDROM lastHandle = 0;
 HCDROM AddHandle(const Drive& drive) {
     auto open = std::make_shared<OpenDrive>(drive);
     std::lock_guard lock(tableMutex);
-    if (lastHandle == ~HCDROM{0})
-        return 0;
+    if (lastHandle == ~HCDROM{0}) return 0;
     handles.emplace(++lastHandle, std::move(open));
     return lastHandle;
 }

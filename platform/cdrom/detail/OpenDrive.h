@@ -1,9 +1,9 @@
 #pragma once
 // A drive behind a handle: its mutex serialises every call on the handle, and it keeps the disc it last opened
 // until the medium changes.
+#include "platform/cdrom/detail/Disc.h"
 #include "platform/cdrom/detail/DiscLayout.h"
 #include "platform/cdrom/detail/Drive.h"
-#include "platform/cdrom/detail/Disc.h"
 
 #include <mutex>
 #include <optional>
@@ -11,7 +11,7 @@
 namespace platform::cdrom::detail {
 
 class OpenDrive {
-public:
+  public:
     explicit OpenDrive(Drive drive);
 
     std::mutex& mutex();
@@ -22,7 +22,7 @@ public:
     // Valid while current() or reload() answered non-null. Call with the mutex held.
     CdIo_t* cdio() const;
 
-private:
+  private:
     Drive drive_;
     std::mutex mutex_;
     CdioPtr disc_;

@@ -18,16 +18,16 @@ enum class TActionChange { All, Caption, ShortCut, Hint, Enabled, Checked, Image
 
 // What a control or menu item linked to an action implements.
 class TActionClient {
-public:
+  public:
     virtual void ActionChanged(TActionChange change) = 0;
     virtual void ActionDestroyed() = 0;
 
-protected:
+  protected:
     ~TActionClient() = default;
 };
 
 class TAction : public TComponent {
-public:
+  public:
     explicit TAction(TComponent* owner);
     ~TAction() override;
 
@@ -58,7 +58,7 @@ public:
     TNotifyEvent OnExecute;
     TNotifyEvent OnUpdate;
 
-private:
+  private:
     void Changed(TActionChange change);
 
     std::string caption_;

@@ -11,7 +11,7 @@ class TAction;
 class TImageList;
 
 class TActionList : public TComponent {
-public:
+  public:
     explicit TActionList(TComponent* owner);
     ~TActionList() override;
 
@@ -28,7 +28,7 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
     friend class TAction;
     void Add(TAction* action);
     void Remove(TAction* action);

@@ -119,7 +119,8 @@ void TApplication::ProcessMessage(win::MSG& msg) {
         if (msg.message == win::WM_KEYDOWN) {
             auto* form = dynamic_cast<TCustomForm*>(FindControl(win::GetAncestor(msg.hwnd, win::GA_ROOT)));
             if (form && form->IsShortCut(ShortCutFromKey(static_cast<int>(msg.wParam)))) return;
-            if (form && msg.wParam == static_cast<win::WPARAM>(win::VK_TAB) && !(CurrentShiftState() & (ssCtrl | ssAlt))) {
+            if (form && msg.wParam == static_cast<win::WPARAM>(win::VK_TAB) &&
+                !(CurrentShiftState() & (ssCtrl | ssAlt))) {
                 form->SelectNext(!(CurrentShiftState() & ssShift));
                 return;
             }

@@ -15,7 +15,7 @@ class TCustomForm;
 class TScreen;
 
 class TApplication : public TComponent {
-public:
+  public:
     explicit TApplication(TComponent* owner);
     ~TApplication() override;
 
@@ -58,7 +58,7 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
     static win::LRESULT Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam);
     void FormCreatedByApplication(TCustomForm* form);
     void WndProc(TMessage& message);

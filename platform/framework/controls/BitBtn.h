@@ -7,7 +7,7 @@
 namespace framework {
 
 class TBitBtn : public TButton {
-public:
+  public:
     explicit TBitBtn(TComponent* owner);
 
     TBitmap& Glyph() { return glyph_; }
@@ -19,10 +19,10 @@ public:
     int Spacing() const { return spacing_; }
     void SetSpacing(int spacing);
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     TBitmap glyph_;
     int numGlyphs_ = 1;
     TButtonLayout layout_ = blGlyphLeft;

@@ -2,8 +2,8 @@
 
 #include <fstream>
 #include <iterator>
-#include "platform/framework/Exception.h"
 #include <vector>
+#include "platform/framework/Exception.h"
 
 #include "platform/framework/controls/Canvas.h"
 #include "platform/gdi/Bitmaps.h"

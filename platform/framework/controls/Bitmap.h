@@ -15,7 +15,7 @@ namespace framework {
 class TCanvas;
 
 class TBitmap {
-public:
+  public:
     TBitmap();
     ~TBitmap();
     TBitmap(const TBitmap&) = delete;
@@ -46,7 +46,7 @@ public:
     // Draws scaled into the rectangle, honouring transparency.
     void DrawOn(win::HDC dc, int x, int y, int width, int height) const;
 
-private:
+  private:
     void Replace(win::HBITMAP bitmap, int width, int height);
 
     int width_ = 0;

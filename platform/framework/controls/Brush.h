@@ -9,7 +9,7 @@ namespace framework {
 enum TBrushStyle { bsSolid, bsClear };
 
 class TBrush {
-public:
+  public:
     TColor Color() const { return color_; }
     void SetColor(TColor color) {
         if (color == color_) return;
@@ -21,7 +21,7 @@ public:
 
     std::function<void()> OnChange;
 
-private:
+  private:
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
 };

@@ -52,8 +52,8 @@ void TButton::Paint() {
         text.bottom += 1;
     }
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
-    classic::ButtonText(dc, Caption(), text, DrawTextBiDiModeFlags(win::DT_CENTER | win::DT_VCENTER | win::DT_SINGLELINE),
-                        Enabled());
+    classic::ButtonText(dc, Caption(), text,
+                        DrawTextBiDiModeFlags(win::DT_CENTER | win::DT_VCENTER | win::DT_SINGLELINE), Enabled());
     win::SelectObject(dc, old);
 }
 

@@ -6,7 +6,7 @@
 namespace framework {
 
 class TButton : public TButtonControl {
-public:
+  public:
     explicit TButton(TComponent* owner);
 
     bool Default() const { return default_; }
@@ -18,11 +18,11 @@ public:
 
     void Click() override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
 
-private:
+  private:
     bool default_ = false;
     bool cancel_ = false;
     TModalResult modalResult_ = mrNone;

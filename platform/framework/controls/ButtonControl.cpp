@@ -8,46 +8,49 @@ TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) { SetTabS
 
 void TButtonControl::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK:
-        mouseInside_ = true;
-        TWinControl::WndProc(message);
-        Invalidate();
-        return;
-    case win::WM_LBUTTONUP:
-        TWinControl::WndProc(message);
-        mouseInside_ = false;
-        Invalidate();
-        return;
-    case win::WM_MOUSEMOVE: {
-        const int x = win::GET_X_LPARAM(message.LParam);
-        const int y = win::GET_Y_LPARAM(message.LParam);
-        const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
-        if (pressed_ && inside != mouseInside_) {
-            mouseInside_ = inside;
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK:
+            mouseInside_ = true;
+            TWinControl::WndProc(message);
             Invalidate();
-        }
-        break;
-    }
-    case win::WM_KEYDOWN:
-        if (message.WParam == static_cast<win::WPARAM>(win::VK_SPACE) && Enabled()) {
-            if (!spaceDown_) {
-                spaceDown_ = true;
+            return;
+        case win::WM_LBUTTONUP:
+            TWinControl::WndProc(message);
+            mouseInside_ = false;
+            Invalidate();
+            return;
+        case win::WM_MOUSEMOVE: {
+            const int x = win::GET_X_LPARAM(message.LParam);
+            const int y = win::GET_Y_LPARAM(message.LParam);
+            const bool inside = x >= 0 && y >= 0 && x < Width() && y < Height();
+            if (pressed_ && inside != mouseInside_) {
+                mouseInside_ = inside;
                 Invalidate();
             }
-            return;
+            break;
         }
-        break;
-    case win::WM_KEYUP:
-        if (message.WParam == static_cast<win::WPARAM>(win::VK_SPACE) && spaceDown_) {
+        case win::WM_KEYDOWN:
+            if (message.WParam == static_cast<win::WPARAM>(win::VK_SPACE) && Enabled()) {
+                if (!spaceDown_) {
+                    spaceDown_ = true;
+                    Invalidate();
+                }
+                return;
+            }
+            break;
+        case win::WM_KEYUP:
+            if (message.WParam == static_cast<win::WPARAM>(win::VK_SPACE) && spaceDown_) {
+                spaceDown_ = false;
+                Invalidate();
+                ClickedByMouse();
+                return;
+            }
+            break;
+        case win::WM_KILLFOCUS:
             spaceDown_ = false;
-            Invalidate();
-            ClickedByMouse();
-            return;
-        }
-        break;
-    case win::WM_KILLFOCUS: spaceDown_ = false; break;
-    default: break;
+            break;
+        default:
+            break;
     }
     TWinControl::WndProc(message);
 }

@@ -6,16 +6,16 @@
 namespace framework {
 
 class TButtonControl : public TWinControl {
-public:
+  public:
     explicit TButtonControl(TComponent* owner);
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     bool FocusOnClick() const override { return true; }
     // The left button is held over the control, or the space key is held on it.
     bool Down() const { return (pressed_ && mouseInside_) || spaceDown_; }
 
-private:
+  private:
     bool mouseInside_ = false;
     bool spaceDown_ = false;
 };

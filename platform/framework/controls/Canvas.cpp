@@ -13,12 +13,12 @@ namespace framework {
 
 // Selects the canvas's pen, brush and font into its DC for one drawing call and puts the previous ones back.
 class TCanvas::Selection {
-public:
+  public:
     Selection(TCanvas& canvas, bool pen, bool brush, bool font) : dc_(canvas.dc_) {
         if (pen) {
             const TPen& p = canvas.pen_;
             pen_ = p.Style() == psClear ? win::CreatePen(win::PS_NULL, 1, 0)
-                                         : win::CreatePen(win::PS_SOLID, p.Width(), gdi::ResolveColor(p.Color()));
+                                        : win::CreatePen(win::PS_SOLID, p.Width(), gdi::ResolveColor(p.Color()));
             oldPen_ = win::SelectObject(dc_, pen_);
         }
         if (brush) {
@@ -47,7 +47,7 @@ public:
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
 
-private:
+  private:
     win::HDC dc_;
     win::HPEN pen_ = nullptr;
     win::HBRUSH brush_ = nullptr;

@@ -12,7 +12,7 @@ namespace framework {
 class TBitmap;
 
 class TCanvas {
-public:
+  public:
     TCanvas() = default;
     explicit TCanvas(win::HDC dc) : dc_(dc) {}
     TCanvas(const TCanvas&) = delete;
@@ -46,7 +46,7 @@ public:
     void StretchDraw(const win::RECT& rect, const TBitmap& bitmap);
     void CopyRect(const win::RECT& dest, TCanvas& source, const win::RECT& sourceRect);
 
-private:
+  private:
     class Selection;
 
     win::HDC dc_ = nullptr;

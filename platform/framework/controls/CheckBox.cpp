@@ -27,17 +27,28 @@ void TCheckBox::SetAlignment(TAlignment alignment) {
 void TCheckBox::ClickedByMouse() {
     const auto current = static_cast<TCheckBoxState>(Perform(win::BM_GETCHECK, 0, 0));
     switch (current) {
-    case cbUnchecked: SetState(allowGrayed_ ? cbGrayed : cbChecked); break;
-    case cbGrayed: SetState(cbChecked); break;
-    case cbChecked: SetState(cbUnchecked); break;
+        case cbUnchecked:
+            SetState(allowGrayed_ ? cbGrayed : cbChecked);
+            break;
+        case cbGrayed:
+            SetState(cbChecked);
+            break;
+        case cbChecked:
+            SetState(cbUnchecked);
+            break;
     }
 }
 
 void TCheckBox::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::BM_GETCHECK: message.Result = state_; return;
-    case win::BM_SETCHECK: Invalidate(); return;
-    default: TButtonControl::WndProc(message);
+        case win::BM_GETCHECK:
+            message.Result = state_;
+            return;
+        case win::BM_SETCHECK:
+            Invalidate();
+            return;
+        default:
+            TButtonControl::WndProc(message);
     }
 }
 

@@ -7,7 +7,7 @@ namespace framework {
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 class TCheckBox : public TButtonControl {
-public:
+  public:
     explicit TCheckBox(TComponent* owner);
 
     TCheckBoxState State() const { return state_; }
@@ -20,12 +20,12 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void ClickedByMouse() override;
     void Paint() override;
 
-private:
+  private:
     TCheckBoxState state_ = cbUnchecked;
     bool allowGrayed_ = false;
     TAlignment alignment_ = taRightJustify;

@@ -35,7 +35,8 @@ void DrawCheckBoxCaption(TCanvas& canvas, const TControl& control, const win::RE
         const int top = (text.top + text.bottom - height) / 2;
         int left = measured.left;
         if (format & win::DT_RIGHT) left = text.right - (measured.right - measured.left);
-        classic::FocusRect(dc, win::RECT{left - 1, top - 1, left + (measured.right - measured.left) + 1, top + height + 1});
+        classic::FocusRect(dc,
+                           win::RECT{left - 1, top - 1, left + (measured.right - measured.left) + 1, top + height + 1});
     }
     win::SelectObject(dc, old);
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/gdi/Drawing.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
@@ -34,10 +34,18 @@ void ArrowGlyph(win::HDC dc, const win::RECT& r, Arrow arrow, win::COLORREF colo
     const int cy = (r.top + r.bottom) / 2;
     for (int i = 0; i < 4; ++i) {
         switch (arrow) {
-        case Arrow::Down: Line(dc, cx - 3 + i, cy - 2 + i, cx + 4 - i, cy - 2 + i, colour); break;
-        case Arrow::Up: Line(dc, cx - 3 + i, cy + 1 - i, cx + 4 - i, cy + 1 - i, colour); break;
-        case Arrow::Right: Line(dc, cx - 2 + i, cy - 3 + i, cx - 2 + i, cy + 4 - i, colour); break;
-        case Arrow::Left: Line(dc, cx + 1 - i, cy - 3 + i, cx + 1 - i, cy + 4 - i, colour); break;
+            case Arrow::Down:
+                Line(dc, cx - 3 + i, cy - 2 + i, cx + 4 - i, cy - 2 + i, colour);
+                break;
+            case Arrow::Up:
+                Line(dc, cx - 3 + i, cy + 1 - i, cx + 4 - i, cy + 1 - i, colour);
+                break;
+            case Arrow::Right:
+                Line(dc, cx - 2 + i, cy - 3 + i, cx - 2 + i, cy + 4 - i, colour);
+                break;
+            case Arrow::Left:
+                Line(dc, cx + 1 - i, cy - 3 + i, cx + 1 - i, cy + 4 - i, colour);
+                break;
         }
     }
 }
@@ -135,8 +143,8 @@ void CheckBox(win::HDC dc, const win::RECT& box, const State& state) {
 void RadioButton(win::HDC dc, const win::RECT& box, const State& state) {
     const bool faceFill = state.pressed || !state.enabled;
     SolidEllipse(dc, box, Sys(win::COLOR_BTNSHADOW), Sys(faceFill ? win::COLOR_BTNFACE : win::COLOR_WINDOW), true);
-    SolidEllipse(dc, win::RECT{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1},
-                 Sys(win::COLOR_3DDKSHADOW), 0, false);
+    SolidEllipse(dc, win::RECT{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}, Sys(win::COLOR_3DDKSHADOW), 0,
+                 false);
     if (state.checked) {
         const int cx = (box.left + box.right) / 2;
         const int cy = (box.top + box.bottom) / 2;
@@ -147,10 +155,17 @@ void RadioButton(win::HDC dc, const win::RECT& box, const State& state) {
 
 void PanelBevel(win::HDC dc, win::RECT& r, Bevel bevel, int width) {
     switch (bevel) {
-    case Bevel::Lowered: Frame3D(dc, r, Sys(win::COLOR_BTNSHADOW), Sys(win::COLOR_BTNHIGHLIGHT), width); break;
-    case Bevel::Raised: Frame3D(dc, r, Sys(win::COLOR_BTNHIGHLIGHT), Sys(win::COLOR_BTNSHADOW), width); break;
-    case Bevel::Space: Frame3D(dc, r, Sys(win::COLOR_BTNFACE), Sys(win::COLOR_BTNFACE), width); break;
-    case Bevel::None: break;
+        case Bevel::Lowered:
+            Frame3D(dc, r, Sys(win::COLOR_BTNSHADOW), Sys(win::COLOR_BTNHIGHLIGHT), width);
+            break;
+        case Bevel::Raised:
+            Frame3D(dc, r, Sys(win::COLOR_BTNHIGHLIGHT), Sys(win::COLOR_BTNSHADOW), width);
+            break;
+        case Bevel::Space:
+            Frame3D(dc, r, Sys(win::COLOR_BTNFACE), Sys(win::COLOR_BTNFACE), width);
+            break;
+        case Bevel::None:
+            break;
     }
 }
 
@@ -183,20 +198,22 @@ void ScrollButton(win::HDC dc, const win::RECT& rect, Arrow arrow, const State& 
     }
     win::RECT glyph = rect;
     if (state.pressed) glyph = win::RECT{rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1};
-    if (!state.enabled) ArrowGlyph(dc, win::RECT{glyph.left + 1, glyph.top + 1, glyph.right + 1, glyph.bottom + 1},
-                                   arrow, Sys(win::COLOR_BTNHIGHLIGHT));
+    if (!state.enabled)
+        ArrowGlyph(dc, win::RECT{glyph.left + 1, glyph.top + 1, glyph.right + 1, glyph.bottom + 1}, arrow,
+                   Sys(win::COLOR_BTNHIGHLIGHT));
     ArrowGlyph(dc, glyph, arrow, Sys(state.enabled ? win::COLOR_BTNTEXT : win::COLOR_BTNSHADOW));
 }
 
-void TrackBar(win::HDC dc, const win::RECT& r, int minimum, int maximum, int position, int frequency,
-              bool focused) {
+void TrackBar(win::HDC dc, const win::RECT& r, int minimum, int maximum, int position, int frequency, bool focused) {
     constexpr int kMargin = 8;  // from the ends of the control to the ends of the channel
     constexpr int kThumbWidth = 11;
     constexpr int kThumbHeight = 20;
     const int left = r.left + kMargin;
     const int right = r.right - kMargin;
     const int span = std::max(1, maximum - minimum);
-    auto xOf = [&](int value) { return left + (right - left - 1) * (std::clamp(value, minimum, maximum) - minimum) / span; };
+    auto xOf = [&](int value) {
+        return left + (right - left - 1) * (std::clamp(value, minimum, maximum) - minimum) / span;
+    };
     FillSolid(dc, r, Sys(win::COLOR_BTNFACE));
     if (focused) FocusRect(dc, r);
     win::RECT channel{left, r.top + 8, right, r.top + 12};
@@ -270,46 +287,47 @@ void TabPageFrame(win::HDC dc, const win::RECT& rect) {
 void Icon(win::HDC dc, int x, int y, MessageIcon icon) {
     const win::RECT disc{x, y, x + 32, y + 32};
     switch (icon) {
-    case MessageIcon::Information:
-    case MessageIcon::Question: {
-        SolidEllipse(dc, disc, 0x000000, 0xFFFFFF, true);
-        const win::COLORREF blue = 0x800000;
-        if (icon == MessageIcon::Information) {
-            FillSolid(dc, win::RECT{x + 14, y + 7, x + 18, y + 11}, blue);
-            FillSolid(dc, win::RECT{x + 14, y + 13, x + 18, y + 25}, blue);
-            FillSolid(dc, win::RECT{x + 12, y + 13, x + 14, y + 15}, blue);
-            FillSolid(dc, win::RECT{x + 12, y + 23, x + 20, y + 25}, blue);
-        } else {
-            FillSolid(dc, win::RECT{x + 11, y + 7, x + 21, y + 10}, blue);
-            FillSolid(dc, win::RECT{x + 10, y + 9, x + 13, y + 13}, blue);
-            FillSolid(dc, win::RECT{x + 19, y + 9, x + 22, y + 16}, blue);
-            FillSolid(dc, win::RECT{x + 15, y + 15, x + 20, y + 18}, blue);
-            FillSolid(dc, win::RECT{x + 15, y + 17, x + 18, y + 20}, blue);
-            FillSolid(dc, win::RECT{x + 15, y + 22, x + 18, y + 25}, blue);
+        case MessageIcon::Information:
+        case MessageIcon::Question: {
+            SolidEllipse(dc, disc, 0x000000, 0xFFFFFF, true);
+            const win::COLORREF blue = 0x800000;
+            if (icon == MessageIcon::Information) {
+                FillSolid(dc, win::RECT{x + 14, y + 7, x + 18, y + 11}, blue);
+                FillSolid(dc, win::RECT{x + 14, y + 13, x + 18, y + 25}, blue);
+                FillSolid(dc, win::RECT{x + 12, y + 13, x + 14, y + 15}, blue);
+                FillSolid(dc, win::RECT{x + 12, y + 23, x + 20, y + 25}, blue);
+            } else {
+                FillSolid(dc, win::RECT{x + 11, y + 7, x + 21, y + 10}, blue);
+                FillSolid(dc, win::RECT{x + 10, y + 9, x + 13, y + 13}, blue);
+                FillSolid(dc, win::RECT{x + 19, y + 9, x + 22, y + 16}, blue);
+                FillSolid(dc, win::RECT{x + 15, y + 15, x + 20, y + 18}, blue);
+                FillSolid(dc, win::RECT{x + 15, y + 17, x + 18, y + 20}, blue);
+                FillSolid(dc, win::RECT{x + 15, y + 22, x + 18, y + 25}, blue);
+            }
+            return;
         }
-        return;
-    }
-    case MessageIcon::Error: {
-        SolidEllipse(dc, disc, 0x000080, 0x0000FF, true);
-        for (int i = 0; i < 12; ++i) {
-            FillSolid(dc, win::RECT{x + 10 + i, y + 10 + i, x + 12 + i, y + 12 + i}, 0xFFFFFF);
-            FillSolid(dc, win::RECT{x + 20 - i, y + 10 + i, x + 22 - i, y + 12 + i}, 0xFFFFFF);
+        case MessageIcon::Error: {
+            SolidEllipse(dc, disc, 0x000080, 0x0000FF, true);
+            for (int i = 0; i < 12; ++i) {
+                FillSolid(dc, win::RECT{x + 10 + i, y + 10 + i, x + 12 + i, y + 12 + i}, 0xFFFFFF);
+                FillSolid(dc, win::RECT{x + 20 - i, y + 10 + i, x + 22 - i, y + 12 + i}, 0xFFFFFF);
+            }
+            return;
         }
-        return;
-    }
-    case MessageIcon::Warning: {
-        for (int row = 0; row < 28; ++row) {
-            const int half = row / 2 + 1;
-            Line(dc, x + 16 - half, y + 2 + row, x + 16 + half, y + 2 + row, 0x00FFFF);
-            Pixel(dc, x + 16 - half, y + 2 + row, 0x000000);
-            Pixel(dc, x + 15 + half, y + 2 + row, 0x000000);
+        case MessageIcon::Warning: {
+            for (int row = 0; row < 28; ++row) {
+                const int half = row / 2 + 1;
+                Line(dc, x + 16 - half, y + 2 + row, x + 16 + half, y + 2 + row, 0x00FFFF);
+                Pixel(dc, x + 16 - half, y + 2 + row, 0x000000);
+                Pixel(dc, x + 15 + half, y + 2 + row, 0x000000);
+            }
+            Line(dc, x + 1, y + 30, x + 31, y + 30, 0x000000);
+            FillSolid(dc, win::RECT{x + 15, y + 10, x + 18, y + 22}, 0x000000);
+            FillSolid(dc, win::RECT{x + 15, y + 24, x + 18, y + 27}, 0x000000);
+            return;
         }
-        Line(dc, x + 1, y + 30, x + 31, y + 30, 0x000000);
-        FillSolid(dc, win::RECT{x + 15, y + 10, x + 18, y + 22}, 0x000000);
-        FillSolid(dc, win::RECT{x + 15, y + 24, x + 18, y + 27}, 0x000000);
-        return;
-    }
-    case MessageIcon::None: return;
+        case MessageIcon::None:
+            return;
     }
 }
 

@@ -87,56 +87,73 @@ void TComboBox::Edited() {
 
 void TComboBox::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK: {
-        TWinControl::WndProc(message);
-        const int x = win::GET_X_LPARAM(message.LParam);
-        if (Enabled() && (style_ == csDropDownList || x >= ButtonRect().left)) SetDroppedDown(!DroppedDown());
-        return;
-    }
-    case CM_TEXTCHANGED:
-        if (!syncing_) editor_.SetText(Text());
-        TWinControl::WndProc(message);
-        return;
-    case win::WM_KILLFOCUS:
-        TWinControl::WndProc(message);
-        SetDroppedDown(false);
-        return;
-    default: TWinControl::WndProc(message);
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK: {
+            TWinControl::WndProc(message);
+            const int x = win::GET_X_LPARAM(message.LParam);
+            if (Enabled() && (style_ == csDropDownList || x >= ButtonRect().left)) SetDroppedDown(!DroppedDown());
+            return;
+        }
+        case CM_TEXTCHANGED:
+            if (!syncing_) editor_.SetText(Text());
+            TWinControl::WndProc(message);
+            return;
+        case win::WM_KILLFOCUS:
+            TWinControl::WndProc(message);
+            SetDroppedDown(false);
+            return;
+        default:
+            TWinControl::WndProc(message);
     }
 }
 
 void TComboBox::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
     switch (key) {
-    case win::VK_DOWN:
-        if (shift & ssAlt) {
+        case win::VK_DOWN:
+            if (shift & ssAlt) {
+                SetDroppedDown(!DroppedDown());
+            } else {
+                SelectByUser(itemIndex_ + 1);
+            }
+            return;
+        case win::VK_UP:
+            SelectByUser(std::max(0, itemIndex_ - 1));
+            return;
+        case kF4:
             SetDroppedDown(!DroppedDown());
-        } else {
-            SelectByUser(itemIndex_ + 1);
-        }
-        return;
-    case win::VK_UP: SelectByUser(std::max(0, itemIndex_ - 1)); return;
-    case kF4: SetDroppedDown(!DroppedDown()); return;
-    case win::VK_ESCAPE: SetDroppedDown(false); return;
-    case win::VK_RETURN:
-        if (DroppedDown() && list_->HotIndex() >= 0) ListPicked(list_->HotIndex());
-        return;
-    default: break;
+            return;
+        case win::VK_ESCAPE:
+            SetDroppedDown(false);
+            return;
+        case win::VK_RETURN:
+            if (DroppedDown() && list_->HotIndex() >= 0) ListPicked(list_->HotIndex());
+            return;
+        default:
+            break;
     }
     if (style_ == csDropDownList) return;
     switch (key) {
-    case win::VK_LEFT: editor_.Left(); break;
-    case win::VK_RIGHT: editor_.Right(); break;
-    case win::VK_HOME: editor_.Home(); break;
-    case win::VK_END: editor_.End(); break;
-    case win::VK_BACK:
-        if (editor_.Backspace()) Edited();
-        return;
-    case win::VK_DELETE:
-        if (editor_.Delete()) Edited();
-        return;
-    default: return;
+        case win::VK_LEFT:
+            editor_.Left();
+            break;
+        case win::VK_RIGHT:
+            editor_.Right();
+            break;
+        case win::VK_HOME:
+            editor_.Home();
+            break;
+        case win::VK_END:
+            editor_.End();
+            break;
+        case win::VK_BACK:
+            if (editor_.Backspace()) Edited();
+            return;
+        case win::VK_DELETE:
+            if (editor_.Delete()) Edited();
+            return;
+        default:
+            return;
     }
     Invalidate();
 }
@@ -156,7 +173,7 @@ void TComboBox::Paint() {
     if (highlighted) classic::FillSolid(dc, text, win::GetSysColor(win::COLOR_HIGHLIGHT));
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);
-    win::SetTextColor(dc, !Enabled() ? win::GetSysColor(win::COLOR_GRAYTEXT)
+    win::SetTextColor(dc, !Enabled()    ? win::GetSysColor(win::COLOR_GRAYTEXT)
                           : highlighted ? win::GetSysColor(win::COLOR_HIGHLIGHTTEXT)
                                         : gdi::ResolveColor(Font().Color()));
     win::RECT inner{text.left + 2, text.top, text.right, text.bottom};
@@ -164,7 +181,8 @@ void TComboBox::Paint() {
     if (highlighted) classic::FocusRect(dc, text);
     if (Focused() && style_ != csDropDownList) {
         win::SIZE before{};
-        if (editor_.Caret() > 0) win::GetTextExtentPoint32(dc, Text().c_str(), static_cast<int>(editor_.Caret()), &before);
+        if (editor_.Caret() > 0)
+            win::GetTextExtentPoint32(dc, Text().c_str(), static_cast<int>(editor_.Caret()), &before);
         const int x = inner.left + before.cx;
         classic::Line(dc, x, inner.top + 2, x, inner.bottom - 2, win::GetSysColor(win::COLOR_WINDOWTEXT));
     }

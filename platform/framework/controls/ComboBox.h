@@ -14,7 +14,7 @@ enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 class TComboList;
 
 class TComboBox : public TWinControl {
-public:
+  public:
     explicit TComboBox(TComponent* owner);
     ~TComboBox() override;
 
@@ -35,7 +35,7 @@ public:
     // The button at the right, in client coordinates.
     win::RECT ButtonRect() const;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
@@ -43,7 +43,7 @@ protected:
     void KeyPress(char32_t& key) override;
     bool FocusOnClick() const override { return true; }
 
-private:
+  private:
     void SelectByUser(int index);
     void Edited();
 

@@ -47,20 +47,21 @@ void TComboList::WndProc(TMessage& message) {
     const int y = win::GET_Y_LPARAM(message.LParam);
     const bool inside = x >= 0 && y >= 0 && x < ClientWidth() && y < ClientHeight();
     switch (message.Msg) {
-    case win::WM_MOUSEMOVE:
-        if (inside && IndexAt(y) != hot_ && IndexAt(y) >= 0) {
-            hot_ = IndexAt(y);
-            Invalidate();
-        }
-        return;
-    case win::WM_LBUTTONDOWN:
-        // A press outside the list closes it.
-        if (!inside) combo_->SetDroppedDown(false);
-        return;
-    case win::WM_LBUTTONUP:
-        if (inside && IndexAt(y) >= 0) combo_->ListPicked(IndexAt(y));
-        return;
-    default: TWinControl::WndProc(message);
+        case win::WM_MOUSEMOVE:
+            if (inside && IndexAt(y) != hot_ && IndexAt(y) >= 0) {
+                hot_ = IndexAt(y);
+                Invalidate();
+            }
+            return;
+        case win::WM_LBUTTONDOWN:
+            // A press outside the list closes it.
+            if (!inside) combo_->SetDroppedDown(false);
+            return;
+        case win::WM_LBUTTONUP:
+            if (inside && IndexAt(y) >= 0) combo_->ListPicked(IndexAt(y));
+            return;
+        default:
+            TWinControl::WndProc(message);
     }
 }
 
@@ -77,7 +78,8 @@ void TComboList::Paint() {
         if (hot) classic::FillSolid(dc, row, win::GetSysColor(win::COLOR_HIGHLIGHT));
         win::SetTextColor(dc, win::GetSysColor(hot ? win::COLOR_HIGHLIGHTTEXT : win::COLOR_WINDOWTEXT));
         win::RECT text{row.left + 2, row.top, row.right - 2, row.bottom};
-        win::DrawText(dc, combo_->Items().Strings(i).c_str(), -1, &text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_NOPREFIX);
+        win::DrawText(dc, combo_->Items().Strings(i).c_str(), -1, &text,
+                      win::DT_SINGLELINE | win::DT_VCENTER | win::DT_NOPREFIX);
     }
     win::SelectObject(dc, old);
 }

@@ -8,19 +8,19 @@ namespace framework {
 class TComboBox;
 
 class TComboList : public TWinControl {
-public:
+  public:
     explicit TComboList(TComboBox* combo);
     ~TComboList() override;
 
     int ItemHeight() const;
     int HotIndex() const { return hot_; }
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
 
-private:
+  private:
     int IndexAt(int y) const;
 
     TComboBox* combo_;

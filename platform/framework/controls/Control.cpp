@@ -267,20 +267,25 @@ void TControl::MouseMove(TShiftState shift, int x, int y) {
 
 void TControl::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK:
-    case win::WM_LBUTTONUP:
-    case win::WM_RBUTTONDOWN:
-    case win::WM_RBUTTONUP:
-    case win::WM_MOUSEMOVE: HandleMouse(message); return;
-    case CM_PARENTCOLORCHANGED:
-        if (parentColor_ && parent_) SetColor(parent_->Color());
-        return;
-    case CM_ENABLEDCHANGED:
-    case CM_COLORCHANGED:
-    case CM_FONTCHANGED:
-    case CM_TEXTCHANGED: Invalidate(); return;
-    default: DefaultHandler(message);
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK:
+        case win::WM_LBUTTONUP:
+        case win::WM_RBUTTONDOWN:
+        case win::WM_RBUTTONUP:
+        case win::WM_MOUSEMOVE:
+            HandleMouse(message);
+            return;
+        case CM_PARENTCOLORCHANGED:
+            if (parentColor_ && parent_) SetColor(parent_->Color());
+            return;
+        case CM_ENABLEDCHANGED:
+        case CM_COLORCHANGED:
+        case CM_FONTCHANGED:
+        case CM_TEXTCHANGED:
+            Invalidate();
+            return;
+        default:
+            DefaultHandler(message);
     }
 }
 
@@ -291,41 +296,44 @@ void TControl::HandleMouse(TMessage& message) {
     const int y = win::GET_Y_LPARAM(message.LParam);
     TShiftState shift = CurrentShiftState();
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK:
-        if (!enabled_) return;
-        pressed_ = true;
-        SetMouseCapture(true);
-        if (message.Msg == win::WM_LBUTTONDBLCLK) {
-            shift |= ssDouble;
-            DblClick();
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK:
+            if (!enabled_) return;
+            pressed_ = true;
+            SetMouseCapture(true);
+            if (message.Msg == win::WM_LBUTTONDBLCLK) {
+                shift |= ssDouble;
+                DblClick();
+            }
+            MouseDown(mbLeft, shift | ssLeft, x, y);
+            return;
+        case win::WM_LBUTTONUP: {
+            const bool wasPressed = pressed_;
+            pressed_ = false;
+            SetMouseCapture(false);
+            if (!enabled_) return;
+            const win::RECT client = ClientRect();
+            if (wasPressed && x >= 0 && y >= 0 && x < client.right && y < client.bottom) ClickedByMouse();
+            MouseUp(mbLeft, shift, x, y);
+            return;
         }
-        MouseDown(mbLeft, shift | ssLeft, x, y);
-        return;
-    case win::WM_LBUTTONUP: {
-        const bool wasPressed = pressed_;
-        pressed_ = false;
-        SetMouseCapture(false);
-        if (!enabled_) return;
-        const win::RECT client = ClientRect();
-        if (wasPressed && x >= 0 && y >= 0 && x < client.right && y < client.bottom) ClickedByMouse();
-        MouseUp(mbLeft, shift, x, y);
-        return;
-    }
-    case win::WM_RBUTTONDOWN:
-        if (enabled_) MouseDown(mbRight, shift | ssRight, x, y);
-        return;
-    case win::WM_RBUTTONUP:
-        if (!enabled_) return;
-        MouseUp(mbRight, shift, x, y);
-        if (popupMenu_ && popupMenu_->AutoPopup()) {
-            const win::POINT at = ClientToScreen(win::POINT{x, y});
-            popupMenu_->SetPopupComponent(this);
-            popupMenu_->Popup(at.x, at.y);
-        }
-        return;
-    case win::WM_MOUSEMOVE: MouseMove(shift, x, y); return;
-    default: return;
+        case win::WM_RBUTTONDOWN:
+            if (enabled_) MouseDown(mbRight, shift | ssRight, x, y);
+            return;
+        case win::WM_RBUTTONUP:
+            if (!enabled_) return;
+            MouseUp(mbRight, shift, x, y);
+            if (popupMenu_ && popupMenu_->AutoPopup()) {
+                const win::POINT at = ClientToScreen(win::POINT{x, y});
+                popupMenu_->SetPopupComponent(this);
+                popupMenu_->Popup(at.x, at.y);
+            }
+            return;
+        case win::WM_MOUSEMOVE:
+            MouseMove(shift, x, y);
+            return;
+        default:
+            return;
     }
 }
 

@@ -20,7 +20,7 @@ class TCustomForm;
 class TPopupMenu;
 
 class TControl : public TComponent, protected TActionClient {
-public:
+  public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
@@ -117,7 +117,7 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
-protected:
+  protected:
     virtual void WndProc(TMessage& message);
     // What a message nobody handled gets; windowed controls pass it to the native window procedure.
     virtual void DefaultHandler(TMessage& message);
@@ -134,7 +134,7 @@ protected:
     TWinControl* parent_ = nullptr;
     bool pressed_ = false;  // the left button went down on the control and has not come up
 
-private:
+  private:
     void HandleMouse(TMessage& message);
 
     TWndMethod windowProc_;

@@ -50,30 +50,42 @@ void TCustomEdit::UserEdited() {
 
 void TCustomEdit::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::EM_GETMODIFY: message.Result = modified_ ? 1 : 0; return;
-    case CM_TEXTCHANGED:
-        if (!syncing_) editor_.SetText(Text());
-        TWinControl::WndProc(message);
-        Change();
-        return;
-    default: TWinControl::WndProc(message);
+        case win::EM_GETMODIFY:
+            message.Result = modified_ ? 1 : 0;
+            return;
+        case CM_TEXTCHANGED:
+            if (!syncing_) editor_.SetText(Text());
+            TWinControl::WndProc(message);
+            Change();
+            return;
+        default:
+            TWinControl::WndProc(message);
     }
 }
 
 void TCustomEdit::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
     switch (key) {
-    case win::VK_LEFT: editor_.Left(); break;
-    case win::VK_RIGHT: editor_.Right(); break;
-    case win::VK_HOME: editor_.Home(); break;
-    case win::VK_END: editor_.End(); break;
-    case win::VK_DELETE:
-        if (!readOnly_ && editor_.Delete()) UserEdited();
-        return;
-    case win::VK_BACK:
-        if (!readOnly_ && editor_.Backspace()) UserEdited();
-        return;
-    default: return;
+        case win::VK_LEFT:
+            editor_.Left();
+            break;
+        case win::VK_RIGHT:
+            editor_.Right();
+            break;
+        case win::VK_HOME:
+            editor_.Home();
+            break;
+        case win::VK_END:
+            editor_.End();
+            break;
+        case win::VK_DELETE:
+            if (!readOnly_ && editor_.Delete()) UserEdited();
+            return;
+        case win::VK_BACK:
+            if (!readOnly_ && editor_.Backspace()) UserEdited();
+            return;
+        default:
+            return;
     }
     Invalidate();
 }
@@ -98,7 +110,8 @@ void TCustomEdit::Paint() {
     win::TextOut(dc, 1, top, Text().c_str(), static_cast<int>(Text().size()));
     if (Focused()) {
         win::SIZE before{};
-        if (editor_.Caret() > 0) win::GetTextExtentPoint32(dc, Text().c_str(), static_cast<int>(editor_.Caret()), &before);
+        if (editor_.Caret() > 0)
+            win::GetTextExtentPoint32(dc, Text().c_str(), static_cast<int>(editor_.Caret()), &before);
         classic::Line(dc, 1 + before.cx, top, 1 + before.cx, top + extent.cy, win::GetSysColor(win::COLOR_WINDOWTEXT));
     }
     win::SelectObject(dc, old);

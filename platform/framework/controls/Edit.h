@@ -7,7 +7,7 @@
 namespace framework {
 
 class TCustomEdit : public TWinControl {
-public:
+  public:
     explicit TCustomEdit(TComponent* owner);
 
     TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -23,7 +23,7 @@ public:
 
     TNotifyEvent OnChange;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
@@ -38,7 +38,7 @@ protected:
 
     LineEditor editor_;
 
-private:
+  private:
     TBorderStyle borderStyle_ = bsSingle;
     int maxLength_ = 0;
     bool readOnly_ = false;
@@ -47,7 +47,7 @@ private:
 };
 
 class TEdit : public TCustomEdit {
-public:
+  public:
     using TCustomEdit::TCustomEdit;
 };
 

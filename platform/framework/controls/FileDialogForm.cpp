@@ -76,9 +76,9 @@ void TFileDialogForm::ShowFolder(const std::string& folder) {
     folderBox_->SetText(folder);
     list_->ClearItems();
     const int filter = filterBox_->ItemIndex();
-    const std::vector<std::string> patterns =
-        filter >= 0 && filter < static_cast<int>(filters_.size()) ? filters_[static_cast<std::size_t>(filter)].patterns
-                                                                   : std::vector<std::string>{};
+    const std::vector<std::string> patterns = filter >= 0 && filter < static_cast<int>(filters_.size())
+                                                  ? filters_[static_cast<std::size_t>(filter)].patterns
+                                                  : std::vector<std::string>{};
     std::vector<std::string> folders{".."};
     std::vector<std::string> files;
     std::error_code error;

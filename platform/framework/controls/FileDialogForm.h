@@ -16,16 +16,16 @@ class TListView;
 class TOpenDialog;
 
 class TFileDialogForm : public TCustomForm {
-public:
+  public:
     explicit TFileDialogForm(TOpenDialog& dialog);
 
     const std::string& Folder() const { return folder_; }
     void ShowFolder(const std::string& folder);
 
-protected:
+  protected:
     bool IsProgramForm() const override { return false; }
 
-private:
+  private:
     static std::string ExtractName(const std::string& path);
     void OkClicked(TObject* sender);
     void ListClicked(TObject* sender);

@@ -11,7 +11,8 @@ namespace framework {
 bool SelectDirectory(const std::string& prompt, const std::string& root, std::string& directory);
 
 // Given the prompt and the preselected folder, the chosen folder or nothing for Cancel.
-using TFolderResponder = std::function<std::optional<std::string>(const std::string& prompt, const std::string& initial)>;
+using TFolderResponder =
+    std::function<std::optional<std::string>(const std::string& prompt, const std::string& initial)>;
 TFolderResponder SetFolderResponder(TFolderResponder responder);
 
 }  // namespace framework

@@ -10,16 +10,16 @@ class TEdit;
 class TListView;
 
 class TFolderBrowserForm : public TCustomForm {
-public:
+  public:
     TFolderBrowserForm(const std::string& prompt, const std::string& root, const std::string& initial);
 
     const std::string& Folder() const { return folder_; }
     void ShowFolder(const std::string& folder);
 
-protected:
+  protected:
     bool IsProgramForm() const override { return false; }
 
-private:
+  private:
     void Open(TObject* sender);
 
     std::string root_;

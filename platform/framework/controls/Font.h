@@ -11,7 +11,7 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 using TFontStyles = unsigned;
 
 class TFont {
-public:
+  public:
     TFont();
     ~TFont();
     TFont(const TFont&) = delete;
@@ -40,7 +40,7 @@ public:
 
     std::function<void()> OnChange;
 
-private:
+  private:
     void Changed();
 
     std::string name_ = "Tahoma";

@@ -59,11 +59,19 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.style &= ~win::WS_CHILD;
     switch (borderStyle_) {
-    case bsNone: params.style |= win::WS_POPUP; break;
-    case bsSingle:
-    case bsToolWindow: params.style |= win::WS_CAPTION | win::WS_SYSMENU; break;
-    case bsDialog: params.style |= win::WS_CAPTION | win::WS_SYSMENU | win::WS_DLGFRAME; break;
-    default: params.style |= win::WS_OVERLAPPEDWINDOW; break;
+        case bsNone:
+            params.style |= win::WS_POPUP;
+            break;
+        case bsSingle:
+        case bsToolWindow:
+            params.style |= win::WS_CAPTION | win::WS_SYSMENU;
+            break;
+        case bsDialog:
+            params.style |= win::WS_CAPTION | win::WS_SYSMENU | win::WS_DLGFRAME;
+            break;
+        default:
+            params.style |= win::WS_OVERLAPPEDWINDOW;
+            break;
     }
 }
 
@@ -104,10 +112,16 @@ void TCustomForm::PlaceOnFirstShow() {
     placed_ = true;
     const TCustomForm* centre = nullptr;
     switch (position_) {
-    case poOwnerFormCenter: centre = dynamic_cast<TCustomForm*>(Owner()); break;
-    case poMainFormCenter: centre = Application ? Application->MainForm() : nullptr; break;
-    case poScreenCenter: break;
-    default: return;
+        case poOwnerFormCenter:
+            centre = dynamic_cast<TCustomForm*>(Owner());
+            break;
+        case poMainFormCenter:
+            centre = Application ? Application->MainForm() : nullptr;
+            break;
+        case poScreenCenter:
+            break;
+        default:
+            return;
     }
     if (centre == this) centre = nullptr;
     win::RECT area{0, 0, win::GetSystemMetrics(win::SM_CXSCREEN), win::GetSystemMetrics(win::SM_CYSCREEN)};
@@ -135,44 +149,47 @@ void TCustomForm::WndProc(TMessage& message) {
     }
     if (DispatchMenuMessage(message)) return;
     switch (message.Msg) {
-    case win::WM_ACTIVATE:
-        if (win::LOWORD(message.WParam) != win::WA_INACTIVE) {
-            if (Screen && IsProgramForm()) Screen->SetActiveForm(this);
-            if (activeControl_ && activeControl_->CanFocus()) {
+        case win::WM_ACTIVATE:
+            if (win::LOWORD(message.WParam) != win::WA_INACTIVE) {
+                if (Screen && IsProgramForm()) Screen->SetActiveForm(this);
+                if (activeControl_ && activeControl_->CanFocus()) {
+                    activeControl_->SetFocus();
+                    return;
+                }
+            }
+            DefaultHandler(message);
+            return;
+        case win::WM_CLOSE:
+            Close();
+            return;
+        case CM_DIALOGKEY: {
+            // The first control that takes Enter or Escape (a default or cancel button) answers it.
+            std::vector<TControl*> pending(1, this);
+            while (!pending.empty()) {
+                TControl* c = pending.back();
+                pending.pop_back();
+                if (c != this && c->Visible() && c->Enabled() && c->Perform(CM_DIALOGKEY, message.WParam, 0)) {
+                    message.Result = 1;
+                    return;
+                }
+                if (auto* windowed = dynamic_cast<TWinControl*>(c))
+                    for (int i = windowed->ControlCount() - 1; i >= 0; --i) pending.push_back(windowed->Controls(i));
+            }
+            return;
+        }
+        case win::WM_SETFOCUS:
+            // A form hands the focus on to its active control.
+            if (activeControl_ && activeControl_->CanFocus() && activeControl_ != this) {
                 activeControl_->SetFocus();
                 return;
             }
-        }
-        DefaultHandler(message);
-        return;
-    case win::WM_CLOSE: Close(); return;
-    case CM_DIALOGKEY: {
-        // The first control that takes Enter or Escape (a default or cancel button) answers it.
-        std::vector<TControl*> pending(1, this);
-        while (!pending.empty()) {
-            TControl* c = pending.back();
-            pending.pop_back();
-            if (c != this && c->Visible() && c->Enabled() && c->Perform(CM_DIALOGKEY, message.WParam, 0)) {
-                message.Result = 1;
-                return;
-            }
-            if (auto* windowed = dynamic_cast<TWinControl*>(c))
-                for (int i = windowed->ControlCount() - 1; i >= 0; --i) pending.push_back(windowed->Controls(i));
-        }
-        return;
-    }
-    case win::WM_SETFOCUS:
-        // A form hands the focus on to its active control.
-        if (activeControl_ && activeControl_->CanFocus() && activeControl_ != this) {
-            activeControl_->SetFocus();
+            break;
+        case CM_VISIBLECHANGED:
+            if (HandleAllocated()) win::ShowWindow(Handle(), Visible() ? win::SW_SHOW : win::SW_HIDE);
+            if (!Visible() && OnHide) OnHide(this);
             return;
-        }
-        break;
-    case CM_VISIBLECHANGED:
-        if (HandleAllocated()) win::ShowWindow(Handle(), Visible() ? win::SW_SHOW : win::SW_HIDE);
-        if (!Visible() && OnHide) OnHide(this);
-        return;
-    default: break;
+        default:
+            break;
     }
     TScrollingWinControl::WndProc(message);
 }
@@ -310,7 +327,8 @@ void TCustomForm::SelectNext(bool forward) {
         pending.pop_back();
         if (c != this && c->TabStop() && c->CanFocus()) stops.push_back(c);
         for (int i = c->ControlCount() - 1; i >= 0; --i)
-            if (auto* child = dynamic_cast<TWinControl*>(c->Controls(i)); child && child->Visible()) pending.push_back(child);
+            if (auto* child = dynamic_cast<TWinControl*>(c->Controls(i)); child && child->Visible())
+                pending.push_back(child);
     }
     if (stops.empty()) return;
     const auto current = std::find_if(stops.begin(), stops.end(), [](TWinControl* c) { return c->Focused(); });

@@ -25,7 +25,7 @@ using TCloseEvent = TMethod<void(TObject* sender, TCloseAction& action)>;
 using TMessageHandler = TMethod<void(TMessage& message)>;
 
 class TCustomForm : public TScrollingWinControl {
-public:
+  public:
     explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
 
@@ -86,7 +86,7 @@ public:
     // Runs OnCreate unless it ran already.
     void EnsureCreated();
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
@@ -95,7 +95,7 @@ protected:
     // Whether the form counts as one of the program's forms (message boxes do not).
     virtual bool IsProgramForm() const { return true; }
 
-private:
+  private:
     void PlaceOnFirstShow();
     bool CloseModal();
 
@@ -112,7 +112,7 @@ private:
 };
 
 class TForm : public TCustomForm {
-public:
+  public:
     using TCustomForm::TCustomForm;
 };
 

@@ -12,26 +12,26 @@ GlyphPlacement PlaceGlyph(int width, int height, int gw, int gh, int tw, int th,
     const int s = tw > 0 ? spacing : 0;
     GlyphPlacement p;
     switch (layout) {
-    case blGlyphLeft:
-    case blGlyphRight: {
-        const int total = gw + s + tw;
-        const int left = (width - total) / 2;
-        const int glyphLeft = layout == blGlyphLeft ? left : left + tw + s;
-        const int textLeft = layout == blGlyphLeft ? left + gw + s : left;
-        p.glyph = win::RECT{glyphLeft, (height - gh) / 2, glyphLeft + gw, (height - gh) / 2 + gh};
-        p.text = win::RECT{textLeft, (height - th) / 2, textLeft + tw, (height - th) / 2 + th};
-        break;
-    }
-    case blGlyphTop:
-    case blGlyphBottom: {
-        const int total = gh + s + th;
-        const int top = (height - total) / 2;
-        const int glyphTop = layout == blGlyphTop ? top : top + th + s;
-        const int textTop = layout == blGlyphTop ? top + gh + s : top;
-        p.glyph = win::RECT{(width - gw) / 2, glyphTop, (width - gw) / 2 + gw, glyphTop + gh};
-        p.text = win::RECT{(width - tw) / 2, textTop, (width - tw) / 2 + tw, textTop + th};
-        break;
-    }
+        case blGlyphLeft:
+        case blGlyphRight: {
+            const int total = gw + s + tw;
+            const int left = (width - total) / 2;
+            const int glyphLeft = layout == blGlyphLeft ? left : left + tw + s;
+            const int textLeft = layout == blGlyphLeft ? left + gw + s : left;
+            p.glyph = win::RECT{glyphLeft, (height - gh) / 2, glyphLeft + gw, (height - gh) / 2 + gh};
+            p.text = win::RECT{textLeft, (height - th) / 2, textLeft + tw, (height - th) / 2 + th};
+            break;
+        }
+        case blGlyphTop:
+        case blGlyphBottom: {
+            const int total = gh + s + th;
+            const int top = (height - total) / 2;
+            const int glyphTop = layout == blGlyphTop ? top : top + th + s;
+            const int textTop = layout == blGlyphTop ? top + gh + s : top;
+            p.glyph = win::RECT{(width - gw) / 2, glyphTop, (width - gw) / 2 + gw, glyphTop + gh};
+            p.text = win::RECT{(width - tw) / 2, textTop, (width - tw) / 2 + tw, textTop + th};
+            break;
+        }
     }
     return p;
 }

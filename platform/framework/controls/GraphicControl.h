@@ -7,17 +7,17 @@
 namespace framework {
 
 class TGraphicControl : public TControl {
-public:
+  public:
     explicit TGraphicControl(TComponent* owner);
 
     // The canvas is live while the control paints.
     TCanvas& Canvas() { return canvas_; }
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     virtual void Paint() {}
 
-private:
+  private:
     TCanvas canvas_;
 };
 

@@ -31,8 +31,10 @@ void TGroupBox::Paint() {
         classic::GroupFrame(dc, r, size.cy, gapLeft, gapRight);
     } else {
         win::RECT frame{r.left, r.top + size.cy / 2, r.right, r.bottom};
-        classic::Frame3D(dc, frame, win::GetSysColor(win::COLOR_WINDOWFRAME), win::GetSysColor(win::COLOR_WINDOWFRAME), 1);
-        if (gapRight > gapLeft) classic::FillSolid(dc, win::RECT{gapLeft, r.top, gapRight, r.top + size.cy}, gdi::ResolveColor(Color()));
+        classic::Frame3D(dc, frame, win::GetSysColor(win::COLOR_WINDOWFRAME), win::GetSysColor(win::COLOR_WINDOWFRAME),
+                         1);
+        if (gapRight > gapLeft)
+            classic::FillSolid(dc, win::RECT{gapLeft, r.top, gapRight, r.top + size.cy}, gdi::ResolveColor(Color()));
     }
     if (!Caption().empty()) {
         win::RECT caption{gapLeft + 2, r.top, gapRight - 2, r.top + size.cy};

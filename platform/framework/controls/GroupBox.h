@@ -5,10 +5,10 @@
 namespace framework {
 
 class TGroupBox : public TWinControl {
-public:
+  public:
     explicit TGroupBox(TComponent* owner);
 
-protected:
+  protected:
     void Paint() override;
 };
 

@@ -7,7 +7,7 @@
 namespace framework {
 
 class TImage : public TGraphicControl {
-public:
+  public:
     explicit TImage(TComponent* owner);
 
     TPicture& Picture() { return picture_; }
@@ -22,10 +22,10 @@ public:
     bool Center() const { return center_; }
     void SetCenter(bool center);
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     TPicture picture_;
     bool autoSize_ = false;
     bool transparent_ = false;

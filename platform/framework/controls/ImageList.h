@@ -10,7 +10,7 @@ class TBitmap;
 class TCanvas;
 
 class TImageList : public TComponent {
-public:
+  public:
     explicit TImageList(TComponent* owner);
     ~TImageList() override;
 
@@ -29,7 +29,7 @@ public:
     // A disabled image is drawn greyed.
     void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true) const;
 
-private:
+  private:
     int width_ = 16;
     int height_ = 16;
     win::HIMAGELIST handle_ = nullptr;

@@ -5,7 +5,7 @@
 namespace framework {
 
 class TLabel : public TGraphicControl {
-public:
+  public:
     explicit TLabel(TComponent* owner);
 
     TAlignment Alignment() const { return alignment_; }
@@ -17,11 +17,11 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
 
-private:
+  private:
     win::UINT TextFormat() const;
     void AdjustBounds();
 

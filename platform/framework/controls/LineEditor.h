@@ -6,7 +6,7 @@
 namespace framework {
 
 class LineEditor {
-public:
+  public:
     const std::string& Text() const { return text_; }
     // The caret goes to the end.
     void SetText(const std::string& text);
@@ -22,7 +22,7 @@ public:
     void End() { caret_ = text_.size(); }
     static std::size_t CodePointCount(const std::string& text);
 
-private:
+  private:
     std::string text_;
     std::size_t caret_ = 0;
 };

@@ -188,18 +188,19 @@ void TListView::PressItem(int index, int x, TShiftState shift) {
 
 void TListView::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_RBUTTONDOWN: {
-        const int x = win::GET_X_LPARAM(message.LParam);
-        const int y = win::GET_Y_LPARAM(message.LParam);
-        if (Enabled()) {
-            const int index = ItemAt(x, y);
-            if (message.Msg == win::WM_LBUTTONDOWN || (index >= 0 && !Items(index)->Selected()))
-                PressItem(index, x, message.Msg == win::WM_LBUTTONDOWN ? CurrentShiftState() : 0);
+        case win::WM_LBUTTONDOWN:
+        case win::WM_RBUTTONDOWN: {
+            const int x = win::GET_X_LPARAM(message.LParam);
+            const int y = win::GET_Y_LPARAM(message.LParam);
+            if (Enabled()) {
+                const int index = ItemAt(x, y);
+                if (message.Msg == win::WM_LBUTTONDOWN || (index >= 0 && !Items(index)->Selected()))
+                    PressItem(index, x, message.Msg == win::WM_LBUTTONDOWN ? CurrentShiftState() : 0);
+            }
+            break;
         }
-        break;
-    }
-    default: break;
+        default:
+            break;
     }
     TWinControl::WndProc(message);
 }
@@ -207,22 +208,23 @@ void TListView::WndProc(TMessage& message) {
 void TListView::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
     switch (key) {
-    case win::VK_DOWN:
-        if (focusedIndex_ + 1 < ItemCount()) PressItem(focusedIndex_ + 1, kCheckColumn, shift & ssShift);
-        break;
-    case win::VK_UP:
-        if (focusedIndex_ > 0) PressItem(focusedIndex_ - 1, kCheckColumn, shift & ssShift);
-        break;
-    case win::VK_HOME:
-        if (ItemCount() > 0) PressItem(0, kCheckColumn, shift & ssShift);
-        break;
-    case win::VK_END:
-        if (ItemCount() > 0) PressItem(ItemCount() - 1, kCheckColumn, shift & ssShift);
-        break;
-    case win::VK_SPACE:
-        if (checkboxes_ && ItemFocused()) ItemFocused()->SetChecked(!ItemFocused()->Checked());
-        break;
-    default: break;
+        case win::VK_DOWN:
+            if (focusedIndex_ + 1 < ItemCount()) PressItem(focusedIndex_ + 1, kCheckColumn, shift & ssShift);
+            break;
+        case win::VK_UP:
+            if (focusedIndex_ > 0) PressItem(focusedIndex_ - 1, kCheckColumn, shift & ssShift);
+            break;
+        case win::VK_HOME:
+            if (ItemCount() > 0) PressItem(0, kCheckColumn, shift & ssShift);
+            break;
+        case win::VK_END:
+            if (ItemCount() > 0) PressItem(ItemCount() - 1, kCheckColumn, shift & ssShift);
+            break;
+        case win::VK_SPACE:
+            if (checkboxes_ && ItemFocused()) ItemFocused()->SetChecked(!ItemFocused()->Checked());
+            break;
+        default:
+            break;
     }
 }
 
@@ -258,7 +260,8 @@ void TListView::Paint() {
         TListItem* item = Items(index);
         int left = 0;
         if (checkboxes_) {
-            const win::RECT box{4, top + (rowHeight - kCheckSize) / 2, 4 + kCheckSize, top + (rowHeight - kCheckSize) / 2 + kCheckSize};
+            const win::RECT box{4, top + (rowHeight - kCheckSize) / 2, 4 + kCheckSize,
+                                top + (rowHeight - kCheckSize) / 2 + kCheckSize};
             classic::State state;
             state.checked = item->Checked();
             state.enabled = Enabled();
@@ -274,21 +277,21 @@ void TListView::Paint() {
             highlight.right = std::max(right, static_cast<int>(firstWidth));
         } else if (!item->Caption().empty()) {
             win::RECT measured{0, 0, 0, 0};
-            win::DrawText(dc, item->Caption().c_str(), -1, &measured, win::DT_SINGLELINE | win::DT_CALCRECT | win::DT_NOPREFIX);
+            win::DrawText(dc, item->Caption().c_str(), -1, &measured,
+                          win::DT_SINGLELINE | win::DT_CALCRECT | win::DT_NOPREFIX);
             highlight.right = std::min(static_cast<int>(firstWidth), left + measured.right + 2 * kTextPadding);
         }
         if (selected) {
-            classic::FillSolid(dc, highlight,
-                               win::GetSysColor(focused ? win::COLOR_HIGHLIGHT : win::COLOR_BTNFACE));
+            classic::FillSolid(dc, highlight, win::GetSysColor(focused ? win::COLOR_HIGHLIGHT : win::COLOR_BTNFACE));
         }
         int columnLeft = 0;
         for (int c = 0; c < std::max(1, ColumnCount()); ++c) {
             const int width = columns_.empty() ? client.right : Columns(c)->Width();
-            const std::string& text = c == 0 ? item->Caption()
+            const std::string& text = c == 0                             ? item->Caption()
                                       : c - 1 < item->SubItems().Count() ? item->SubItems().Strings(c - 1)
                                                                          : std::string();
             const bool inHighlight = selected && (c == 0 || rowSelect_);
-            win::SetTextColor(dc, !Enabled() ? win::GetSysColor(win::COLOR_GRAYTEXT)
+            win::SetTextColor(dc, !Enabled()               ? win::GetSysColor(win::COLOR_GRAYTEXT)
                                   : inHighlight && focused ? win::GetSysColor(win::COLOR_HIGHLIGHTTEXT)
                                                            : gdi::ResolveColor(Font().Color()));
             win::RECT cell{columnLeft + (c == 0 ? left : 0) + kTextPadding, top, columnLeft + width - kTextPadding,

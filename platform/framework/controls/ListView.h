@@ -13,7 +13,7 @@ namespace framework {
 class TListView;
 
 class TListColumn {
-public:
+  public:
     explicit TListColumn(TListView* owner) : owner_(owner) {}
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
@@ -22,7 +22,7 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
-private:
+  private:
     TListView* owner_;
     std::string caption_;
     int width_ = 50;
@@ -30,7 +30,7 @@ private:
 };
 
 class TListItem {
-public:
+  public:
     explicit TListItem(TListView* owner) : owner_(owner) {}
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
@@ -44,7 +44,7 @@ public:
     void* Data() const { return data_; }
     void SetData(void* data) { data_ = data; }
 
-private:
+  private:
     TListView* owner_;
     std::string caption_;
     TStringList subItems_;
@@ -56,7 +56,7 @@ private:
 enum TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 class TListView : public TWinControl {
-public:
+  public:
     explicit TListView(TComponent* owner);
     ~TListView() override;
 
@@ -74,7 +74,9 @@ public:
     int SelCount() const;
     // The first selected item, or null.
     TListItem* Selected() const;
-    TListItem* ItemFocused() const { return focusedIndex_ >= 0 && focusedIndex_ < ItemCount() ? Items(focusedIndex_) : nullptr; }
+    TListItem* ItemFocused() const {
+        return focusedIndex_ >= 0 && focusedIndex_ < ItemCount() ? Items(focusedIndex_) : nullptr;
+    }
 
     TViewStyle ViewStyle() const { return viewStyle_; }
     void SetViewStyle(TViewStyle style) { viewStyle_ = style; }
@@ -97,14 +99,14 @@ public:
     // For items and columns.
     void Changed() { Invalidate(); }
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
     void KeyDown(int& key, TShiftState shift) override;
     bool FocusOnClick() const override { return true; }
 
-private:
+  private:
     void PressItem(int index, int x, TShiftState shift);
     void MoveFocus(int index);
     void ScrollIntoView(int index);

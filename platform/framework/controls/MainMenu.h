@@ -7,7 +7,7 @@ namespace framework {
 class TCustomForm;
 
 class TMainMenu : public TMenu {
-public:
+  public:
     explicit TMainMenu(TComponent* owner);
     bool IsBar() const override { return true; }
 
@@ -15,11 +15,11 @@ public:
     void SetForm(TCustomForm* form) { form_ = form; }
     TCustomForm* Form() const { return form_; }
 
-protected:
+  protected:
     win::HMENU CreateNativeMenu() override;
     void HandleReplaced() override;
 
-private:
+  private:
     TCustomForm* form_ = nullptr;
 };
 

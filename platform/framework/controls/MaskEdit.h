@@ -6,16 +6,16 @@
 namespace framework {
 
 class TMaskEdit : public TCustomEdit {
-public:
+  public:
     using TCustomEdit::TCustomEdit;
 
     const std::string& EditMask() const { return editMask_; }
     void SetEditMask(const std::string& mask) { editMask_ = mask; }
 
-protected:
+  protected:
     bool Accepts(char32_t key) const override;
 
-private:
+  private:
     std::string editMask_;
 };
 

@@ -35,46 +35,48 @@ void Bar(win::HDC dc, int left, int top, int right, int bottom, win::COLORREF co
 
 void Glyph(win::HDC dc, TMPBtnType button, int cx, int cy, win::COLORREF c) {
     switch (button) {
-    case btPlay: Triangle(dc, cx + 3, cy, 4, true, c); break;
-    case btPause:
-        Bar(dc, cx - 3, cy - 4, cx - 1, cy + 5, c);
-        Bar(dc, cx + 1, cy - 4, cx + 3, cy + 5, c);
-        break;
-    case btStop: Bar(dc, cx - 3, cy - 3, cx + 4, cy + 4, c); break;
-    case btNext:
-        Triangle(dc, cx + 1, cy, 4, true, c);
-        Bar(dc, cx + 2, cy - 4, cx + 4, cy + 5, c);
-        break;
-    case btPrev:
-        Bar(dc, cx - 4, cy - 4, cx - 2, cy + 5, c);
-        Triangle(dc, cx - 1, cy, 4, false, c);
-        break;
-    case btStep:
-        Triangle(dc, cx, cy, 3, true, c);
-        Triangle(dc, cx + 4, cy, 3, true, c);
-        break;
-    case btBack:
-        Triangle(dc, cx - 4, cy, 3, false, c);
-        Triangle(dc, cx, cy, 3, false, c);
-        break;
-    case btRecord:
-        for (int dy = -3; dy <= 3; ++dy) {
-            const int half = dy == -3 || dy == 3 ? 1 : dy == -2 || dy == 2 ? 2 : 3;
-            classic::Line(dc, cx - half, cy + dy, cx + half + 1, cy + dy, c);
-        }
-        break;
-    case btEject:
-        for (int i = 0; i < 4; ++i) classic::Line(dc, cx - i, cy - 3 + i, cx + i + 1, cy - 3 + i, c);
-        Bar(dc, cx - 3, cy + 2, cx + 4, cy + 4, c);
-        break;
+        case btPlay:
+            Triangle(dc, cx + 3, cy, 4, true, c);
+            break;
+        case btPause:
+            Bar(dc, cx - 3, cy - 4, cx - 1, cy + 5, c);
+            Bar(dc, cx + 1, cy - 4, cx + 3, cy + 5, c);
+            break;
+        case btStop:
+            Bar(dc, cx - 3, cy - 3, cx + 4, cy + 4, c);
+            break;
+        case btNext:
+            Triangle(dc, cx + 1, cy, 4, true, c);
+            Bar(dc, cx + 2, cy - 4, cx + 4, cy + 5, c);
+            break;
+        case btPrev:
+            Bar(dc, cx - 4, cy - 4, cx - 2, cy + 5, c);
+            Triangle(dc, cx - 1, cy, 4, false, c);
+            break;
+        case btStep:
+            Triangle(dc, cx, cy, 3, true, c);
+            Triangle(dc, cx + 4, cy, 3, true, c);
+            break;
+        case btBack:
+            Triangle(dc, cx - 4, cy, 3, false, c);
+            Triangle(dc, cx, cy, 3, false, c);
+            break;
+        case btRecord:
+            for (int dy = -3; dy <= 3; ++dy) {
+                const int half = dy == -3 || dy == 3 ? 1 : dy == -2 || dy == 2 ? 2 : 3;
+                classic::Line(dc, cx - half, cy + dy, cx + half + 1, cy + dy, c);
+            }
+            break;
+        case btEject:
+            for (int i = 0; i < 4; ++i) classic::Line(dc, cx - i, cy - 3 + i, cx + i + 1, cy - 3 + i, c);
+            Bar(dc, cx - 3, cy + 2, cx + 4, cy + 4, c);
+            break;
     }
 }
 
 }  // namespace
 
-TMediaPlayer::TMediaPlayer(TComponent* owner) : TWinControl(owner) {
-    SetBounds(0, 0, 9 * kButtonWidth, 30);
-}
+TMediaPlayer::TMediaPlayer(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 9 * kButtonWidth, 30); }
 
 TMediaPlayer::~TMediaPlayer() {
     if (device_) {
@@ -246,38 +248,56 @@ void TMediaPlayer::ButtonPressed(TMPBtnType button) {
     if (OnClick) OnClick(this, button, doDefault);
     if (!doDefault) return;
     switch (button) {
-    case btPlay: Play(); break;
-    case btPause: Pause(); break;
-    case btStop: Stop(); break;
-    case btNext: Next(); break;
-    case btPrev: Previous(); break;
-    case btStep: Step(); break;
-    case btBack: Back(); break;
-    case btRecord: StartRecording(); break;
-    case btEject: break;
+        case btPlay:
+            Play();
+            break;
+        case btPause:
+            Pause();
+            break;
+        case btStop:
+            Stop();
+            break;
+        case btNext:
+            Next();
+            break;
+        case btPrev:
+            Previous();
+            break;
+        case btStep:
+            Step();
+            break;
+        case btBack:
+            Back();
+            break;
+        case btRecord:
+            StartRecording();
+            break;
+        case btEject:
+            break;
     }
 }
 
 void TMediaPlayer::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK: {
-        const int button = ButtonAt(win::GET_X_LPARAM(message.LParam));
-        if (Enabled() && button >= 0 && (enabledButtons_ & MPButton(static_cast<TMPBtnType>(button)))) {
-            pressedButton_ = button;
-            Invalidate();
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK: {
+            const int button = ButtonAt(win::GET_X_LPARAM(message.LParam));
+            if (Enabled() && button >= 0 && (enabledButtons_ & MPButton(static_cast<TMPBtnType>(button)))) {
+                pressedButton_ = button;
+                Invalidate();
+            }
+            break;
         }
-        break;
-    }
-    case win::WM_LBUTTONUP:
-        if (pressedButton_ >= 0) {
-            const auto button = static_cast<TMPBtnType>(pressedButton_);
-            pressedButton_ = -1;
-            Invalidate();
-            if (ButtonAt(win::GET_X_LPARAM(message.LParam)) == button) ButtonPressed(button);
-        }
-        break;
-    default: break;
+        case win::WM_LBUTTONUP:
+            if (pressedButton_ >= 0) {
+                const auto button = static_cast<TMPBtnType>(pressedButton_);
+                pressedButton_ = -1;
+                Invalidate();
+                if (ButtonAt(win::GET_X_LPARAM(message.LParam)) == button) ButtonPressed(button);
+            }
+            break;
+        default:
+            break;
     }
     TWinControl::WndProc(message);
 }
@@ -299,8 +319,11 @@ void TMediaPlayer::Paint() {
         const win::RECT r{x, 0, x + width, client.bottom};
         classic::PushButton(dc, r, state);
         const int shift = state.pressed ? 1 : 0;
-        if (!state.enabled) Glyph(dc, button, (r.left + r.right) / 2 + 1, client.bottom / 2 + 1, win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
-        Glyph(dc, button, (r.left + r.right) / 2 + shift, client.bottom / 2 + shift, GlyphColour(button, state.enabled));
+        if (!state.enabled)
+            Glyph(dc, button, (r.left + r.right) / 2 + 1, client.bottom / 2 + 1,
+                  win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
+        Glyph(dc, button, (r.left + r.right) / 2 + shift, client.bottom / 2 + shift,
+              GlyphColour(button, state.enabled));
         x += width;
     }
 }

@@ -21,7 +21,7 @@ enum TMPTimeFormats { tfMilliseconds };
 using TMPNotifyEvent = TMethod<void(TObject* sender, TMPBtnType button, bool& doDefault)>;
 
 class TMediaPlayer : public TWinControl {
-public:
+  public:
     explicit TMediaPlayer(TComponent* owner);
     ~TMediaPlayer() override;
 
@@ -64,11 +64,11 @@ public:
 
     TMPNotifyEvent OnClick;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
 
-private:
+  private:
     void Check(win::MCIERROR error) const;
     void RequireOpen() const;
     unsigned Status(unsigned item);

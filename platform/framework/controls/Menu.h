@@ -11,7 +11,7 @@ class TImageList;
 class TMenuItem;
 
 class TMenu : public TComponent {
-public:
+  public:
     explicit TMenu(TComponent* owner);
     ~TMenu() override;
 
@@ -37,7 +37,7 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
-protected:
+  protected:
     virtual win::HMENU CreateNativeMenu() = 0;
     // The native menu was replaced by a new one; the old one is destroyed after this returns.
     virtual void HandleReplaced() {}
@@ -45,7 +45,7 @@ protected:
     bool tracking_ = false;
     bool stale_ = false;
 
-private:
+  private:
     TMenuItem* items_;
     win::HMENU handle_ = nullptr;
     bool ownerDraw_ = false;

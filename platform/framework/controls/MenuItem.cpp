@@ -263,42 +263,43 @@ void TMenuItem::DrawItem(TCanvas& canvas, const win::RECT& rect, bool selected) 
 
 bool DispatchMenuMessage(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_COMMAND: {
-        if (message.LParam != 0 || win::HIWORD(message.WParam) != 0) return false;
-        TMenuItem* item = FindMenuItem(win::LOWORD(message.WParam));
-        if (!item) return false;
-        item->Click();
-        return true;
-    }
-    case win::WM_MEASUREITEM: {
-        auto* mis = reinterpret_cast<win::MEASUREITEMSTRUCT*>(message.LParam);
-        if (!mis || mis->CtlType != win::ODT_MENU) return false;
-        TMenuItem* item = LiveItem(mis->itemData);
-        if (!item) return false;
-        const win::HDC dc = win::GetDC(nullptr);
-        TCanvas canvas(dc);
-        if (Screen) canvas.Font().Assign(Screen->MenuFont());
-        int width = static_cast<int>(mis->itemWidth);
-        int height = static_cast<int>(mis->itemHeight);
-        item->MeasureItem(canvas, width, height);
-        mis->itemWidth = static_cast<win::UINT>(std::max(width, 0));
-        mis->itemHeight = static_cast<win::UINT>(std::max(height, 0));
-        win::ReleaseDC(nullptr, dc);
-        message.Result = 1;
-        return true;
-    }
-    case win::WM_DRAWITEM: {
-        auto* dis = reinterpret_cast<win::DRAWITEMSTRUCT*>(message.LParam);
-        if (!dis || dis->CtlType != win::ODT_MENU) return false;
-        TMenuItem* item = LiveItem(dis->itemData);
-        if (!item) return false;
-        TCanvas canvas(dis->hDC);
-        if (Screen) canvas.Font().Assign(Screen->MenuFont());
-        item->DrawItem(canvas, dis->rcItem, (dis->itemState & win::ODS_SELECTED) != 0);
-        message.Result = 1;
-        return true;
-    }
-    default: return false;
+        case win::WM_COMMAND: {
+            if (message.LParam != 0 || win::HIWORD(message.WParam) != 0) return false;
+            TMenuItem* item = FindMenuItem(win::LOWORD(message.WParam));
+            if (!item) return false;
+            item->Click();
+            return true;
+        }
+        case win::WM_MEASUREITEM: {
+            auto* mis = reinterpret_cast<win::MEASUREITEMSTRUCT*>(message.LParam);
+            if (!mis || mis->CtlType != win::ODT_MENU) return false;
+            TMenuItem* item = LiveItem(mis->itemData);
+            if (!item) return false;
+            const win::HDC dc = win::GetDC(nullptr);
+            TCanvas canvas(dc);
+            if (Screen) canvas.Font().Assign(Screen->MenuFont());
+            int width = static_cast<int>(mis->itemWidth);
+            int height = static_cast<int>(mis->itemHeight);
+            item->MeasureItem(canvas, width, height);
+            mis->itemWidth = static_cast<win::UINT>(std::max(width, 0));
+            mis->itemHeight = static_cast<win::UINT>(std::max(height, 0));
+            win::ReleaseDC(nullptr, dc);
+            message.Result = 1;
+            return true;
+        }
+        case win::WM_DRAWITEM: {
+            auto* dis = reinterpret_cast<win::DRAWITEMSTRUCT*>(message.LParam);
+            if (!dis || dis->CtlType != win::ODT_MENU) return false;
+            TMenuItem* item = LiveItem(dis->itemData);
+            if (!item) return false;
+            TCanvas canvas(dis->hDC);
+            if (Screen) canvas.Font().Assign(Screen->MenuFont());
+            item->DrawItem(canvas, dis->rcItem, (dis->itemState & win::ODS_SELECTED) != 0);
+            message.Result = 1;
+            return true;
+        }
+        default:
+            return false;
     }
 }
 

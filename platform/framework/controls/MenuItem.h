@@ -24,7 +24,7 @@ using TMenuMeasureItemEvent = TMethod<void(TObject* sender, TCanvas* canvas, int
 using TMenuDrawItemEvent = TMethod<void(TObject* sender, TCanvas* canvas, const win::RECT& rect, bool selected)>;
 
 class TMenuItem : public TComponent, protected TActionClient {
-public:
+  public:
     explicit TMenuItem(TComponent* owner);
     ~TMenuItem() override;
 
@@ -88,11 +88,11 @@ public:
     void AppendTo(win::HMENU menu, bool ownerDraw);
     void SetMenu(TMenu* menu) { menu_ = menu; }
 
-protected:
+  protected:
     void ActionChanged(TActionChange change) override;
     void ActionDestroyed() override;
 
-private:
+  private:
     void Changed();
 
     std::string caption_;

@@ -31,20 +31,29 @@ struct ButtonSpec {
 
 std::vector<ButtonSpec> ButtonsOf(win::UINT type) {
     switch (type & 0x0F) {
-    case win::MB_OKCANCEL: return {{"确定", win::IDOK}, {"取消", win::IDCANCEL}};
-    case win::MB_YESNOCANCEL: return {{"是(&Y)", win::IDYES}, {"否(&N)", win::IDNO}, {"取消", win::IDCANCEL}};
-    case win::MB_YESNO: return {{"是(&Y)", win::IDYES}, {"否(&N)", win::IDNO}};
-    default: return {{"确定", win::IDOK}};
+        case win::MB_OKCANCEL:
+            return {{"确定", win::IDOK}, {"取消", win::IDCANCEL}};
+        case win::MB_YESNOCANCEL:
+            return {{"是(&Y)", win::IDYES}, {"否(&N)", win::IDNO}, {"取消", win::IDCANCEL}};
+        case win::MB_YESNO:
+            return {{"是(&Y)", win::IDYES}, {"否(&N)", win::IDNO}};
+        default:
+            return {{"确定", win::IDOK}};
     }
 }
 
 classic::MessageIcon IconOf(win::UINT type) {
     switch (type & 0xF0) {
-    case win::MB_ICONERROR: return classic::MessageIcon::Error;
-    case win::MB_ICONQUESTION: return classic::MessageIcon::Question;
-    case win::MB_ICONWARNING: return classic::MessageIcon::Warning;
-    case win::MB_ICONINFORMATION: return classic::MessageIcon::Information;
-    default: return classic::MessageIcon::None;
+        case win::MB_ICONERROR:
+            return classic::MessageIcon::Error;
+        case win::MB_ICONQUESTION:
+            return classic::MessageIcon::Question;
+        case win::MB_ICONWARNING:
+            return classic::MessageIcon::Warning;
+        case win::MB_ICONINFORMATION:
+            return classic::MessageIcon::Information;
+        default:
+            return classic::MessageIcon::None;
     }
 }
 

@@ -11,18 +11,18 @@ namespace framework {
 class TButton;
 
 class TMessageForm : public TCustomForm {
-public:
+  public:
     TMessageForm(const std::string& text, const std::string& caption, win::UINT type);
 
     // Presses the button with this id once the modal loop runs.
     void PostAnswer(int id);
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
     bool IsProgramForm() const override { return false; }
 
-private:
+  private:
     std::string text_;
     win::UINT type_;
     win::RECT textRect_{};

@@ -22,7 +22,7 @@ enum TOpenOption : unsigned {
 using TOpenOptions = unsigned;
 
 class TOpenDialog : public TComponent {
-public:
+  public:
     explicit TOpenDialog(TComponent* owner);
 
     const std::string& Filter() const { return filter_; }
@@ -51,7 +51,7 @@ public:
     // The folder the dialog opens in.
     std::string StartFolder() const;
 
-private:
+  private:
     std::string filter_;
     int filterIndex_ = 1;
     std::string fileName_;
@@ -63,7 +63,7 @@ private:
 };
 
 class TSaveDialog : public TOpenDialog {
-public:
+  public:
     using TOpenDialog::TOpenDialog;
     bool IsSaveDialog() const override { return true; }
 };

@@ -156,7 +156,8 @@ void TPageControl::Paint() {
         if (selected) r = win::RECT{r.left - 2, r.top - 2, r.right + 2, r.bottom + 1};
         classic::Tab(dc, r, selected);
         win::RECT text = r;
-        win::DrawText(dc, Pages(i)->Caption().c_str(), -1, &text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_CENTER);
+        win::DrawText(dc, Pages(i)->Caption().c_str(), -1, &text,
+                      win::DT_SINGLELINE | win::DT_VCENTER | win::DT_CENTER);
         if (selected && Focused()) classic::FocusRect(dc, win::RECT{r.left + 3, r.top + 3, r.right - 3, r.bottom - 2});
     }
     win::SelectObject(dc, old);

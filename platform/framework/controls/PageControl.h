@@ -9,7 +9,7 @@ namespace framework {
 class TPageControl;
 
 class TTabSheet : public TWinControl {
-public:
+  public:
     explicit TTabSheet(TComponent* owner);
     ~TTabSheet() override;
 
@@ -22,16 +22,16 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
 
-private:
+  private:
     TPageControl* pageControl_ = nullptr;
     bool tabVisible_ = true;
 };
 
 class TPageControl : public TWinControl {
-public:
+  public:
     explicit TPageControl(TComponent* owner);
     ~TPageControl() override;
 
@@ -51,13 +51,13 @@ public:
     void RemovePage(TTabSheet* page);
     void TabsChanged();
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
     void Resize() override;
     bool FocusOnClick() const override { return true; }
 
-private:
+  private:
     int TabHeight() const;
 
     std::vector<TTabSheet*> pages_;

@@ -12,10 +12,14 @@ namespace {
 
 classic::Bevel PainterBevel(TBevelCut cut) {
     switch (cut) {
-    case bvLowered: return classic::Bevel::Lowered;
-    case bvRaised: return classic::Bevel::Raised;
-    case bvSpace: return classic::Bevel::Space;
-    default: return classic::Bevel::None;
+        case bvLowered:
+            return classic::Bevel::Lowered;
+        case bvRaised:
+            return classic::Bevel::Raised;
+        case bvSpace:
+            return classic::Bevel::Space;
+        default:
+            return classic::Bevel::None;
     }
 }
 

@@ -7,7 +7,7 @@ namespace framework {
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TCustomPanel : public TWinControl {
-public:
+  public:
     explicit TCustomPanel(TComponent* owner);
 
     TBevelCut BevelOuter() const { return bevelOuter_; }
@@ -21,10 +21,10 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     TBevelCut bevelOuter_ = bvRaised;
     TBevelCut bevelInner_ = bvNone;
     int bevelWidth_ = 1;
@@ -33,7 +33,7 @@ private:
 };
 
 class TPanel : public TCustomPanel {
-public:
+  public:
     using TCustomPanel::TCustomPanel;
 };
 

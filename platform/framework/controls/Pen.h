@@ -7,7 +7,7 @@ namespace framework {
 enum TPenStyle { psSolid, psClear };
 
 class TPen {
-public:
+  public:
     TColor Color() const { return color_; }
     void SetColor(TColor color) { color_ = color; }
     int Width() const { return width_; }
@@ -15,7 +15,7 @@ public:
     TPenStyle Style() const { return style_; }
     void SetStyle(TPenStyle style) { style_ = style; }
 
-private:
+  private:
     TColor color_ = clBlack;
     int width_ = 1;
     TPenStyle style_ = psSolid;

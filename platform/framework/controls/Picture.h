@@ -7,7 +7,7 @@
 namespace framework {
 
 class TPicture {
-public:
+  public:
     TBitmap& Bitmap() { return bitmap_; }
     const TBitmap& Bitmap() const { return bitmap_; }
     int Width() const { return bitmap_.Width(); }
@@ -17,7 +17,7 @@ public:
     void LoadFromFile(const std::string& path);
     void Assign(const TBitmap& bitmap) { bitmap_.Assign(bitmap); }
 
-private:
+  private:
     TBitmap bitmap_;
 };
 

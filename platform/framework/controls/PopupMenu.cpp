@@ -14,9 +14,8 @@ void TPopupMenu::Popup(int x, int y) {
     if (OnPopup) OnPopup(this);
     const win::HWND owner = Application ? Application->Handle() : nullptr;
     tracking_ = true;
-    const auto command = static_cast<win::UINT>(
-        win::TrackPopupMenu(Handle(), win::TPM_RETURNCMD | win::TPM_LEFTALIGN | win::TPM_RIGHTBUTTON, x, y, 0, owner,
-                            nullptr));
+    const auto command = static_cast<win::UINT>(win::TrackPopupMenu(
+        Handle(), win::TPM_RETURNCMD | win::TPM_LEFTALIGN | win::TPM_RIGHTBUTTON, x, y, 0, owner, nullptr));
     tracking_ = false;
     if (stale_) Rebuild();
     if (command == 0) return;

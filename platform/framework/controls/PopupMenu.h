@@ -8,7 +8,7 @@ namespace framework {
 class TComponent;
 
 class TPopupMenu : public TMenu {
-public:
+  public:
     explicit TPopupMenu(TComponent* owner);
 
     // Runs the menu until an item is chosen or it is dismissed; the chosen item is clicked before this returns.
@@ -22,10 +22,10 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
-protected:
+  protected:
     win::HMENU CreateNativeMenu() override;
 
-private:
+  private:
     bool autoPopup_ = true;
     TComponent* popupComponent_ = nullptr;
 };

@@ -5,7 +5,7 @@
 namespace framework {
 
 class TProgressBar : public TWinControl {
-public:
+  public:
     explicit TProgressBar(TComponent* owner);
 
     int Min() const { return min_; }
@@ -20,10 +20,10 @@ public:
     bool Smooth() const { return smooth_; }
     void SetSmooth(bool smooth) { smooth_ = smooth; }
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;

@@ -36,9 +36,14 @@ void TRadioButton::ClickedByMouse() {
 
 void TRadioButton::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::BM_GETCHECK: message.Result = checked_ ? 1 : 0; return;
-    case win::BM_SETCHECK: Invalidate(); return;
-    default: TButtonControl::WndProc(message);
+        case win::BM_GETCHECK:
+            message.Result = checked_ ? 1 : 0;
+            return;
+        case win::BM_SETCHECK:
+            Invalidate();
+            return;
+        default:
+            TButtonControl::WndProc(message);
     }
 }
 

@@ -6,7 +6,7 @@
 namespace framework {
 
 class TRadioButton : public TButtonControl {
-public:
+  public:
     explicit TRadioButton(TComponent* owner);
 
     bool Checked() const { return checked_; }
@@ -14,12 +14,12 @@ public:
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void ClickedByMouse() override;
     void Paint() override;
 
-private:
+  private:
     bool checked_ = false;
     TAlignment alignment_ = taRightJustify;
 };

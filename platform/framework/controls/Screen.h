@@ -13,7 +13,7 @@ class TCustomForm;
 using TFormObserver = std::function<void(TCustomForm* form)>;
 
 class TScreen : public TComponent {
-public:
+  public:
     explicit TScreen(TComponent* owner);
     ~TScreen() override;
 
@@ -36,7 +36,7 @@ public:
     // The program's active form became form: OnDeactivate and OnActivate run when it changed.
     void SetActiveForm(TCustomForm* form);
 
-private:
+  private:
     std::vector<TCustomForm*> forms_;
     TCustomForm* activeForm_ = nullptr;
     TFont menuFont_;

@@ -5,7 +5,7 @@
 namespace framework {
 
 class TScrollingWinControl : public TWinControl {
-public:
+  public:
     using TWinControl::TWinControl;
 };
 

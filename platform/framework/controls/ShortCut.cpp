@@ -20,21 +20,36 @@ std::string KeyName(int key) {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
     if (key >= win::VK_F1 && key < win::VK_F1 + 24) return "F" + std::to_string(key - win::VK_F1 + 1);
     switch (key) {
-    case win::VK_BACK: return "BkSp";
-    case win::VK_TAB: return "Tab";
-    case win::VK_RETURN: return "Enter";
-    case win::VK_ESCAPE: return "Esc";
-    case win::VK_SPACE: return "Space";
-    case win::VK_PRIOR: return "PgUp";
-    case win::VK_NEXT: return "PgDn";
-    case win::VK_END: return "End";
-    case win::VK_HOME: return "Home";
-    case win::VK_LEFT: return "Left";
-    case win::VK_UP: return "Up";
-    case win::VK_RIGHT: return "Right";
-    case win::VK_DOWN: return "Down";
-    case win::VK_DELETE: return "Del";
-    default: return {};
+        case win::VK_BACK:
+            return "BkSp";
+        case win::VK_TAB:
+            return "Tab";
+        case win::VK_RETURN:
+            return "Enter";
+        case win::VK_ESCAPE:
+            return "Esc";
+        case win::VK_SPACE:
+            return "Space";
+        case win::VK_PRIOR:
+            return "PgUp";
+        case win::VK_NEXT:
+            return "PgDn";
+        case win::VK_END:
+            return "End";
+        case win::VK_HOME:
+            return "Home";
+        case win::VK_LEFT:
+            return "Left";
+        case win::VK_UP:
+            return "Up";
+        case win::VK_RIGHT:
+            return "Right";
+        case win::VK_DOWN:
+            return "Down";
+        case win::VK_DELETE:
+            return "Del";
+        default:
+            return {};
     }
 }
 

@@ -59,14 +59,18 @@ void TSpeedButton::Click() {
 
 void TSpeedButton::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        hot_ = message.Msg == CM_MOUSEENTER && Enabled();
-        Invalidate();
-        break;
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONUP: TGraphicControl::WndProc(message); Invalidate(); return;
-    default: break;
+        case CM_MOUSEENTER:
+        case CM_MOUSELEAVE:
+            hot_ = message.Msg == CM_MOUSEENTER && Enabled();
+            Invalidate();
+            break;
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONUP:
+            TGraphicControl::WndProc(message);
+            Invalidate();
+            return;
+        default:
+            break;
     }
     TGraphicControl::WndProc(message);
 }
@@ -78,9 +82,11 @@ void TSpeedButton::Paint() {
     if (!transparent_) classic::FillSolid(dc, r, gdi::ResolveColor(Color()));
     if (flat_) {
         if (pressed) {
-            classic::Frame3D(dc, r, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT), 1);
+            classic::Frame3D(dc, r, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT),
+                             1);
         } else if (hot_) {
-            classic::Frame3D(dc, r, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW), 1);
+            classic::Frame3D(dc, r, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW),
+                             1);
         }
     } else {
         classic::State state;

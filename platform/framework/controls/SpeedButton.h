@@ -7,7 +7,7 @@
 namespace framework {
 
 class TSpeedButton : public TGraphicControl {
-public:
+  public:
     explicit TSpeedButton(TComponent* owner);
 
     bool Flat() const { return flat_; }
@@ -30,11 +30,11 @@ public:
 
     void Click() override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
 
-private:
+  private:
     bool flat_ = false;
     bool transparent_ = false;
     bool down_ = false;

@@ -7,7 +7,7 @@
 namespace framework {
 
 class TSpinEdit : public TCustomEdit {
-public:
+  public:
     explicit TSpinEdit(TComponent* owner);
 
     int MinValue() const { return minValue_; }
@@ -23,12 +23,12 @@ public:
 
     void SetBounds(int left, int top, int width, int height) override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void KeyDown(int& key, TShiftState shift) override;
     bool Accepts(char32_t key) const override;
 
-private:
+  private:
     void ArrowClicked(TObject* sender, TUDBtnType button);
     void PlaceArrows();
 

@@ -5,7 +5,7 @@
 namespace framework {
 
 class TStatusBar : public TWinControl {
-public:
+  public:
     explicit TStatusBar(TComponent* owner);
 
     bool SimplePanel() const { return simplePanel_; }
@@ -15,10 +15,10 @@ public:
     bool SizeGrip() const { return sizeGrip_; }
     void SetSizeGrip(bool sizeGrip);
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     bool simplePanel_ = true;
     std::string simpleText_;
     bool sizeGrip_ = true;

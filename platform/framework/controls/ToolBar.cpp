@@ -87,8 +87,8 @@ void TToolBar::ArrangeButtons() {
     for (TToolButton* button : buttons_) {
         if (!button->Visible()) continue;
         const bool separator = button->Style() == tbsSeparator || button->Style() == tbsDivider;
-        int width = separator ? (button->Width() > 0 && button->Width() != buttonWidth_ ? button->Width() : 8)
-                              : buttonWidth_;
+        int width =
+            separator ? (button->Width() > 0 && button->Width() != buttonWidth_ ? button->Width() : 8) : buttonWidth_;
         if (!separator && showCaptions_ && !button->Caption().empty()) {
             // Wide enough for the caption under the image.
             width = std::max(width, static_cast<int>(button->Caption().size()) * 7 + 8);

@@ -10,8 +10,14 @@ namespace framework {
 class TImageList;
 class TToolButton;
 
-enum TCustomDrawStateFlag : unsigned { cdsSelected = 1, cdsGrayed = 2, cdsDisabled = 4, cdsChecked = 8,
-                                       cdsHot = 64, cdsIndeterminate = 256 };
+enum TCustomDrawStateFlag : unsigned {
+    cdsSelected = 1,
+    cdsGrayed = 2,
+    cdsDisabled = 4,
+    cdsChecked = 8,
+    cdsHot = 64,
+    cdsIndeterminate = 256
+};
 using TCustomDrawState = unsigned;
 
 class TToolBar;
@@ -19,7 +25,7 @@ using TTBCustomDrawBtnEvent =
     TMethod<void(TToolBar* sender, TToolButton* button, TCustomDrawState state, bool& defaultDraw)>;
 
 class TToolBar : public TWinControl {
-public:
+  public:
     explicit TToolBar(TComponent* owner);
 
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
@@ -56,10 +62,10 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     std::vector<TToolButton*> buttons_;
     bool flat_ = false;
     int buttonWidth_ = 23;

@@ -96,17 +96,18 @@ void TToolButton::Click() {
 
 void TToolButton::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-        hot_ = message.Msg == CM_MOUSEENTER && Enabled();
-        Invalidate();
-        break;
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONUP:
-        TGraphicControl::WndProc(message);
-        Invalidate();
-        return;
-    default: break;
+        case CM_MOUSEENTER:
+        case CM_MOUSELEAVE:
+            hot_ = message.Msg == CM_MOUSEENTER && Enabled();
+            Invalidate();
+            break;
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONUP:
+            TGraphicControl::WndProc(message);
+            Invalidate();
+            return;
+        default:
+            break;
     }
     TGraphicControl::WndProc(message);
 }
@@ -136,9 +137,11 @@ void TToolButton::Paint() {
     const bool sunken = Pressed() || down_;
     win::RECT edge = r;
     if (sunken) {
-        classic::Frame3D(dc, edge, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT), 1);
+        classic::Frame3D(dc, edge, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT),
+                         1);
     } else if (hot_ || !(bar && bar->Flat())) {
-        classic::Frame3D(dc, edge, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW), 1);
+        classic::Frame3D(dc, edge, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW),
+                         1);
     }
     const int shift = sunken ? 1 : 0;
     TImageList* images = bar ? bar->Images() : nullptr;

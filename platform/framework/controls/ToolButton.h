@@ -12,7 +12,7 @@ class TToolBar;
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
 class TToolButton : public TGraphicControl {
-public:
+  public:
     explicit TToolButton(TComponent* owner);
     ~TToolButton() override;
 
@@ -36,12 +36,12 @@ public:
     void Click() override;
     void Notification(TComponent* component, TOperation operation) override;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
     void ActionChanged(TActionChange change) override;
 
-private:
+  private:
     TToolButtonStyle style_ = tbsButton;
     int imageIndex_ = -1;
     bool down_ = false;

@@ -61,20 +61,23 @@ int TTrackBar::PositionAt(int x) const {
 void TTrackBar::WndProc(TMessage& message) {
     const int x = win::GET_X_LPARAM(message.LParam);
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-        TWinControl::WndProc(message);
-        if (!Enabled()) return;
-        if (std::abs(x - ThumbX()) <= 5) {
-            dragging_ = true;
-        } else {
-            SetPosition(position_ + (x < ThumbX() ? -pageSize_ : pageSize_));
-        }
-        return;
-    case win::WM_MOUSEMOVE:
-        if (dragging_) SetPosition(PositionAt(x));
-        break;
-    case win::WM_LBUTTONUP: dragging_ = false; break;
-    default: break;
+        case win::WM_LBUTTONDOWN:
+            TWinControl::WndProc(message);
+            if (!Enabled()) return;
+            if (std::abs(x - ThumbX()) <= 5) {
+                dragging_ = true;
+            } else {
+                SetPosition(position_ + (x < ThumbX() ? -pageSize_ : pageSize_));
+            }
+            return;
+        case win::WM_MOUSEMOVE:
+            if (dragging_) SetPosition(PositionAt(x));
+            break;
+        case win::WM_LBUTTONUP:
+            dragging_ = false;
+            break;
+        default:
+            break;
     }
     TWinControl::WndProc(message);
 }
@@ -82,15 +85,28 @@ void TTrackBar::WndProc(TMessage& message) {
 void TTrackBar::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
     switch (key) {
-    case win::VK_LEFT:
-    case win::VK_UP: SetPosition(position_ - 1); break;
-    case win::VK_RIGHT:
-    case win::VK_DOWN: SetPosition(position_ + 1); break;
-    case win::VK_PRIOR: SetPosition(position_ - pageSize_); break;
-    case win::VK_NEXT: SetPosition(position_ + pageSize_); break;
-    case win::VK_HOME: SetPosition(min_); break;
-    case win::VK_END: SetPosition(max_); break;
-    default: break;
+        case win::VK_LEFT:
+        case win::VK_UP:
+            SetPosition(position_ - 1);
+            break;
+        case win::VK_RIGHT:
+        case win::VK_DOWN:
+            SetPosition(position_ + 1);
+            break;
+        case win::VK_PRIOR:
+            SetPosition(position_ - pageSize_);
+            break;
+        case win::VK_NEXT:
+            SetPosition(position_ + pageSize_);
+            break;
+        case win::VK_HOME:
+            SetPosition(min_);
+            break;
+        case win::VK_END:
+            SetPosition(max_);
+            break;
+        default:
+            break;
     }
 }
 

@@ -6,7 +6,7 @@
 namespace framework {
 
 class TTrackBar : public TWinControl {
-public:
+  public:
     explicit TTrackBar(TComponent* owner);
 
     int Min() const { return min_; }
@@ -22,13 +22,13 @@ public:
 
     TNotifyEvent OnChange;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
     void KeyDown(int& key, TShiftState shift) override;
     bool FocusOnClick() const override { return true; }
 
-private:
+  private:
     int PositionAt(int x) const;
     int ThumbX() const;
 

@@ -10,20 +10,21 @@ TUpDown::TUpDown(TComponent* owner) : TWinControl(owner) { SetBounds(0, 0, 16, 2
 void TUpDown::WndProc(TMessage& message) {
     const int y = win::GET_Y_LPARAM(message.LParam);
     switch (message.Msg) {
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK:
-        if (!Enabled()) return;
-        pressed_ = y < ClientHeight() / 2 ? 0 : 1;
-        Invalidate();
-        SetMouseCapture(true);
-        if (OnClick) OnClick(this, pressed_ == 0 ? TUDBtnType::Next : TUDBtnType::Prev);
-        return;
-    case win::WM_LBUTTONUP:
-        pressed_ = -1;
-        SetMouseCapture(false);
-        Invalidate();
-        return;
-    default: TWinControl::WndProc(message);
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK:
+            if (!Enabled()) return;
+            pressed_ = y < ClientHeight() / 2 ? 0 : 1;
+            Invalidate();
+            SetMouseCapture(true);
+            if (OnClick) OnClick(this, pressed_ == 0 ? TUDBtnType::Next : TUDBtnType::Prev);
+            return;
+        case win::WM_LBUTTONUP:
+            pressed_ = -1;
+            SetMouseCapture(false);
+            Invalidate();
+            return;
+        default:
+            TWinControl::WndProc(message);
     }
 }
 

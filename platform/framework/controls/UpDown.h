@@ -9,16 +9,16 @@ enum class TUDBtnType { Next, Prev };
 using TUDClickEvent = TMethod<void(TObject* sender, TUDBtnType button)>;
 
 class TUpDown : public TWinControl {
-public:
+  public:
     explicit TUpDown(TComponent* owner);
 
     TUDClickEvent OnClick;
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
 
-private:
+  private:
     int pressed_ = -1;  // 0 upper, 1 lower
 };
 

@@ -75,9 +75,7 @@ win::LRESULT ControlWindowProcedure(win::HWND hwnd, win::UINT msg, win::WPARAM w
     return message.Result;
 }
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
-    brush_.SetColor(Color());
-}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { brush_.SetColor(Color()); }
 
 TWinControl::~TWinControl() {
     DestroyHandle();
@@ -115,8 +113,9 @@ void TWinControl::CreateHandle() {
     RegisterWindowClass(className.c_str(), &ControlWindowProcedure);
     TWinControl* outer = creating;
     creating = this;
-    const win::HWND hwnd = win::CreateWindowEx(params.exStyle, className.c_str(), Caption().c_str(), params.style, params.x,
-                                               params.y, params.width, params.height, params.parent, nullptr, nullptr);
+    const win::HWND hwnd =
+        win::CreateWindowEx(params.exStyle, className.c_str(), Caption().c_str(), params.style, params.x, params.y,
+                            params.width, params.height, params.parent, nullptr, nullptr);
     creating = outer;
     if (!hwnd) throw Exception("Cannot create a window for " + className);
     handle_ = hwnd;
@@ -238,8 +237,8 @@ void TWinControl::UpdateFrameStyle() {
     if (!handle_) return;
     TCreateParams params;
     CreateParams(params);
-    const win::DWORD kept = static_cast<win::DWORD>(win::GetWindowLong(handle_, win::GWL_STYLE)) &
-                            (win::WS_VISIBLE | win::WS_DISABLED);
+    const win::DWORD kept =
+        static_cast<win::DWORD>(win::GetWindowLong(handle_, win::GWL_STYLE)) & (win::WS_VISIBLE | win::WS_DISABLED);
     win::SetWindowLong(handle_, win::GWL_STYLE, (params.style & ~(win::WS_VISIBLE | win::WS_DISABLED)) | kept);
     win::SetWindowLong(handle_, win::GWL_EXSTYLE, params.exStyle);
     win::SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
@@ -322,91 +321,94 @@ void TWinControl::BroadcastFocusChanged() {
 
 void TWinControl::WndProc(TMessage& message) {
     switch (message.Msg) {
-    case win::WM_PAINT: PaintHandler(); return;
-    case win::WM_ERASEBKGND:
-        if (ErasesBackground()) {
-            const win::RECT r = ClientRect();
-            const win::HBRUSH b = win::CreateSolidBrush(gdi::ResolveColor(Color()));
-            win::FillRect(reinterpret_cast<win::HDC>(message.WParam), &r, b);
-            win::DeleteObject(b);
+        case win::WM_PAINT:
+            PaintHandler();
+            return;
+        case win::WM_ERASEBKGND:
+            if (ErasesBackground()) {
+                const win::RECT r = ClientRect();
+                const win::HBRUSH b = win::CreateSolidBrush(gdi::ResolveColor(Color()));
+                win::FillRect(reinterpret_cast<win::HDC>(message.WParam), &r, b);
+                win::DeleteObject(b);
+            }
+            message.Result = 1;
+            return;
+        case win::WM_WINDOWPOSCHANGED: {
+            win::RECT r;
+            win::GetWindowRect(handle_, &r);
+            win::POINT topLeft{r.left, r.top};
+            if (parent_ && parent_->HandleAllocated()) win::ScreenToClient(parent_->Handle(), &topLeft);
+            UpdateBoundsFromWindow(topLeft.x, topLeft.y, r.right - r.left, r.bottom - r.top);
+            DefaultHandler(message);
+            Resize();
+            return;
         }
-        message.Result = 1;
-        return;
-    case win::WM_WINDOWPOSCHANGED: {
-        win::RECT r;
-        win::GetWindowRect(handle_, &r);
-        win::POINT topLeft{r.left, r.top};
-        if (parent_ && parent_->HandleAllocated()) win::ScreenToClient(parent_->Handle(), &topLeft);
-        UpdateBoundsFromWindow(topLeft.x, topLeft.y, r.right - r.left, r.bottom - r.top);
-        DefaultHandler(message);
-        Resize();
-        return;
-    }
-    case win::WM_MOUSEMOVE:
-        TrackMouse(message);
-        if (RouteMouseToChild(message)) return;
-        break;
-    case win::WM_LBUTTONDOWN:
-    case win::WM_LBUTTONDBLCLK:
-        if (RouteMouseToChild(message)) return;
-        if (Enabled() && FocusOnClick() && CanFocus() && !Focused()) SetFocus();
-        break;
-    case win::WM_LBUTTONUP:
-    case win::WM_RBUTTONDOWN:
-    case win::WM_RBUTTONUP:
-        if (RouteMouseToChild(message)) return;
-        break;
-    case win::WM_KEYDOWN:
-    case win::WM_KEYUP: {
-        int key = static_cast<int>(message.WParam);
-        if (message.Msg == win::WM_KEYDOWN) {
-            KeyDown(key, CurrentShiftState());
-        } else {
-            KeyUp(key, CurrentShiftState());
+        case win::WM_MOUSEMOVE:
+            TrackMouse(message);
+            if (RouteMouseToChild(message)) return;
+            break;
+        case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK:
+            if (RouteMouseToChild(message)) return;
+            if (Enabled() && FocusOnClick() && CanFocus() && !Focused()) SetFocus();
+            break;
+        case win::WM_LBUTTONUP:
+        case win::WM_RBUTTONDOWN:
+        case win::WM_RBUTTONUP:
+            if (RouteMouseToChild(message)) return;
+            break;
+        case win::WM_KEYDOWN:
+        case win::WM_KEYUP: {
+            int key = static_cast<int>(message.WParam);
+            if (message.Msg == win::WM_KEYDOWN) {
+                KeyDown(key, CurrentShiftState());
+            } else {
+                KeyUp(key, CurrentShiftState());
+            }
+            return;
         }
-        return;
-    }
-    case win::WM_CHAR: {
-        char32_t key = static_cast<char32_t>(message.WParam);
-        KeyPress(key);
-        return;
-    }
-    case win::WM_SETFOCUS:
-        BroadcastFocusChanged();
-        Perform(CM_ENTER, 0, 0);
-        if (handle_) win::InvalidateRect(handle_, nullptr, win::FALSE);
-        return;
-    case win::WM_KILLFOCUS:
-        Perform(CM_EXIT, 0, 0);
-        if (handle_) win::InvalidateRect(handle_, nullptr, win::FALSE);
-        return;
-    case CM_ENTER:
-        if (OnEnter) OnEnter(this);
-        return;
-    case CM_EXIT:
-        if (OnExit) OnExit(this);
-        return;
-    case CM_COLORCHANGED:
-        brush_.SetColor(Color());
-        Invalidate();
-        for (TControl* c : controls_) c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
-        return;
-    case CM_CTL3DCHANGED:
-        UpdateFrameStyle();
-        for (TControl* c : controls_) c->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
-        return;
-    case CM_ENABLEDCHANGED:
-        if (handle_) win::EnableWindow(handle_, Enabled());
-        Invalidate();
-        return;
-    case CM_VISIBLECHANGED:
-        if (handle_) win::ShowWindow(handle_, Visible() ? win::SW_SHOWNOACTIVATE : win::SW_HIDE);
-        return;
-    case CM_TEXTCHANGED:
-        if (handle_) win::SetWindowText(handle_, Caption().c_str());
-        Invalidate();
-        return;
-    default: break;
+        case win::WM_CHAR: {
+            char32_t key = static_cast<char32_t>(message.WParam);
+            KeyPress(key);
+            return;
+        }
+        case win::WM_SETFOCUS:
+            BroadcastFocusChanged();
+            Perform(CM_ENTER, 0, 0);
+            if (handle_) win::InvalidateRect(handle_, nullptr, win::FALSE);
+            return;
+        case win::WM_KILLFOCUS:
+            Perform(CM_EXIT, 0, 0);
+            if (handle_) win::InvalidateRect(handle_, nullptr, win::FALSE);
+            return;
+        case CM_ENTER:
+            if (OnEnter) OnEnter(this);
+            return;
+        case CM_EXIT:
+            if (OnExit) OnExit(this);
+            return;
+        case CM_COLORCHANGED:
+            brush_.SetColor(Color());
+            Invalidate();
+            for (TControl* c : controls_) c->Perform(CM_PARENTCOLORCHANGED, 0, 0);
+            return;
+        case CM_CTL3DCHANGED:
+            UpdateFrameStyle();
+            for (TControl* c : controls_) c->Perform(CM_PARENTCTL3DCHANGED, 0, 0);
+            return;
+        case CM_ENABLEDCHANGED:
+            if (handle_) win::EnableWindow(handle_, Enabled());
+            Invalidate();
+            return;
+        case CM_VISIBLECHANGED:
+            if (handle_) win::ShowWindow(handle_, Visible() ? win::SW_SHOWNOACTIVATE : win::SW_HIDE);
+            return;
+        case CM_TEXTCHANGED:
+            if (handle_) win::SetWindowText(handle_, Caption().c_str());
+            Invalidate();
+            return;
+        default:
+            break;
     }
     TControl::WndProc(message);
 }

@@ -23,7 +23,7 @@ struct TCreateParams {
 };
 
 class TWinControl : public TControl {
-public:
+  public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
@@ -70,7 +70,7 @@ public:
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
 
-protected:
+  protected:
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
     virtual void CreateParams(TCreateParams& params);
@@ -92,7 +92,7 @@ protected:
 
     TCanvas& Canvas() { return canvas_; }
 
-private:
+  private:
     friend win::LRESULT ControlWindowProcedure(win::HWND, win::UINT, win::WPARAM, win::LPARAM);
     void CreateHandle();
     void HandleDestroyed();

@@ -20,11 +20,9 @@ DeviceTable& DeviceTable::instance() {
 
 win::MCIDEVICEID DeviceTable::add(OpenDevice device) {
     std::lock_guard lock(mutex_);
-    const bool aliasTaken = std::any_of(devices_.begin(), devices_.end(), [&](const auto& open) {
-        return SameName(open->alias, device.alias);
-    });
-    if (aliasTaken)
-        return 0;
+    const bool aliasTaken = std::any_of(devices_.begin(), devices_.end(),
+                                        [&](const auto& open) { return SameName(open->alias, device.alias); });
+    if (aliasTaken) return 0;
     device.id = ++lastId_;
     devices_.push_back(std::make_shared<OpenDevice>(std::move(device)));
     return lastId_;
@@ -33,19 +31,16 @@ win::MCIDEVICEID DeviceTable::add(OpenDevice device) {
 std::shared_ptr<OpenDevice> DeviceTable::find(win::MCIDEVICEID id) const {
     std::lock_guard lock(mutex_);
     for (const auto& device : devices_)
-        if (device->id == id)
-            return device;
+        if (device->id == id) return device;
     return nullptr;
 }
 
 std::shared_ptr<OpenDevice> DeviceTable::find(const std::string& name) const {
     std::lock_guard lock(mutex_);
     for (const auto& device : devices_)
-        if (SameName(device->alias, name))
-            return device;
+        if (SameName(device->alias, name)) return device;
     for (const auto& device : devices_)
-        if (device->element == name && !name.empty())
-            return device;
+        if (device->element == name && !name.empty()) return device;
     return nullptr;
 }
 
@@ -53,8 +48,7 @@ std::shared_ptr<OpenDevice> DeviceTable::remove(win::MCIDEVICEID id) {
     std::lock_guard lock(mutex_);
     const auto found =
         std::find_if(devices_.begin(), devices_.end(), [&](const auto& device) { return device->id == id; });
-    if (found == devices_.end())
-        return nullptr;
+    if (found == devices_.end()) return nullptr;
     auto device = *found;
     devices_.erase(found);
     return device;

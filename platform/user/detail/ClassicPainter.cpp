@@ -62,7 +62,8 @@ RECT PaintBorders(const WindowRecord& w, HDC dc, RECT r) {
         DrawBevel(dc, r, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
         r = Shrink(r, 1);
         const int rest = ((w.style & WS_THICKFRAME) ? classic::kSizingFrame : classic::kFixedFrame) - 2;
-        for (int i = 0; i < rest; ++i, r = Shrink(r, 1)) DrawBevel(dc, r, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
+        for (int i = 0; i < rest; ++i, r = Shrink(r, 1))
+            DrawBevel(dc, r, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
     } else if (w.style & WS_BORDER) {
         DrawBevel(dc, r, RGB(0, 0, 0), RGB(0, 0, 0));
         r = Shrink(r, 1);

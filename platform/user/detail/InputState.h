@@ -13,9 +13,9 @@ struct InputState {
     HWND capture = nullptr;
     HWND active = nullptr;
     POINT cursor{};
-    std::array<BYTE, 256> keys{};       // as the retrieved messages tell: bit 0x80 down, bit 0x01 toggled
-    std::array<bool, 256> physical{};   // as the input arrives
-    int swallowRelease = 0;             // the button whose release is dropped (a dismissing click)
+    std::array<BYTE, 256> keys{};      // as the retrieved messages tell: bit 0x80 down, bit 0x01 toggled
+    std::array<bool, 256> physical{};  // as the input arrives
+    int swallowRelease = 0;            // the button whose release is dropped (a dismissing click)
     // The last button press, for double clicks.
     HWND lastDownWindow = nullptr;
     UINT lastDownMessage = 0;

@@ -32,8 +32,8 @@ struct MenuItem {
 struct MenuRecord {
     HMENU handle = nullptr;
     std::vector<MenuItem> items;
-    HWND barWindow = nullptr;    // the window whose bar this is
-    HWND openWindow = nullptr;   // the popup window showing it, while open
+    HWND barWindow = nullptr;   // the window whose bar this is
+    HWND openWindow = nullptr;  // the popup window showing it, while open
 };
 
 std::shared_ptr<MenuRecord> FindMenu(HMENU menu);

@@ -24,13 +24,13 @@ struct PostedMessage {
 struct MessageFilter {
     HWND hwnd = nullptr;  // null: every window of the thread
     UINT first = 0;
-    UINT last = 0;        // first == last == 0: every message
+    UINT last = 0;  // first == last == 0: every message
 
     bool matches(const MSG& m) const;
 };
 
 class MessageQueue {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
 
     explicit MessageQueue(std::thread::id owner) : owner_(owner) {}
@@ -57,7 +57,7 @@ public:
     void waitUntil(Clock::time_point deadline);
     void wake();
 
-private:
+  private:
     struct Timer {
         HWND hwnd;
         UINT_PTR id;

@@ -15,7 +15,7 @@ struct WindowRecord;
 class MessageQueue;
 
 class WindowTable {
-public:
+  public:
     static WindowTable& instance();
 
     // Gives the record a fresh handle; handles are never handed out twice.
@@ -30,7 +30,7 @@ public:
     // Top-level windows, front first. Only the UI threads touch this order.
     std::vector<HWND>& topLevels() { return topLevels_; }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::uintptr_t nextId_ = 0x10000;
     std::unordered_map<std::uintptr_t, std::shared_ptr<WindowRecord>> records_;

@@ -22,8 +22,7 @@ struct CdFaults::State {
 
     bool allow(CdOperation operation) {
         std::unique_lock lock(mutex);
-        if (operation != CdOperation::ReadAudio)
-            return !failing.contains(operation);
+        if (operation != CdOperation::ReadAudio) return !failing.contains(operation);
         const int number = ++readsSeen;
         mostInside = std::max(mostInside, ++inside);
         ++atGate;

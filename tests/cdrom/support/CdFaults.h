@@ -9,7 +9,7 @@
 namespace cdrom_test {
 
 class CdFaults {
-public:
+  public:
     CdFaults();
     ~CdFaults();
     CdFaults(const CdFaults&) = delete;
@@ -30,7 +30,7 @@ public:
     // The most reads that were inside the library at one time.
     int mostReadsInside() const;
 
-private:
+  private:
     struct State;
 
     // Shared with the installed hook, so a call still inside it outlives this object safely.

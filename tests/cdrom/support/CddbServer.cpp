@@ -1,14 +1,14 @@
 #include "CddbServer.h"
 
 #include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <netinet/in.h>
-#include <poll.h>
 #include <stdexcept>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace cdrom_test {
 namespace {
@@ -19,8 +19,7 @@ constexpr std::size_t kMaxRequestBytes = 16384;
 
 int ListenOnLoopback(int& port) {
     const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        throw std::runtime_error(std::string("socket: ") + std::strerror(errno));
+    if (fd < 0) throw std::runtime_error(std::string("socket: ") + std::strerror(errno));
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -39,8 +38,7 @@ void SendAll(int fd, const std::string& text) {
     std::size_t sent = 0;
     while (sent < text.size()) {
         const ssize_t n = send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0)
-            return;
+        if (n <= 0) return;
         sent += static_cast<std::size_t>(n);
     }
 }
@@ -51,11 +49,9 @@ std::string ReadTarget(int fd) {
     char buffer[1024];
     while (head.find("\r\n\r\n") == std::string::npos && head.size() < kMaxRequestBytes) {
         pollfd waiting{fd, POLLIN, 0};
-        if (poll(&waiting, 1, 2000) <= 0)
-            break;
+        if (poll(&waiting, 1, 2000) <= 0) break;
         const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
-        if (n <= 0)
-            break;
+        if (n <= 0) break;
         head.append(buffer, static_cast<std::size_t>(n));
     }
     const std::size_t first = head.find(' ');
@@ -68,16 +64,14 @@ std::string ReadTarget(int fd) {
 std::vector<std::string> CommandWords(const std::string& target) {
     std::vector<std::string> words;
     const std::size_t start = target.find("cmd=");
-    if (start == std::string::npos)
-        return words;
+    if (start == std::string::npos) return words;
     const std::size_t end = target.find('&', start);
     const std::string command = target.substr(start + 4, end == std::string::npos ? end : end - start - 4);
     std::size_t from = 0;
     while (from <= command.size()) {
         const std::size_t plus = command.find('+', from);
         words.push_back(command.substr(from, plus == std::string::npos ? plus : plus - from));
-        if (plus == std::string::npos)
-            break;
+        if (plus == std::string::npos) break;
         from = plus + 1;
     }
     return words;
@@ -87,8 +81,7 @@ std::vector<std::string> CommandWords(const std::string& target) {
 std::string WithCrLf(const std::string& lines) {
     std::string text;
     for (char c : lines) {
-        if (c == '\n')
-            text += '\r';
+        if (c == '\n') text += '\r';
         text += c;
     }
     return text;
@@ -100,12 +93,10 @@ bool IsNumber(const std::string& word) {
 
 // "cddb query <discid> <ntrks> <off1> ... <offn> <nsecs>", every field present and one blank apart.
 bool IsWellFormedQuery(const std::vector<std::string>& words) {
-    if (words.size() < 6 || words[2].size() != 8 ||
-        words[2].find_first_not_of("0123456789abcdef") != std::string::npos)
+    if (words.size() < 6 || words[2].size() != 8 || words[2].find_first_not_of("0123456789abcdef") != std::string::npos)
         return false;
     for (std::size_t i = 3; i < words.size(); ++i)
-        if (!IsNumber(words[i]))
-            return false;
+        if (!IsNumber(words[i])) return false;
     return words[3].size() <= 3 && std::stoul(words[3]) == words.size() - 5;
 }
 
@@ -155,11 +146,9 @@ void CddbServer::serve(int listener, int maxConnections) {
     while (served < maxConnections && std::chrono::steady_clock::now() < deadline &&
            !waitForStop(std::chrono::milliseconds(0))) {
         pollfd waiting{listener, POLLIN, 0};
-        if (poll(&waiting, 1, kPollMilliseconds) <= 0)
-            continue;
+        if (poll(&waiting, 1, kPollMilliseconds) <= 0) continue;
         const int connection = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
-        if (connection < 0)
-            continue;
+        if (connection < 0) continue;
         ++served;
         answer(connection);
         close(connection);
@@ -179,23 +168,19 @@ void CddbServer::answer(int connection) {
         std::lock_guard lock(mutex_);
         requests_.push_back(target);
     }
-    if (behaviour_ == Behaviour::Slow && waitForStop(delay_))
-        return;
-    SendAll(connection, "HTTP/1.0 200 OK\r\nContent-Type: text/plain; charset=UTF-8\r\nConnection: close\r\n\r\n" +
-                            reply(target));
+    if (behaviour_ == Behaviour::Slow && waitForStop(delay_)) return;
+    SendAll(connection,
+            "HTTP/1.0 200 OK\r\nContent-Type: text/plain; charset=UTF-8\r\nConnection: close\r\n\r\n" + reply(target));
 }
 
 std::string CddbServer::reply(const std::string& target) const {
     const std::vector<std::string> words = CommandWords(target);
     if (words.size() >= 2 && words[0] == "cddb" && words[1] == "query") {
-        if (!IsWellFormedQuery(words))
-            return "500 Command syntax error.\r\n";
+        if (!IsWellFormedQuery(words)) return "500 Command syntax error.\r\n";
         std::vector<const CannedRecord*> matches;
         for (const CannedRecord& record : records_)
-            if (Hex(record.discId) == words[2])
-                matches.push_back(&record);
-        if (matches.empty())
-            return "202 No match for disc ID " + words[2] + ".\r\n";
+            if (Hex(record.discId) == words[2]) matches.push_back(&record);
+        if (matches.empty()) return "202 No match for disc ID " + words[2] + ".\r\n";
         if (matches.size() == 1)
             return "200 " + matches[0]->category + " " + words[2] + " " + matches[0]->title + "\r\n";
         std::string list = "211 Found inexact matches, list follows (until terminating `.')\r\n";

@@ -14,14 +14,14 @@
 namespace cdrom_test {
 
 struct CannedRecord {
-    std::string category;     // e.g. "misc"
+    std::string category;  // e.g. "misc"
     std::uint32_t discId = 0;
-    std::string title;        // the "artist / title" of the query answer
-    std::string body;         // the record's lines, each ended by "\n"
+    std::string title;  // the "artist / title" of the query answer
+    std::string body;   // the record's lines, each ended by "\n"
 };
 
 class CddbServer {
-public:
+  public:
     enum class Behaviour {
         Answer,       // matches from the canned records, "no match" when none fits
         CloseAtOnce,  // accepts and resets the connection without a word
@@ -41,7 +41,7 @@ public:
     // A loopback port where nothing listens, so connecting is refused.
     static int RefusingPort();
 
-private:
+  private:
     void serve(int listener, int maxConnections);
     void answer(int connection);
     std::string reply(const std::string& target) const;

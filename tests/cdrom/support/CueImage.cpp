@@ -13,8 +13,8 @@ constexpr int kFramesPerSecond = 75;
 
 std::string Msf(int frames) {
     char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", frames / (60 * kFramesPerSecond),
-                  frames / kFramesPerSecond % 60, frames % kFramesPerSecond);
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", frames / (60 * kFramesPerSecond), frames / kFramesPerSecond % 60,
+                  frames % kFramesPerSecond);
     return text;
 }
 
@@ -50,15 +50,13 @@ CueImage CueImage::Write(const std::filesystem::path& folder, const std::string&
         char line[64];
         std::snprintf(line, sizeof line, "  TRACK %02d %s\n", number, track.audio ? "AUDIO" : "MODE1/2352");
         cue << line;
-        if (pregap > 0)
-            cue << "    INDEX 00 " << Msf(start - pregap) << "\n";
+        if (pregap > 0) cue << "    INDEX 00 " << Msf(start - pregap) << "\n";
         cue << "    INDEX 01 " << Msf(start) << "\n";
     }
     std::ofstream bin(image.bin_, std::ios::binary);
     const std::vector<std::uint8_t> all = image.sectors(0, image.leadOut());
     bin.write(reinterpret_cast<const char*>(all.data()), static_cast<std::streamsize>(all.size()));
-    if (!cue || !bin)
-        throw std::runtime_error("cannot write the image " + image.cue_.string());
+    if (!cue || !bin) throw std::runtime_error("cannot write the image " + image.cue_.string());
     return image;
 }
 
@@ -67,8 +65,7 @@ int CueImage::trackStart(int number) const {
     for (int i = 0; i < number; ++i) {
         const ImageTrack& track = layout_.tracks.at(static_cast<std::size_t>(i));
         lsn += track.pregapSectors;
-        if (i + 1 < number)
-            lsn += track.sectors;
+        if (i + 1 < number) lsn += track.sectors;
     }
     return lsn;
 }
@@ -83,10 +80,9 @@ std::vector<std::uint8_t> CueImage::sectors(int lsn, int count) const {
     bytes.reserve(static_cast<std::size_t>(count) * kSectorBytes);
     for (int sector = lsn; sector < lsn + count; ++sector) {
         int number = 0;
-        for (int t = 1; t <= static_cast<int>(layout_.tracks.size()) && trackStart(t) <= sector; ++t)
-            number = t;
-        const bool inTrack = number > 0 && sector < trackStart(number) +
-                                                        layout_.tracks[static_cast<std::size_t>(number - 1)].sectors;
+        for (int t = 1; t <= static_cast<int>(layout_.tracks.size()) && trackStart(t) <= sector; ++t) number = t;
+        const bool inTrack =
+            number > 0 && sector < trackStart(number) + layout_.tracks[static_cast<std::size_t>(number - 1)].sectors;
         if (!inTrack) {
             bytes.insert(bytes.end(), kSectorBytes, 0);
             continue;
@@ -98,8 +94,7 @@ std::vector<std::uint8_t> CueImage::sectors(int lsn, int count) const {
                 PutLittleEndian(bytes, LeftSample(number, index));
                 PutLittleEndian(bytes, RightSample(number, index));
             } else {
-                for (int b = 0; b < 4; ++b)
-                    bytes.push_back(static_cast<std::uint8_t>(0xD0 + number));
+                for (int b = 0; b < 4; ++b) bytes.push_back(static_cast<std::uint8_t>(0xD0 + number));
             }
         }
     }

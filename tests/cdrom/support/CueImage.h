@@ -21,7 +21,7 @@ struct ImageLayout {
 };
 
 class CueImage {
-public:
+  public:
     // Writes <folder>/<name>.bin and <folder>/<name>.cue.
     static CueImage Write(const std::filesystem::path& folder, const std::string& name, const ImageLayout& layout);
 
@@ -37,7 +37,7 @@ public:
     static std::int16_t LeftSample(int track, std::int64_t index);
     static std::int16_t RightSample(int track, std::int64_t index);
 
-private:
+  private:
     std::filesystem::path cue_;
     std::filesystem::path bin_;
     ImageLayout layout_;

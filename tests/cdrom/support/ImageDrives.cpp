@@ -9,11 +9,9 @@ constexpr const char* kVariable = "TRACKMILL_CD_IMAGES";
 }
 
 ImageDrives::ImageDrives(const std::vector<std::filesystem::path>& cueFiles) {
-    if (const char* value = std::getenv(kVariable))
-        previous_ = value;
+    if (const char* value = std::getenv(kVariable)) previous_ = value;
     std::string list;
-    for (const std::filesystem::path& cue : cueFiles)
-        list += (list.empty() ? "" : ":") + cue.string();
+    for (const std::filesystem::path& cue : cueFiles) list += (list.empty() ? "" : ":") + cue.string();
     setenv(kVariable, list.c_str(), 1);
 }
 

@@ -9,13 +9,13 @@
 namespace cdrom_test {
 
 class ImageDrives {
-public:
+  public:
     explicit ImageDrives(const std::vector<std::filesystem::path>& cueFiles);
     ~ImageDrives();
     ImageDrives(const ImageDrives&) = delete;
     ImageDrives& operator=(const ImageDrives&) = delete;
 
-private:
+  private:
     std::optional<std::string> previous_;
 };
 

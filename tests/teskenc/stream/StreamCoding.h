@@ -7,15 +7,15 @@
 
 // One frame item of a Lark stream as a reader independent of the coders sees it.
 struct FrameItem {
-  std::optional<uint16_t> control;  // the word after 0xFFFF, when a control pair stands before the frame
-  int rateId = 0;                   // rate id the frame is coded at
-  std::vector<uint16_t> words;
+    std::optional<uint16_t> control;  // the word after 0xFFFF, when a control pair stands before the frame
+    int rateId = 0;                   // rate id the frame is coded at
+    std::vector<uint16_t> words;
 };
 
 struct ParsedStream {
-  uint16_t header = 0;
-  std::vector<uint16_t> firstFrame;
-  std::vector<FrameItem> items;
+    uint16_t header = 0;
+    std::vector<uint16_t> firstFrame;
+    std::vector<FrameItem> items;
 };
 
 // Splits a stream by the layout's rules; throws std::runtime_error when the words do not fit it.

@@ -175,9 +175,7 @@ void TMainForm::ListView1Click(TObject*) {
     if (TListItem* item = ListView1->Selected()) item->SetChecked(!item->Checked());
 }
 
-void TMainForm::EjectMenuClick(TObject*) {
-    win::mciSendString("Set cdaudio door open wait", nullptr, 0, Handle());
-}
+void TMainForm::EjectMenuClick(TObject*) { win::mciSendString("Set cdaudio door open wait", nullptr, 0, Handle()); }
 
 void TMainForm::CloseCdRomMenuClick(TObject*) {
     win::mciSendString("Set cdaudio door closed wait", nullptr, 0, Handle());

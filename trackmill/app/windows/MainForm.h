@@ -25,7 +25,7 @@ class MediaWatcher;
 }
 
 class TMainForm : public framework::TForm {
-public:
+  public:
     explicit TMainForm(framework::TComponent* owner);
     ~TMainForm() override;
 
@@ -66,7 +66,7 @@ public:
     // Runs the rip window over files chosen by the user (WAV to MP3 or MP3 to WAV).
     void ConvertFiles(bool toMp3, const framework::TStringList& files);
 
-private:
+  private:
     void BuildLayout();
     void AddActions();
     void AddMenus();

@@ -56,8 +56,8 @@ std::uint32_t TMainForm::OpenCDDrive(std::int32_t Index) {
         return 0;
     }
     const cd::TCDDriveInfo& drive = list.cd[Index];
-    const std::string name = FixedText(drive.vendor, sizeof drive.vendor) +
-                             FixedText(drive.productId, sizeof drive.productId);
+    const std::string name =
+        FixedText(drive.vendor, sizeof drive.vendor) + FixedText(drive.productId, sizeof drive.productId);
     SetStatusText(name.substr(0, DriveTextLength));
 
     cd::TGetCDHandleParams request{};

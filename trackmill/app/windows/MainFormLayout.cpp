@@ -112,9 +112,9 @@ void TMainForm::AddActions() {
                             TNotifyEvent::Bind<&TMainForm::ActionExitExecute>(this));
     ActionRecord = MakeAction(ActionList1, "ActionRecord", ShortCut('R', ssCtrl), "录音", "录音", ToolImageRecord,
                               TNotifyEvent::Bind<&TMainForm::ActionRecordExecute>(this));
-    ActionWavToMp3 = MakeAction(ActionList1, "ActionWavToMp3", ShortCut('W', ssCtrl), "WAV转为MP3",
-                                "将WAV文件转换为MP3文件", ToolImageEncode,
-                                TNotifyEvent::Bind<&TMainForm::ActionWavToMp3Execute>(this));
+    ActionWavToMp3 =
+        MakeAction(ActionList1, "ActionWavToMp3", ShortCut('W', ssCtrl), "WAV转为MP3", "将WAV文件转换为MP3文件",
+                   ToolImageEncode, TNotifyEvent::Bind<&TMainForm::ActionWavToMp3Execute>(this));
     aWavToCorvane = MakeAction(ActionList1, "aWavToCorvane", 0, "WAV转为Corvane语音格式", "", ToolImageCompress,
                                TNotifyEvent::Bind<&TMainForm::aWavToCorvaneExecute>(this));
 }

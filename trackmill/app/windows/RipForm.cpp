@@ -58,29 +58,29 @@ TRipForm::TRipForm(TComponent* owner, TRipMode mode, std::uint32_t cdHandle, con
 
     if (!FItems->empty()) {
         switch (FMode) {
-        case rmRipTracks:
-            FRipIndex = 0;
-            RipItem(0);
-            break;
-        case rmWavToMp3:
-        case rmMp3ToWav:
-            FEncodeIndex = 0;
-            StartFileJob(0);
-            break;
-        case rmRecordingToMp3:
-            FEncodeIndex = 0;
-            GroupBox1->SetCaption("正在编码 WAV 为 MP3");
-            SetCaption("正在编码(" + ItemCounter(0) + "): " + FItems->front());
-            StartMp3Job(FItems->front(), ChangeFileExt(FItems->front(), ".mp3"), true);
-            break;
+            case rmRipTracks:
+                FRipIndex = 0;
+                RipItem(0);
+                break;
+            case rmWavToMp3:
+            case rmMp3ToWav:
+                FEncodeIndex = 0;
+                StartFileJob(0);
+                break;
+            case rmRecordingToMp3:
+                FEncodeIndex = 0;
+                GroupBox1->SetCaption("正在编码 WAV 为 MP3");
+                SetCaption("正在编码(" + ItemCounter(0) + "): " + FItems->front());
+                StartMp3Job(FItems->front(), ChangeFileExt(FItems->front(), ".mp3"), true);
+                break;
         }
     }
     Label3->SetCaption("0%");
     Label1->SetCaption("");
     Label2->SetCaption("");
     if (auto* main = dynamic_cast<TControl*>(owner)) {
-        SetBounds(main->Left() + (main->Width() - Width()) / 2, main->Top() + (main->Height() - Height()) / 2,
-                  Width(), Height());
+        SetBounds(main->Left() + (main->Width() - Width()) / 2, main->Top() + (main->Height() - Height()) / 2, Width(),
+                  Height());
     }
 }
 
@@ -183,19 +183,19 @@ void TRipForm::WMRipProgress(TMessage& Message) {
     if (!FItems) return;  // a late report after the chain ended
     const TProcessInfo& info = InfoOf(Message);
     switch (info.Percent) {
-    case PI_NORMALIZING:
-        SetCaption("正在规格化(" + ItemCounter(FRipIndex) + "): 音轨" +
-                   (*FItems)[static_cast<std::size_t>(FRipIndex)]);
-        break;
-    case PI_TRACK_DONE:
-        TrackDone(info);
-        break;
-    case PI_MP3_DONE:
-        Mp3Done(info);
-        break;
-    default:
-        ShowProgress(info);
-        break;
+        case PI_NORMALIZING:
+            SetCaption("正在规格化(" + ItemCounter(FRipIndex) + "): 音轨" +
+                       (*FItems)[static_cast<std::size_t>(FRipIndex)]);
+            break;
+        case PI_TRACK_DONE:
+            TrackDone(info);
+            break;
+        case PI_MP3_DONE:
+            Mp3Done(info);
+            break;
+        default:
+            ShowProgress(info);
+            break;
     }
 }
 

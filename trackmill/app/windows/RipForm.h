@@ -21,7 +21,7 @@ class TCDRipThread;
 struct TProcessInfo;
 
 class TRipForm : public framework::TForm {
-public:
+  public:
     // Builds the window and starts the first job; an MP3 job that cannot start throws, and no window is left.
     TRipForm(framework::TComponent* owner, TRipMode mode, std::uint32_t cdHandle, const framework::TStringList& items);
     ~TRipForm() override;
@@ -39,7 +39,7 @@ public:
     // Ends the running job and drops the item list.
     void StopAll();
 
-private:
+  private:
     void BuildLayout();
     void StartRip(std::int32_t track);
     void StartMp3Job(const std::string& source, const std::string& dest, bool encode);

@@ -12,9 +12,7 @@ constexpr double BytesPerMegabyte = 1048576.0;
 
 }  // namespace
 
-std::string GeneratedTrackTitle(int track) {
-    return (track < 10 ? "音轨  " : "音轨 ") + std::to_string(track);
-}
+std::string GeneratedTrackTitle(int track) { return (track < 10 ? "音轨  " : "音轨 ") + std::to_string(track); }
 
 TrackRowTexts MakeTrackRow(int track, TocTime start, TocTime next) {
     int minutes = next.Minutes - start.Minutes;
