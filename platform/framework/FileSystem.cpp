@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <vector>
 
 namespace framework {
 
@@ -73,6 +74,31 @@ bool MoveByCopy(const std::string& oldName, const std::string& newName) {
     return moved;
 }
 
+// Removes a file that is not wanted any more, keeping errno as it was.
+void Discard(const std::string& fileName) {
+    const int cause = errno;
+    ::unlink(fileName.c_str());
+    errno = cause;
+}
+
+// Copies the open file into a new temporary file in folder, on the disk, and returns its name; empty on failure.
+std::string CopyToTemporary(int from, const std::string& folder, const std::string& name, mode_t mode) {
+    std::string pattern = folder + "." + name + ".XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    const int to = ::mkostemp(buffer.data(), O_CLOEXEC);
+    if (to < 0) return {};
+    const std::string temporary(buffer.data());
+    const bool copied = ::fchmod(to, mode) == 0 && CopyContents(from, to) && ::fsync(to) == 0;
+    const int cause = errno;
+    if (::close(to) != 0 || !copied) {
+        if (!copied) errno = cause;
+        Discard(temporary);
+        return {};
+    }
+    return temporary;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& fileName) {
@@ -97,6 +123,42 @@ bool RenameFile(const std::string& oldName, const std::string& newName) {
         return false;
     }
     return ::rename(oldName.c_str(), newName.c_str()) == 0;
+}
+
+bool CopyFileReplacing(const std::string& source, const std::string& dest) {
+    const int from = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (from < 0) return false;
+    struct stat sourceInfo {};
+    const bool regular = ::fstat(from, &sourceInfo) == 0 && S_ISREG(sourceInfo.st_mode);
+    if (!regular) {
+        const int cause = S_ISDIR(sourceInfo.st_mode) ? EISDIR : sourceInfo.st_mode != 0 ? EINVAL : errno;
+        ::close(from);
+        errno = cause;
+        return false;
+    }
+    struct stat destInfo {};
+    const mode_t mode = (::stat(dest.c_str(), &destInfo) == 0 ? destInfo.st_mode : sourceInfo.st_mode) & 07777;
+    const std::size_t slash = dest.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : dest.substr(0, slash + 1);
+    const std::string temporary = CopyToTemporary(from, folder, dest.substr(folder.size()), mode);
+    const int cause = errno;
+    ::close(from);
+    if (temporary.empty()) {
+        errno = cause;
+        return false;
+    }
+    if (::rename(temporary.c_str(), dest.c_str()) != 0) {
+        Discard(temporary);
+        return false;
+    }
+    return true;
+}
+
+bool MoveFileReplacing(const std::string& oldName, const std::string& newName) {
+    if (::rename(oldName.c_str(), newName.c_str()) == 0) return true;
+    if (errno != EXDEV || !CopyFileReplacing(oldName, newName)) return false;
+    ::unlink(oldName.c_str());
+    return true;
 }
 
 }  // namespace framework

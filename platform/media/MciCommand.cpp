@@ -11,6 +11,7 @@
 #include "platform/media/MciErrors.h"
 #include "platform/media/MciParms.h"
 #include "platform/media/WaveDevice.h"
+#include "platform/media/detail/CommandText.h"
 #include "platform/media/detail/DeviceTable.h"
 
 namespace win {
@@ -241,6 +242,7 @@ MCIERROR Dispatch(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR
 
 MCIERROR mciSendCommand(MCIDEVICEID deviceId, UINT message, DWORD_PTR flags, DWORD_PTR parms) {
     lastFailureCause.clear();
+    platform::media::detail::TellCommand(message, flags, parms);
     try {
         return Dispatch(deviceId, message, flags, parms);
     } catch (const std::bad_alloc&) {

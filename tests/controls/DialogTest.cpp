@@ -64,6 +64,14 @@ TEST_F(ControlsTest, AFileDialogTakesTheScriptedChoiceAsFullPathsWithTheDefaultE
     SetFileDialogResponder([](const TOpenDialog&) { return std::optional<std::vector<std::string>>{}; });
     EXPECT_FALSE(save.Execute());
     EXPECT_EQ(save.FileName(), "/tmp/speech.fnc") << "a cancelled dialog keeps the last choice";
+
+    // Layouts give the default extension with its dot, or as a pattern: the name still gets one dot.
+    SetFileDialogResponder([](const TOpenDialog&) { return std::optional<std::vector<std::string>>{{"take"}}; });
+    for (const char* extension : {".wav", "*.wav"}) {
+        save.SetDefaultExt(extension);
+        ASSERT_TRUE(save.Execute());
+        EXPECT_EQ(save.FileName(), "/tmp/take.wav") << extension;
+    }
     SetFileDialogResponder(previous);
 }
 

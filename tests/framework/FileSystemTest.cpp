@@ -1,9 +1,13 @@
 #include "platform/framework/FileSystem.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -26,6 +30,38 @@ std::string PatternBytes(std::size_t size) {
     for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
     return bytes;
 }
+
+std::vector<std::string> Entries(const ScratchFolder& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
+}
+
+// While it lives, no file of this process may grow beyond limit bytes: writes past it fail with EFBIG.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t limit) {
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, old_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, signal_);
+    }
+
+  private:
+    rlimit old_{};
+    void (*signal_)(int) = nullptr;
+};
 
 }  // namespace
 
@@ -81,6 +117,65 @@ TEST(FileSystem, RenameOfAMissingFileFailsWithItsCause) {
     EXPECT_EQ(errno, ENOENT);
 }
 
+TEST(FileSystem, CopyReplacingWritesTheWholeCopyAndKeepsTheTargetsPermissions) {
+    ScratchFolder folder;
+    const std::string bytes = PatternBytes(300000);
+    writeFileText(folder.file("MyTemp.wav"), bytes);
+    writeFileText(folder.file("take.wav"), "older");
+    ASSERT_EQ(::chmod(folder.file("take.wav").c_str(), 0604), 0);
+    EXPECT_TRUE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("take.wav")));
+    EXPECT_EQ(readFileText(folder.file("take.wav")), bytes);
+    EXPECT_EQ(readFileText(folder.file("MyTemp.wav")), bytes);
+    EXPECT_EQ(ModeOf(folder.file("take.wav")), 0604u);
+
+    ASSERT_EQ(::chmod(folder.file("MyTemp.wav").c_str(), 0640), 0);
+    EXPECT_TRUE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("new.wav")));
+    EXPECT_EQ(readFileText(folder.file("new.wav")), bytes);
+    EXPECT_EQ(ModeOf(folder.file("new.wav")), 0640u) << "a new file takes the source's permissions";
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "new.wav", "take.wav"}));
+}
+
+TEST(FileSystem, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
+    ScratchFolder folder;
+    writeFileText(folder.file("MyTemp.wav"), PatternBytes(100000));
+    writeFileText(folder.file("take.wav"), "the user's take");
+    {
+        FileSizeLimit limit(4096);
+        errno = 0;
+        EXPECT_FALSE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("take.wav")));
+        EXPECT_EQ(errno, EFBIG);
+    }
+    EXPECT_EQ(readFileText(folder.file("take.wav")), "the user's take");
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "take.wav"}));
+
+    errno = 0;
+    EXPECT_FALSE(CopyFileReplacing(folder.file("missing.wav"), folder.file("take.wav")));
+    EXPECT_EQ(errno, ENOENT);
+    ASSERT_EQ(::mkdir(folder.file("sub").c_str(), 0755), 0);
+    errno = 0;
+    EXPECT_FALSE(CopyFileReplacing(folder.file("sub"), folder.file("take.wav")));
+    EXPECT_EQ(errno, EISDIR);
+    errno = 0;
+    EXPECT_FALSE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("none/take.wav")));
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(readFileText(folder.file("take.wav")), "the user's take");
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "sub", "take.wav"}));
+}
+
+TEST(FileSystem, MoveReplacingTakesTheNameOfAnExistingFile) {
+    ScratchFolder folder;
+    writeFileText(folder.file("MyNoName.wav"), "recording");
+    writeFileText(folder.file("take.wav"), "older");
+    EXPECT_TRUE(MoveFileReplacing(folder.file("MyNoName.wav"), folder.file("take.wav")));
+    EXPECT_EQ(readFileText(folder.file("take.wav")), "recording");
+    EXPECT_EQ(Entries(folder), std::vector<std::string>{"take.wav"});
+
+    errno = 0;
+    EXPECT_FALSE(MoveFileReplacing(folder.file("MyNoName.wav"), folder.file("take.wav")));
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(readFileText(folder.file("take.wav")), "recording");
+}
+
 class CrossDevice : public testing::Test {
   protected:
     void SetUp() override {
@@ -121,4 +216,29 @@ TEST_F(CrossDevice, AFolderIsNotMovedAcrossFileSystems) {
     EXPECT_EQ(errno, EXDEV);
     EXPECT_TRUE(DirectoryExists(shm_->file("sub")));
     EXPECT_FALSE(DirectoryExists(tmp_.file("sub")));
+}
+
+TEST_F(CrossDevice, MoveReplacingCopiesOverTheTargetAndRemovesTheOriginal) {
+    const std::string bytes = PatternBytes(250000);
+    writeFileText(shm_->file("MyNoName.wav"), bytes);
+    writeFileText(tmp_.file("take.wav"), "older");
+    EXPECT_TRUE(MoveFileReplacing(shm_->file("MyNoName.wav"), tmp_.file("take.wav")));
+    EXPECT_EQ(readFileText(tmp_.file("take.wav")), bytes);
+    EXPECT_FALSE(FileExists(shm_->file("MyNoName.wav")));
+    EXPECT_EQ(Entries(tmp_), std::vector<std::string>{"take.wav"});
+}
+
+TEST_F(CrossDevice, AMoveThatFailsHalfWayKeepsBothFiles) {
+    const std::string bytes = PatternBytes(250000);
+    writeFileText(shm_->file("MyNoName.wav"), bytes);
+    writeFileText(tmp_.file("take.wav"), "the user's take");
+    {
+        FileSizeLimit limit(8192);
+        errno = 0;
+        EXPECT_FALSE(MoveFileReplacing(shm_->file("MyNoName.wav"), tmp_.file("take.wav")));
+        EXPECT_EQ(errno, EFBIG);
+    }
+    EXPECT_EQ(readFileText(tmp_.file("take.wav")), "the user's take");
+    EXPECT_EQ(readFileText(shm_->file("MyNoName.wav")), bytes);
+    EXPECT_EQ(Entries(tmp_), std::vector<std::string>{"take.wav"});
 }

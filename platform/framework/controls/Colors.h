@@ -35,5 +35,6 @@ inline constexpr TColor clBtnHighlight = SystemColor(20);
 inline constexpr TColor cl3DDkShadow = SystemColor(21);
 inline constexpr TColor cl3DLight = SystemColor(22);
 inline constexpr TColor clInfoBk = SystemColor(24);
+inline constexpr TColor clGradientActiveCaption = SystemColor(27);
 
 }  // namespace framework

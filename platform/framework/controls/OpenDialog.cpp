@@ -12,6 +12,12 @@ TFileDialogResponder& Responder() {
     return responder;
 }
 
+// "wav", as layouts give it in any of the forms "wav", ".wav" and "*.wav".
+std::string BareExtension(const std::string& extension) {
+    const std::size_t start = extension.find_first_not_of("*.");
+    return start == std::string::npos ? std::string() : extension.substr(start);
+}
+
 std::string Joined(const std::string& dir, const std::string& name) {
     if (!name.empty() && name.front() == '/') return name;
     if (dir.empty() || dir.back() == '/') return dir + name;
@@ -38,7 +44,8 @@ void TOpenDialog::Accept(const std::vector<std::string>& names, const std::strin
         std::string path = Joined(dir, name);
         // A name typed without an extension gets the default one.
         const std::string base = ExtractFileName(path);
-        if (!defaultExt_.empty() && base.find('.') == std::string::npos) path += "." + defaultExt_;
+        const std::string extension = BareExtension(defaultExt_);
+        if (!extension.empty() && base.find('.') == std::string::npos) path += "." + extension;
         files_.Add(ExpandFileName(path));
     }
     fileName_ = files_.Count() > 0 ? files_.Strings(0) : std::string();

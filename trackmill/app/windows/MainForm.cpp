@@ -23,6 +23,9 @@
 #include "trackmill/app/OptionsFile.h"
 #include "trackmill/app/PathSlash.h"
 #include "trackmill/app/RipMode.h"
+#include "trackmill/app/windows/AboutForm.h"
+#include "trackmill/app/windows/OptionSetForm.h"
+#include "trackmill/app/windows/RecordForm.h"
 #include "trackmill/app/windows/RipForm.h"
 #include "trackmill/app/windows/VolumeChangeNotice.h"
 
@@ -154,11 +157,23 @@ void TMainForm::ActionWavToMp3Execute(TObject*) { ChooseAndConvert(true, "声音
 
 void TMainForm::mnuMp3ToWavClick(TObject*) { ChooseAndConvert(false, "MP3文件(*.mp3)|*.mp3| 所 有 文 件(*.*)|*.*"); }
 
-// The compression, recording, options and about windows are not part of this program yet.
+// The compression window is not part of this program yet.
 void TMainForm::aWavToCorvaneExecute(TObject*) {}
-void TMainForm::ActionRecordExecute(TObject*) {}
-void TMainForm::ActionOptionSetExecute(TObject*) {}
-void TMainForm::mnuAboutClick(TObject*) {}
+
+void TMainForm::ActionRecordExecute(TObject*) {
+    TfrmRecord recorder(this);
+    recorder.ShowModal();
+}
+
+void TMainForm::ActionOptionSetExecute(TObject*) {
+    TOptionSetForm options(this, this);
+    options.ShowModal();
+}
+
+void TMainForm::mnuAboutClick(TObject*) {
+    TfrmAbout about(this);
+    about.ShowModal();
+}
 
 void TMainForm::ActionExitExecute(TObject*) { Close(); }
 

@@ -8,6 +8,7 @@
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/StatusBar.h"
 #include "trackmill/app/CloseCDIfOpen.h"
+#include "trackmill/app/DriveText.h"
 #include "trackmill/app/OptionsSetting.h"
 #include "trackmill/app/windows/CddbTitles.h"
 #include "trackmill/app/windows/MainForm.h"
@@ -29,8 +30,6 @@ constexpr const char* CddbServerHost = "cddb.trackmill.invalid";
 constexpr const char* CddbQueryPath = "/~cddb/cddb.cgi";
 constexpr const char* CddbEmail = "trackmill@localhost";
 constexpr const char* CddbClient = "program 1.0";
-
-std::string FixedText(const char* text, std::size_t capacity) { return std::string(text, strnlen(text, capacity)); }
 
 TocTime TimeOf(const cd::TTocEntry& entry) { return {entry.addr[1], entry.addr[2]}; }
 
@@ -56,9 +55,7 @@ std::uint32_t TMainForm::OpenCDDrive(std::int32_t Index) {
         return 0;
     }
     const cd::TCDDriveInfo& drive = list.cd[Index];
-    const std::string name =
-        FixedText(drive.vendor, sizeof drive.vendor) + FixedText(drive.productId, sizeof drive.productId);
-    SetStatusText(name.substr(0, DriveTextLength));
+    SetStatusText(DriveText(drive).substr(0, DriveTextLength));
 
     cd::TGetCDHandleParams request{};
     request.size = sizeof request;

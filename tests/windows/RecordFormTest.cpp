@@ -1,0 +1,517 @@
+// The sound recorder end to end on the headless screen: new recordings, recording from a file-fed microphone,
+// playing, the track bar, saving (also over an existing file and when the move fails), closing, undoing and the
+// MP3 made on save with the real encoder. The media device's command log shows what the window asked of it.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+
+#include "FileDialogScript.h"
+#include "ModalScript.h"
+#include "WindowsFixture.h"
+#include "platform/framework/controls/Action.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/ComboBox.h"
+#include "platform/framework/controls/Label.h"
+#include "platform/framework/controls/MenuItem.h"
+#include "platform/framework/controls/Panel.h"
+#include "platform/framework/controls/RadioButton.h"
+#include "platform/framework/controls/TrackBar.h"
+#include "platform/media/FileFedAudioBackend.h"
+#include "platform/testing/InputInjection.h"
+#include "platform/testing/MciCommandLog.h"
+#include "platform/testing/MessagePump.h"
+#include "platform/testing/Screen.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/LittleEndian.h"
+#include "tests/support/ScratchFolder.h"
+#include "tests/support/WavFixture.h"
+#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/windows/MainForm.h"
+#include "trackmill/app/windows/NewRecordFileForm.h"
+#include "trackmill/app/windows/RecordForm.h"
+#include "trackmill/app/windows/RipForm.h"
+
+using namespace std::chrono_literals;
+using framework::TMPBtnType;
+
+namespace {
+
+const std::string SaveQuestionUnnamed = "文件\"未命名\"已经更改，是否保存所做的更改？";
+const std::string MoveFailedBox = "保存WAV声音文件失败，请检查文件是否正在被使用！";
+
+std::string ExistsQuestion(const std::string& name) { return "文件" + name + "已经存在，要改写它吗？"; }
+
+// A WAV file of 8-bit mono samples at 8000 Hz lasting the given milliseconds: a slow ramp, so any part tells
+// where it came from.
+std::vector<std::uint8_t> RampWav(int milliseconds) {
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(milliseconds) * 8);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i / 8);
+    return testsupport::wavFileBytes(1, 8000, 8, data);
+}
+
+std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) { return testsupport::le32At(bytes, at); }
+std::uint16_t U16At(const std::vector<std::uint8_t>& bytes, std::size_t at) { return testsupport::le16At(bytes, at); }
+
+class RecordFormTest : public WindowsTest {
+  protected:
+    void SetUp() override {
+        WindowsTest::SetUp();
+        audio = std::make_shared<platform::media::FileFedAudioBackend>();
+        platform::media::WaveContents voice;
+        voice.format = {1, 8000, 16};
+        voice.samples = testsupport::sampleBytes(std::vector<std::int16_t>(8000 * 10, 1000));
+        audio->setCaptureSource(voice);
+        platform::media::SetAudioBackend(audio);
+        StartMainForm();
+    }
+    void TearDown() override {
+        recorder.reset();
+        platform::media::SetAudioBackend(nullptr);
+        WindowsTest::TearDown();
+    }
+
+    TfrmRecord* Open() {
+        recorder = std::make_unique<TfrmRecord>(MainForm);
+        recorder->Show();
+        testdriver::PumpUntilIdle();
+        return recorder.get();
+    }
+    // Clicks a button of the player as a user would.
+    void Press(TMPBtnType button) {
+        static const TMPBtnType order[] = {framework::btPlay, framework::btStop, framework::btNext,  framework::btPrev,
+                                           framework::btStep, framework::btBack, framework::btRecord};
+        framework::TMediaPlayer* player = recorder->MediaPlayer1;
+        const int width = player->ClientWidth() / 7;
+        const int slot = static_cast<int>(std::find(std::begin(order), std::end(order), button) - std::begin(order));
+        testdriver::Click(player->ClientToScreen(win::POINT{slot * width + width / 2, player->ClientHeight() / 2}));
+        testdriver::PumpUntilIdle();
+    }
+    // Runs an action as its menu item would: after the idle pass that enables it.
+    void Run(framework::TAction* action) {
+        app->Idle();
+        ASSERT_TRUE(action->Enabled()) << action->Name();
+        action->Execute();
+        testdriver::PumpUntilIdle();
+    }
+    framework::TMPBtnTypes Buttons() const { return recorder->MediaPlayer1->EnabledButtons(); }
+    // A new recording through the dialog with the rate item and the two choices given.
+    void NewRecording(int rateItem, bool eightBit, bool mono) {
+        modals.Next<TfrmNewRecordFile>([=](TfrmNewRecordFile& dialog) {
+            dialog.cbBitSamples->SetItemIndex(rateItem);
+            if (eightBit) dialog.rbBitNumber->SetChecked(true);
+            if (mono) dialog.rbChannelNumber->SetChecked(true);
+            dialog.btOk->Click();
+        });
+        recorder->miNew->Click();
+        testdriver::PumpUntilIdle();
+    }
+    void OpenFile(const std::string& path) {
+        files.Choose(path);
+        recorder->miOpen->Click();
+        testdriver::PumpUntilIdle();
+    }
+    // Records from the file-fed microphone until the recording clock has run for the given time, then stops.
+    void RecordFor(std::chrono::milliseconds duration) {
+        Press(framework::btRecord);
+        const auto start = std::chrono::steady_clock::now();
+        testdriver::PumpUntil([&] { return std::chrono::steady_clock::now() - start >= duration; }, 10s);
+        Press(framework::btStop);
+    }
+    // Where the recorder keeps its files: beside the program, as options.ini.
+    std::string Program(const std::string& name) const { return File(name); }
+
+    std::shared_ptr<platform::media::FileFedAudioBackend> audio;
+    std::unique_ptr<TfrmRecord> recorder;
+    ModalScript modals;
+    FileDialogScript files;
+    testdriver::MciCommandLog commands;
+};
+
+TEST_F(RecordFormTest, StartsEmptyWithNoButtonAndTheStoredMp3Choice) {
+    Options.SaveMp3 = true;
+    TfrmRecord* form = Open();
+    EXPECT_EQ(form->Caption(), "录音");
+    EXPECT_EQ(form->ClientWidth(), 261);
+    EXPECT_EQ(form->ClientHeight(), 213);
+    EXPECT_EQ(Buttons(), 0u);
+    EXPECT_EQ(form->lbState->Caption(), "-----------");
+    EXPECT_EQ(form->panRecordTime->Caption(), "00:00:00.0");
+    EXPECT_TRUE(form->miSaveMp3->Checked());
+    EXPECT_EQ(form->FTempFileName, Program("MyTemp.wav"));
+    EXPECT_EQ(form->FNoNameFileName, Program("MyNoName.wav"));
+    app->Idle();
+    EXPECT_FALSE(form->actSave->Enabled());
+    EXPECT_FALSE(form->actSaveAs->Enabled());
+    EXPECT_FALSE(form->actUndo->Enabled());
+}
+
+TEST_F(RecordFormTest, ANewRecordingStartsAsAnEmptyWavOfTheChosenFormat) {
+    Open();
+    NewRecording(0, true, true);  // "  8000", 8 bits, mono
+    std::vector<std::uint8_t> wav = ReadBytes(Program("MyNoName.wav"));
+    ASSERT_EQ(wav.size(), 44u);
+    EXPECT_EQ(U32At(wav, 4), 36u);
+    EXPECT_EQ(U16At(wav, 22), 1u);
+    EXPECT_EQ(U32At(wav, 24), 8000u);
+    EXPECT_EQ(U32At(wav, 28), 8000u) << "byte rate";
+    EXPECT_EQ(U16At(wav, 32), 1u) << "block align";
+    EXPECT_EQ(U16At(wav, 34), 8u);
+    EXPECT_EQ(U32At(wav, 40), 0u);
+    EXPECT_EQ(recorder->Caption(), "录音(未命名)");
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btRecord));
+    EXPECT_EQ(recorder->FFileName, Program("MyNoName.wav"));
+    EXPECT_EQ(commands.LinesStartingWith("open"), std::vector<std::string>{"open " + Program("MyNoName.wav")});
+
+    NewRecording(7, false, false);  // the dialog's own choices: 44100, 16 bits, stereo
+    wav = ReadBytes(Program("MyNoName.wav"));
+    ASSERT_EQ(wav.size(), 44u);
+    EXPECT_EQ(U16At(wav, 22), 2u);
+    EXPECT_EQ(U32At(wav, 24), 44100u);
+    EXPECT_EQ(U32At(wav, 28), 176400u);
+    EXPECT_EQ(U16At(wav, 32), 4u);
+    EXPECT_EQ(U16At(wav, 34), 16u);
+    EXPECT_EQ(commands.LinesStartingWith("close").size(), 1u) << "the first device was closed";
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(RecordFormTest, ANewRecordingThatCannotBeSetUpSaysSo) {
+    boxes.Allow("媒体设备初始化失败！");
+    Open();
+    modals.Next<TfrmNewRecordFile>([](TfrmNewRecordFile& dialog) {
+        dialog.cbBitSamples->SetText("fast");
+        dialog.btOk->Click();
+    });
+    recorder->miNew->Click();
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{"媒体设备初始化失败！|错误"});
+    EXPECT_EQ(Buttons(), 0u);
+    EXPECT_EQ(recorder->Caption(), "录音(未命名)");
+
+    // Cancelled, the dialog changes nothing.
+    modals.Next<TfrmNewRecordFile>([](TfrmNewRecordFile& dialog) { dialog.btCancel->Click(); });
+    recorder->SetCaption("录音");
+    recorder->miNew->Click();
+    EXPECT_EQ(recorder->Caption(), "录音");
+}
+
+TEST_F(RecordFormTest, RecordingStopsCloseToAWholeSecondAndSavesAfterTheCaptureStopped) {
+    Open();
+    NewRecording(0, false, true);  // 8000 Hz, 16 bits, mono, as the microphone gives it
+    commands.Clear();
+    Press(framework::btRecord);
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btStop));
+    EXPECT_EQ(recorder->lbState->Caption(), "正在进行录音...");
+    const auto start = std::chrono::steady_clock::now();
+    testdriver::PumpUntil([&] { return std::chrono::steady_clock::now() - start >= 1400ms; }, 10s);
+    EXPECT_EQ(recorder->panRecordTime->Caption().rfind("00:00:01.", 0), 0u) << recorder->panRecordTime->Caption();
+    Press(framework::btStop);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    const std::vector<std::uint8_t> wav = ReadBytes(Program("MyNoName.wav"));
+    ASSERT_GE(wav.size(), 44u);
+    const double recorded = U32At(wav, 40) / 16000.0;
+    EXPECT_NEAR(recorded, 2.0, 0.15) << "the stop waited for the whole second";
+    EXPECT_GE(seconds, 1.95);
+    EXPECT_EQ(wav.size(), 44u + U32At(wav, 40));
+    EXPECT_EQ(recorder->lbState->Caption(), "录音完成!");
+    EXPECT_EQ(recorder->TrackBar1->Position(), 400);
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btPlay) | framework::MPButton(framework::btNext) |
+                             framework::MPButton(framework::btPrev) | framework::MPButton(framework::btRecord));
+    EXPECT_TRUE(recorder->FModified);
+    // No start position for a new recording without a working copy; the capture stops before the save.
+    const std::vector<std::string> lines = commands.Lines();
+    const auto at = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) - lines.begin();
+    };
+    EXPECT_LT(at("record"), at("stop"));
+    EXPECT_LT(at("stop"), at("save " + Program("MyNoName.wav")));
+    EXPECT_LT(at("save " + Program("MyNoName.wav")), static_cast<std::ptrdiff_t>(lines.size()));
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(RecordFormTest, PlayStartsAtTheTrackBarsShareOfTheLengthAndTheBarFollows) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "sixty.wav", RampWav(60000));
+    Open();
+    OpenFile(File("in/sixty.wav"));
+    EXPECT_EQ(recorder->lbLength->Caption(), "1分");
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btPlay) | framework::MPButton(framework::btNext) |
+                             framework::MPButton(framework::btRecord));
+    recorder->TrackBar1->SetPosition(100);
+    EXPECT_EQ(recorder->lbPosition->Caption(), "15秒");
+    commands.Clear();
+    Press(framework::btPlay);
+    EXPECT_EQ(commands.LinesStartingWith("play"), std::vector<std::string>{"play from 15000"});
+    EXPECT_EQ(recorder->lbState->Caption(), "正在播放...");
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btPause) | framework::MPButton(framework::btStop) |
+                             framework::MPButton(framework::btNext) | framework::MPButton(framework::btPrev));
+    testdriver::PumpUntil([&] { return recorder->TrackBar1->Position() > 100; }, 5s);
+    EXPECT_EQ(recorder->TrackBar1->Position(), 103) << "15,500 ms of 60,000 after the first tick";
+
+    Press(framework::btStop);
+    EXPECT_EQ(recorder->TrackBar1->Position(), 0);
+    EXPECT_EQ(recorder->lbState->Caption(), "-----------");
+    Press(framework::btNext);
+    EXPECT_EQ(recorder->TrackBar1->Position(), 400);
+    EXPECT_EQ(commands.LinesStartingWith("seek"), std::vector<std::string>{"seek to end"});
+    commands.Clear();
+    Press(framework::btPlay);
+    EXPECT_EQ(commands.LinesStartingWith("play"), std::vector<std::string>{"play from 0"}) << "the end plays from 0";
+    Press(framework::btStop);
+}
+
+TEST_F(RecordFormTest, PlaybackReachingTheEndLeavesTheBarAtTheEnd) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "short.wav", RampWav(800));
+    Open();
+    OpenFile(File("in/short.wav"));
+    Press(framework::btPlay);
+    testdriver::PumpUntil([&] { return recorder->lbState->Caption() == "-----------"; }, 5s);
+    EXPECT_EQ(recorder->TrackBar1->Position(), 400);
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btPlay) | framework::MPButton(framework::btPrev) |
+                             framework::MPButton(framework::btRecord));
+    ASSERT_FALSE(audio->played().empty());
+    EXPECT_EQ(audio->played().back().samples, testsupport::dataAfterHeader(RampWav(800)));
+}
+
+TEST_F(RecordFormTest, RecordingIntoAnOpenedFileInsertsAtTheTrackBarsShare) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "two.wav", RampWav(2000));
+    Open();
+    OpenFile(File("in/two.wav"));
+    recorder->TrackBar1->SetPosition(200);
+    commands.Clear();
+    RecordFor(300ms);
+    EXPECT_EQ(commands.LinesStartingWith("record"), std::vector<std::string>{"record from 1000"});
+    const std::vector<std::uint8_t> working = testsupport::dataAfterHeader(ReadBytes(recorder->FTempFileName));
+    const std::vector<std::uint8_t> original = testsupport::dataAfterHeader(RampWav(2000));
+    ASSERT_GT(working.size(), original.size());
+    EXPECT_TRUE(std::equal(original.begin(), original.begin() + 8000, working.begin())) << "the first second stays";
+    EXPECT_TRUE(std::equal(original.begin() + 8000, original.end(), working.end() - 8000)) << "the rest moved on";
+    EXPECT_EQ(ReadBytes(File("in/two.wav")), RampWav(2000)) << "the opened file waits for a save";
+}
+
+TEST_F(RecordFormTest, OpeningAMissingFileSaysSoAndAsksAgain) {
+    const std::string missing = File("nowhere.wav");
+    const std::string box = missing + "\r\n找不到文件！\r\n请检查文件名是否正确";
+    boxes.Allow(box);
+    Open();
+    files.Choose(missing);
+    files.Cancel();
+    recorder->miOpen->Click();
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{box + "|错误"});
+    ASSERT_EQ(files.Shown().size(), 2u);
+    EXPECT_EQ(files.Shown()[0].title, "请选择打开一个声音文件");
+    EXPECT_EQ(files.Shown()[0].folder, Slashed());
+    EXPECT_EQ(recorder->FFileName, "");
+}
+
+TEST_F(RecordFormTest, SavingANewRecordingOverAnExistingFileReplacesIt) {
+    std::ofstream(File("take.wav")) << "an older take";
+    boxes.Allow(ExistsQuestion(File("take.wav")), win::IDYES);
+    Open();
+    NewRecording(0, false, true);
+    RecordFor(300ms);
+    const std::vector<std::uint8_t> recording = ReadBytes(Program("MyNoName.wav"));
+    files.Choose(File("take.wav"));
+    Run(recorder->actSave);
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{ExistsQuestion(File("take.wav")) + "|录音"});
+    EXPECT_EQ(ReadBytes(File("take.wav")), recording);
+    EXPECT_FALSE(std::filesystem::exists(Program("MyNoName.wav")));
+    EXPECT_EQ(ReadBytes(recorder->FTempFileName), recording) << "the saved file is loaded";
+    EXPECT_EQ(recorder->Caption(), "录音(" + File("take.wav") + ")");
+    EXPECT_FALSE(recorder->FModified);
+    EXPECT_TRUE(files.Shown()[0].save);
+}
+
+TEST_F(RecordFormTest, AMoveThatFailsKeepsTheUsersFileAndTheRecording) {
+    // The recording is made on one file system and saved onto another, where the copy cannot grow beyond a
+    // limit: the move fails half way.
+    struct stat shm {};
+    struct stat tmp {};
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(folder.c_str(), &tmp) != 0 || shm.st_dev == tmp.st_dev)
+        GTEST_SKIP() << "needs /dev/shm on a file system of its own";
+    testsupport::ScratchFolder program("trackmill-recorder", "/dev/shm");
+    app->SetExeName(program.file("trackmill"));
+    const std::string target = File("take.wav");
+    std::ofstream(target) << "the user's own take";
+    boxes.Allow(ExistsQuestion(target), win::IDYES);
+    boxes.Allow(MoveFailedBox);
+    Open();
+    NewRecording(7, false, false);
+    RecordFor(300ms);
+    const std::vector<std::uint8_t> recording = ReadBytes(program.file("MyNoName.wav"));
+    ASSERT_GT(recording.size(), 4096u);
+
+    files.Choose(target);
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{4096, old.rlim_max};
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    Run(recorder->actSave);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+
+    EXPECT_EQ(boxes.Count(MoveFailedBox), 1);
+    EXPECT_EQ(ReadBytes(target).size(), std::string("the user's own take").size());
+    EXPECT_EQ(ReadBytes(program.file("MyNoName.wav")), recording);
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++entries;
+    EXPECT_EQ(entries, 1u) << "no temporary copy is left beside the target";
+    EXPECT_TRUE(recorder->FModified);
+    EXPECT_EQ(recorder->FFileName, program.file("MyNoName.wav"));
+    // The device still holds the recording: playing it works.
+    commands.Clear();
+    Press(framework::btPlay);
+    EXPECT_EQ(commands.LinesStartingWith("play").size(), 1u);
+    Press(framework::btStop);
+    recorder.reset();
+}
+
+TEST_F(RecordFormTest, CancelOnClosingKeepsTheWindowAndTheWorkingCopy) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    const std::string question = "文件\"" + File("in/one.wav") + "\"已经更改，是否保存所做的更改？";
+    boxes.Allow(question, win::IDCANCEL);
+    Open();
+    OpenFile(File("in/one.wav"));
+    RecordFor(200ms);
+    const std::vector<std::uint8_t> working = ReadBytes(recorder->FTempFileName);
+    recorder->Close();
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{question + "|提示"});
+    EXPECT_TRUE(recorder->Visible());
+    EXPECT_EQ(ReadBytes(recorder->FTempFileName), working);
+    EXPECT_EQ(ReadBytes(File("in/one.wav")), RampWav(1000));
+
+    // No: nothing is saved, the window closes and the working copy goes.
+    boxes.Allow(question, win::IDNO);
+    recorder->Close();
+    EXPECT_FALSE(recorder->Visible());
+    EXPECT_FALSE(std::filesystem::exists(recorder->FTempFileName));
+    EXPECT_EQ(ReadBytes(File("in/one.wav")), RampWav(1000));
+}
+
+TEST_F(RecordFormTest, ClosingAfterYesSavesTheOpenedFile) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    boxes.Allow("文件\"" + File("in/one.wav") + "\"已经更改，是否保存所做的更改？", win::IDYES);
+    Open();
+    OpenFile(File("in/one.wav"));
+    RecordFor(200ms);
+    const std::vector<std::uint8_t> working = ReadBytes(recorder->FTempFileName);
+    recorder->Close();
+    EXPECT_FALSE(recorder->Visible());
+    EXPECT_EQ(ReadBytes(File("in/one.wav")), working);
+    EXPECT_FALSE(std::filesystem::exists(recorder->FTempFileName));
+}
+
+TEST_F(RecordFormTest, UndoPutsTheSavedFileBackIntoTheWorkingCopy) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    boxes.Allow("是否放弃上次保存文件后所做的更改？", win::IDYES);
+    Open();
+    OpenFile(File("in/one.wav"));
+    RecordFor(300ms);
+    app->Idle();
+    EXPECT_TRUE(recorder->actUndo->Enabled());
+    ASSERT_NE(ReadBytes(recorder->FTempFileName), RampWav(1000));
+    Run(recorder->actUndo);
+    EXPECT_EQ(ReadBytes(recorder->FTempFileName), RampWav(1000));
+    EXPECT_EQ(recorder->lbLength->Caption(), "1秒");
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btPlay) | framework::MPButton(framework::btNext) |
+                             framework::MPButton(framework::btRecord));
+    app->Idle();
+    EXPECT_TRUE(recorder->actUndo->Enabled()) << "the changes flag stays set";
+    EXPECT_EQ(boxes.Count("是否放弃上次保存文件后所做的更改？"), 1);
+}
+
+TEST_F(RecordFormTest, SaveAsKeepsTheRecordingUnderTheNewName) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    Open();
+    OpenFile(File("in/one.wav"));
+    RecordFor(200ms);
+    const std::vector<std::uint8_t> working = ReadBytes(recorder->FTempFileName);
+    files.Choose(File("copy.wav"));
+    Run(recorder->actSaveAs);
+    EXPECT_EQ(ReadBytes(File("copy.wav")), working);
+    EXPECT_EQ(ReadBytes(File("in/one.wav")), RampWav(1000));
+    EXPECT_EQ(recorder->Caption(), "录音(" + File("copy.wav") + ")");
+    EXPECT_TRUE(recorder->FModified) << "save as leaves the changes flag";
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(RecordFormTest, SavingMakesAnMp3WithoutACdAndLeavesTheRipFormatAlone) {
+    Options.OutputFormat = 1;
+    Options.SaveMp3 = true;
+    ASSERT_EQ(MainForm->FCDHandle, 0u) << "no drive here";
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    std::ofstream(File("in/one.mp3")) << "old";
+    boxes.Allow(ExistsQuestion(File("in/one.mp3")), win::IDYES);
+    Open();
+    OpenFile(File("in/one.wav"));
+    RecordFor(200ms);
+    Run(recorder->actSave);
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{ExistsQuestion(File("in/one.mp3")) + "|提示"});
+    EXPECT_GT(ReadBytes(File("in/one.mp3")).size(), 1000u) << "the encoder wrote the MP3";
+    EXPECT_EQ(Options.OutputFormat, 1);
+
+    // The second save of the same file does not ask again.
+    RecordFor(200ms);
+    Run(recorder->actSave);
+    EXPECT_EQ(boxes.Count(ExistsQuestion(File("in/one.mp3"))), 1);
+}
+
+TEST_F(RecordFormTest, TheVolumeControlOpensOnItsRecordingPage) {
+    const std::filesystem::path bin = folder / "bin";
+    std::filesystem::create_directories(bin);
+    const std::string record = (folder / "mixer.args").string();
+    std::ofstream(bin / "pavucontrol") << "#!/bin/sh\nprintf '%s' \"$*\" > '" << record << ".part'\nmv '" << record
+                                       << ".part' '" << record << "'\n";
+    std::filesystem::permissions(bin / "pavucontrol", std::filesystem::perms::owner_all);
+    const std::string oldPath = std::getenv("PATH");
+    setenv("PATH", (bin.string() + ":" + oldPath).c_str(), 1);
+    Open();
+    recorder->miRecordOptionSet->Click();
+    testdriver::PumpUntil([&] { return std::filesystem::exists(record); }, 5s);
+    setenv("PATH", oldPath.c_str(), 1);
+    EXPECT_EQ(ReadBytes(record), (std::vector<std::uint8_t>{'-', '-', 't', 'a', 'b', '=', '2'}));
+}
+
+TEST_F(RecordFormTest, TheMainWindowsRecordActionOpensItModally) {
+    ModalScript script;
+    bool shown = false;
+    script.Next<TfrmRecord>([&](TfrmRecord& form) {
+        shown = true;
+        EXPECT_EQ(form.Owner(), MainForm);
+        form.pmExit->Click();
+    });
+    MainForm->ActionRecord->Execute();
+    EXPECT_TRUE(shown);
+}
+
+TEST_F(RecordFormTest, DrawsItselfAndTheNewRecordingDialogToPictures) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "sixty.wav", RampWav(60000));
+    Open();
+    OpenFile(File("in/sixty.wav"));
+    recorder->TrackBar1->SetPosition(120);
+    testdriver::PumpUntilIdle();
+    const std::string base = std::string(TRACKMILL_BIN_DIR) + "/../windows-";
+    EXPECT_EQ(testdriver::DumpWindowPng(recorder->Handle(), base + "recorder.png"), "");
+    std::string dialogError = "not drawn";
+    modals.Next<TfrmNewRecordFile>([&](TfrmNewRecordFile& dialog) {
+        testdriver::PumpUntilIdle();
+        dialogError = testdriver::DumpWindowPng(dialog.Handle(), base + "new-recording.png");
+        dialog.btCancel->Click();
+    });
+    recorder->miNew->Click();
+    EXPECT_EQ(dialogError, "");
+}
+
+}  // namespace

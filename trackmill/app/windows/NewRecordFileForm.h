@@ -1,0 +1,31 @@
+#pragma once
+// The new-recording dialog: the sample rate, bits and channels of a new recording. It has no code of its own:
+// OK and Cancel end it with their modal results, and the recorder reads the choices.
+#include "platform/framework/controls/Form.h"
+
+namespace framework {
+class TButton;
+class TComboBox;
+class TGroupBox;
+class TPanel;
+class TRadioButton;
+}  // namespace framework
+
+class TfrmNewRecordFile : public framework::TForm {
+  public:
+    explicit TfrmNewRecordFile(framework::TComponent* owner);
+
+    framework::TGroupBox* GroupBox1 = nullptr;
+    framework::TComboBox* cbBitSamples = nullptr;
+    framework::TPanel* Panel1 = nullptr;
+    framework::TRadioButton* rbBitNumber = nullptr;
+    framework::TRadioButton* RadioButton2 = nullptr;
+    framework::TPanel* Panel2 = nullptr;
+    framework::TRadioButton* rbChannelNumber = nullptr;
+    framework::TRadioButton* RadioButton4 = nullptr;
+    framework::TButton* btOk = nullptr;
+    framework::TButton* btCancel = nullptr;
+
+  private:
+    void BuildLayout();
+};
