@@ -1,7 +1,5 @@
 // The about window: its texts and picture, the link that reaches the desktop's handler with its own text, and
 // the main window's menu item that opens it.
-#include <fstream>
-
 #include "ModalScript.h"
 #include "WindowsFixture.h"
 #include "platform/framework/controls/Button.h"
@@ -13,8 +11,6 @@
 #include "platform/testing/Screen.h"
 #include "trackmill/app/windows/AboutForm.h"
 #include "trackmill/app/windows/MainForm.h"
-
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -41,16 +37,7 @@ TEST_F(AboutFormTest, ShowsTheProgramItsVersionAndTheMakersAddresses) {
 }
 
 TEST_F(AboutFormTest, AClickOnTheAddressOpensItsTextInTheDesktopsHandler) {
-    // A handler on PATH that notes what it was asked to open.
-    const std::filesystem::path bin = folder / "bin";
-    std::filesystem::create_directories(bin);
-    const std::string record = (folder / "opened").string();
-    std::ofstream(bin / "xdg-open") << "#!/bin/sh\nprintf '%s' \"$1\" > '" << record << ".part'\nmv '" << record
-                                    << ".part' '" << record << "'\n";
-    std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
-    const std::string oldPath = std::getenv("PATH");
-    setenv("PATH", (bin.string() + ":" + oldPath).c_str(), 1);
-
+    const std::string opened = ArgumentRecorder("xdg-open");
     TfrmAbout about(nullptr);
     about.Show();
     about.lbEAddress->SetVisible(true);
@@ -58,9 +45,8 @@ TEST_F(AboutFormTest, AClickOnTheAddressOpensItsTextInTheDesktopsHandler) {
     framework::TLabel* link = about.lbEAddress;
     testdriver::Click(link->ClientToScreen(win::POINT{4, link->Height() / 2}));
     testdriver::PumpUntilIdle();
-    testdriver::PumpUntil([&] { return std::filesystem::exists(record); }, 5s);
-    setenv("PATH", oldPath.c_str(), 1);
-    EXPECT_EQ(ReadBytes(record), std::vector<std::uint8_t>(link->Caption().begin(), link->Caption().end()));
+    const std::string line = link->Caption() + "\n";
+    EXPECT_EQ(AwaitFile(opened), std::vector<std::uint8_t>(line.begin(), line.end()));
 }
 
 TEST_F(AboutFormTest, TheMainWindowsMenuItemOpensItModallyAndOkClosesIt) {

@@ -120,6 +120,12 @@ class RecordFormTest : public WindowsTest {
         testdriver::PumpUntil([&] { return std::chrono::steady_clock::now() - start >= duration; }, 10s);
         Press(framework::btStop);
     }
+    // A ramp WAV (RampWav) of that length in the folder "in"; its full path.
+    std::string InputWav(const std::string& name, int milliseconds) {
+        std::filesystem::create_directories(folder / "in");
+        testsupport::writeFileBytes(folder / "in" / name, RampWav(milliseconds));
+        return File("in/" + name);
+    }
     // Where the recorder keeps its files: beside the program, as options.ini.
     std::string Program(const std::string& name) const { return File(name); }
 
@@ -232,8 +238,7 @@ TEST_F(RecordFormTest, RecordingStopsCloseToAWholeSecondAndSavesAfterTheCaptureS
 }
 
 TEST_F(RecordFormTest, PlayStartsAtTheTrackBarsShareOfTheLengthAndTheBarFollows) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "sixty.wav", RampWav(60000));
+    InputWav("sixty.wav", 60000);
     Open();
     OpenFile(File("in/sixty.wav"));
     EXPECT_EQ(recorder->lbLength->Caption(), "1分");
@@ -263,8 +268,7 @@ TEST_F(RecordFormTest, PlayStartsAtTheTrackBarsShareOfTheLengthAndTheBarFollows)
 }
 
 TEST_F(RecordFormTest, PlaybackReachingTheEndLeavesTheBarAtTheEnd) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "short.wav", RampWav(800));
+    InputWav("short.wav", 800);
     Open();
     OpenFile(File("in/short.wav"));
     Press(framework::btPlay);
@@ -277,8 +281,7 @@ TEST_F(RecordFormTest, PlaybackReachingTheEndLeavesTheBarAtTheEnd) {
 }
 
 TEST_F(RecordFormTest, RecordingIntoAnOpenedFileInsertsAtTheTrackBarsShare) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "two.wav", RampWav(2000));
+    InputWav("two.wav", 2000);
     Open();
     OpenFile(File("in/two.wav"));
     recorder->TrackBar1->SetPosition(200);
@@ -372,8 +375,7 @@ TEST_F(RecordFormTest, AMoveThatFailsKeepsTheUsersFileAndTheRecording) {
 }
 
 TEST_F(RecordFormTest, CancelOnClosingKeepsTheWindowAndTheWorkingCopy) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    InputWav("one.wav", 1000);
     const std::string question = "文件\"" + File("in/one.wav") + "\"已经更改，是否保存所做的更改？";
     boxes.Allow(question, win::IDCANCEL);
     Open();
@@ -396,8 +398,7 @@ TEST_F(RecordFormTest, CancelOnClosingKeepsTheWindowAndTheWorkingCopy) {
 }
 
 TEST_F(RecordFormTest, ClosingAfterYesSavesTheOpenedFile) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    InputWav("one.wav", 1000);
     boxes.Allow("文件\"" + File("in/one.wav") + "\"已经更改，是否保存所做的更改？", win::IDYES);
     Open();
     OpenFile(File("in/one.wav"));
@@ -410,8 +411,7 @@ TEST_F(RecordFormTest, ClosingAfterYesSavesTheOpenedFile) {
 }
 
 TEST_F(RecordFormTest, UndoPutsTheSavedFileBackIntoTheWorkingCopy) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    InputWav("one.wav", 1000);
     boxes.Allow("是否放弃上次保存文件后所做的更改？", win::IDYES);
     Open();
     OpenFile(File("in/one.wav"));
@@ -430,8 +430,7 @@ TEST_F(RecordFormTest, UndoPutsTheSavedFileBackIntoTheWorkingCopy) {
 }
 
 TEST_F(RecordFormTest, SaveAsKeepsTheRecordingUnderTheNewName) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    InputWav("one.wav", 1000);
     Open();
     OpenFile(File("in/one.wav"));
     RecordFor(200ms);
@@ -449,8 +448,7 @@ TEST_F(RecordFormTest, SavingMakesAnMp3WithoutACdAndLeavesTheRipFormatAlone) {
     Options.OutputFormat = 1;
     Options.SaveMp3 = true;
     ASSERT_EQ(MainForm->FCDHandle, 0u) << "no drive here";
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "one.wav", RampWav(1000));
+    InputWav("one.wav", 1000);
     std::ofstream(File("in/one.mp3")) << "old";
     boxes.Allow(ExistsQuestion(File("in/one.mp3")), win::IDYES);
     Open();
@@ -468,19 +466,11 @@ TEST_F(RecordFormTest, SavingMakesAnMp3WithoutACdAndLeavesTheRipFormatAlone) {
 }
 
 TEST_F(RecordFormTest, TheVolumeControlOpensOnItsRecordingPage) {
-    const std::filesystem::path bin = folder / "bin";
-    std::filesystem::create_directories(bin);
-    const std::string record = (folder / "mixer.args").string();
-    std::ofstream(bin / "pavucontrol") << "#!/bin/sh\nprintf '%s' \"$*\" > '" << record << ".part'\nmv '" << record
-                                       << ".part' '" << record << "'\n";
-    std::filesystem::permissions(bin / "pavucontrol", std::filesystem::perms::owner_all);
-    const std::string oldPath = std::getenv("PATH");
-    setenv("PATH", (bin.string() + ":" + oldPath).c_str(), 1);
+    const std::string mixer = ArgumentRecorder("pavucontrol");
     Open();
     recorder->miRecordOptionSet->Click();
-    testdriver::PumpUntil([&] { return std::filesystem::exists(record); }, 5s);
-    setenv("PATH", oldPath.c_str(), 1);
-    EXPECT_EQ(ReadBytes(record), (std::vector<std::uint8_t>{'-', '-', 't', 'a', 'b', '=', '2'}));
+    const std::string arguments = "--tab=2\n";
+    EXPECT_EQ(AwaitFile(mixer), std::vector<std::uint8_t>(arguments.begin(), arguments.end()));
 }
 
 TEST_F(RecordFormTest, TheMainWindowsRecordActionOpensItModally) {
@@ -496,8 +486,7 @@ TEST_F(RecordFormTest, TheMainWindowsRecordActionOpensItModally) {
 }
 
 TEST_F(RecordFormTest, DrawsItselfAndTheNewRecordingDialogToPictures) {
-    std::filesystem::create_directories(folder / "in");
-    testsupport::writeFileBytes(folder / "in" / "sixty.wav", RampWav(60000));
+    InputWav("sixty.wav", 60000);
     Open();
     OpenFile(File("in/sixty.wav"));
     recorder->TrackBar1->SetPosition(120);

@@ -59,14 +59,27 @@ TMainForm* WindowsTest::StartMainForm() {
     return MainForm;
 }
 
-void WindowsTest::FakeEncoder(const std::string& script) {
+void WindowsTest::FakeProgram(const std::string& name, const std::string& script) {
     const std::filesystem::path bin = folder / "fakebin";
     std::filesystem::create_directories(bin);
-    const std::string program = (bin / "lame.exe").string();
+    const std::string program = (bin / name).string();
     std::ofstream(program) << "#!/bin/sh\n" << script << "\n";
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    if (savedPath_) return;
     savedPath_ = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", (bin.string() + ":" + *savedPath_).c_str(), 1);
+}
+
+std::string WindowsTest::ArgumentRecorder(const std::string& name) {
+    const std::string record = (folder / (name + ".args")).string();
+    // Written aside and then renamed, so that a reader never sees half of it.
+    FakeProgram(name, "printf '%s\\n' \"$@\" > '" + record + ".part' && mv '" + record + ".part' '" + record + "'");
+    return record;
+}
+
+std::vector<std::uint8_t> WindowsTest::AwaitFile(const std::string& path) {
+    testdriver::PumpUntil([&] { return std::filesystem::exists(path); }, std::chrono::seconds(5));
+    return ReadBytes(path);
 }
 
 cdrom_test::ImageLayout FourTrackDisc() { return {0, {{0, 375, true}, {0, 750, true}, {0, 60, true}, {0, 100, true}}}; }

@@ -29,8 +29,13 @@ class WindowsTest : public ::testing::Test {
     void UseDrives(const std::vector<cdrom_test::CueImage>& images);
     // Creates and shows the main window, as the program does at start.
     TMainForm* StartMainForm();
-    // Puts a script named lame.exe first on PATH.
-    void FakeEncoder(const std::string& script);
+    // Puts a script of that name first on PATH.
+    void FakeProgram(const std::string& name, const std::string& script);
+    void FakeEncoder(const std::string& script) { FakeProgram("lame.exe", script); }
+    // Puts a program of that name first on PATH that writes its arguments, one a line, to the file returned.
+    std::string ArgumentRecorder(const std::string& name);
+    // Waits a while for the file a program writes; empty when none came.
+    std::vector<std::uint8_t> AwaitFile(const std::string& path);
 
     std::filesystem::path folder;
     std::unique_ptr<framework::TApplication> app;

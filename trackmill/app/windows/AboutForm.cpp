@@ -43,8 +43,7 @@ void TfrmAbout::BuildLayout() {
     Button1->SetCancel(true);
     Button1->OnClick = TNotifyEvent::Bind<&TfrmAbout::Button1Click>(this);
 
-    for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
-    Loaded();
+    FinishLoading(*this);
 }
 
 void TfrmAbout::Button1Click(TObject*) { Close(); }

@@ -4,6 +4,7 @@
 #include "platform/framework/controls/Canvas.h"
 #include "platform/framework/controls/Picture.h"
 #include "platform/gdi/Types.h"
+#include "trackmill/app/windows/PictureShapes.h"
 
 using namespace framework;
 
@@ -15,17 +16,6 @@ const TColor DiscFace = win::RGB(205, 215, 235);
 const TColor DiscEdge = win::RGB(80, 90, 120);
 const TColor Ink = win::RGB(40, 40, 60);
 const TColor Wave = win::RGB(0, 90, 200);
-
-void Box(TCanvas& c, int left, int top, int right, int bottom, TColor color) {
-    c.Brush().SetColor(color);
-    c.FillRect(win::RECT{left, top, right, bottom});
-}
-
-void Disc(TCanvas& c, int x, int y, int radius, TColor face, TColor edge) {
-    c.Brush().SetColor(face);
-    c.Pen().SetColor(edge);
-    c.Ellipse(x - radius, y - radius, x + radius + 1, y + radius + 1);
-}
 
 // A compact disc: silver face, a ring of light, the hole.
 void CompactDisc(TCanvas& c, int x, int y, int radius) {

@@ -13,19 +13,12 @@
 #include "platform/framework/controls/ToolBar.h"
 #include "platform/framework/controls/ToolButton.h"
 #include "platform/user/Messages.h"
+#include "trackmill/app/windows/StoredLayout.h"
 #include "trackmill/app/windows/ToolImages.h"
 
 using namespace framework;
 
 namespace {
-
-constexpr win::BYTE GB2312_CHARSET = 134;
-
-void SetListFont(TFont& font) {
-    font.SetName("宋体");
-    font.SetHeight(-12);
-    font.SetCharset(GB2312_CHARSET);
-}
 
 template <class Component>
 Component* Make(TComponent* owner, const char* name) {
@@ -92,9 +85,7 @@ void TMainForm::BuildLayout() {
     StatusBar1->SetBounds(10, 412, 517, 26);
     StatusBar1->SetSimplePanel(true);
 
-    // Loaded runs on every component once all stored properties are set, the form's own last.
-    for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
-    Loaded();
+    FinishLoading(*this);
 }
 
 void TMainForm::AddActions() {
@@ -178,7 +169,7 @@ void TMainForm::AddToolBar() {
     ToolBar1->SetShowCaptions(true);
     ToolBar1->SetImages(ImageList1);
     ToolBar1->SetIndent(10);
-    SetListFont(ToolBar1->Font());
+    SetDialogFont(ToolBar1->Font());
 
     struct Button {
         TAction* action;
@@ -218,7 +209,7 @@ void TMainForm::AddListView() {
     ListView1->SetReadOnly(true);
     ListView1->SetRowSelect(true);
     ListView1->SetPopupMenu(PopupMenu1);
-    SetListFont(ListView1->Font());
+    SetDialogFont(ListView1->Font());
     const std::pair<const char*, int> columns[] = {{"编号", 90}, {"标题", 230}, {"长度(分钟)", 100}, {"大小(MB)", 90}};
     for (const auto& [caption, width] : columns) {
         TListColumn* column = ListView1->AddColumn();

@@ -58,6 +58,5 @@ void TfrmNewRecordFile::BuildLayout() {
     btCancel->SetCancel(true);
     btCancel->SetModalResult(mrCancel);
 
-    for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
-    Loaded();
+    FinishLoading(*this);
 }

@@ -84,8 +84,7 @@ void TOptionSetForm::BuildLayout() {
     ActionOutputFormat->SetActionList(ActionList1);
     ActionOutputFormat->OnUpdate = TNotifyEvent::Bind<&TOptionSetForm::ActionOutputFormatUpdate>(this);
 
-    for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
-    Loaded();
+    FinishLoading(*this);
 }
 
 void TOptionSetForm::BuildOutputTab() {

@@ -98,8 +98,7 @@ void TfrmRecord::BuildLayout() {
     Timer1 = MakeTimer(this, "Timer1", 500, TNotifyEvent::Bind<&TfrmRecord::Timer1Timer>(this));
     TimerRecord = MakeTimer(this, "TimerRecord", 100, TNotifyEvent::Bind<&TfrmRecord::TimerRecordTimer>(this));
 
-    for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
-    Loaded();
+    FinishLoading(*this);
 }
 
 void TfrmRecord::BuildGroup() {

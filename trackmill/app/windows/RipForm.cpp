@@ -17,25 +17,14 @@
 #include "trackmill/app/PathSlash.h"
 #include "trackmill/app/ProcessInfo.h"
 #include "trackmill/app/TimeTexts.h"
+#include "trackmill/app/windows/StoredLayout.h"
 
 using namespace framework;
 
 namespace {
 
-constexpr win::BYTE GB2312_CHARSET = 134;
 constexpr std::int32_t OutputMp3 = 0;
 constexpr std::int32_t OutputWav = 1;
-
-template <class Control>
-Control* Add(TComponent* owner, TWinControl* parent, const char* name, int x, int y, int width, int height,
-             const char* caption) {
-    auto* control = new Control(owner);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(x, y, width, height);
-    if (caption) control->SetCaption(caption);
-    return control;
-}
 
 const TProcessInfo& InfoOf(const TMessage& message) {
     return static_cast<const TProcessInfo&>(*reinterpret_cast<const win::MessagePayload*>(message.LParam));
@@ -93,28 +82,25 @@ void TRipForm::BuildLayout() {
     BeginLoading();
     SetName("RipForm");
     SetBorderStyle(bsDialog);
-    Font().SetName("宋体");
-    Font().SetHeight(-12);
-    Font().SetCharset(GB2312_CHARSET);
+    SetDialogFont(Font());
     SetClientSize(300, 156);
     OnClose = TCloseEvent::Bind<&TRipForm::FormClose>(this);
 
-    GroupBox1 = Add<TGroupBox>(this, this, "GroupBox1", 8, 8, 284, 105, "正在抓取音轨");
-    Label400 = Add<TLabel>(this, GroupBox1, "Label400", 12, 24, 40, 13, "进度：");
-    Label3 = Add<TLabel>(this, GroupBox1, "Label3", 56, 24, 200, 13, "");
-    ProgressBar1 = Add<TProgressBar>(this, GroupBox1, "ProgressBar1", 12, 44, 260, 16, nullptr);
+    GroupBox1 = Place<TGroupBox>(this, this, "GroupBox1", 8, 8, 284, 105, "正在抓取音轨");
+    Label400 = Place<TLabel>(this, GroupBox1, "Label400", 12, 24, 40, 13, "进度：");
+    Label3 = Place<TLabel>(this, GroupBox1, "Label3", 56, 24, 200, 13, "");
+    ProgressBar1 = Place<TProgressBar>(this, GroupBox1, "ProgressBar1", 12, 44, 260, 16, nullptr);
     ProgressBar1->SetSmooth(true);
     ProgressBar1->SetMin(0);
     ProgressBar1->SetMax(100);
-    Label10 = Add<TLabel>(this, GroupBox1, "Label10", 12, 74, 60, 13, "已用时间:");
-    Label1 = Add<TLabel>(this, GroupBox1, "Label1", 74, 74, 60, 13, "");
-    Label20 = Add<TLabel>(this, GroupBox1, "Label20", 146, 74, 60, 13, "估计用时:");
-    Label2 = Add<TLabel>(this, GroupBox1, "Label2", 208, 74, 60, 13, "");
-    btStop = Add<TButton>(this, this, "btStop", 113, 122, 75, 25, "停止");
+    Label10 = Place<TLabel>(this, GroupBox1, "Label10", 12, 74, 60, 13, "已用时间:");
+    Label1 = Place<TLabel>(this, GroupBox1, "Label1", 74, 74, 60, 13, "");
+    Label20 = Place<TLabel>(this, GroupBox1, "Label20", 146, 74, 60, 13, "估计用时:");
+    Label2 = Place<TLabel>(this, GroupBox1, "Label2", 208, 74, 60, 13, "");
+    btStop = Place<TButton>(this, this, "btStop", 113, 122, 75, 25, "停止");
     btStop->OnClick = TNotifyEvent::Bind<&TRipForm::btStopClick>(this);
 
-    for (int i = 0; i < ComponentCount(); ++i) Components(i)->Loaded();
-    Loaded();
+    FinishLoading(*this);
 }
 
 std::string TRipForm::ItemCounter(int index) const {

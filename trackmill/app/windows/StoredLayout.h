@@ -1,8 +1,9 @@
 #pragma once
-// What the windows' stored layouts share: the dialog font and placing a control with its name, parent, bounds
-// and caption, in the order the layout lists them.
+// What the windows' stored layouts share: the dialog font, placing a control with its name, parent, bounds and
+// caption in the order the layout lists them, and the end of loading.
 #include "platform/framework/controls/Control.h"
 #include "platform/framework/controls/Font.h"
+#include "platform/framework/controls/Form.h"
 #include "platform/framework/controls/WinControl.h"
 
 // "宋体" at height -12 in the GB2312 character set.
@@ -18,3 +19,6 @@ Control* Place(framework::TComponent* owner, framework::TWinControl* parent, con
     if (caption) control->SetCaption(caption);
     return control;
 }
+
+// Loaded runs on every component of the form once all stored properties are set, the form's own last.
+void FinishLoading(framework::TCustomForm& form);

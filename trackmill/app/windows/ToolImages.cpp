@@ -4,6 +4,7 @@
 #include "platform/framework/controls/Canvas.h"
 #include "platform/framework/controls/ImageList.h"
 #include "platform/gdi/Types.h"
+#include "trackmill/app/windows/PictureShapes.h"
 
 using namespace framework;
 
@@ -11,17 +12,6 @@ namespace {
 
 constexpr int Size = 16;
 constexpr TColor Transparent = clFuchsia;
-
-void Box(TCanvas& c, int left, int top, int right, int bottom, TColor color) {
-    c.Brush().SetColor(color);
-    c.FillRect(win::RECT{left, top, right, bottom});
-}
-
-void Disc(TCanvas& c, int x, int y, int radius, TColor face, TColor edge) {
-    c.Brush().SetColor(face);
-    c.Pen().SetColor(edge);
-    c.Ellipse(x - radius, y - radius, x + radius, y + radius);
-}
 
 // A compact disc with its hole, and an arrow pointing out of it.
 void Extract(TCanvas& c, int x) {
