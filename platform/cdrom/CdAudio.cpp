@@ -92,6 +92,7 @@ DWORD ReadCDAudioLBA(HCDROM handle, TTrackBuffer* buffer) {
     const std::uint64_t end = std::uint64_t{buffer->startFrame} + buffer->numFrames;
     const std::uint64_t bytes = std::uint64_t{buffer->numFrames} * AUDIO_SECTOR_BYTES;
     if (end > static_cast<std::uint64_t>(layout->leadOutLsn) || bytes > buffer->maxLen) return 0;
+    if (!layout->audioOnly(buffer->startFrame, static_cast<long long>(end))) return 0;
     if (cdio_read_audio_sectors(open->cdio(), buffer->buf, static_cast<lsn_t>(buffer->startFrame), buffer->numFrames) !=
         DRIVER_OP_SUCCESS)
         return 0;

@@ -16,6 +16,8 @@ inline constexpr int MAX_TOC_ENTRIES = 100;
 inline constexpr DWORD AUDIO_SECTOR_BYTES = 2352;
 // Table-of-contents addresses count the 2-second lead-in that logical sector numbers leave out.
 inline constexpr int LEAD_IN_FRAMES = 150;
+// The control bit of a table-of-contents entry that marks a data track.
+inline constexpr BYTE TOC_DATA_TRACK = 0x04;
 
 struct TCDDriveInfo {
     BYTE ha = 0;  // host adapter, target and unit: copied into the handle request unchanged
@@ -52,7 +54,7 @@ struct TGetCDHandleParams {
 // Bytes 4..7 hold the start address as 0, minutes, seconds, frames (1/75 s), counted with the lead-in.
 struct TTocEntry {
     BYTE rsvd = 0;
-    BYTE adrControl = 0;  // ADR in the high nibble, control bits (0x04: data track) in the low nibble
+    BYTE adrControl = 0;  // ADR in the high nibble, control bits (TOC_DATA_TRACK) in the low nibble
     BYTE trackNumber = 0;
     BYTE rsvd2 = 0;
     BYTE addr[4] = {};

@@ -53,7 +53,7 @@ BOOL GetVolumeInformationA(const char* rootPath, char* volumeName, DWORD volumeN
     const std::optional<detail::Drive> drive = detail::DriveAtLetter(*letter);
     if (!drive) return FALSE;
     const detail::CdioPtr disc = detail::OpenDisc(*drive);
-    const std::optional<detail::DiscLayout> layout = disc ? detail::ReadLayout(disc.get()) : std::nullopt;
+    const std::optional<detail::DiscLayout> layout = disc ? detail::ReadLayout(*drive, disc.get()) : std::nullopt;
     if (!layout) return FALSE;
     if (!CopyOut(layout->hasAudio() ? kAudioLabel : std::string_view(), volumeName, volumeNameSize) ||
         !CopyOut(kCdFileSystem, fileSystemName, fileSystemNameSize))

@@ -69,12 +69,18 @@ TEST_F(ReadAudioTest, FirstTrackAfterSectorZeroIsReadAtItsOwnSector) {
     EXPECT_EQ(static_cast<std::int16_t>(read[0] | read[1] << 8), CueImage::LeftSample(1, 0));
 }
 
-TEST_F(ReadAudioTest, LastSectorsBeforeTheLeadOutAreReadable) {
+TEST_F(ReadAudioTest, TheLastSectorsOfSoundAreReadableAndNoSectorOfTheDataTrackIs) {
+    // Track 2 (sound) ends at sector 725, where the data track starts; the lead-out is at 825.
     TrackBuffer buffer(5);
-    buffer->startFrame = 820;
+    buffer->startFrame = 720;
     buffer->numFrames = 5;
     ASSERT_EQ(ReadCDAudioLBA(handle, buffer.get()), 1u);
-    EXPECT_EQ(std::vector<std::uint8_t>(buffer->buf, buffer->buf + buffer->len), FileSlice(image.binPath(), 820, 5));
+    EXPECT_EQ(std::vector<std::uint8_t>(buffer->buf, buffer->buf + buffer->len), FileSlice(image.binPath(), 720, 5));
+    for (const DWORD first : {721u, 725u, 820u}) {
+        buffer->startFrame = first;
+        EXPECT_EQ(ReadCDAudioLBA(handle, buffer.get()), 0u) << first;
+        EXPECT_EQ(buffer->len, 0u) << first;
+    }
 }
 
 TEST_F(ReadAudioTest, ReadsOutsideTheDiscOrTheBufferFail) {

@@ -36,8 +36,9 @@ void TCDRipThread::Execute() {
         return;
     }
     const std::optional<TTrackSectors> sectors = TrackSectors(*toc, FTrack);
-    // A track without sectors (or not on the disc) has nothing to read, and no progress figure can be made.
-    if (!sectors || sectors->Count <= 0) {
+    // A track without sectors (or not on the disc) has nothing to read, and no progress figure can be made; a data
+    // track is never read as sound.
+    if (!sectors || sectors->Count <= 0 || !sectors->Audio) {
         PostTrackDone(TRACK_READ_FAILED);
         return;
     }

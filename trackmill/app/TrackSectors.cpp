@@ -18,5 +18,6 @@ std::optional<TTrackSectors> TrackSectors(const platform::cdrom::TTableOfContent
         return std::nullopt;
     const std::int64_t start = Frames(toc.tracks[index]);
     if (start < platform::cdrom::LEAD_IN_FRAMES) return std::nullopt;
-    return TTrackSectors{start - platform::cdrom::LEAD_IN_FRAMES, Frames(toc.tracks[index + 1]) - start};
+    const bool audio = (toc.tracks[index].adrControl & platform::cdrom::TOC_DATA_TRACK) == 0;
+    return TTrackSectors{start - platform::cdrom::LEAD_IN_FRAMES, Frames(toc.tracks[index + 1]) - start, audio};
 }

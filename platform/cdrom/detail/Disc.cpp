@@ -1,6 +1,7 @@
 #include "platform/cdrom/detail/Disc.h"
 
 #include "platform/cdrom/detail/CdioOpen.h"
+#include "platform/cdrom/detail/CueSheet.h"
 #include "platform/cdrom/detail/DiscLayout.h"
 #include "platform/cdrom/detail/DoorState.h"
 #include "platform/cdrom/detail/Drive.h"
@@ -13,10 +14,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <mutex>
+#include <set>
+#include <tuple>
+
 namespace platform::cdrom::detail {
 namespace {
 
 constexpr int kMaxTrackNumber = 99;
+constexpr std::int64_t kFullSectorBytes = 2352;
 
 bool DeviceHoldsDisc(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -24,6 +31,31 @@ bool DeviceHoldsDisc(const std::string& path) {
     const int status = ioctl(fd, CDROM_DRIVE_STATUS, CDSL_CURRENT);
     close(fd);
     return status == CDS_DISC_OK;
+}
+
+// Said once for each version of a refused sheet: the media watcher opens the image again on every poll.
+void ReportRefusal(const Drive& drive, const MediaIdentity& media, const std::string& refusal) {
+    static std::mutex mutex;
+    static std::set<std::tuple<std::string, ino_t, std::time_t, long, off_t>> reported;
+    std::lock_guard lock(mutex);
+    if (!reported.emplace(drive.path, media.inode, media.modified.tv_sec, media.modified.tv_nsec, media.size).second)
+        return;
+    std::fprintf(stderr, "trackmill: CD image %s refused: %s\n", drive.path.c_str(), refusal.c_str());
+}
+
+// Where the sectors after the last full-sector track end, counted from the BIN's size with each track's own sector
+// size; libcdio divides the whole BIN by the full size.
+int ImageLeadOut(const Drive& drive, const DiscLayout& layout, int libraryLeadOut) {
+    const CueSheet sheet = ReadCueSheet(drive.path);
+    if (!sheet.refusal.empty() || sheet.sectorBytes.size() != layout.tracks.size()) return libraryLeadOut;
+    struct stat bin {};
+    if (stat(BinPathOf(drive.path).c_str(), &bin) != 0) return libraryLeadOut;
+    std::int64_t offset = std::int64_t{layout.tracks.front().lsn} * sheet.sectorBytes.front();
+    for (std::size_t i = 0; i + 1 < layout.tracks.size(); ++i)
+        offset += std::int64_t{layout.tracks[i + 1].lsn - layout.tracks[i].lsn} * sheet.sectorBytes[i];
+    const std::int64_t lastBytes = sheet.sectorBytes.back();
+    if (lastBytes == kFullSectorBytes || bin.st_size < offset) return libraryLeadOut;
+    return static_cast<int>(layout.tracks.back().lsn + (bin.st_size - offset) / lastBytes);
 }
 
 }  // namespace
@@ -47,12 +79,18 @@ std::optional<MediaIdentity> ProbeMedia(const Drive& drive) {
 }
 
 CdioPtr OpenDisc(const Drive& drive) {
-    if (!ProbeMedia(drive)) return nullptr;
-    const driver_id_t driver = drive.kind == Drive::Kind::Image ? DRIVER_BINCUE : DRIVER_DEVICE;
-    return CdioPtr(OpenCdio(drive.path.c_str(), driver));
+    const std::optional<MediaIdentity> media = ProbeMedia(drive);
+    if (!media) return nullptr;
+    if (drive.kind == Drive::Kind::Device) return CdioPtr(OpenCdio(drive.path.c_str(), DRIVER_DEVICE));
+    const CueSheet sheet = ReadCueSheet(drive.path);
+    if (!sheet.refusal.empty()) {
+        ReportRefusal(drive, *media, sheet.refusal);
+        return nullptr;
+    }
+    return CdioPtr(OpenCdio(drive.path.c_str(), DRIVER_BINCUE));
 }
 
-std::optional<DiscLayout> ReadLayout(CdIo_t* cdio) {
+std::optional<DiscLayout> ReadLayout(const Drive& drive, CdIo_t* cdio) {
     const track_t first = cdio_get_first_track_num(cdio);
     const track_t count = cdio_get_num_tracks(cdio);
     if (first == CDIO_INVALID_TRACK || count == CDIO_INVALID_TRACK || count == 0 || first < 1 ||
@@ -68,7 +106,9 @@ std::optional<DiscLayout> ReadLayout(CdIo_t* cdio) {
         previous = lsn;
     }
     layout.leadOutLsn = cdio_get_track_lsn(cdio, CDIO_CDROM_LEADOUT_TRACK);
-    if (layout.leadOutLsn == CDIO_INVALID_LSN || layout.leadOutLsn <= previous) return std::nullopt;
+    if (layout.leadOutLsn == CDIO_INVALID_LSN) return std::nullopt;
+    if (drive.kind == Drive::Kind::Image) layout.leadOutLsn = ImageLeadOut(drive, layout, layout.leadOutLsn);
+    if (layout.leadOutLsn <= previous) return std::nullopt;
     return layout;
 }
 

@@ -29,9 +29,11 @@ struct MediaIdentity {
 
 // Empty when the drive holds no medium: no disc, the image file missing, or the image drive's door open.
 std::optional<MediaIdentity> ProbeMedia(const Drive& drive);
-// Null when the drive holds nothing readable.
+// Null when the drive holds nothing readable, or an image whose CUE sheet is refused (the reason goes to standard
+// error, once per version of the sheet).
 CdioPtr OpenDisc(const Drive& drive);
-// Empty when the disc has no usable table of contents.
-std::optional<DiscLayout> ReadLayout(CdIo_t* cdio);
+// Empty when the disc has no usable table of contents. An image's lead-out is its own even when its last tracks
+// have short sectors, which libcdio counts as full ones.
+std::optional<DiscLayout> ReadLayout(const Drive& drive, CdIo_t* cdio);
 
 }  // namespace platform::cdrom::detail

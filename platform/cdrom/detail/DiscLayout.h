@@ -15,6 +15,8 @@ struct DiscLayout {
     int leadOutLsn = 0;
 
     bool hasAudio() const;
+    // Whether every sector of [first, end) lies in an audio track: a data track is never read as sound.
+    bool audioOnly(long long first, long long end) const;
 };
 
 }  // namespace platform::cdrom::detail

@@ -14,7 +14,7 @@ const DiscLayout* OpenDrive::reload() {
     media_ = ProbeMedia(drive_);
     if (!media_) return nullptr;
     disc_ = OpenDisc(drive_);
-    if (disc_) layout_ = ReadLayout(disc_.get());
+    if (disc_) layout_ = ReadLayout(drive_, disc_.get());
     return layout_ ? &*layout_ : nullptr;
 }
 

@@ -10,14 +10,13 @@ constexpr int kFramesPerSecond = 75;
 constexpr int kFramesPerMinute = 60 * kFramesPerSecond;
 constexpr BYTE kLeadOutTrack = 0xAA;
 constexpr BYTE kAdrPosition = 0x10;
-constexpr BYTE kDataTrack = 0x04;
 
 // Plain arithmetic on the logical sector: libcdio's own MSF helpers answer in BCD.
 bool FillEntry(int lsn, BYTE number, bool audio, TTocEntry& entry) {
     const int frames = lsn + LEAD_IN_FRAMES;
     if (frames < 0 || frames / kFramesPerMinute > 0xFF) return false;
     entry = TTocEntry{};
-    entry.adrControl = audio ? kAdrPosition : kAdrPosition | kDataTrack;
+    entry.adrControl = audio ? kAdrPosition : kAdrPosition | TOC_DATA_TRACK;
     entry.trackNumber = number;
     entry.addr[1] = static_cast<BYTE>(frames / kFramesPerMinute);
     entry.addr[2] = static_cast<BYTE>(frames / kFramesPerSecond % 60);

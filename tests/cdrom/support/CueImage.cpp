@@ -47,8 +47,9 @@ CueImage CueImage::Write(const std::filesystem::path& folder, const std::string&
         const int number = static_cast<int>(i + 1);
         const int start = image.trackStart(number);
         const int pregap = track.pregapSectors + (number == 1 ? layout.leadSectors : 0);
+        const char* mode = track.audio ? "AUDIO" : track.sectorBytes == 2048 ? "MODE1/2048" : "MODE1/2352";
         char line[64];
-        std::snprintf(line, sizeof line, "  TRACK %02d %s\n", number, track.audio ? "AUDIO" : "MODE1/2352");
+        std::snprintf(line, sizeof line, "  TRACK %02d %s\n", layout.firstTrack + number - 1, mode);
         cue << line;
         if (pregap > 0) cue << "    INDEX 00 " << Msf(start - pregap) << "\n";
         cue << "    INDEX 01 " << Msf(start) << "\n";
@@ -88,14 +89,15 @@ std::vector<std::uint8_t> CueImage::sectors(int lsn, int count) const {
             continue;
         }
         const ImageTrack& track = layout_.tracks[static_cast<std::size_t>(number - 1)];
+        if (!track.audio) {
+            bytes.insert(bytes.end(), static_cast<std::size_t>(track.sectorBytes),
+                         static_cast<std::uint8_t>(0xD0 + number));
+            continue;
+        }
         const std::int64_t first = std::int64_t{sector - trackStart(number)} * kSamplesPerSector;
         for (std::int64_t index = first; index < first + kSamplesPerSector; ++index) {
-            if (track.audio) {
-                PutLittleEndian(bytes, LeftSample(number, index));
-                PutLittleEndian(bytes, RightSample(number, index));
-            } else {
-                for (int b = 0; b < 4; ++b) bytes.push_back(static_cast<std::uint8_t>(0xD0 + number));
-            }
+            PutLittleEndian(bytes, LeftSample(number, index));
+            PutLittleEndian(bytes, RightSample(number, index));
         }
     }
     return bytes;

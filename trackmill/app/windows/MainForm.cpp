@@ -133,9 +133,10 @@ void TMainForm::ActionExtractExecute(TObject*) {
         ShowMessage("请至少选择一首音轨，\r\n可点击左侧复选框进行选择。");
         return;
     }
+    // Each row's caption is its track number, which is not its position on a disc that does not start at 1.
     TStringList tracks;
     for (int i = 0; i < ListView1->ItemCount(); ++i)
-        if (ListView1->Items(i)->Checked()) tracks.Add(std::to_string(i + 1));
+        if (ListView1->Items(i)->Checked()) tracks.Add(ListView1->Items(i)->Caption());
     TRipForm rip(this, rmRipTracks, FCDHandle, tracks);
     rip.ShowModal();
 }

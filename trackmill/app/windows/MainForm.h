@@ -102,8 +102,8 @@ class TMainForm : public framework::TForm {
     // Asks for the files of one conversion through OpenDialog1 and runs it on them; a cancelled dialog runs nothing.
     void ChooseAndConvert(bool toMp3, const std::string& filter);
     void SetStatusText(const std::string& text);
-    // A read list with tracks means an audio CD is in, whatever was found at start.
-    void NoteTracksListed();
+    // A read list with an audio track means an audio CD is in, whatever was found at start.
+    void NoteAudioTracksListed();
     void WatchMedia();
 
     std::unique_ptr<platform::cdrom::MediaWatcher> FMediaWatcher;

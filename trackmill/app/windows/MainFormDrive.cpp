@@ -103,17 +103,22 @@ void TMainForm::ReadTrackList() {
     const int first = toc.firstTrack;
     const int last = toc.lastTrack;
     // Entries count from the disc's own first track, which need not be 1; the one after the last is the lead-out.
+    bool anyAudio = false;
     for (int t = first; t <= last && t - first + 1 < cd::MAX_TOC_ENTRIES; ++t) {
-        const TrackRowTexts row = MakeTrackRow(t, TimeOf(toc.tracks[t - first]), TimeOf(toc.tracks[t - first + 1]));
+        const cd::TTocEntry& entry = toc.tracks[t - first];
+        const TrackRowTexts row = MakeTrackRow(t, TimeOf(entry), TimeOf(toc.tracks[t - first + 1]));
         TListItem* item = ListView1->AddItem();
         item->SetCaption(std::to_string(t));
         item->SubItems().Add(row.Title);
         item->SubItems().Add(row.Length);
         item->SubItems().Add(row.Size);
-        item->SetChecked(true);
+        // A data track keeps its row, so the numbering stays the disc's, but is not offered for ripping.
+        const bool audio = (entry.adrControl & cd::TOC_DATA_TRACK) == 0;
+        item->SetChecked(audio);
+        anyAudio = anyAudio || audio;
     }
     ListView1->Columns(TitleColumn)->SetAlignment(taCenter);
-    if (ListView1->ItemCount() > 0) NoteTracksListed();
+    if (anyAudio) NoteAudioTracksListed();
     if (Options.CDDb) QueryCDDB(first, last);
 }
 
@@ -157,4 +162,4 @@ void TMainForm::ReopenCDDrive(std::int32_t Index) {
     ReadTrackList();
 }
 
-void TMainForm::NoteTracksListed() { FNoAudioCD = false; }
+void TMainForm::NoteAudioTracksListed() { FNoAudioCD = false; }
