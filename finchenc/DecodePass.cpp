@@ -23,7 +23,7 @@ void printDecodeError(const char* cpf, long frameIndex, FrameDecodeResult result
 
 // Decodes frame after frame into output until the stream ends; a frame that cannot be decoded ends
 // the pass. Returns the exit status; the caller finishes the output file in every case.
-int decodeFrames(FinchCodec& codec, std::FILE* in, const char* cpf, SoundFile& output, const char* fo) {
+int decodeFrames(FinchCodec& codec, std::FILE* in, const char* cpf, soundfile::SoundFile& output, const char* fo) {
     FinchStreamReader reader(in);
     std::array<std::int16_t, kSamplesPerFrame> samples;
     for (long frameIndex = 0;; ++frameIndex) {
@@ -59,8 +59,8 @@ int runDecodePass(FinchCodec& codec, const char* rate, const char* cpf, const ch
         printSynthesizedOpenError();
         return kExitFailure;
     }
-    SoundFile output(fo, 8000, 16, 1, 0, 1);
-    if (output.openWrite(SoundFileKind::Wave) != 0) {
+    soundfile::SoundFile output(fo, 8000, 16, 1, 0, 1);
+    if (output.openWrite(soundfile::SoundFileKind::Wave) != 0) {
         printSynthesizedOpenError();
         return kExitFailure;
     }

@@ -46,7 +46,7 @@ const char* bannerFor(std::string_view rate) {
 
 // Encodes every frame of the input and the closing bytes into the open cpf. The frame count printed
 // is one less than the frames written: the last frame flushes the filter bank's delay.
-int encodePass(FinchCodec& codec, SoundFile& input, std::FILE* out, long frames, const char* cpf) {
+int encodePass(FinchCodec& codec, soundfile::SoundFile& input, std::FILE* out, long frames, const char* cpf) {
     std::array<std::int16_t, kSamplesPerFrame> samples;
     for (long i = 1; i <= frames + 1; ++i) {
         const std::int32_t got = input.readSamples(samples.data(), kSamplesPerFrame);
@@ -80,7 +80,7 @@ int runFinchenc(int argc, char** argv) {
     const char* cpf = argv[3];
     const char* fo = argc >= 5 ? argv[4] : nullptr;
 
-    SoundFile input(fi);
+    soundfile::SoundFile input(fi);
     if (input.openRead() != 0) {
         printOpenError(fi);
         return kExitFailure;

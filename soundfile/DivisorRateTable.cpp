@@ -1,5 +1,7 @@
 #include "soundfile/DivisorRateTable.h"
 
+namespace soundfile {
+
 namespace {
 
 struct Divisors {
@@ -37,3 +39,5 @@ constexpr std::array<DivisorRate, 147> withRates() {
 }  // namespace
 
 const std::array<DivisorRate, 147> divisorRateTable = withRates();
+
+}  // namespace soundfile

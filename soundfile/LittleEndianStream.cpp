@@ -2,6 +2,8 @@
 
 #include <sys/types.h>
 
+namespace soundfile {
+
 std::int64_t streamPosition(std::FILE* stream) { return static_cast<std::int64_t>(ftello(stream)); }
 
 bool seekTo(std::FILE* stream, std::int64_t position) {
@@ -49,3 +51,5 @@ bool writeLittle32(std::FILE* stream, std::uint32_t value) {
                                     static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
     return std::fwrite(bytes, 1, sizeof bytes, stream) == sizeof bytes;
 }
+
+}  // namespace soundfile

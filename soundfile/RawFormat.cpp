@@ -6,6 +6,8 @@
 #include "soundfile/LittleEndianStream.h"
 #include "soundfile/SoundFileState.h"
 
+namespace soundfile {
+
 int RawFormat::readHeader() {
     const std::int64_t length = fileLength(owner.stream);
     if (length < 0 || !seekTo(owner.stream, 0)) {
@@ -21,3 +23,5 @@ int RawFormat::readHeader() {
     owner.reading = true;
     return 0;
 }
+
+}  // namespace soundfile

@@ -2,6 +2,8 @@
 
 #include "soundfile/SoundFormat.h"
 
+namespace soundfile {
+
 // Header-less files: 16-bit little-endian offset-binary samples (0x8000 is silence), 8000 Hz, one channel.
 class RawFormat : public SoundFormat {
   public:
@@ -9,3 +11,5 @@ class RawFormat : public SoundFormat {
 
     int readHeader() override;
 };
+
+}  // namespace soundfile

@@ -1,5 +1,7 @@
 #include "soundfile/SampleCoding.h"
 
+namespace soundfile {
+
 void SampleCoding::decode(const unsigned char* bytes, std::int16_t* samples, std::size_t count) const {
     if (bitsPerSample <= 8) {
         for (std::size_t i = 0; i < count; ++i) {
@@ -33,3 +35,5 @@ void SampleCoding::encode(const std::int16_t* samples, unsigned char* bytes, std
         bytes[2 * i + 1] = littleEndian ? high : low;
     }
 }
+
+}  // namespace soundfile

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace soundfile {
+
 // How samples are stored in a file: width, offset and byte order. Converts between stored bytes and the
 // 16-bit signed native samples callers see.
 struct SampleCoding {
@@ -15,3 +17,5 @@ struct SampleCoding {
     void decode(const unsigned char* bytes, std::int16_t* samples, std::size_t count) const;
     void encode(const std::int16_t* samples, unsigned char* bytes, std::size_t count) const;
 };
+
+}  // namespace soundfile

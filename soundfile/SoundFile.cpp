@@ -16,6 +16,8 @@
 #include "soundfile/SpeechHeaderFormat.h"
 #include "soundfile/WaveFormat.h"
 
+namespace soundfile {
+
 namespace {
 
 // Only a regular file has a length and samples to read: a directory, a device or a pipe is refused like a
@@ -189,3 +191,5 @@ void SoundFile::setDisplayText(std::string_view text) {
         format->setDisplayText(text);
     }
 }
+
+}  // namespace soundfile

@@ -9,6 +9,8 @@
 #include "soundfile/SoundFileKind.h"
 #include "soundfile/SoundFileState.h"
 
+namespace soundfile {
+
 class SoundFormat;
 
 // One sound file read or written as 16-bit signed native samples, whatever the file stores. The layout
@@ -67,3 +69,5 @@ class SoundFile {
     std::string fileName;
     std::unique_ptr<SoundFormat> format;
 };
+
+}  // namespace soundfile

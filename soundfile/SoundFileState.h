@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 
+namespace soundfile {
+
 // What a SoundFile knows about its open file. The format handler that serves the file reads and sets these
 // fields directly: a header reader fills them in, a header writer settles the sample form it writes.
 struct SoundFileState {
@@ -16,3 +18,5 @@ struct SoundFileState {
     std::int32_t samplesLeft = -1;
     bool reading = false;  // a header was read, so the file is in reading mode
 };
+
+}  // namespace soundfile

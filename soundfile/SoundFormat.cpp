@@ -7,6 +7,8 @@
 #include "soundfile/SampleCoding.h"
 #include "soundfile/SoundFileState.h"
 
+namespace soundfile {
+
 namespace {
 
 constexpr std::size_t kChunkBytes = 8192;
@@ -79,3 +81,5 @@ std::int32_t SoundFormat::writeSamples(const std::int16_t* buffer, std::int32_t 
 void SoundFormat::setDisplayText(std::string_view) {}
 
 std::optional<std::string> SoundFormat::getDisplayText() const { return std::nullopt; }
+
+}  // namespace soundfile

@@ -7,6 +7,8 @@
 
 #include "soundfile/SoundFileKind.h"
 
+namespace soundfile {
+
 struct SoundFileState;
 
 // Base of the format handlers: everything that depends on a file's layout. Every layout stores plain samples
@@ -34,3 +36,5 @@ class SoundFormat {
   protected:
     SoundFileState& owner;
 };
+
+}  // namespace soundfile

@@ -11,6 +11,8 @@
 #include "soundfile/SpeechKeyTable.h"
 #include "soundfile/SpeechRateTable.h"
 
+namespace soundfile {
+
 namespace {
 
 constexpr unsigned char kMarker[4] = {0x00, 0xFF, 0x00, 0xFF};
@@ -133,3 +135,5 @@ int SpeechHeaderFormat::writeHeader(SoundFileKind) {
     owner.littleEndian = 1;
     return std::fwrite(header.data(), 1, header.size(), owner.stream) == header.size() ? 0 : 1;
 }
+
+}  // namespace soundfile

@@ -4,6 +4,8 @@
 
 #include "soundfile/SoundFormat.h"
 
+namespace soundfile {
+
 // Files with the 48-byte speech header, followed by one channel of 8-bit (offset 128) or 16-bit
 // little-endian offset-binary samples.
 class SpeechHeaderFormat : public SoundFormat {
@@ -18,3 +20,5 @@ class SpeechHeaderFormat : public SoundFormat {
   private:
     std::array<unsigned char, headerSize> header{};
 };
+
+}  // namespace soundfile

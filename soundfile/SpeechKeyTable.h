@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace soundfile {
+
 // Speech files older than the header text carry a key at offset 4 that names their rate.
 struct SpeechKey {
     std::uint32_t key;
@@ -10,3 +12,5 @@ struct SpeechKey {
 };
 
 extern const std::array<SpeechKey, 19> speechKeyTable;
+
+}  // namespace soundfile

@@ -8,6 +8,8 @@
 #include "soundfile/LittleEndianStream.h"
 #include "soundfile/SoundFileState.h"
 
+namespace soundfile {
+
 namespace {
 
 constexpr std::uint32_t fourCc(const char (&id)[5]) {
@@ -111,7 +113,7 @@ int WaveFormat::readHeader() {
     }
     // The data size in the header may promise more than the file holds.
     const std::int64_t dataBytes = std::min<std::int64_t>(data->size, length - data->bodyPos);
-    const std::int64_t samples = dataBytes / static_cast<std::int64_t>(::bytesPerSample(bitsPerSample));
+    const std::int64_t samples = dataBytes / static_cast<std::int64_t>(soundfile::bytesPerSample(bitsPerSample));
     if (!seekTo(stream, data->bodyPos)) {
         return 1;
     }
@@ -130,7 +132,7 @@ int WaveFormat::readHeader() {
 int WaveFormat::writeHeader(SoundFileKind) {
     std::FILE* stream = owner.stream;
     const std::int64_t start = streamPosition(stream);
-    const auto width = static_cast<std::uint32_t>(::bytesPerSample(owner.bitsPerSample));
+    const auto width = static_cast<std::uint32_t>(soundfile::bytesPerSample(owner.bitsPerSample));
     const auto channels = static_cast<std::uint32_t>(owner.channels);
     const auto sampleRate = static_cast<std::uint32_t>(owner.sampleRate);
     const bool written = start >= 0 && writeLittle32(stream, kRiff) && writeLittle32(stream, 0) &&
@@ -157,7 +159,7 @@ int WaveFormat::finishWrite() {
         return 1;
     }
     const std::int64_t dataBytes = static_cast<std::int64_t>(std::max(owner.samplesLeft, 0)) *
-                                   static_cast<std::int64_t>(::bytesPerSample(owner.bitsPerSample));
+                                   static_cast<std::int64_t>(soundfile::bytesPerSample(owner.bitsPerSample));
     bool written = true;
     if (displayText) {
         const auto textBytes = static_cast<std::uint32_t>(displayText->size());
@@ -179,3 +181,5 @@ int WaveFormat::finishWrite() {
 void WaveFormat::setDisplayText(std::string_view text) { displayText = std::string(text); }
 
 std::optional<std::string> WaveFormat::getDisplayText() const { return displayText; }
+
+}  // namespace soundfile

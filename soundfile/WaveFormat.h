@@ -6,6 +6,8 @@
 
 #include "soundfile/SoundFormat.h"
 
+namespace soundfile {
+
 // RIFF WAVE with 8- or 16-bit PCM samples and an optional display-text chunk "DISP" after the data.
 class WaveFormat : public SoundFormat {
   public:
@@ -23,3 +25,5 @@ class WaveFormat : public SoundFormat {
     std::int64_t headerBytes = 0;  // bytes after the RIFF size field that are not samples
     std::optional<std::string> displayText;
 };
+
+}  // namespace soundfile

@@ -24,7 +24,7 @@ const std::string kSpeech = TRACKMILL_TEST_DATA "/speech8k.wav";
 
 // The fixture's samples, zero-padded to whole frames.
 std::vector<std::int16_t> speechSamples() {
-    SoundFile file(kSpeech);
+    soundfile::SoundFile file(kSpeech);
     if (file.openRead() != 0) {
         std::fprintf(stderr, "cannot read %s\n", kSpeech.c_str());
         std::exit(1);

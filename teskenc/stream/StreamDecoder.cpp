@@ -11,8 +11,8 @@
 #include "soundfile/SoundFile.h"
 
 StreamDecoder::StreamDecoder(const std::string& encodePath, const std::string& decodePath)
-    : input_(encodePath), decodePath_(decodePath), output_(std::make_unique<SoundFile>(decodePath)) {
-    if (output_->openWrite(SoundFileKind::Wave) != 0) {
+    : input_(encodePath), decodePath_(decodePath), output_(std::make_unique<soundfile::SoundFile>(decodePath)) {
+    if (output_->openWrite(soundfile::SoundFileKind::Wave) != 0) {
         output_.reset();
         throw TeskError(formatMessage("open decoded wave_file file [%s] error\n", decodePath.c_str()));
     }

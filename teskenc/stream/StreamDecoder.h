@@ -8,7 +8,9 @@
 #include "LarkReader.h"
 #include "StreamJob.h"
 
+namespace soundfile {
 class SoundFile;
+}
 
 // Decodes a Lark stream from its start into an 8000 Hz mono 16-bit RIFF WAVE file. The WAVE file is
 // completed, with sizes that match the samples written, whenever the decoder goes away.
@@ -35,6 +37,6 @@ class StreamDecoder : public StreamJob {
     FrameDecoder frameDecoder_;
     LarkReader input_;
     std::string decodePath_;
-    std::unique_ptr<SoundFile> output_;
+    std::unique_ptr<soundfile::SoundFile> output_;
     int32_t wordsRead_ = 0;
 };

@@ -14,8 +14,8 @@ namespace {
 
 constexpr long kHistoryBytes = 2 * kFrameSamples;
 
-std::unique_ptr<SoundFile> openSoundFile(const std::string& path, const char* failureFormat) {
-    auto file = std::make_unique<SoundFile>(path);
+std::unique_ptr<soundfile::SoundFile> openSoundFile(const std::string& path, const char* failureFormat) {
+    auto file = std::make_unique<soundfile::SoundFile>(path);
     if (file->openRead() != 0) throw TeskError(formatMessage(failureFormat, path.c_str()));
     return file;
 }

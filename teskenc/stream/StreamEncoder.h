@@ -11,7 +11,9 @@
 #include "LarkWriter.h"
 #include "StreamJob.h"
 
+namespace soundfile {
 class SoundFile;
+}
 
 // Files of one encoder run; the optional ones are switched off by leaving them empty.
 struct StreamEncoderFiles {
@@ -48,11 +50,11 @@ class StreamEncoder : public StreamJob {
 
     FrameEncoder frameEncoder_;
     LarkWriter output_;
-    std::unique_ptr<SoundFile> input_;
+    std::unique_ptr<soundfile::SoundFile> input_;
     std::optional<EventFile> eventFile_;
     std::string previousPath_;
     FileHandle previousFile_;
-    std::unique_ptr<SoundFile> nextFile_;
+    std::unique_ptr<soundfile::SoundFile> nextFile_;
     std::optional<EventLine> nextEvent_;
     int32_t totalSamples_ = 0;
     int64_t position_ = 0;  // wide, so 2^31 input samples cannot overflow it

@@ -11,6 +11,7 @@
 
 using namespace testsupport;
 
+namespace soundfile {
 namespace {
 
 struct Worked {
@@ -70,3 +71,4 @@ TEST(SampleCoding, EightBitKeepsOnlyTheHighByte) {
 }
 
 }  // namespace
+}  // namespace soundfile

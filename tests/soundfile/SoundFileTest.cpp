@@ -16,6 +16,7 @@
 
 using namespace testsupport;
 
+namespace soundfile {
 namespace {
 
 class SoundFileTest : public testing::Test {
@@ -197,3 +198,4 @@ TEST_F(SoundFileTest, ReopeningForReadingStartsAfresh) {
 }
 
 }  // namespace
+}  // namespace soundfile

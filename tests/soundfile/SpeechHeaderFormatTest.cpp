@@ -13,6 +13,7 @@
 
 using namespace testsupport;
 
+namespace soundfile {
 namespace {
 
 // The header a 16-bit 8000 Hz writer produces: divisor row 85 (A 9, B 35).
@@ -264,3 +265,4 @@ TEST(DivisorRateTable, RowsAscendFromTheLowestToTheHighestRate) {
 }
 
 }  // namespace
+}  // namespace soundfile

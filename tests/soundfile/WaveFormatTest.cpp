@@ -13,6 +13,7 @@
 
 using namespace testsupport;
 
+namespace soundfile {
 namespace {
 
 // 8000 Hz, mono, 16-bit PCM with 1000 samples, worked out field by field.
@@ -395,3 +396,4 @@ TEST_F(WaveReading, EveryTruncationOfAFileOpensOrFailsWithinItsBytes) {
 }
 
 }  // namespace
+}  // namespace soundfile
