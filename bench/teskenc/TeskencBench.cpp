@@ -5,9 +5,10 @@
 #include <filesystem>
 #include <string>
 
-#include "StreamDecoder.h"
-#include "StreamEncoder.h"
+#include "teskenc/stream/StreamDecoder.h"
+#include "teskenc/stream/StreamEncoder.h"
 
+namespace tesk {
 namespace {
 
 constexpr double kSampleRate = 8000;
@@ -61,3 +62,4 @@ BENCHMARK(BM_Encode)->Apply(rateIds)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Decode)->Apply(rateIds)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+}  // namespace tesk

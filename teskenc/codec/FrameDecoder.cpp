@@ -1,16 +1,18 @@
-#include "FrameDecoder.h"
+#include "teskenc/codec/FrameDecoder.h"
 
-#include "BitReader.h"
-#include "FrameLayout.h"
-#include "LappedTransform.h"
-#include "StartBlockCoder.h"
-#include "Teska.h"
-#include "TeskbCodec.h"
+#include "teskenc/codec/FrameLayout.h"
+#include "teskenc/codec/StartBlockCoder.h"
+#include "teskenc/codec/Teska.h"
+#include "teskenc/dsp/BitReader.h"
+#include "teskenc/dsp/LappedTransform.h"
+#include "teskenc/teskb/TeskbCodec.h"
+
+namespace tesk {
 
 void FrameDecoder::setRate(int32_t rateId) {
     requireCodecRateId(rateId);
     rateId_ = rateId;
-    wordsPerFrame_ = ::wordsPerFrame[rateId];
+    wordsPerFrame_ = tesk::wordsPerFrame[rateId];
 }
 
 void FrameDecoder::decode(int16_t* samples, const uint16_t* words) {
@@ -42,3 +44,5 @@ void FrameDecoder::decodeFirstFrame(const uint16_t* words, bool startUp) {
     }
     for (int i = 0; i < kStartFrameValues; ++i) overlap_[i] = static_cast<int16_t>(overlap_[i] >> 3);
 }
+
+}  // namespace tesk

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tesk {
+
 // Decodes one frame per call into 128 samples at the current rate id, overlap-adding with the previous frame.
 class FrameDecoder {
   public:
@@ -23,3 +25,5 @@ class FrameDecoder {
     int32_t rateId_ = 0;
     int32_t wordsPerFrame_ = 24;  // the entry of rate id 0
 };
+
+}  // namespace tesk

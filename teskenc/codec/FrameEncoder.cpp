@@ -1,14 +1,16 @@
-#include "FrameEncoder.h"
+#include "teskenc/codec/FrameEncoder.h"
 
 #include <array>
 
-#include "BasicOps.h"
-#include "BitPacker.h"
-#include "FrameLayout.h"
-#include "LappedTransform.h"
-#include "StartBlockCoder.h"
-#include "Teska.h"
-#include "TeskbCodec.h"
+#include "teskenc/codec/FrameLayout.h"
+#include "teskenc/codec/StartBlockCoder.h"
+#include "teskenc/codec/Teska.h"
+#include "teskenc/dsp/BasicOps.h"
+#include "teskenc/dsp/BitPacker.h"
+#include "teskenc/dsp/LappedTransform.h"
+#include "teskenc/teskb/TeskbCodec.h"
+
+namespace tesk {
 
 namespace {
 
@@ -19,7 +21,7 @@ constexpr int kStartBlocks = kStartFrameValues / StartBlockCoder::kBlockValues;
 void FrameEncoder::setRate(int32_t rateId) {
     requireCodecRateId(rateId);
     rateId_ = rateId;
-    wordsPerFrame_ = ::wordsPerFrame[rateId];
+    wordsPerFrame_ = tesk::wordsPerFrame[rateId];
 }
 
 void FrameEncoder::encode(const int16_t* window, uint16_t* words) const {
@@ -64,3 +66,5 @@ void FrameEncoder::encodeStartFrame(const int16_t* window, uint16_t* words, bool
         for (uint8_t index : block.index) packer.packBits16(index, 4);
     }
 }
+
+}  // namespace tesk

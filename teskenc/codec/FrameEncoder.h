@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace tesk {
+
 // Codes one 128-sample hop per call at the current rate id: lapped transform, then teska (rate ids 0..2) or
 // teskb (4..9).
 class FrameEncoder {
@@ -20,3 +22,5 @@ class FrameEncoder {
     int32_t rateId_ = 0;
     int32_t wordsPerFrame_ = 24;  // the entry of rate id 0
 };
+
+}  // namespace tesk

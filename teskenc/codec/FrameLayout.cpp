@@ -1,6 +1,8 @@
-#include "FrameLayout.h"
+#include "teskenc/codec/FrameLayout.h"
 
-#include "CodecError.h"
+#include "teskenc/codec/CodecError.h"
+
+namespace tesk {
 
 const std::array<int32_t, kRateIdCount> wordsPerFrame = {24, 16, 12, 0, 10, 12, 14, 16, 20, 22, 24};
 
@@ -12,3 +14,5 @@ void requireCodecRateId(int32_t rateId) {
     if (rateId < 4) throw CodecError(kTeskaRateMessage);
     throw CodecError(kTeskbRateMessage);
 }
+
+}  // namespace tesk

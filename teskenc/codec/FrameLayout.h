@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tesk {
+
 // Sizes shared by the codec front and the stream coders.
 inline constexpr int kFrameSamples = 128;
 inline constexpr int kWindowSamples = 256;
@@ -19,3 +21,5 @@ extern const std::array<int32_t, kRateIdCount> wordsPerFrame;
 bool isCodecRateId(int32_t rateId);
 // Throws CodecError with the message of the codec that the rate id would reach when no codec accepts it.
 void requireCodecRateId(int32_t rateId);
+
+}  // namespace tesk

@@ -1,4 +1,4 @@
-#include "ShapeSearch.h"
+#include "teskenc/codec/ShapeSearch.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,9 @@
 #include <limits>
 #include <stdexcept>
 
-#include "VqSearch.h"
+#include "teskenc/codec/VqSearch.h"
+
+namespace tesk {
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -134,3 +136,5 @@ int ShapeSearch::rankedNearest(const int16_t* target) const {
     const int64_t bestError = 2 * (targetEnergy + bestScore);
     return bestError < std::numeric_limits<int32_t>::max() ? best : 0;
 }
+
+}  // namespace tesk

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tesk {
+
 // A shape codebook laid out for a fast nearest-row search. nearest() gives exactly vqSearch's row: the squared
 // error |t - e|^2 differs from |e|^2 - 2 t.e only by a term common to every row, so the rows are ranked by the
 // latter, with each row's energy |e|^2 worked out once here.
@@ -29,3 +31,5 @@ class ShapeSearch {
     std::vector<int16_t> interleaved_;
     std::vector<int32_t> energies_;
 };
+
+}  // namespace tesk

@@ -1,4 +1,6 @@
-#include "StartBlockCodebook.h"
+#include "teskenc/codec/StartBlockCodebook.h"
+
+namespace tesk {
 
 const std::array<std::array<int32_t, kStartBlockColumns>, kStartBlockRows> startBlockCodebook = {{
     {0, 4, 8, 12, 16, 20, 24, 28},
@@ -34,3 +36,5 @@ const std::array<std::array<int32_t, kStartBlockColumns>, kStartBlockRows> start
     {32, 96, 160, 240, 336, 464, 608, 768},
     {64, 144, 240, 368, 496, 656, 832, 1024},
 }};
+
+}  // namespace tesk

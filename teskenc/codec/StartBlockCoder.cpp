@@ -1,8 +1,10 @@
-#include "StartBlockCoder.h"
+#include "teskenc/codec/StartBlockCoder.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+
+namespace tesk {
 
 namespace {
 
@@ -108,3 +110,5 @@ double StartBlockCoder::encode(const int16_t* values, StartBlock* blocks, int16_
     }
     return total;
 }
+
+}  // namespace tesk

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "StartBlockCodebook.h"
+#include "teskenc/codec/StartBlockCodebook.h"
+
+namespace tesk {
 
 // One coded block of up to 8 start-up values: a predictor mode, a codebook row and a step index per value.
 struct StartBlock {
@@ -41,3 +43,5 @@ class StartBlockCoder {
     std::array<std::array<int32_t, kStartBlockColumns>, kStartBlockRows> codebook_;
     StartBlockState state_;
 };
+
+}  // namespace tesk

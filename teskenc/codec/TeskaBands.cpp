@@ -1,8 +1,10 @@
-#include "TeskaBands.h"
+#include "teskenc/codec/TeskaBands.h"
 
 #include <array>
 
-#include "TeskaTables.h"
+#include "teskenc/codec/TeskaTables.h"
+
+namespace tesk {
 
 int teskaGainBits(int rateId) {
     int rowSum = 0;
@@ -39,3 +41,5 @@ TeskaBandShape teskaBandShape(int bandBits) {
             return {1, 5, teskaScalar32.data(), 32};
     }
 }
+
+}  // namespace tesk

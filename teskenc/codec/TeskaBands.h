@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace tesk {
+
 // How a band of a given bit budget is split and which codebook codes each part.
 struct TeskaBandShape {
     int partValues;  // values per part; the 8 band values make 8 / partValues parts
@@ -18,3 +20,5 @@ const int16_t* teskaGainLevels(int gainBits);
 // lower bands on ties.
 void teskaAllocateBits(const int16_t* gains, int rateId, int* bandBits);
 TeskaBandShape teskaBandShape(int bandBits);
+
+}  // namespace tesk

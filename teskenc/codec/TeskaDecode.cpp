@@ -1,11 +1,13 @@
 #include <algorithm>
 #include <array>
 
-#include "BitReader.h"
-#include "CodecError.h"
-#include "Teska.h"
-#include "TeskaBands.h"
-#include "TeskaTables.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/codec/Teska.h"
+#include "teskenc/codec/TeskaBands.h"
+#include "teskenc/codec/TeskaTables.h"
+#include "teskenc/dsp/BitReader.h"
+
+namespace tesk {
 
 void teskaDecodeFrame(int16_t* coefficients, const uint16_t* words, int32_t rateId) {
     if (rateId < 0 || rateId >= kTeskaRates) throw CodecError(kTeskaRateMessage);
@@ -34,3 +36,5 @@ void teskaDecodeFrame(int16_t* coefficients, const uint16_t* words, int32_t rate
         }
     }
 }
+
+}  // namespace tesk

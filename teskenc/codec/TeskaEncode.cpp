@@ -1,14 +1,16 @@
 #include <algorithm>
 #include <array>
 
-#include "BitPacker.h"
-#include "CodecError.h"
-#include "ShapeSearch.h"
-#include "Teska.h"
-#include "TeskaBands.h"
-#include "TeskaNormalise.h"
-#include "TeskaTables.h"
-#include "VqSearch.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/codec/ShapeSearch.h"
+#include "teskenc/codec/Teska.h"
+#include "teskenc/codec/TeskaBands.h"
+#include "teskenc/codec/TeskaNormalise.h"
+#include "teskenc/codec/TeskaTables.h"
+#include "teskenc/codec/VqSearch.h"
+#include "teskenc/dsp/BitPacker.h"
+
+namespace tesk {
 
 namespace {
 
@@ -59,3 +61,5 @@ void teskaEncodeFrame(const int16_t* coefficients, uint16_t* words, int32_t rate
         }
     }
 }
+
+}  // namespace tesk

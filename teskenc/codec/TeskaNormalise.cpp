@@ -1,7 +1,9 @@
-#include "TeskaNormalise.h"
+#include "teskenc/codec/TeskaNormalise.h"
 
-#include "BasicOps.h"
-#include "TeskaTables.h"
+#include "teskenc/codec/TeskaTables.h"
+#include "teskenc/dsp/BasicOps.h"
+
+namespace tesk {
 
 void teskaNormaliseBands(const int16_t* coefficients, int16_t* normalised, int16_t* gains) {
     for (int band = 0; band < kTeskaBands; ++band) {
@@ -20,3 +22,5 @@ void teskaNormaliseBands(const int16_t* coefficients, int16_t* normalised, int16
         gains[band] = shl(q, 1);
     }
 }
+
+}  // namespace tesk

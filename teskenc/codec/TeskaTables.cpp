@@ -1,4 +1,6 @@
-#include "TeskaTables.h"
+#include "teskenc/codec/TeskaTables.h"
+
+namespace tesk {
 
 const std::array<int16_t, kTeskaRates> teskaFrameBits = {384, 256, 192};
 
@@ -38,3 +40,5 @@ const std::array<int16_t, 16 * 8> teskaShape8x16 = {14,    5,     -10,   -15,  3
 const std::array<int16_t, 32> teskaScalar32 = {
     -2725, -2438, -2179, -1945, -1734, -1542, -1362, -1191, -1028, -872, -723, -581, -445, -317, -197, -83,
     19,    129,   248,   374,   508,   650,   798,   955,   1120,  1294, 1478, 1677, 1895, 2135, 2409, 2716};
+
+}  // namespace tesk

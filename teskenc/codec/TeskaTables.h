@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tesk {
+
 // Frame sizes, bit allocation, gain levels and shape codebooks of the teska coefficient coder.
 inline constexpr int kTeskaRates = 3;
 inline constexpr int kTeskaBands = 16;
@@ -22,3 +24,5 @@ extern const std::array<int16_t, 256 * 4> teskaShape4x256;
 extern const std::array<int16_t, 64 * 2> teskaShape2x64;
 extern const std::array<int16_t, 256 * 2> teskaShape2x256;
 extern const std::array<int16_t, 32> teskaScalar32;
+
+}  // namespace tesk

@@ -1,8 +1,10 @@
-#include "VqSearch.h"
+#include "teskenc/codec/VqSearch.h"
 
 #include <algorithm>
 
-#include "BasicOps.h"
+#include "teskenc/dsp/BasicOps.h"
+
+namespace tesk {
 
 // Every term L_mult(d, d) is non-negative, so the saturated sum of a row equals its exact sum clipped once to
 // MAX_32.
@@ -39,3 +41,5 @@ int vqSearchAscending(int16_t target, const int16_t* levels, int count) {
     if (above == end || t - *below <= *above - t) return static_cast<int>(below - levels);
     return static_cast<int>(above - levels);
 }
+
+}  // namespace tesk

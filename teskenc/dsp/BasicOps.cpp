@@ -1,7 +1,9 @@
-#include "BasicOps.h"
+#include "teskenc/dsp/BasicOps.h"
 
 #include <array>
 #include <cmath>
+
+namespace tesk {
 
 namespace {
 
@@ -43,3 +45,5 @@ Word32 Inv_sqrt(Word32 value) {
     result = L_msu(result, slope, fraction);
     return L_shr(result, exponent);
 }
+
+}  // namespace tesk

@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstdint>
 
+namespace tesk {
+
 // Saturating 16/32-bit fixed-point operators of the Lark codec. Every result is defined to the bit: sums and
 // shifts clip to the type's range instead of wrapping. Defined inline because the transform calls them
 // thousands of times per frame.
@@ -108,3 +110,5 @@ inline Word16 norm_l(Word32 value) {
 
 // About 2^30 / sqrt(value); 1073741823 for value <= 0.
 Word32 Inv_sqrt(Word32 value);
+
+}  // namespace tesk

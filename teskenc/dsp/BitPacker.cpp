@@ -1,4 +1,6 @@
-#include "BitPacker.h"
+#include "teskenc/dsp/BitPacker.h"
+
+namespace tesk {
 
 BitPacker::BitPacker(std::span<uint16_t> words) : words_(words) {
     if (!words_.empty()) words_[0] = 0;
@@ -18,3 +20,5 @@ void BitPacker::packBits16(uint32_t value, int nbits) {
     if (cursor_ < words_.size()) words_[cursor_] = static_cast<uint16_t>(value >> room);
     bitPosition_ = nbits - room;
 }
+
+}  // namespace tesk

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+namespace tesk {
+
 // Packs bit fields least significant bit first into 16-bit words: the first field lands in the low bits of
 // word 0, and a field that does not fit puts its low bits at the top of one word and the rest at the bottom of
 // the next. The packer never writes outside its buffer; bits beyond the last word are dropped.
@@ -20,3 +22,5 @@ class BitPacker {
     std::size_t cursor_ = 0;
     int bitPosition_ = 0;
 };
+
+}  // namespace tesk

@@ -1,4 +1,6 @@
-#include "BitReader.h"
+#include "teskenc/dsp/BitReader.h"
+
+namespace tesk {
 
 BitReader::BitReader(std::span<const uint16_t> words) : words_(words), current_(wordAt(0)) {}
 
@@ -24,3 +26,5 @@ std::size_t BitReader::bitsRemaining() const {
     if (cursor_ >= words_.size()) return 0;
     return static_cast<std::size_t>(bitsLeft_) + (words_.size() - cursor_ - 1) * 16;
 }
+
+}  // namespace tesk

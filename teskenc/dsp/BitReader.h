@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+namespace tesk {
+
 // Reads the fields that BitPacker wrote, in the same order. Bits past the end of the buffer read as 0, so a
 // frame cut short decodes from the words present without reading outside them.
 class BitReader {
@@ -25,3 +27,5 @@ class BitReader {
     uint32_t current_ = 0;
     int bitsLeft_ = 16;
 };
+
+}  // namespace tesk

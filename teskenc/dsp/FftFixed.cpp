@@ -1,8 +1,10 @@
-#include "FftFixed.h"
+#include "teskenc/dsp/FftFixed.h"
 
 #include <array>
 
-#include "Radix4Twiddles.h"
+#include "teskenc/dsp/Radix4Twiddles.h"
+
+namespace tesk {
 
 namespace {
 
@@ -73,3 +75,5 @@ void fft64Fixed(const Complex16* x, Complex16* y) {
         }
     }
 }
+
+}  // namespace tesk

@@ -1,9 +1,11 @@
-#include "FftRadix2.h"
+#include "teskenc/dsp/FftRadix2.h"
 
 #include <utility>
 
-#include "BasicOps.h"
-#include "Radix2Tables.h"
+#include "teskenc/dsp/BasicOps.h"
+#include "teskenc/dsp/Radix2Tables.h"
+
+namespace tesk {
 
 namespace {
 
@@ -42,3 +44,5 @@ void fft64Radix2(int16_t* re, int16_t* im) {
         }
     }
 }
+
+}  // namespace tesk

@@ -1,6 +1,8 @@
-#include "ForwardTransformTables.h"
+#include "teskenc/dsp/ForwardTransformTables.h"
 
 #include <cmath>
+
+namespace tesk {
 
 namespace {
 
@@ -30,3 +32,5 @@ const ForwardTransformTables& forwardTransformTables() {
     static const ForwardTransformTables tables = buildForwardTransformTables();
     return tables;
 }
+
+}  // namespace tesk

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tesk {
+
 // Window and rotations of the forward lapped transform, truncated toward zero from values computed with pi taken
 // as 3.141592654; streams depend on these exact values (fwdPostCos[32] is 4095, not 4096).
 struct ForwardTransformTables {
@@ -16,3 +18,5 @@ struct ForwardTransformTables {
 ForwardTransformTables buildForwardTransformTables();
 // Built once per process on first use.
 const ForwardTransformTables& forwardTransformTables();
+
+}  // namespace tesk

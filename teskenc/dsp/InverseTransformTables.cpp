@@ -1,8 +1,10 @@
-#include "InverseTransformTables.h"
+#include "teskenc/dsp/InverseTransformTables.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+namespace tesk {
 
 namespace {
 
@@ -32,3 +34,5 @@ const InverseTransformTables& inverseTransformTables() {
     static const InverseTransformTables tables = buildTransformTables();
     return tables;
 }
+
+}  // namespace tesk

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tesk {
+
 // Window and rotations of the inverse lapped transform, rounded to nearest from exact pi and sqrt(2).
 struct InverseTransformTables {
     std::array<int16_t, 128> invWindow{};  // sqrt(2)*16384*sin((k+0.5)*pi/256)
@@ -15,3 +17,5 @@ struct InverseTransformTables {
 InverseTransformTables buildTransformTables();
 // Built once per process on first use.
 const InverseTransformTables& inverseTransformTables();
+
+}  // namespace tesk

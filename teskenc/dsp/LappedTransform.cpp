@@ -1,14 +1,16 @@
-#include "LappedTransform.h"
+#include "teskenc/dsp/LappedTransform.h"
 
 #include <algorithm>
 #include <array>
 
-#include "BasicOps.h"
-#include "Complex16.h"
-#include "FftFixed.h"
-#include "FftRadix2.h"
-#include "ForwardTransformTables.h"
-#include "InverseTransformTables.h"
+#include "teskenc/dsp/BasicOps.h"
+#include "teskenc/dsp/Complex16.h"
+#include "teskenc/dsp/FftFixed.h"
+#include "teskenc/dsp/FftRadix2.h"
+#include "teskenc/dsp/ForwardTransformTables.h"
+#include "teskenc/dsp/InverseTransformTables.h"
+
+namespace tesk {
 
 namespace {
 
@@ -87,3 +89,5 @@ void inverseTransform(const int16_t* X, int16_t* y, int16_t* history) {
 
     std::copy(u.begin(), u.end(), history);
 }
+
+}  // namespace tesk

@@ -1,6 +1,8 @@
-#include "Radix2Tables.h"
+#include "teskenc/dsp/Radix2Tables.h"
 
 #include <cmath>
+
+namespace tesk {
 
 Radix2Tables buildRadix2Tables() {
     constexpr double kPi = 3.14159;
@@ -17,3 +19,5 @@ const Radix2Tables& radix2Tables() {
     static const Radix2Tables tables = buildRadix2Tables();
     return tables;
 }
+
+}  // namespace tesk

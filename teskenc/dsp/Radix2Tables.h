@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tesk {
+
 // Twiddles of the radix-2 FFT: cos and -sin of 2*pi*k/64 in Q15, truncated toward zero, with pi taken as
 // 3.14159 so that the stored values come out exactly as the codec has always used them.
 struct Radix2Tables {
@@ -13,3 +15,5 @@ struct Radix2Tables {
 Radix2Tables buildRadix2Tables();
 // Built once per process on first use.
 const Radix2Tables& radix2Tables();
+
+}  // namespace tesk

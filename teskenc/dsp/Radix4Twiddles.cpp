@@ -1,8 +1,10 @@
-#include "Radix4Twiddles.h"
+#include "teskenc/dsp/Radix4Twiddles.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+namespace tesk {
 
 namespace {
 
@@ -31,3 +33,5 @@ const FftTwiddles& fftTwiddles() {
     static const FftTwiddles twiddles = buildFftTwiddles();
     return twiddles;
 }
+
+}  // namespace tesk

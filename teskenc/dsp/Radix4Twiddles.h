@@ -2,7 +2,9 @@
 
 #include <array>
 
-#include "Complex16.h"
+#include "teskenc/dsp/Complex16.h"
+
+namespace tesk {
 
 // Q15 twiddles of the radix-4 FFT, rounded to nearest from exact pi.
 struct FftTwiddles {
@@ -15,3 +17,5 @@ struct FftTwiddles {
 FftTwiddles buildFftTwiddles();
 // Built once per process on first use.
 const FftTwiddles& fftTwiddles();
+
+}  // namespace tesk

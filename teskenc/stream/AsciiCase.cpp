@@ -1,4 +1,6 @@
-#include "AsciiCase.h"
+#include "teskenc/stream/AsciiCase.h"
+
+namespace tesk {
 
 namespace {
 
@@ -13,3 +15,5 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     }
     return true;
 }
+
+}  // namespace tesk

@@ -1,11 +1,13 @@
-#include "ControlFile.h"
+#include "teskenc/stream/ControlFile.h"
 
 #include <cstdio>
 
-#include "AsciiCase.h"
-#include "FileHandle.h"
-#include "ScanInt.h"
-#include "TextLine.h"
+#include "teskenc/stream/AsciiCase.h"
+#include "teskenc/stream/FileHandle.h"
+#include "teskenc/stream/ScanInt.h"
+#include "teskenc/stream/TextLine.h"
+
+namespace tesk {
 
 namespace {
 
@@ -105,3 +107,5 @@ bool ControlFile::getInt(std::string_view section, std::string_view key, int32_t
     value = *number;
     return true;
 }
+
+}  // namespace tesk

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace tesk {
+
 // One accepted key line.
 struct ControlEntry {
     std::string key;
@@ -39,3 +41,5 @@ class ControlFile {
     std::vector<Section> sections_;
     std::vector<ControlEntry> entries_;
 };
+
+}  // namespace tesk

@@ -1,9 +1,11 @@
-#include "ErrorText.h"
+#include "teskenc/stream/ErrorText.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <vector>
+
+namespace tesk {
 
 std::string formatMessage(const char* format, ...) {
     va_list args;
@@ -21,3 +23,5 @@ std::string formatMessage(const char* format, ...) {
 std::string systemErrorMessage(const char* what, const std::string& path, int errorNumber) {
     return formatMessage("%s [%s] error: %s\n", what, path.c_str(), std::strerror(errorNumber));
 }
+
+}  // namespace tesk

@@ -1,13 +1,15 @@
-#include "EventFile.h"
+#include "teskenc/stream/EventFile.h"
 
 #include <cerrno>
 #include <string_view>
 
-#include "ErrorText.h"
-#include "FrameLayout.h"
-#include "ScanInt.h"
-#include "TeskError.h"
-#include "TextLine.h"
+#include "teskenc/codec/FrameLayout.h"
+#include "teskenc/stream/ErrorText.h"
+#include "teskenc/stream/ScanInt.h"
+#include "teskenc/stream/TeskError.h"
+#include "teskenc/stream/TextLine.h"
+
+namespace tesk {
 
 namespace {
 
@@ -46,3 +48,5 @@ std::optional<EventLine> EventFile::next() {
     if (std::ferror(file_.get())) throw TeskError(systemErrorMessage("read event file", path_, errno));
     return std::nullopt;
 }
+
+}  // namespace tesk

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "FileHandle.h"
+#include "teskenc/stream/FileHandle.h"
+
+namespace tesk {
 
 // One line of the event file: where, which rate to switch to (or kNoRateChange), and which event to mark.
 struct EventLine {
@@ -30,3 +32,5 @@ class EventFile {
     std::string path_;
     FileHandle file_;
 };
+
+}  // namespace tesk

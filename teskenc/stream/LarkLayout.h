@@ -2,7 +2,9 @@
 
 #include <cstdint>
 
-#include "FrameLayout.h"
+#include "teskenc/codec/FrameLayout.h"
+
+namespace tesk {
 
 // Words of the Lark stream layout around the frames.
 inline constexpr uint16_t kControlMarker = 0xFFFF;
@@ -15,3 +17,5 @@ inline constexpr int32_t kControlValueMask = 0xFF;
 inline constexpr int kEventIdShift = 9;
 // Room for the largest frame and the word past it that a bit reader may look at.
 inline constexpr int kFrameBufferWords = kMaxFrameWords + 1;
+
+}  // namespace tesk

@@ -1,11 +1,13 @@
-#include "LarkReader.h"
+#include "teskenc/stream/LarkReader.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <vector>
 
-#include "ErrorText.h"
-#include "TeskError.h"
+#include "teskenc/stream/ErrorText.h"
+#include "teskenc/stream/TeskError.h"
+
+namespace tesk {
 
 LarkReader::LarkReader(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "rb")) {
     if (!file_) throw TeskError(formatMessage("open encode file [%s] error\n", path.c_str()));
@@ -29,3 +31,5 @@ int LarkReader::read(uint16_t* words, int count) {
     }
     return static_cast<int>(got);
 }
+
+}  // namespace tesk

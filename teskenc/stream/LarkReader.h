@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "FileHandle.h"
+#include "teskenc/stream/FileHandle.h"
+
+namespace tesk {
 
 // Reads a Lark stream's little-endian 16-bit words.
 class LarkReader {
@@ -21,3 +23,5 @@ class LarkReader {
     FileHandle file_;
     int32_t totalWords_ = 0;
 };
+
+}  // namespace tesk

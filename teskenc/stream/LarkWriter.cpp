@@ -1,4 +1,4 @@
-#include "LarkWriter.h"
+#include "teskenc/stream/LarkWriter.h"
 
 #include <sys/stat.h>
 
@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "ErrorText.h"
-#include "TeskError.h"
+#include "teskenc/stream/ErrorText.h"
+#include "teskenc/stream/TeskError.h"
+
+namespace tesk {
 
 LarkWriter::LarkWriter(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "wb")) {
     if (!file_) throw TeskError(formatMessage("open encode file [%s] error\n", path.c_str()));
@@ -54,3 +56,5 @@ void LarkWriter::finish() {
         throw TeskError(systemErrorMessage("write encode file", path_, cause));
     }
 }
+
+}  // namespace tesk

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "FileHandle.h"
+#include "teskenc/stream/FileHandle.h"
+
+namespace tesk {
 
 // Writes a Lark stream as little-endian 16-bit words. A stream that was never finished is removed when the
 // writer goes away, so an error leaves no partial file behind.
@@ -30,3 +32,5 @@ class LarkWriter {
     FileHandle file_;
     bool regularFile_ = false;
 };
+
+}  // namespace tesk

@@ -1,9 +1,11 @@
-#include "SameFile.h"
+#include "teskenc/stream/SameFile.h"
 
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <system_error>
+
+namespace tesk {
 
 bool isSameFile(const std::string& a, const std::string& b) {
     struct stat statA {};
@@ -18,3 +20,5 @@ bool isSameFile(const std::string& a, const std::string& b) {
     const std::filesystem::path pathB = std::filesystem::weakly_canonical(b, errorB);
     return !errorA && !errorB && pathA == pathB;
 }
+
+}  // namespace tesk

@@ -1,4 +1,6 @@
-#include "ScanInt.h"
+#include "teskenc/stream/ScanInt.h"
+
+namespace tesk {
 
 namespace {
 
@@ -27,3 +29,5 @@ std::optional<int32_t> scanInt(std::string_view& text) {
     text.remove_prefix(at);
     return static_cast<int32_t>(value);
 }
+
+}  // namespace tesk

@@ -1,14 +1,16 @@
-#include "StreamDecoder.h"
+#include "teskenc/stream/StreamDecoder.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 
-#include "ErrorText.h"
-#include "FrameLayout.h"
-#include "LarkLayout.h"
-#include "TeskError.h"
 #include "soundfile/SoundFile.h"
+#include "teskenc/codec/FrameLayout.h"
+#include "teskenc/stream/ErrorText.h"
+#include "teskenc/stream/LarkLayout.h"
+#include "teskenc/stream/TeskError.h"
+
+namespace tesk {
 
 StreamDecoder::StreamDecoder(const std::string& encodePath, const std::string& decodePath)
     : input_(encodePath), decodePath_(decodePath), output_(std::make_unique<soundfile::SoundFile>(decodePath)) {
@@ -89,3 +91,5 @@ void StreamDecoder::writeSamples(const int16_t* samples, int32_t count) {
         throw TeskError(systemErrorMessage("write decoded wave_file file", decodePath_, errno));
     }
 }
+
+}  // namespace tesk

@@ -4,13 +4,15 @@
 #include <memory>
 #include <string>
 
-#include "FrameDecoder.h"
-#include "LarkReader.h"
-#include "StreamJob.h"
+#include "teskenc/codec/FrameDecoder.h"
+#include "teskenc/stream/LarkReader.h"
+#include "teskenc/stream/StreamJob.h"
 
 namespace soundfile {
 class SoundFile;
 }
+
+namespace tesk {
 
 // Decodes a Lark stream from its start into an 8000 Hz mono 16-bit RIFF WAVE file. The WAVE file is
 // completed, with sizes that match the samples written, whenever the decoder goes away.
@@ -40,3 +42,5 @@ class StreamDecoder : public StreamJob {
     std::unique_ptr<soundfile::SoundFile> output_;
     int32_t wordsRead_ = 0;
 };
+
+}  // namespace tesk

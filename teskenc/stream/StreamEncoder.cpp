@@ -1,14 +1,16 @@
-#include "StreamEncoder.h"
+#include "teskenc/stream/StreamEncoder.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 
-#include "ErrorText.h"
-#include "FrameLayout.h"
-#include "LarkLayout.h"
-#include "TeskError.h"
 #include "soundfile/SoundFile.h"
+#include "teskenc/codec/FrameLayout.h"
+#include "teskenc/stream/ErrorText.h"
+#include "teskenc/stream/LarkLayout.h"
+#include "teskenc/stream/TeskError.h"
+
+namespace tesk {
 
 namespace {
 
@@ -136,3 +138,5 @@ bool StreamEncoder::writeControlWord(int32_t previousCount, int32_t count) {
 }
 
 void StreamEncoder::readNextEvent() { nextEvent_ = eventFile_ ? eventFile_->next() : std::nullopt; }
+
+}  // namespace tesk

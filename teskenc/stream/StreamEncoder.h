@@ -5,15 +5,17 @@
 #include <optional>
 #include <string>
 
-#include "EventFile.h"
-#include "FileHandle.h"
-#include "FrameEncoder.h"
-#include "LarkWriter.h"
-#include "StreamJob.h"
+#include "teskenc/codec/FrameEncoder.h"
+#include "teskenc/stream/EventFile.h"
+#include "teskenc/stream/FileHandle.h"
+#include "teskenc/stream/LarkWriter.h"
+#include "teskenc/stream/StreamJob.h"
 
 namespace soundfile {
 class SoundFile;
 }
+
+namespace tesk {
 
 // Files of one encoder run; the optional ones are switched off by leaving them empty.
 struct StreamEncoderFiles {
@@ -59,3 +61,5 @@ class StreamEncoder : public StreamJob {
     int32_t totalSamples_ = 0;
     int64_t position_ = 0;  // wide, so 2^31 input samples cannot overflow it
 };
+
+}  // namespace tesk

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cstdint>
 
+namespace tesk {
+
 // A stream coder run start to end; another thread may ask it to stop after the current frame.
 class StreamJob {
   public:
@@ -14,3 +16,5 @@ class StreamJob {
   protected:
     std::atomic<bool> running_{false};
 };
+
+}  // namespace tesk

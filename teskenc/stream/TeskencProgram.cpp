@@ -1,17 +1,19 @@
-#include "TeskencProgram.h"
+#include "teskenc/stream/TeskencProgram.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "AsciiCase.h"
-#include "CodecError.h"
-#include "ControlFile.h"
-#include "ErrorText.h"
-#include "SameFile.h"
-#include "StreamDecoder.h"
-#include "StreamEncoder.h"
-#include "TeskError.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/stream/AsciiCase.h"
+#include "teskenc/stream/ControlFile.h"
+#include "teskenc/stream/ErrorText.h"
+#include "teskenc/stream/SameFile.h"
+#include "teskenc/stream/StreamDecoder.h"
+#include "teskenc/stream/StreamEncoder.h"
+#include "teskenc/stream/TeskError.h"
+
+namespace tesk {
 
 namespace {
 
@@ -107,3 +109,5 @@ int runTeskenc(int argc, const char* const* argv, std::FILE* errors) {
     }
     return 0;
 }
+
+}  // namespace tesk

@@ -1,4 +1,6 @@
-#include "TextLine.h"
+#include "teskenc/stream/TextLine.h"
+
+namespace tesk {
 
 bool readTextLine(std::FILE* file, std::string& line) {
     line.clear();
@@ -13,3 +15,5 @@ bool readTextLine(std::FILE* file, std::string& line) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
 }
+
+}  // namespace tesk

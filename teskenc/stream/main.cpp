@@ -1,5 +1,5 @@
 #include <cstdio>
 
-#include "TeskencProgram.h"
+#include "teskenc/stream/TeskencProgram.h"
 
-int main(int argc, char** argv) { return runTeskenc(argc, argv, stderr); }
+int main(int argc, char** argv) { return tesk::runTeskenc(argc, argv, stderr); }

@@ -1,8 +1,10 @@
-#include "TeskbClasses.h"
+#include "teskenc/teskb/TeskbClasses.h"
 
 #include <algorithm>
 #include <numeric>
 #include <stdexcept>
+
+namespace tesk {
 
 const TeskbClassRow& teskbSetRate(int32_t rateId) {
     if (rateId < 4 || rateId > 9) throw std::invalid_argument("change teskb data rate error\n");
@@ -18,3 +20,5 @@ std::array<int, kTeskbBands> teskbAllocateClasses(const std::array<int, kTeskbBa
     for (int rank = 0; rank < kTeskbBands; ++rank) classes[byRank[rank]] = row[rank];
     return classes;
 }
+
+}  // namespace tesk

@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "TeskbCodec.h"
-#include "TeskbTables.h"
+#include "teskenc/teskb/TeskbCodec.h"
+#include "teskenc/teskb/TeskbTables.h"
+
+namespace tesk {
 
 // Steps shared by the teskb encoder and decoder.
 
@@ -19,3 +21,5 @@ std::array<int, kTeskbBands> teskbAllocateClasses(const std::array<int, kTeskbBa
 inline int32_t teskbLevelScale(int32_t level, int32_t scale) { return (level * scale) >> 6; }
 
 inline const TeskbPatternRows& teskbPatternsOfClass(int bandClass) { return teskbPatterns[bandClass / 2]; }
+
+}  // namespace tesk

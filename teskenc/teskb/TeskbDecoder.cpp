@@ -1,8 +1,10 @@
 #include <algorithm>
 
-#include "BitReader.h"
-#include "TeskbClasses.h"
-#include "TeskbCodec.h"
+#include "teskenc/dsp/BitReader.h"
+#include "teskenc/teskb/TeskbClasses.h"
+#include "teskenc/teskb/TeskbCodec.h"
+
+namespace tesk {
 
 namespace {
 
@@ -44,3 +46,5 @@ void teskbDecodeFrame(int16_t* coefficients, std::span<const uint16_t> words, in
         }
     }
 }
+
+}  // namespace tesk

@@ -1,9 +1,11 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "BitPacker.h"
-#include "TeskbClasses.h"
-#include "TeskbCodec.h"
+#include "teskenc/dsp/BitPacker.h"
+#include "teskenc/teskb/TeskbClasses.h"
+#include "teskenc/teskb/TeskbCodec.h"
+
+namespace tesk {
 
 namespace {
 
@@ -104,3 +106,5 @@ void teskbEncodeFrame(int16_t* coefficients, std::span<uint16_t> words, int32_t 
     for (int scaleIndex : scaleIndices) packer.packBits16(static_cast<uint32_t>(scaleIndex), 4);
     teskbQuantiseBands(coefficients, headers, classes, packer);
 }
+
+}  // namespace tesk

@@ -1,4 +1,6 @@
-#include "TeskbTables.h"
+#include "teskenc/teskb/TeskbTables.h"
+
+namespace tesk {
 
 const std::array<int32_t, 16> teskbScales = {1, 3, 6, 11, 20, 36, 61, 103, 172, 288, 479, 797, 1324, 2200, 3653, 6066};
 
@@ -69,3 +71,5 @@ const std::array<TeskbPatternRows, 5> teskbPatterns = {{
 
 const std::array<int32_t, 8> teskbLevels4 = {1, 5, 9, 15, 21, 27, 35, 47};
 const std::array<int32_t, 2> teskbLevels2 = {3, 24};
+
+}  // namespace tesk

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "TeskbCodec.h"
+#include "teskenc/teskb/TeskbCodec.h"
+
+namespace tesk {
 
 // Scale value per 4-bit scale index.
 extern const std::array<int32_t, 16> teskbScales;
@@ -20,3 +22,5 @@ extern const std::array<TeskbPatternRows, 5> teskbPatterns;
 // Levels of a 4-bit and a 2-bit code; level L at scale S stands for the magnitude (L * S) >> 6.
 extern const std::array<int32_t, 8> teskbLevels4;
 extern const std::array<int32_t, 2> teskbLevels2;
+
+}  // namespace tesk

@@ -1,4 +1,4 @@
-#include "KMeans.h"
+#include "tools/teska-codebooks/KMeans.h"
 
 #include <algorithm>
 #include <limits>

@@ -7,13 +7,14 @@
 #include <numbers>
 #include <string>
 
-#include "BitPacker.h"
-#include "CodecError.h"
-#include "FrameDecoder.h"
-#include "FrameEncoder.h"
-#include "FrameLayout.h"
-#include "LappedTransform.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/codec/FrameDecoder.h"
+#include "teskenc/codec/FrameEncoder.h"
+#include "teskenc/codec/FrameLayout.h"
+#include "teskenc/dsp/BitPacker.h"
+#include "teskenc/dsp/LappedTransform.h"
 
+namespace tesk {
 namespace {
 
 using Window = std::array<int16_t, 256>;
@@ -197,3 +198,4 @@ TEST(FrameCodecStartFrame, LoudStartsSaturateInsteadOfWrapping) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -8,12 +8,13 @@
 #include <numbers>
 #include <vector>
 
-#include "FrameDecoder.h"
-#include "FrameEncoder.h"
-#include "FrameLayout.h"
+#include "teskenc/codec/FrameDecoder.h"
+#include "teskenc/codec/FrameEncoder.h"
+#include "teskenc/codec/FrameLayout.h"
 #include "tests/support/Snr.h"
 #include "tests/support/WavFixture.h"
 
+namespace tesk {
 namespace {
 
 // An exact copy scores a finite figure rather than infinity.
@@ -97,3 +98,4 @@ TEST(FrameRoundTrip, EveryRateIdReproducesATone) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <limits>
 
-#include "StartBlockCoder.h"
+#include "teskenc/codec/StartBlockCoder.h"
 
+namespace tesk {
 namespace {
 
 StartBlockState stateOf(int32_t last, int32_t beforeLast = 2048) { return {last, beforeLast}; }
@@ -205,3 +206,4 @@ TEST(StartBlockEncode, ReportsTheCodingErrorPerValue) {
 }
 
 }  // namespace
+}  // namespace tesk

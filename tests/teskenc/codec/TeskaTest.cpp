@@ -6,14 +6,15 @@
 #include <functional>
 #include <string>
 
-#include "BasicOps.h"
-#include "BitReader.h"
-#include "CodecError.h"
-#include "Teska.h"
-#include "TeskaBands.h"
-#include "TeskaNormalise.h"
-#include "TeskaTables.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/codec/Teska.h"
+#include "teskenc/codec/TeskaBands.h"
+#include "teskenc/codec/TeskaNormalise.h"
+#include "teskenc/codec/TeskaTables.h"
+#include "teskenc/dsp/BasicOps.h"
+#include "teskenc/dsp/BitReader.h"
 
+namespace tesk {
 namespace {
 
 using Coefficients = std::array<int16_t, 128>;
@@ -226,3 +227,4 @@ TEST(TeskaFrame, RejectsRateIdsOutsideItsRange) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -7,11 +7,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "BasicOps.h"
-#include "ShapeSearch.h"
-#include "TeskaTables.h"
-#include "VqSearch.h"
+#include "teskenc/codec/ShapeSearch.h"
+#include "teskenc/codec/TeskaTables.h"
+#include "teskenc/codec/VqSearch.h"
+#include "teskenc/dsp/BasicOps.h"
 
+namespace tesk {
 namespace {
 
 int referenceSearch(const int16_t* target, int dim, const int16_t* codebook, int rows) {
@@ -177,3 +178,4 @@ TEST(TeskaVqSearch, AscendingSearchAgreesWithTheOperatorSequenceForEveryTarget) 
 }
 
 }  // namespace
+}  // namespace tesk

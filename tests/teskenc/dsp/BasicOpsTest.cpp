@@ -3,8 +3,9 @@
 #include <cmath>
 #include <random>
 
-#include "BasicOps.h"
+#include "teskenc/dsp/BasicOps.h"
 
+namespace tesk {
 namespace {
 
 using Wide = __int128;
@@ -154,3 +155,4 @@ TEST(BasicOps, InverseSquareRootFollowsTheRealFunction) {
 }
 
 }  // namespace
+}  // namespace tesk

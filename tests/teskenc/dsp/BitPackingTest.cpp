@@ -4,9 +4,10 @@
 #include <random>
 #include <vector>
 
-#include "BitPacker.h"
-#include "BitReader.h"
+#include "teskenc/dsp/BitPacker.h"
+#include "teskenc/dsp/BitReader.h"
 
+namespace tesk {
 namespace {
 
 TEST(BitPacking, FirstFieldTakesTheLowestBits) {
@@ -123,3 +124,4 @@ TEST(BitPacking, RandomFieldsRoundTrip) {
 }
 
 }  // namespace
+}  // namespace tesk

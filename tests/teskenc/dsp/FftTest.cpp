@@ -7,11 +7,12 @@
 #include <numbers>
 #include <random>
 
-#include "FftFixed.h"
-#include "FftRadix2.h"
-#include "Radix2Tables.h"
-#include "Radix4Twiddles.h"
+#include "teskenc/dsp/FftFixed.h"
+#include "teskenc/dsp/FftRadix2.h"
+#include "teskenc/dsp/Radix2Tables.h"
+#include "teskenc/dsp/Radix4Twiddles.h"
 
+namespace tesk {
 namespace {
 
 using Spectrum = std::array<std::complex<double>, 64>;
@@ -152,3 +153,4 @@ TEST(Fft, MatchesADoublePrecisionDft) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -6,11 +6,12 @@
 #include <numbers>
 #include <vector>
 
-#include "BasicOps.h"
-#include "ForwardTransformTables.h"
-#include "InverseTransformTables.h"
-#include "LappedTransform.h"
+#include "teskenc/dsp/BasicOps.h"
+#include "teskenc/dsp/ForwardTransformTables.h"
+#include "teskenc/dsp/InverseTransformTables.h"
+#include "teskenc/dsp/LappedTransform.h"
 
+namespace tesk {
 namespace {
 
 std::vector<int16_t> twoTones(int length) {
@@ -127,3 +128,4 @@ TEST(LappedTransform, OutputMayShareTheCoefficientBuffer) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -4,13 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "ControlFile.h"
-#include "TestFiles.h"
+#include "teskenc/stream/ControlFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
 
 struct LookupCase {
@@ -124,3 +125,4 @@ TEST(ControlFileTest, IntegersReadLikePercentD) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -4,15 +4,16 @@
 #include <string>
 #include <vector>
 
-#include "CodecError.h"
-#include "EventFile.h"
-#include "TeskError.h"
-#include "TestFiles.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/stream/EventFile.h"
+#include "teskenc/stream/TeskError.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
 
 std::vector<EventLine> readAll(const std::string& text) {
@@ -84,3 +85,4 @@ TEST(EventFileTest, MissingFileGivesTheOpenMessage) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -4,18 +4,25 @@
 #include <string>
 #include <vector>
 
-#include "CodecError.h"
-#include "StreamCoding.h"
-#include "TeskError.h"
-#include "TestFiles.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/stream/TeskError.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
+#include "tests/teskenc/stream/StreamCoding.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
+
+using test::decodeStream;
+using test::encodeSamples;
+using test::runTeskencProgram;
+using test::toneSignal;
+using test::writeWords;
 
 // Garbage streams decode to something or stop with a message; they never crash or hang.
 TEST(LarkMalformedInputTest, RandomStreamsDecodeOrStopCleanly) {
@@ -63,7 +70,7 @@ TEST(LarkMalformedInputTest, RandomControlAndEventFiles) {
                                                    "rate_event_file=events.txt\nprevious_wavefile=none\n"
                                                    "next_wavefile=none\nstart_up_data_rate=1\ndecode_file=o.wav\n"
                                                  : noise);
-        const ProgramRun result = runTeskenc({"rc.txt", "1"}, dir);
+        const ProgramRun result = runTeskencProgram({"rc.txt", "1"}, dir);
         ASSERT_TRUE(result.exitStatus == 0 || result.exitStatus == 1) << trial;
         EXPECT_EQ(result.standardOutput, "") << trial;
         EXPECT_EQ(result.exitStatus == 0, result.standardError.empty()) << trial << ": " << result.standardError;
@@ -77,9 +84,10 @@ TEST(LarkMalformedInputTest, DamagedWaveInput) {
     writeFileText(dir.file("rc.txt"),
                   "[TESK]\ninput_wavfile=in.wav\nencode_file=o.lrk\nrate_event_file=none\nprevious_wavefile=none\n"
                   "next_wavefile=none\nstart_up_data_rate=1\ndecode_file=o.wav\n");
-    const ProgramRun result = runTeskenc({"rc.txt"}, dir);
+    const ProgramRun result = runTeskencProgram({"rc.txt"}, dir);
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(result.standardError, "open input wav file [in.wav] error\n");
 }
 
 }  // namespace
+}  // namespace tesk

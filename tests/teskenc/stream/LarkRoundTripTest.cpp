@@ -4,14 +4,20 @@
 #include <string>
 #include <vector>
 
-#include "StreamCoding.h"
-#include "TestFiles.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/Snr.h"
+#include "tests/teskenc/stream/StreamCoding.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
+
+using test::decodeStream;
+using test::encodeSamples;
+using test::toneSignal;
+using test::writeWords;
 
 std::vector<int16_t> roundTrip(const ScratchFolder& dir, const std::vector<int16_t>& input, int rate,
                                const std::optional<std::string>& events = std::nullopt) {
@@ -68,3 +74,4 @@ TEST(LarkRoundTripTest, RateChangesKeepTheSignal) {
 }
 
 }  // namespace
+}  // namespace tesk

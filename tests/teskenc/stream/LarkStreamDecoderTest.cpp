@@ -3,17 +3,23 @@
 #include <string>
 #include <vector>
 
-#include "CodecError.h"
-#include "StreamCoding.h"
-#include "StreamDecoder.h"
-#include "TeskError.h"
-#include "TestFiles.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/stream/StreamDecoder.h"
+#include "teskenc/stream/TeskError.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
+#include "tests/teskenc/stream/StreamCoding.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
+
+using test::decodeStream;
+using test::encodeSamples;
+using test::toneSignal;
+using test::writeWords;
 
 // A stream of the 300-sample tone at rate 4: header, 10-word first frame, three frame items.
 std::vector<uint16_t> sampleStream(const ScratchFolder& dir) { return encodeSamples(dir.file(""), toneSignal(300), 4); }
@@ -134,3 +140,4 @@ TEST(LarkStreamDecoderTest, OpenFailuresNameTheFile) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -6,18 +6,28 @@
 #include <string>
 #include <vector>
 
-#include "CodecError.h"
-#include "StreamCoding.h"
-#include "StreamDecoder.h"
-#include "StreamEncoder.h"
-#include "TeskError.h"
-#include "TestFiles.h"
+#include "teskenc/codec/CodecError.h"
+#include "teskenc/stream/StreamDecoder.h"
+#include "teskenc/stream/StreamEncoder.h"
+#include "teskenc/stream/TeskError.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
+#include "tests/teskenc/stream/StreamCoding.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
+
+using test::decodeStream;
+using test::encodeSamples;
+using test::FrameItem;
+using test::ParsedStream;
+using test::parseStream;
+using test::readWords;
+using test::toneSignal;
+using test::writeWords;
 
 // Control words of the items that carry one, by item index (0-based).
 std::vector<std::pair<size_t, uint16_t>> controls(const ParsedStream& stream) {
@@ -254,3 +264,4 @@ TEST(LarkStreamEncoderTest, RepeatedRunsAreByteIdentical) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -1,13 +1,15 @@
-#include "StreamCoding.h"
+#include "tests/teskenc/stream/StreamCoding.h"
 
 #include <array>
 #include <stdexcept>
 
-#include "StreamDecoder.h"
-#include "StreamEncoder.h"
-#include "TestFiles.h"
+#include "teskenc/stream/StreamDecoder.h"
+#include "teskenc/stream/StreamEncoder.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WavFixture.h"
+#include "tests/teskenc/stream/TestFiles.h"
+
+namespace tesk::test {
 
 using namespace testsupport;
 
@@ -73,3 +75,5 @@ std::vector<int16_t> decodeStream(const std::string& dir, const std::string& str
     }
     return readCanonicalWav(wave).samples;
 }
+
+}  // namespace tesk::test

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace tesk::test {
+
 // One frame item of a Lark stream as a reader independent of the coders sees it.
 struct FrameItem {
     std::optional<uint16_t> control;  // the word after 0xFFFF, when a control pair stands before the frame
@@ -27,3 +29,5 @@ std::vector<uint16_t> encodeSamples(const std::string& dir, const std::vector<in
                                     const std::optional<std::string>& events = std::nullopt);
 // Decodes a stream file in process into a WAVE file and returns its samples.
 std::vector<int16_t> decodeStream(const std::string& dir, const std::string& streamPath);
+
+}  // namespace tesk::test

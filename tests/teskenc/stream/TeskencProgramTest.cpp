@@ -6,15 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
+
+using test::readWords;
+using test::runTeskencProgram;
+using test::toneSignal;
 
 namespace fs = std::filesystem;
 
@@ -40,7 +45,7 @@ class TeskencProgramTest : public ::testing::Test {
         writeFileText(dir.file("rc.txt"), control);
         std::vector<std::string> args = {"rc.txt"};
         args.insert(args.end(), extraArgs.begin(), extraArgs.end());
-        return runTeskenc(args, dir);
+        return runTeskencProgram(args, dir);
     }
 
     void expectError(const ProgramRun& result, const std::string& message) {
@@ -63,8 +68,8 @@ TEST_F(TeskencProgramTest, SuccessfulRunIsSilent) {
 
 TEST_F(TeskencProgramTest, MissingSettingsGiveTheEncodeFileMessage) {
     expectError(run("[OTHER]\nencode_file = out.lrk\n"), "open encode file [] error\n");
-    expectError(runTeskenc({"missing-rc.txt"}, dir), "open encode file [] error\n");
-    expectError(runTeskenc({}, dir), "open encode file [] error\n");
+    expectError(runTeskencProgram({"missing-rc.txt"}, dir), "open encode file [] error\n");
+    expectError(runTeskencProgram({}, dir), "open encode file [] error\n");
 }
 
 TEST_F(TeskencProgramTest, OpenFailureMessages) {
@@ -145,10 +150,11 @@ TEST_F(TeskencProgramTest, ShippedControlFileTakesTheCallersArguments) {
     const std::string shipped = std::string(TRACKMILL_BIN_DIR) + "/rc.txt";
     ASSERT_TRUE(fs::exists(shipped));
     fs::copy_file(shipped, dir.file("rc.txt"), fs::copy_options::overwrite_existing);
-    const ProgramRun result = runTeskenc({"rc.txt", "2", dir.file("in.wav"), dir.file("my song.LRK")}, dir);
+    const ProgramRun result = runTeskencProgram({"rc.txt", "2", dir.file("in.wav"), dir.file("my song.LRK")}, dir);
     EXPECT_EQ(result.exitStatus, 0) << result.standardError;
     EXPECT_EQ(result.standardError, "");
     EXPECT_EQ(readWords(dir.file("my song.LRK"))[0], 0x0002);
 }
 
 }  // namespace
+}  // namespace tesk

@@ -5,16 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "TestFiles.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/Snr.h"
 #include "tests/support/WavFixture.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 using namespace testsupport;
 
+namespace tesk {
 namespace {
+
+using test::runTeskencProgram;
 
 // SNR of the committed speech through the built program at one rate id.
 double speechSnr(int rate) {
@@ -24,7 +27,7 @@ double speechSnr(int rate) {
                   "[TESK]\ninput_wavfile = %3\nencode_file = out.lrk\nrate_event_file = none\n"
                   "previous_wavefile = none\nnext_wavefile = none\nstart_up_data_rate = %2\n"
                   "decode_file = decoded.wav\n");
-    const ProgramRun result = runTeskenc({"rc.txt", std::to_string(rate), speech}, dir);
+    const ProgramRun result = runTeskencProgram({"rc.txt", std::to_string(rate), speech}, dir);
     EXPECT_EQ(result.exitStatus, 0) << result.standardError;
     const std::vector<int16_t> input = readCanonicalWav(speech).samples;
     const std::vector<int16_t> output = readCanonicalWav(dir.file("decoded.wav")).samples;
@@ -56,3 +59,4 @@ TEST(TeskencQualityTest, SpeechRoundTripAtEveryRate) {
 }
 
 }  // namespace
+}  // namespace tesk

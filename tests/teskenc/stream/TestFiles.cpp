@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "tests/teskenc/stream/TestFiles.h"
 
 #include <cmath>
 
@@ -6,6 +6,8 @@
 #include "tests/support/LittleEndian.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScratchFolder.h"
+
+namespace tesk::test {
 
 using namespace testsupport;
 
@@ -34,10 +36,12 @@ std::vector<int16_t> toneSignal(int count, int seed) {
     return samples;
 }
 
-ProgramRun runTeskenc(const std::vector<std::string>& args, const ScratchFolder& dir) {
+ProgramRun runTeskencProgram(const std::vector<std::string>& args, const ScratchFolder& dir) {
     std::vector<std::string> argv = {builtProgram("teskenc")};
     argv.insert(argv.end(), args.begin(), args.end());
     RunOptions options;
     options.workingDirectory = dir.path();
     return runProgram(argv, options);
 }
+
+}  // namespace tesk::test

@@ -6,8 +6,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "TeskbCodec.h"
+#include "teskenc/teskb/TeskbCodec.h"
 
+namespace tesk {
 namespace {
 
 using Coefficients = std::array<int16_t, 128>;
@@ -129,3 +130,4 @@ TEST(TeskbCodec, BandsWhoseBitsAreMissingDecodeAsSilence) {
 }
 
 }  // namespace
+}  // namespace tesk

@@ -6,11 +6,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "BasicOps.h"
-#include "LappedTransform.h"
-#include "TeskbCodec.h"
+#include "teskenc/dsp/BasicOps.h"
+#include "teskenc/dsp/LappedTransform.h"
+#include "teskenc/teskb/TeskbCodec.h"
 #include "tests/support/WavFixture.h"
 
+namespace tesk {
 namespace {
 
 // Codes the speech at one rate through the transform pair and returns the SNR in dB against the input
@@ -63,3 +64,4 @@ TEST(TeskbSpeech, QualityRisesWithTheRate) {
 }
 
 }  // namespace
+}  // namespace tesk
