@@ -8,7 +8,7 @@
 #include "finchenc/FinchStreamReader.h"
 #include "finchenc/FrameDecoder.h"
 #include "finchenc/ProgramMessages.h"
-#include "finchenc/SameFile.h"
+#include "soundfile/SameFile.h"
 #include "soundfile/SoundFile.h"
 
 namespace finch {
@@ -55,7 +55,7 @@ int decodeFrames(FinchCodec& codec, std::FILE* in, const char* cpf, soundfile::S
 
 int runDecodePass(FinchCodec& codec, const char* rate, const char* cpf, const char* fo) {
     // cpf exists by now, so a new file named twice is caught here before fo replaces it.
-    if (sameFile(fo, cpf)) {
+    if (soundfile::isSameFile(fo, cpf)) {
         printSynthesizedOpenError();
         return kExitFailure;
     }

@@ -12,7 +12,7 @@
 #include "finchenc/FinchFileWriter.h"
 #include "finchenc/FrameEncoder.h"
 #include "finchenc/ProgramMessages.h"
-#include "finchenc/SameFile.h"
+#include "soundfile/SameFile.h"
 #include "soundfile/SoundFile.h"
 
 namespace finch {
@@ -91,11 +91,11 @@ int runFinchenc(int argc, char** argv) {
         return kExitFailure;
     }
     // Nothing is truncated while an output names the input or the other output.
-    if (sameFile(cpf, fi)) {
+    if (soundfile::isSameFile(cpf, fi)) {
         printOpenError(cpf);
         return kExitFailure;
     }
-    if (fo != nullptr && (sameFile(fo, fi) || sameFile(fo, cpf))) {
+    if (fo != nullptr && (soundfile::isSameFile(fo, fi) || soundfile::isSameFile(fo, cpf))) {
         printSynthesizedOpenError();
         return kExitFailure;
     }

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "soundfile/SameFile.h"
 #include "teskenc/codec/CodecError.h"
 #include "teskenc/stream/AsciiCase.h"
 #include "teskenc/stream/ControlFile.h"
 #include "teskenc/stream/ErrorText.h"
-#include "teskenc/stream/SameFile.h"
 #include "teskenc/stream/StreamDecoder.h"
 #include "teskenc/stream/StreamEncoder.h"
 #include "teskenc/stream/TeskError.h"
@@ -71,7 +71,9 @@ void requireDistinctFiles(const Settings& settings) {
     for (const Role& output : roles) {
         if (!output.written || output.path.empty()) continue;
         for (const Role& other : roles) {
-            if (&other == &output || other.path.empty() || !isSameFile(output.path, other.path)) continue;
+            if (&other == &output || other.path.empty() ||
+                !soundfile::isSameFile(output.path, other.path, soundfile::NewNames::CompareByPath))
+                continue;
             throw TeskError(
                 formatMessage("%s and %s name the same file [%s]\n", output.key, other.key, output.path.c_str()));
         }

@@ -1,10 +1,8 @@
 #include "trackmill/app/ChildProcessJob.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "platform/framework/FileSystem.h"
 #include "platform/process/PipeCreationError.h"
+#include "soundfile/SameFile.h"
 #include "trackmill/app/FileInUse.h"
 #include "trackmill/app/JobRun.h"
 #include "trackmill/app/JobThread.h"
@@ -28,12 +26,6 @@ const char* PipeCreationText(StandardStream stream) {
     return "Error on STDERR pipe creation : ";
 }
 
-// Writing the output over the input would destroy what the child is reading.
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
-}
-
 }  // namespace
 
 TChildProcessJob::TChildProcessJob() = default;
@@ -45,7 +37,7 @@ TChildProcessJob::~TChildProcessJob() {
 
 void TChildProcessJob::Start() {
     ReleaseRun();
-    if (ChecksOutputInUse() && SameFile(FSourceFile, FDestFile)) {
+    if (ChecksOutputInUse() && soundfile::isSameFile(FSourceFile, FDestFile)) {
         PostFinished(JOB_OUTPUT_IN_USE);
         return;
     }

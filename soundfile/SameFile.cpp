@@ -1,19 +1,19 @@
-#include "teskenc/stream/SameFile.h"
+#include "soundfile/SameFile.h"
 
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <system_error>
 
-namespace tesk {
+namespace soundfile {
 
-bool isSameFile(const std::string& a, const std::string& b) {
+bool isSameFile(const std::string& a, const std::string& b, NewNames newNames) {
     struct stat statA {};
     struct stat statB {};
     const bool existsA = ::stat(a.c_str(), &statA) == 0;
     const bool existsB = ::stat(b.c_str(), &statB) == 0;
     if (existsA && existsB) return statA.st_dev == statB.st_dev && statA.st_ino == statB.st_ino;
-    if (existsA != existsB) return false;
+    if (existsA || existsB || newNames == NewNames::NameNoFile) return false;
     std::error_code errorA;
     std::error_code errorB;
     const std::filesystem::path pathA = std::filesystem::weakly_canonical(a, errorA);
@@ -21,4 +21,4 @@ bool isSameFile(const std::string& a, const std::string& b) {
     return !errorA && !errorB && pathA == pathB;
 }
 
-}  // namespace tesk
+}  // namespace soundfile
