@@ -1,14 +1,8 @@
 #include "trackmill/app/OptionsFile.h"
 
-#include <unistd.h>
-#include <cstdlib>
-#include <filesystem>
-
-#include "platform/framework/FileNames.h"
 #include "platform/framework/TIniFile.h"
-#include "platform/framework/controls/Application.h"
 #include "trackmill/app/OptionsSetting.h"
-#include "trackmill/app/PathSlash.h"
+#include "trackmill/app/WritableFiles.h"
 
 namespace {
 
@@ -17,15 +11,6 @@ const char* const Mp3 = "Mp3Options";
 const char* const CD = "CDOptions";
 const char* const Record = "RecordOptions";
 const char* const Kelm = "KelmOptions";
-
-bool Writable(const std::string& path) { return access(path.c_str(), W_OK) == 0; }
-
-std::string ConfigFolder() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') return AppendPathSlash(config) + "trackmill/";
-    const char* home = std::getenv("HOME");
-    return AppendPathSlash(home != nullptr ? home : "") + ".config/trackmill/";
-}
 
 void LoadFields(const framework::TIniFile& ini, const std::string& programFolder) {
     Options.OutputFolder = ini.ReadString(Common, "OutputFolder", programFolder);
@@ -87,18 +72,11 @@ void SaveFields(framework::TIniFile& ini) {
 
 }  // namespace
 
-std::string OptionsFileName(const std::string& programFolder) {
-    const std::string beside = programFolder + "options.ini";
-    if (Writable(programFolder) && (access(beside.c_str(), F_OK) != 0 || Writable(beside))) return beside;
-    return ConfigFolder() + "options.ini";
-}
+std::string OptionsFileName(const std::string& programFolder) { return WritableFileName(programFolder, "options.ini"); }
 
 void ReadWriteOptions(bool Load, const std::string& programFolder) {
     const std::string fileName = OptionsFileName(programFolder);
-    if (!Load) {
-        std::error_code ignored;  // a folder that cannot be made shows as the ini file's own write error
-        std::filesystem::create_directories(std::filesystem::path(fileName).parent_path(), ignored);
-    }
+    if (!Load) MakeFolderOf(fileName);
     framework::TIniFile ini(fileName);
     if (Load)
         LoadFields(ini, programFolder);
@@ -106,6 +84,4 @@ void ReadWriteOptions(bool Load, const std::string& programFolder) {
         SaveFields(ini);
 }
 
-void ReadWriteOptions(bool Load) {
-    ReadWriteOptions(Load, framework::ExtractFilePath(framework::Application->ExeName()));
-}
+void ReadWriteOptions(bool Load) { ReadWriteOptions(Load, ProgramFolder()); }

@@ -2,8 +2,7 @@
 // Loading and saving Options in "options.ini".
 #include <string>
 
-// "options.ini" in programFolder when that folder (and the file, if present) can be written; otherwise in
-// $XDG_CONFIG_HOME/trackmill (~/.config/trackmill when unset), so an installed program still keeps its settings.
+// "options.ini" where the program keeps its writable files (see WritableFiles.h).
 std::string OptionsFileName(const std::string& programFolder);
 
 // Load: every field from the file, with its default where the file has none; the folder defaults are

@@ -1,7 +1,5 @@
 #include "trackmill/app/windows/MainForm.h"
 
-#include <filesystem>
-
 #include "platform/cdrom/DeviceChange.h"
 #include "platform/cdrom/MediaWatcher.h"
 #include "platform/framework/TStringList.h"
@@ -21,8 +19,8 @@
 #include "trackmill/app/CloseCDIfOpen.h"
 #include "trackmill/app/Mp3EncodeProcess.h"
 #include "trackmill/app/OptionsFile.h"
-#include "trackmill/app/PathSlash.h"
 #include "trackmill/app/RipMode.h"
+#include "trackmill/app/WritableFiles.h"
 #include "trackmill/app/windows/AboutForm.h"
 #include "trackmill/app/windows/OptionSetForm.h"
 #include "trackmill/app/windows/RecordForm.h"
@@ -32,15 +30,6 @@
 using namespace framework;
 
 TMainForm* MainForm = nullptr;
-
-namespace {
-
-// options.ini and the help file live beside the program.
-std::string ProgramFolderNow() {
-    return AppendPathSlash(std::filesystem::path(Application->ExeName()).parent_path().string());
-}
-
-}  // namespace
 
 TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     BuildLayout();
@@ -72,7 +61,7 @@ void TMainForm::WatchMedia() {
 }
 
 void TMainForm::FormCreate(TObject*) {
-    ReadWriteOptions(true, ProgramFolderNow());
+    ReadWriteOptions(true);
     Mp3Process = new TMp3EncodeProcess;
     FNoAudioCD = false;
 }
@@ -110,7 +99,7 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
 void TMainForm::FormClose(TObject*, TCloseAction&) {
     if (!CloseCDIfOpen(FCDHandle)) ShowMessage("关闭CD句柄错误!");
     FCDHandle = 0;
-    ReadWriteOptions(false, ProgramFolderNow());
+    ReadWriteOptions(false);
 }
 
 void TMainForm::FormDestroy(TObject*) {
@@ -202,7 +191,7 @@ void TMainForm::VolumeControlMenuClick(TObject*) {
 }
 
 void TMainForm::mnuHelpClick(TObject*) {
-    const std::string help = ProgramFolderNow() + "Trackmill.CHM";
+    const std::string help = ProgramFolder() + "Trackmill.CHM";
     win::ShellExecuteA(Handle(), "Open", help.c_str(), nullptr, nullptr, win::SW_SHOW);
 }
 
