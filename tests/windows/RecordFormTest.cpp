@@ -183,6 +183,22 @@ TEST_F(RecordFormTest, ANewRecordingStartsAsAnEmptyWavOfTheChosenFormat) {
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
+TEST_F(RecordFormTest, WithoutAWritableProgramFolderItsFilesLiveInTheUsersConfigFolder) {
+    testsupport::ScratchFolder config;
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    app->SetExeName("/no-such-program-folder/trackmill");
+    Open();
+    unsetenv("XDG_CONFIG_HOME");
+    const std::string kept = config.file("trackmill/");
+    EXPECT_EQ(recorder->FNoNameFileName, kept + "MyNoName.wav");
+    EXPECT_EQ(recorder->FTempFileName, kept + "MyTemp.wav");
+    NewRecording(0, true, true);
+    EXPECT_EQ(ReadBytes(kept + "MyNoName.wav").size(), 44u);
+    OpenFile(InputWav("one.wav", 1000));
+    EXPECT_EQ(ReadBytes(kept + "MyTemp.wav"), RampWav(1000));
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
 TEST_F(RecordFormTest, ANewRecordingThatCannotBeSetUpSaysSo) {
     boxes.Allow("媒体设备初始化失败！");
     Open();
@@ -264,6 +280,22 @@ TEST_F(RecordFormTest, PlayStartsAtTheTrackBarsShareOfTheLengthAndTheBarFollows)
     commands.Clear();
     Press(framework::btPlay);
     EXPECT_EQ(commands.LinesStartingWith("play"), std::vector<std::string>{"play from 0"}) << "the end plays from 0";
+    Press(framework::btStop);
+}
+
+TEST_F(RecordFormTest, PositionsInRecordingsLongerThan89MinutesDoNotOverflow) {
+    // 100 minutes at 1000 samples a second: 6,000,000 ms, whose share at 399 of 400 passes 2^31 on the way.
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "long.wav",
+                                testsupport::wavFileBytes(1, 1000, 8, std::vector<std::uint8_t>(6000000, 0x80)));
+    Open();
+    OpenFile(File("in/long.wav"));
+    EXPECT_EQ(recorder->lbLength->Caption(), "1小时40分");
+    recorder->TrackBar1->SetPosition(399);
+    EXPECT_EQ(recorder->lbPosition->Caption(), "1小时39分45秒");
+    commands.Clear();
+    Press(framework::btPlay);
+    EXPECT_EQ(commands.LinesStartingWith("play"), std::vector<std::string>{"play from 5985000"});
     Press(framework::btStop);
 }
 
