@@ -1,15 +1,11 @@
 // The recorder's player: its buttons and their sets, the play and record timers, the track bar, closing.
 #include "trackmill/app/windows/RecordForm.h"
 
-#include <filesystem>
-
 #include "platform/framework/Exception.h"
-#include "platform/framework/FileNames.h"
 #include "platform/framework/FileSystem.h"
 #include "platform/framework/Sleep.h"
 #include "platform/framework/TTimer.h"
 #include "platform/framework/controls/Action.h"
-#include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/Label.h"
 #include "platform/framework/controls/MenuItem.h"
 #include "platform/framework/controls/MessageBox.h"
@@ -19,9 +15,9 @@
 #include "platform/shell/ShellExecute.h"
 #include "platform/user/WindowStyles.h"
 #include "trackmill/app/DurationText.h"
-#include "trackmill/app/OptionsFile.h"
 #include "trackmill/app/OptionsSetting.h"
 #include "trackmill/app/TimeTexts.h"
+#include "trackmill/app/WritableFiles.h"
 #include "trackmill/app/windows/RecorderButtonSets.h"
 
 using namespace framework;
@@ -31,14 +27,6 @@ namespace {
 constexpr int TrackEnd = 400;
 constexpr const char* IdleText = "-----------";
 constexpr const char* RecordingText = "正在进行录音...";
-
-// Beside the program when its folder can be written, else in the per-user folder, as options.ini.
-std::string RecorderFolder() {
-    const std::string folder = ExtractFilePath(OptionsFileName(ExtractFilePath(Application->ExeName())));
-    std::error_code ignored;  // a folder that cannot be made shows when the first file is written there
-    std::filesystem::create_directories(folder, ignored);
-    return folder;
-}
 
 }  // namespace
 
@@ -50,13 +38,13 @@ TfrmRecord::~TfrmRecord() {
     OnClose = {};
 }
 
-std::string TfrmRecord::ProgramFolder() const { return ExtractFilePath(Application->ExeName()); }
-
 void TfrmRecord::FormCreate(TObject*) {
     miSaveMp3->SetChecked(Options.SaveMp3);
     FFileName.clear();
-    FTempFileName = RecorderFolder() + "MyTemp.wav";
-    FNoNameFileName = RecorderFolder() + "MyNoName.wav";
+    FTempFileName = WritableFileName("MyTemp.wav");
+    FNoNameFileName = WritableFileName("MyNoName.wav");
+    MakeFolderOf(FTempFileName);
+    MakeFolderOf(FNoNameFileName);
 }
 
 void TfrmRecord::FormClose(TObject*, TCloseAction& Action) {

@@ -123,5 +123,4 @@ class TfrmRecord : public framework::TForm {
     bool IsNewRecording() const { return FFileName == FNoNameFileName; }
     std::int64_t DeviceLength();
     void SetButtons(framework::TMPBtnTypes buttons);
-    std::string ProgramFolder() const;
 };

@@ -22,6 +22,7 @@
 #include "trackmill/app/FileInUse.h"
 #include "trackmill/app/RipMode.h"
 #include "trackmill/app/WaveHeader.h"
+#include "trackmill/app/WritableFiles.h"
 #include "trackmill/app/windows/NewRecordFileForm.h"
 #include "trackmill/app/windows/RecordForm.h"
 #include "trackmill/app/windows/RecorderButtonSets.h"
