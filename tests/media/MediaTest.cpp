@@ -51,4 +51,10 @@ std::filesystem::path MediaTest::openFile(const std::string& name, std::uint16_t
 
 void MediaTest::sleepMs(int milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
+void MediaTest::waitForLength(std::uint32_t milliseconds) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::stoul(send("status rec length")) < milliseconds && std::chrono::steady_clock::now() < giveUp)
+        sleepMs(10);
+}
+
 std::string Quoted(const std::filesystem::path& path) { return "\"" + path.string() + "\""; }

@@ -28,6 +28,9 @@ class MediaTest : public ::testing::Test {
     std::filesystem::path openFile(const std::string& name, std::uint16_t channels, std::uint32_t rate,
                                    std::uint16_t bits, const testsupport::Bytes& data);
     static void sleepMs(int milliseconds);
+    // Waits until the device "rec" holds at least that many milliseconds of sound: a loaded machine may run the
+    // capture late.
+    void waitForLength(std::uint32_t milliseconds);
 
     std::shared_ptr<platform::media::FileFedAudioBackend> audio_;
     testsupport::ScratchFolder folder_;

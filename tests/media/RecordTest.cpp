@@ -94,7 +94,7 @@ TEST_F(RecordTest, SaveDuringRecordingWritesWhatWasCapturedAndRecordingGoesOn) {
 TEST_F(RecordTest, EightBitFileRecordsEightBitSamples) {
     const auto path = openFile("eight.wav", 1, 8000, 8, {});
     send("record rec");
-    sleepMs(300);
+    waitForLength(300);
     send("stop rec");
     send("save rec");
 

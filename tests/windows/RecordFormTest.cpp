@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <fstream>
 
@@ -234,7 +235,10 @@ TEST_F(RecordFormTest, RecordingStopsCloseToAWholeSecondAndSavesAfterTheCaptureS
     const std::vector<std::uint8_t> wav = ReadBytes(Program("MyNoName.wav"));
     ASSERT_GE(wav.size(), 44u);
     const double recorded = U32At(wav, 40) / 16000.0;
-    EXPECT_NEAR(recorded, 2.0, 0.15) << "the stop waited for the whole second";
+    // About 1.4 s when the stop came, and the stop waited for the whole second (a loaded machine may come later,
+    // but the recording still ends near a whole second).
+    EXPECT_GE(std::round(recorded), 2.0) << recorded;
+    EXPECT_NEAR(recorded, std::round(recorded), 0.15) << "the stop waited for the whole second";
     EXPECT_GE(seconds, 1.95);
     EXPECT_EQ(wav.size(), 44u + U32At(wav, 40));
     EXPECT_EQ(recorder->lbState->Caption(), "录音完成!");
