@@ -1,6 +1,7 @@
-// The gain pass: rounding of the scaled samples, the header copied as it is, progress, and a failure that leaves
-// the track alone.
+// The gain pass: rounding and saturation of the scaled samples, the header copied as it is, progress, and a failure
+// that leaves the track alone and names its cause.
 #include <gtest/gtest.h>
+#include <cerrno>
 #include <filesystem>
 
 #include "ReportWindow.h"
@@ -20,7 +21,7 @@ class GainPassTest : public ::testing::Test {
 
     std::vector<std::int16_t> Scaled(std::int32_t percent, const std::vector<std::int16_t>& samples) {
         testsupport::writeFileBytes(wav, testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
-        EXPECT_TRUE(NormalizeWav(window.handle(), percent, wav));
+        EXPECT_EQ(NormalizeWav(window.handle(), percent, wav), 0);
         EXPECT_FALSE(std::filesystem::exists(folder.file("Track1.nor")));
         return testsupport::samplesAfterHeader(testsupport::readFileBytes(wav));
     }
@@ -28,6 +29,11 @@ class GainPassTest : public ::testing::Test {
 
 TEST_F(GainPassTest, HalfGainRoundsHalvesToEven) {
     EXPECT_EQ(Scaled(50, {3, 5, -3, 7, -32768, 32767}), (std::vector<std::int16_t>{2, 2, -2, 4, -16384, 16384}));
+}
+
+TEST_F(GainPassTest, AGainAboveOneSaturatesInsteadOfWrapping) {
+    EXPECT_EQ(Scaled(150, {32767, -32768, 21845, -21846, 100}),
+              (std::vector<std::int16_t>{32767, -32768, 32767, -32768, 150}));
 }
 
 TEST_F(GainPassTest, NinetyFivePercentIsSlightlyBelowItsDecimalValue) {
@@ -40,7 +46,7 @@ TEST_F(GainPassTest, FullGainLeavesTheFileIdentical) {
     for (int i = 0; i < 3000; ++i) samples.push_back(static_cast<std::int16_t>(i * 37 - 40000 / 3));
     const auto before = testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples));
     testsupport::writeFileBytes(wav, before);
-    ASSERT_TRUE(NormalizeWav(window.handle(), 100, wav));
+    ASSERT_EQ(NormalizeWav(window.handle(), 100, wav), 0);
     EXPECT_EQ(testsupport::readFileBytes(wav), before);
 }
 
@@ -48,7 +54,7 @@ TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker) {
     // 44 + 4096 bytes: blocks at 44, 2092 and 4140 bytes processed.
     const std::vector<std::int16_t> samples(2048, 1000);
     testsupport::writeFileBytes(wav, testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
-    ASSERT_TRUE(NormalizeWav(window.handle(), 80, wav));
+    ASSERT_EQ(NormalizeWav(window.handle(), 80, wav), 0);
     ReportWindow::pumpFor(std::chrono::milliseconds(50));
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{1, 50, 100}));
     ASSERT_FALSE(window.reports().empty());
@@ -61,13 +67,13 @@ TEST_F(GainPassTest, FailedWriteRemovesTheCopyAndKeepsTheTrack) {
     testsupport::writeFileBytes(wav, before);
     // Every write to /dev/full fails for lack of space.
     std::filesystem::create_symlink("/dev/full", folder.file("Track1.nor"));
-    EXPECT_FALSE(NormalizeWav(window.handle(), 50, wav));
+    EXPECT_EQ(NormalizeWav(window.handle(), 50, wav), ENOSPC);
     EXPECT_EQ(testsupport::readFileBytes(wav), before);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder.file("Track1.nor"))));
 }
 
 TEST_F(GainPassTest, MissingTrackFails) {
-    EXPECT_FALSE(NormalizeWav(window.handle(), 50, folder.file("none.wav")));
+    EXPECT_EQ(NormalizeWav(window.handle(), 50, folder.file("none.wav")), ENOENT);
     EXPECT_FALSE(std::filesystem::exists(folder.file("none.nor")));
 }
 

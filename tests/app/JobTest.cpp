@@ -62,6 +62,16 @@ TEST_F(JobTest, OutputThenImmediateExitIsAllParsedBeforeOneEnd) {
     EXPECT_EQ(window.reports().back().percent, PI_KELM_DONE);
 }
 
+TEST_F(JobTest, TheEndCarriesTheChildsExitStatus) {
+    for (const int code : {0, 1, 3}) {
+        window.clear();
+        Run({"exit", std::to_string(code)});
+        ASSERT_TRUE(window.waitFor(PI_KELM_DONE)) << code;
+        EXPECT_EQ(window.markers(PI_KELM_DONE)[0].status, JOB_CHILD_ENDED);
+        EXPECT_EQ(window.markers(PI_KELM_DONE)[0].exitCode, code);
+    }
+}
+
 TEST_F(JobTest, ChildWithoutPipesIsOnlyAwaited) {
     job.FUsePipes = false;
     Run({"script", "o:0:10\\n", "e:50:20\\n"});

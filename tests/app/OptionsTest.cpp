@@ -92,6 +92,23 @@ TEST_F(OptionsFileTest, ReadingRules) {
     EXPECT_EQ(Options.NormalizePercent, 80);
 }
 
+TEST_F(OptionsFileTest, AGainOutsideNoughtToAHundredIsTakenAtTheNearestEnd) {
+    const std::string folderName = folder.path().string() + "/";
+    for (const auto& [text, percent] : {std::pair{"150", 100}, std::pair{"-20", 0}, std::pair{"100", 100}}) {
+        WriteText(ini, std::string("[CommonOptions]\nNormalizePercent=") + text + "\n");
+        ReadWriteOptions(true, folderName);
+        EXPECT_EQ(Options.NormalizePercent, percent) << text;
+    }
+}
+
+TEST_F(OptionsFileTest, AnEmptyOutputFolderIsTheDefaultFolder) {
+    const std::string folderName = folder.path().string() + "/";
+    WriteText(ini, "[CommonOptions]\nOutputFolder=\n[KelmOptions]\nOutputFolder=  \n");
+    ReadWriteOptions(true, folderName);
+    EXPECT_EQ(Options.OutputFolder, folderName);
+    EXPECT_EQ(Options.KelmOutputFolder, folderName);
+}
+
 TEST_F(OptionsFileTest, LoadSaveLoadIsStableAndKeepsUnknownKeys) {
     WriteText(ini,
               "[CommonOptions]\nOutputFolder=/music/\nMyOwnKey=kept\n[Extra]\nA=1\n[KelmOptions]\n"

@@ -13,6 +13,7 @@ struct Report {
     win::LPARAM code = 0;  // WM_RIP_ERROR
     std::int32_t percent = 0;
     std::int32_t status = 0;
+    std::int32_t exitCode = 0;
     std::string elapsed;
     std::string estimated;
     std::chrono::steady_clock::time_point received;

@@ -203,7 +203,7 @@ TEST_F(RipThreadTest, FailedGainPassKeepsTheWavAndReportsTheTrack) {
     EXPECT_EQ(testsupport::readFileBytes(TrackFile(1)).size(), 44u + 25 * 2352);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(output.file("Track1.nor"))));
     ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
-    EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_FILE_FAILED);
+    EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_GAIN_FAILED);
 }
 
 TEST_F(RipThreadTest, CloseCDIfOpenClosesAnOpenHandleOnce) {

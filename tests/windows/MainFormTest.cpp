@@ -181,6 +181,50 @@ TEST_F(MainFormTest, RippingCheckedRowsMakesTheirWavFiles) {
     }
 }
 
+TEST_F(MainFormTest, AGainAboveAHundredPercentInTheOptionsRipsTheSoundUnchanged) {
+    const cdrom_test::CueImage image = MakeImage("disc", FourTrackDisc());
+    UseDrives({image});
+    // The test pattern reaches full scale: a gain above 1 would wrap its loudest samples.
+    WriteOptions(File("options.ini"), "[CommonOptions]\nOutputFormat=1\nIsNormalize=1\nNormalizePercent=150\n");
+    TMainForm* form = StartMainForm();
+    for (int i = 1; i < 4; ++i) form->ListView1->Items(i)->SetChecked(false);
+    form->ActionExtract->Execute();
+    testdriver::PumpUntilIdle();
+    const std::vector<std::uint8_t> wav = ReadBytes(File("Track1.wav"));
+    const std::vector<std::uint8_t> audio =
+        image.sectors(image.trackStart(1), image.trackStart(2) - image.trackStart(1));
+    ASSERT_EQ(wav.size(), 44 + audio.size());
+    EXPECT_TRUE(std::equal(audio.begin(), audio.end(), wav.begin() + 44));
+}
+
+TEST_F(MainFormTest, AnEmptyOutputFolderInTheOptionsRipsIntoTheDefaultFolder) {
+    UseDrives({MakeImage("disc", FourTrackDisc())});
+    WriteOptions(File("options.ini"), "[CommonOptions]\nOutputFolder=\nOutputFormat=1\n");
+    TMainForm* form = StartMainForm();
+    for (int i = 0; i < 3; ++i) form->ListView1->Items(i)->SetChecked(false);
+    form->ActionExtract->Execute();
+    testdriver::PumpUntilIdle();
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(ReadBytes(File("Track4.wav")).size(), 44u + 100 * 2352);
+}
+
+TEST_F(MainFormTest, WhenTheProgramFolderCannotBeWrittenRipsGoToThePerUserFolder) {
+    UseDrives({MakeImage("disc", FourTrackDisc())});
+    // A program folder that does not exist cannot be written to, not even by root.
+    app->SetExeName(File("installed/trackmill"));
+    setenv("XDG_CONFIG_HOME", File("config").c_str(), 1);
+    TMainForm* form = StartMainForm();
+    EXPECT_EQ(Options.OutputFolder, File("config/trackmill") + "/");
+    EXPECT_EQ(Options.KelmOutputFolder, File("config/trackmill") + "/");
+    Options.OutputFormat = 1;
+    for (int i = 0; i < 3; ++i) form->ListView1->Items(i)->SetChecked(false);
+    form->ActionExtract->Execute();
+    testdriver::PumpUntilIdle();
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(ReadBytes(File("config/trackmill/Track4.wav")).size(), 44u + 100 * 2352);
+}
+
 TEST_F(MainFormTest, RippingAsksForAHandleAndACheckedRowFirst) {
     boxes.Allow("请首先获取CD句柄!");
     TMainForm* form = StartMainForm();

@@ -169,6 +169,20 @@ TEST_F(RipFormTest, AFailedEncodeKeepsItsWav) {
     EXPECT_TRUE(Exists("Track3.wav"));
 }
 
+TEST_F(RipFormTest, AnEncodeThatFailsAfterItsProgressKeepsTheWav) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    // As the encoder does on a full disk: progress, a cut-short MP3, then a failing exit status.
+    FakeEncoder(
+        "printf '    50/1000   ( 5%%)|    0:01/    0:20|\\r' >&2\nfor a; do out=$a; done\n"
+        "printf 'ID3' > \"$out\"\nexit 1");
+    RunToEnd(rmRipTracks, List({"3", "4"}));
+    EXPECT_TRUE(boxes.Shown().empty()) << "a job that showed progress shows no box";
+    EXPECT_TRUE(Exists("Track3.wav"));
+    EXPECT_TRUE(Exists("Track4.wav"));
+    EXPECT_EQ(ReadBytes(File("Track3.mp3")).size(), 3u);
+}
+
 TEST_F(RipFormTest, ADriveThatWillNotSetUpShowsOneMessageAndTheWindowCloses) {
     OpenDisc(FourTrackDisc());
     const std::string box = "抓取CD音轨失败！请重新尝试！";
@@ -199,6 +213,27 @@ TEST_F(RipFormTest, TheGainPassHasItsOwnCaption) {
     EXPECT_EQ(captions, (std::vector<std::string>{"正在抓取(01/01): 音轨4", "正在规格化(01/01): 音轨4"}));
     EXPECT_EQ(ReadBytes(File("Track4.wav")).size(), 44u + 100 * 2352);
     EXPECT_FALSE(Exists("Track4.nor"));
+}
+
+TEST_F(RipFormTest, AFailedGainPassSaysWhyAndTheWholeTrackIsStillEncoded) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    Options.IsKeepWav = true;
+    Options.IsNormalize = true;
+    Options.NormalizePercent = 50;
+    // The scaled copy goes to a full device.
+    std::filesystem::create_symlink("/dev/full", File("Track4.nor"));
+    const std::string box = "规格化音轨4失败：No space left on device\r\n保留未规格化的WAV文件。";
+    boxes.Allow(box);
+    RunToEnd(rmRipTracks, List({"4"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|音频抓轨"}));
+    EXPECT_EQ(captions.back(), "正在编码(01/01): 音轨4");
+    EXPECT_GT(std::filesystem::file_size(File("Track4.mp3")), 1000u);
+    const cdrom_test::CueImage image = MakeImage("unscaled", FourTrackDisc());
+    const std::vector<std::uint8_t> audio = image.sectors(image.trackStart(4), 100);
+    const std::vector<std::uint8_t> wav = ReadBytes(File("Track4.wav"));
+    ASSERT_EQ(wav.size(), 44 + audio.size());
+    EXPECT_TRUE(std::equal(audio.begin(), audio.end(), wav.begin() + 44)) << "the ripped sound, not scaled";
 }
 
 TEST_F(RipFormTest, WavToMp3AndBackWithTheRealEncoder) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "platform/cdrom/CdAudio.h"
@@ -84,9 +85,12 @@ void TCDRipThread::RipTrack(const std::string& fileName, std::int64_t count, std
         PostTrackDone(TRACK_FILE_FAILED);
         return;
     }
-    if (Options.IsNormalize && !NormalizeWav(FNotifyWindow, Options.NormalizePercent, fileName)) {
-        PostTrackDone(TRACK_FILE_FAILED);
-        return;
+    if (Options.IsNormalize) {
+        // A failed pass leaves the track as it was ripped, whole: it is reported, and the chain goes on with it.
+        if (const int failure = NormalizeWav(FNotifyWindow, Options.NormalizePercent, fileName); failure != 0) {
+            PostTrackDone(TRACK_GAIN_FAILED, std::system_category().message(failure));
+            return;
+        }
     }
     PostTrackDone(TRACK_DONE_OK);
 }
@@ -115,9 +119,10 @@ bool TCDRipThread::WriteWavHeader(std::uint32_t dataSize) {
     return std::fwrite(bytes.data(), 1, bytes.size(), FStream) == bytes.size();
 }
 
-void TCDRipThread::PostTrackDone(std::int32_t status) {
+void TCDRipThread::PostTrackDone(std::int32_t status, const std::string& cause) {
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = PI_TRACK_DONE;
     info->Status = status;
+    info->Cause = cause;
     win::PostOwnedMessage(FNotifyWindow, WM_RIP_PROGRESS, 0, std::move(info));
 }

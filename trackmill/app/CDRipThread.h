@@ -27,7 +27,7 @@ class TCDRipThread : public framework::TThread {
     // One read of the library appended to the file; the library's answer, or 0 when the file write failed.
     std::uint32_t ReadSectors(std::int64_t start, std::int64_t count);
     bool WriteWavHeader(std::uint32_t dataSize);
-    void PostTrackDone(std::int32_t status);
+    void PostTrackDone(std::int32_t status, const std::string& cause = {});
 
     std::int32_t FTrack;
     std::FILE* FStream = nullptr;

@@ -92,10 +92,11 @@ void TChildProcessJob::ReleaseRun() {
     FRun.reset();
 }
 
-void TChildProcessJob::PostFinished(std::int32_t Status) {
+void TChildProcessJob::PostFinished(std::int32_t Status, std::int32_t ExitCode) {
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = FinishedMarker();
     info->Status = Status;
+    info->ExitCode = ExitCode;
     win::PostOwnedMessage(FNotifyWindow, ProgressMessage(), 0, std::move(info));
 }
 
@@ -118,9 +119,13 @@ std::string TChildProcessJob::ReadChunk(TJobRun& run, StandardStream stream) {
 }
 
 void TChildProcessJob::ProcessFinished() {
-    if (FRun) FRun->Child.closePipes();
+    std::int32_t exitCode = NO_EXIT_CODE;
+    if (FRun) {
+        FRun->Child.closePipes();
+        exitCode = FRun->Child.exitCode().value_or(NO_EXIT_CODE);
+    }
     ReleaseRun();
-    PostFinished(JOB_CHILD_ENDED);
+    PostFinished(JOB_CHILD_ENDED, exitCode);
 }
 
 bool TChildProcessJob::ConfirmOverwrite(const std::string& question) { return AskOverwrite(question); }

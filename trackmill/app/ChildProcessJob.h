@@ -11,9 +11,9 @@
 
 #include "platform/process/StandardStream.h"
 #include "platform/user/Types.h"
+#include "trackmill/app/ProcessInfo.h"
 
 struct TJobRun;
-struct TProcessInfo;
 
 class TChildProcessJob {
   public:
@@ -35,7 +35,7 @@ class TChildProcessJob {
     // Ends a running job at once: its child and the child's group are killed and reaped in the background, and
     // nothing more is posted for it. Does not wait.
     void Stop(std::uint32_t ExitCode);
-    void PostFinished(std::int32_t Status);
+    void PostFinished(std::int32_t Status, std::int32_t ExitCode = NO_EXIT_CODE);
 
     // The command as the user would read it, kept for display: program, options and the two quoted paths.
     const std::string& CommandLine() const { return FCommandLine; }

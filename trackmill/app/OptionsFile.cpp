@@ -1,5 +1,7 @@
 #include "trackmill/app/OptionsFile.h"
 
+#include <algorithm>
+
 #include "platform/framework/TIniFile.h"
 #include "trackmill/app/OptionsSetting.h"
 #include "trackmill/app/WritableFiles.h"
@@ -12,12 +14,19 @@ const char* const CD = "CDOptions";
 const char* const Record = "RecordOptions";
 const char* const Kelm = "KelmOptions";
 
-void LoadFields(const framework::TIniFile& ini, const std::string& programFolder) {
-    Options.OutputFolder = ini.ReadString(Common, "OutputFolder", programFolder);
+// An empty folder would put the outputs at the root of the file system.
+std::string ReadFolder(const framework::TIniFile& ini, const char* section, const std::string& defaultFolder) {
+    const std::string folder = ini.ReadString(section, "OutputFolder", defaultFolder);
+    return folder.empty() ? defaultFolder : folder;
+}
+
+void LoadFields(const framework::TIniFile& ini, const std::string& defaultFolder) {
+    Options.OutputFolder = ReadFolder(ini, Common, defaultFolder);
     Options.OutputFormat = ini.ReadInteger(Common, "OutputFormat", 0);
     Options.IsKeepWav = ini.ReadBool(Common, "IsKeepWav", false);
     Options.IsNormalize = ini.ReadBool(Common, "IsNormalize", false);
-    Options.NormalizePercent = ini.ReadInteger(Common, "NormalizePercent", 95);
+    // A gain above 100 % would carry loud samples past 16 bits.
+    Options.NormalizePercent = std::clamp(ini.ReadInteger(Common, "NormalizePercent", 95), 0, 100);
     Options.IsSelectVBR = ini.ReadBool(Mp3, "IsSelectVBR", false);
     Options.IsVBRHead = ini.ReadBool(Mp3, "IsVBRHead", true);
     Options.BitRate = ini.ReadInteger(Mp3, "BitRate", 128);
@@ -29,7 +38,7 @@ void LoadFields(const framework::TIniFile& ini, const std::string& programFolder
     Options.CDDb = ini.ReadBool(CD, "CDDb", false);
     Options.SaveMp3 = ini.ReadBool(Record, "SaveMp3", false);
     Options.OutputIndex = ini.ReadInteger(Kelm, "OutputIndex", 1);
-    Options.KelmOutputFolder = ini.ReadString(Kelm, "OutputFolder", programFolder);
+    Options.KelmOutputFolder = ReadFolder(ini, Kelm, defaultFolder);
     Options.EncodeName = ini.ReadInteger(Kelm, "EncodeName", 1);
     Options.EncodeRate = ini.ReadInteger(Kelm, "EncodeRate", 2);
     Options.Resample_Rate = ini.ReadInteger(Kelm, "Resample_Rate", 0);
@@ -78,10 +87,14 @@ void ReadWriteOptions(bool Load, const std::string& programFolder) {
     const std::string fileName = OptionsFileName(programFolder);
     if (!Load) MakeFolderOf(fileName);
     framework::TIniFile ini(fileName);
-    if (Load)
-        LoadFields(ini, programFolder);
-    else
+    if (Load) {
+        // Outputs go where the program may write, as its own files do; a per-user folder is made when it is missing.
+        const std::string defaultFolder = WritableFolder(programFolder);
+        if (defaultFolder != programFolder) MakeFolderOf(defaultFolder);
+        LoadFields(ini, defaultFolder);
+    } else {
         SaveFields(ini);
+    }
 }
 
 void ReadWriteOptions(bool Load) { ReadWriteOptions(Load, ProgramFolder()); }

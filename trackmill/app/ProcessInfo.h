@@ -24,13 +24,17 @@ inline constexpr std::int32_t PI_KELM_DONE = 5000;
 
 // Status with PI_TRACK_DONE.
 inline constexpr std::int32_t TRACK_DONE_OK = 0;
-inline constexpr std::int32_t TRACK_FILE_FAILED = 1;  // the WAV could not be created, or its gain pass failed
+inline constexpr std::int32_t TRACK_FILE_FAILED = 1;  // the WAV could not be created or written
 inline constexpr std::int32_t TRACK_READ_FAILED = 3;
+inline constexpr std::int32_t TRACK_GAIN_FAILED = 4;  // the WAV is whole but not scaled; Cause says why
 
 // Status with PI_MP3_DONE and PI_KELM_DONE.
 inline constexpr std::int32_t JOB_OVERWRITE_DECLINED = 0;
 inline constexpr std::int32_t JOB_OUTPUT_IN_USE = 1;
 inline constexpr std::int32_t JOB_CHILD_ENDED = 2;
+
+// With JOB_CHILD_ENDED: the child did not end by exit() on its own (a signal ended it).
+inline constexpr std::int32_t NO_EXIT_CODE = -1;
 
 // Created zeroed by the sender, owned by the queue once posted and by the receiving window after that.
 struct TProcessInfo : win::MessagePayload {
@@ -38,4 +42,9 @@ struct TProcessInfo : win::MessagePayload {
     std::string ElapsedText;
     std::string EstimatedText;
     std::int32_t Status = 0;
+    // With JOB_CHILD_ENDED: the child's exit status, or NO_EXIT_CODE. A child that wrote progress may still have
+    // failed (a full disk): only 0 says its output is whole.
+    std::int32_t ExitCode = NO_EXIT_CODE;
+    // With TRACK_GAIN_FAILED: the operating system's words for the failure.
+    std::string Cause;
 };

@@ -186,10 +186,13 @@ void TRipForm::WMRipProgress(TMessage& Message) {
 }
 
 void TRipForm::TrackDone(const TProcessInfo& info) {
+    const std::string& item = (*FItems)[static_cast<std::size_t>(FRipIndex)];
     if (info.Status == TRACK_FILE_FAILED)
         ErrorBox("要产生的WAV文件可能正在被使用，抓轨失败！", "音频抓轨");
     else if (info.Status == TRACK_READ_FAILED)
         ErrorBox("读取CD信息时出错！", "音频抓轨");
+    else if (info.Status == TRACK_GAIN_FAILED)
+        ErrorBox("规格化音轨" + item + "失败：" + info.Cause + "\r\n保留未规格化的WAV文件。", "音频抓轨");
     ProgressBar1->SetPosition(0);
     ++FRipIndex;
     if (Options.OutputFormat != OutputMp3) {
@@ -202,7 +205,7 @@ void TRipForm::TrackDone(const TProcessInfo& info) {
         Label3->SetCaption("正在初始化...");
         return;
     }
-    if (info.Status != TRACK_DONE_OK) {
+    if (info.Status != TRACK_DONE_OK && info.Status != TRACK_GAIN_FAILED) {
         // Counted as this track's MP3 job, which then shows no second box.
         auto handOn = std::make_unique<TProcessInfo>();
         handOn->Percent = PI_MP3_DONE;
@@ -218,7 +221,8 @@ void TRipForm::TrackDone(const TProcessInfo& info) {
 }
 
 void TRipForm::Mp3Done(const TProcessInfo& info) {
-    const bool succeeded = info.Status == JOB_CHILD_ENDED && FProgressSeen;
+    // Only an encoder that said it succeeded leaves an MP3 that may stand in for its WAV.
+    const bool succeeded = info.Status == JOB_CHILD_ENDED && info.ExitCode == 0 && FProgressSeen;
     if (!FProgressSeen) {
         if (info.Status == JOB_OUTPUT_IN_USE)
             ErrorBox((*FItems)[static_cast<std::size_t>(FEncodeIndex)] + "可能正在被使用，操作失败！", "错误");
