@@ -4,11 +4,16 @@ set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then exec sudo "$0" "$@"; fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
+# Build: compiler, CMake, pkg-config; git and clang-format for the style check.
+# Tests and benchmarks: GoogleTest with its mocks, Google Benchmark (only with -DTRACKMILL_BENCH=ON).
+# Libraries: FreeType and fontconfig with the two faces the program asks for, libjpeg (pictures), libpng (screen
+# dumps), SDL2 (windows and sound), libcdio and libcddb (CDs and the CD database).
+# Programs run by trackmill and its tools: lame (MP3), sox (the rs resampler), espeak-ng (the demo CD and the speech
+# fixtures).
 apt-get install -y --no-install-recommends \
   build-essential cmake pkg-config git clang-format \
-  libgtest-dev libgmock-dev googletest libbenchmark-dev \
+  libgtest-dev libgmock-dev libbenchmark-dev \
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-wqy-zenhei \
-  libjpeg-dev libpng-dev zlib1g-dev libsdl2-dev \
+  libjpeg-dev libpng-dev libsdl2-dev \
   libcdio-dev libcddb2-dev \
-  lame sox espeak-ng \
-  xvfb xauth
+  lame sox espeak-ng
