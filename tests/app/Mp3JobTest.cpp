@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "ReportWindow.h"
-#include "platform/framework/controls/Application.h"
-#include "platform/framework/controls/MessageBox.h"
+#include "platform/framework/forms/Application.h"
+#include "platform/framework/forms/MessageBox.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/Presenter.h"

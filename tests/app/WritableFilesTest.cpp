@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/framework/controls/Application.h"
+#include "platform/framework/forms/Application.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/user/Presenter.h"
 #include "tests/support/ScratchFolder.h"

@@ -1,9 +1,9 @@
 // Actions: OnUpdate when the application goes idle, controls that mirror their action, shortcuts, and links that
 // go when the action does.
 #include "ControlsFixture.h"
-#include "platform/framework/controls/Action.h"
-#include "platform/framework/controls/ActionList.h"
 #include "platform/framework/controls/Button.h"
+#include "platform/framework/menus/Action.h"
+#include "platform/framework/menus/ActionList.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/MessageLoop.h"

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "ScriptedMessageBoxes.h"
-#include "platform/framework/controls/Application.h"
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Application.h"
+#include "platform/framework/forms/Form.h"
 
 class ControlsTest : public ::testing::Test {
   protected:

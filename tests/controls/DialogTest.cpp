@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "ControlsFixture.h"
-#include "platform/framework/controls/FileFilter.h"
-#include "platform/framework/controls/FolderBrowser.h"
-#include "platform/framework/controls/OpenDialog.h"
-#include "platform/framework/controls/Screen.h"
+#include "platform/framework/forms/FileFilter.h"
+#include "platform/framework/forms/FolderBrowser.h"
+#include "platform/framework/forms/OpenDialog.h"
+#include "platform/framework/forms/Screen.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 

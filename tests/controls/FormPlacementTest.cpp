@@ -4,9 +4,9 @@
 
 #include "ControlsFixture.h"
 #include "platform/framework/controls/Button.h"
-#include "platform/framework/controls/MainMenu.h"
-#include "platform/framework/controls/MenuItem.h"
-#include "platform/framework/controls/Screen.h"
+#include "platform/framework/forms/Screen.h"
+#include "platform/framework/menus/MainMenu.h"
+#include "platform/framework/menus/MenuItem.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/framework/ControlTypes.h"
 #include "platform/framework/Exception.h"
-#include "platform/framework/controls/Bitmap.h"
-#include "platform/framework/controls/Canvas.h"
-#include "platform/framework/controls/ControlTypes.h"
-#include "platform/framework/controls/Font.h"
+#include "platform/framework/ShortCut.h"
 #include "platform/framework/controls/LineEditor.h"
-#include "platform/framework/controls/ShortCut.h"
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
+#include "platform/framework/graphics/Font.h"
 #include "platform/testing/Settings.h"
 #include "platform/user/Messages.h"
 

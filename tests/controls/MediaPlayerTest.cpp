@@ -5,7 +5,7 @@
 
 #include "ControlsFixture.h"
 #include "platform/framework/Exception.h"
-#include "platform/framework/controls/MediaPlayer.h"
+#include "platform/framework/mediaplayer/MediaPlayer.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 

@@ -2,10 +2,10 @@
 // and caption changes that rebuild the native menu.
 #include "ControlsFixture.h"
 #include "platform/framework/controls/Label.h"
-#include "platform/framework/controls/MainMenu.h"
-#include "platform/framework/controls/MenuItem.h"
 #include "platform/framework/controls/Panel.h"
-#include "platform/framework/controls/PopupMenu.h"
+#include "platform/framework/menus/MainMenu.h"
+#include "platform/framework/menus/MenuItem.h"
+#include "platform/framework/menus/PopupMenu.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/Menu.h"

@@ -1,8 +1,8 @@
 // Message boxes answered by the test script, and the loop they run.
 #include "ControlsFixture.h"
 #include "platform/framework/TTimer.h"
-#include "platform/framework/controls/MessageBox.h"
-#include "platform/framework/controls/Screen.h"
+#include "platform/framework/forms/MessageBox.h"
+#include "platform/framework/forms/Screen.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/MessageLoop.h"

@@ -4,7 +4,7 @@
 #include <deque>
 #include <string>
 
-#include "platform/framework/controls/MessageBox.h"
+#include "platform/framework/forms/MessageBox.h"
 
 class ScriptedMessageBoxes {
   public:

@@ -1,10 +1,10 @@
 // Tool bars and speed buttons: layout, check and drop-down buttons, custom drawing, button groups.
 #include "ControlsFixture.h"
-#include "platform/framework/controls/MenuItem.h"
-#include "platform/framework/controls/PopupMenu.h"
 #include "platform/framework/controls/SpeedButton.h"
 #include "platform/framework/controls/ToolBar.h"
 #include "platform/framework/controls/ToolButton.h"
+#include "platform/framework/menus/MenuItem.h"
+#include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"

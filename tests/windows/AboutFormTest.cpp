@@ -5,7 +5,7 @@
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/Image.h"
 #include "platform/framework/controls/Label.h"
-#include "platform/framework/controls/MenuItem.h"
+#include "platform/framework/menus/MenuItem.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/controls/MessageBox.h"
+#include "platform/framework/forms/MessageBox.h"
 
 class BoxScript {
   public:

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/controls/OpenDialog.h"
+#include "platform/framework/forms/OpenDialog.h"
 
 struct ShownFileDialog {
     bool save = false;

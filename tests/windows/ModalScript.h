@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/framework/controls/Form.h"
-#include "platform/framework/controls/Screen.h"
+#include "platform/framework/forms/Form.h"
+#include "platform/framework/forms/Screen.h"
 
 namespace framework {
 class TTimer;

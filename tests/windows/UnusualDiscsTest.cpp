@@ -4,9 +4,9 @@
 
 #include "WindowsFixture.h"
 #include "platform/cdrom/DeviceChange.h"
-#include "platform/framework/controls/Action.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/StatusBar.h"
+#include "platform/framework/menus/Action.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/MessagePayload.h"
 #include "trackmill/app/windows/MainForm.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/framework/controls/MessageBox.h"
+#include "platform/framework/forms/MessageBox.h"
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Settings.h"

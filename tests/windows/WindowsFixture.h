@@ -12,7 +12,7 @@
 #include "BoxScript.h"
 #include "CueImage.h"
 #include "ImageDrives.h"
-#include "platform/framework/controls/Application.h"
+#include "platform/framework/forms/Application.h"
 
 class TMainForm;
 

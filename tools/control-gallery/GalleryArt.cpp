@@ -1,8 +1,8 @@
 #include "GalleryArt.h"
 
-#include "platform/framework/controls/Bitmap.h"
-#include "platform/framework/controls/Canvas.h"
-#include "platform/framework/controls/ImageList.h"
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
+#include "platform/framework/graphics/ImageList.h"
 
 using namespace framework;
 

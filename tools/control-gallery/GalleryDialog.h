@@ -1,6 +1,6 @@
 #pragma once
 // The gallery's modal dialog: options in a group box, OK and Cancel.
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 
 class GalleryDialog : public framework::TForm {
   public:

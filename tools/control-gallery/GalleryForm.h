@@ -1,6 +1,6 @@
 #pragma once
 // The gallery's main window: a menu, a tool bar, every kind of standard control and a status bar.
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 
 namespace framework {
 class TImageList;

@@ -1,6 +1,6 @@
 #include "trackmill/app/OverwriteQuestion.h"
 
-#include "platform/framework/controls/MessageBox.h"
+#include "platform/framework/forms/MessageBox.h"
 #include "platform/user/Input.h"
 
 bool AskOverwrite(const std::string& question) {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/framework/controls/Application.h"
+#include "platform/framework/forms/Application.h"
 #include "trackmill/app/PathSlash.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // A push button with a glyph beside, above or below its caption.
-#include "platform/framework/controls/Bitmap.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/GlyphLayout.h"
+#include "platform/framework/graphics/Bitmap.h"
 
 namespace framework {
 

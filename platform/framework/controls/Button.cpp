@@ -2,7 +2,6 @@
 
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/ControlMessages.h"
-#include "platform/framework/controls/Form.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
@@ -18,7 +17,7 @@ void TButton::SetDefault(bool isDefault) {
 }
 
 void TButton::Click() {
-    if (TCustomForm* form = ParentForm(); form && modalResult_ != mrNone) form->SetModalResult(modalResult_);
+    if (modalResult_ != mrNone) TopParent()->TakeModalResult(modalResult_);
     TButtonControl::Click();
 }
 

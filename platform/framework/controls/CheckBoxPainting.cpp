@@ -1,8 +1,8 @@
 #include "platform/framework/controls/CheckBoxPainting.h"
 
-#include "platform/framework/controls/Canvas.h"
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/Control.h"
+#include "platform/framework/graphics/Canvas.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
 

@@ -1,9 +1,8 @@
 #include "platform/framework/controls/Control.h"
 
 #include "platform/framework/controls/ControlMessages.h"
-#include "platform/framework/controls/Form.h"
-#include "platform/framework/controls/PopupMenu.h"
 #include "platform/framework/controls/WinControl.h"
+#include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Input.h"
 #include "platform/user/Messages.h"
@@ -234,10 +233,12 @@ void TControl::SetMouseCapture(bool capture) {
     }
 }
 
-TCustomForm* TControl::ParentForm() const {
+TCustomForm* TControl::ParentForm() const { return TopParent()->AsForm(); }
+
+TControl* TControl::TopParent() const {
     const TControl* c = this;
     while (c->parent_) c = c->parent_;
-    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
+    return const_cast<TControl*>(c);
 }
 
 void TControl::Click() {

@@ -6,12 +6,12 @@
 // MouseUp (and OnMouseUp). A popup opened from Click therefore runs while the control still shows its pressed look.
 #include <string>
 
+#include "platform/framework/ControlTypes.h"
+#include "platform/framework/Message.h"
 #include "platform/framework/TComponent.h"
-#include "platform/framework/controls/Action.h"
-#include "platform/framework/controls/Colors.h"
-#include "platform/framework/controls/ControlTypes.h"
-#include "platform/framework/controls/Font.h"
-#include "platform/framework/controls/Message.h"
+#include "platform/framework/graphics/Colors.h"
+#include "platform/framework/graphics/Font.h"
+#include "platform/framework/menus/Action.h"
 
 namespace framework {
 
@@ -102,6 +102,10 @@ class TControl : public TComponent, protected TActionClient {
 
     // The form the control lies on; null when it has none.
     TCustomForm* ParentForm() const;
+    // Forms lie a layer above the controls, which know a form only through these two: a form answers with itself,
+    // and takes the modal result of a button clicked on it.
+    virtual TCustomForm* AsForm() { return nullptr; }
+    virtual void TakeModalResult(TModalResult) {}
 
     virtual void Click();
     virtual void DblClick();
@@ -127,6 +131,9 @@ class TControl : public TComponent, protected TActionClient {
     // Mirrors the linked action's caption, enabled state and hint.
     void ActionChanged(TActionChange change) override;
     void ActionDestroyed() override;
+
+    // The top of the parent chain: the control itself when it has no parent.
+    TControl* TopParent() const;
 
     // Bounds as the window reports them, without moving anything.
     void UpdateBoundsFromWindow(int left, int top, int width, int height);

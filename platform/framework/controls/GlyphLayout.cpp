@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/framework/controls/Bitmap.h"
-#include "platform/framework/controls/Canvas.h"
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
 #include "platform/gdi/Drawing.h"
 
 namespace framework {

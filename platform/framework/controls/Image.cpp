@@ -1,6 +1,6 @@
 #include "platform/framework/controls/Image.h"
 
-#include "platform/framework/controls/Canvas.h"
+#include "platform/framework/graphics/Canvas.h"
 
 namespace framework {
 

@@ -2,7 +2,7 @@
 // A picture on its parent: sized to the picture with AutoSize, drawn with its transparent colour left out when
 // Transparent, scaled to the control with Stretch.
 #include "platform/framework/controls/GraphicControl.h"
-#include "platform/framework/controls/Picture.h"
+#include "platform/framework/graphics/Picture.h"
 
 namespace framework {
 

@@ -1,8 +1,8 @@
 #pragma once
 // A windowless button, flat or raised, that can stay down (GroupIndex > 0: one down per group and parent).
-#include "platform/framework/controls/Bitmap.h"
 #include "platform/framework/controls/GlyphLayout.h"
 #include "platform/framework/controls/GraphicControl.h"
+#include "platform/framework/graphics/Bitmap.h"
 
 namespace framework {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/framework/controls/ClassicPainter.h"
-#include "platform/framework/controls/ImageList.h"
 #include "platform/framework/controls/ToolButton.h"
+#include "platform/framework/graphics/ImageList.h"
 #include "platform/gdi/SysColors.h"
 
 namespace framework {

@@ -2,10 +2,10 @@
 
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/ControlMessages.h"
-#include "platform/framework/controls/ImageList.h"
-#include "platform/framework/controls/MenuItem.h"
-#include "platform/framework/controls/PopupMenu.h"
 #include "platform/framework/controls/ToolBar.h"
+#include "platform/framework/graphics/ImageList.h"
+#include "platform/framework/menus/MenuItem.h"
+#include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/SysColors.h"

@@ -7,9 +7,7 @@
 #include <unordered_map>
 
 #include "platform/framework/Exception.h"
-#include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/ControlMessages.h"
-#include "platform/framework/controls/Form.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
@@ -34,6 +32,8 @@ std::unordered_map<win::HWND, TWinControl*>& Windows() {
 // The control whose window is being made: its first messages arrive before CreateWindowEx returns.
 TWinControl* creating = nullptr;
 
+TExceptionHandler exceptionHandler;
+
 void RegisterWindowClass(const char* name, win::WNDPROC procedure) {
     static std::set<std::string> registered;
     if (!registered.insert(name).second) return;
@@ -51,6 +51,8 @@ TWinControl* FindControl(win::HWND hwnd) {
     return it == Windows().end() ? nullptr : it->second;
 }
 
+void SetControlExceptionHandler(TExceptionHandler handler) { exceptionHandler = handler; }
+
 win::LRESULT ControlWindowProcedure(win::HWND hwnd, win::UINT msg, win::WPARAM wParam, win::LPARAM lParam) {
     TWinControl* control = FindControl(hwnd);
     if (!control && creating) {
@@ -63,8 +65,8 @@ win::LRESULT ControlWindowProcedure(win::HWND hwnd, win::UINT msg, win::WPARAM w
     try {
         control->WindowProc()(message);
     } catch (const std::exception& e) {
-        if (Application) {
-            Application->HandleException(e);
+        if (exceptionHandler) {
+            exceptionHandler(e);
         } else {
             throw;
         }
@@ -307,9 +309,8 @@ void TWinControl::TrackMouse(TMessage& message) {
 }
 
 void TWinControl::BroadcastFocusChanged() {
-    TCustomForm* form = ParentForm();
-    if (!form) return;
-    std::vector<TControl*> pending{form};
+    if (!ParentForm()) return;
+    std::vector<TControl*> pending{TopParent()};
     while (!pending.empty()) {
         TControl* c = pending.back();
         pending.pop_back();

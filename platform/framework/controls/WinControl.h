@@ -2,12 +2,13 @@
 // A control with a native window. Its window is made when first needed (and with it those of its windowed
 // children); every native message is passed to WindowProc. Windowless children are painted here, through their
 // own WindowProc, and mouse input over them is passed on to them.
+#include <exception>
 #include <string>
 #include <vector>
 
-#include "platform/framework/controls/Brush.h"
-#include "platform/framework/controls/Canvas.h"
 #include "platform/framework/controls/Control.h"
+#include "platform/framework/graphics/Brush.h"
+#include "platform/framework/graphics/Canvas.h"
 #include "platform/user/Types.h"
 
 namespace framework {
@@ -112,5 +113,10 @@ class TWinControl : public TControl {
 
 // The windowed control behind a native window of this framework; null for other windows.
 TWinControl* FindControl(win::HWND hwnd);
+
+// What becomes of an error that escapes a control's message handling. The application, a layer above, installs its
+// report while it runs; without a handler the error goes on to whoever sent the message.
+using TExceptionHandler = TMethod<void(const std::exception& error)>;
+void SetControlExceptionHandler(TExceptionHandler handler);
 
 }  // namespace framework

@@ -1,7 +1,7 @@
 #pragma once
 // The about box: the program's name and version, the maker's mail address, the maker's web address (a link
 // that opens in the desktop's browser, hidden as the layout stores it) and the program's picture.
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 
 namespace framework {
 class TButton;

@@ -1,8 +1,8 @@
 #include "trackmill/app/windows/DialogPictures.h"
 
-#include "platform/framework/controls/Bitmap.h"
-#include "platform/framework/controls/Canvas.h"
-#include "platform/framework/controls/Picture.h"
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
+#include "platform/framework/graphics/Picture.h"
 #include "platform/gdi/Types.h"
 #include "trackmill/app/windows/PictureShapes.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 
 namespace framework {
 class TAction;

@@ -1,7 +1,7 @@
 #pragma once
 // The new-recording dialog: the sample rate, bits and channels of a new recording. It has no code of its own:
 // OK and Cancel end it with their modal results, and the recorder reads the choices.
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 
 namespace framework {
 class TButton;

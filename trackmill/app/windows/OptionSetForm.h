@@ -3,7 +3,7 @@
 // CD-database choice. It shows the options when created and stores them only on OK, all or nothing.
 #include <cstdint>
 
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 
 namespace framework {
 class TAction;

@@ -1,6 +1,4 @@
 // The options dialog as stored: three tabs above OK and Cancel.
-#include "platform/framework/controls/Action.h"
-#include "platform/framework/controls/ActionList.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/CheckBox.h"
 #include "platform/framework/controls/ComboBox.h"
@@ -10,6 +8,8 @@
 #include "platform/framework/controls/Label.h"
 #include "platform/framework/controls/PageControl.h"
 #include "platform/framework/controls/SpinEdit.h"
+#include "platform/framework/menus/Action.h"
+#include "platform/framework/menus/ActionList.h"
 #include "trackmill/app/windows/DialogPictures.h"
 #include "trackmill/app/windows/OptionSetForm.h"
 #include "trackmill/app/windows/StoredLayout.h"

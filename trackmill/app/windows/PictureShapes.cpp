@@ -1,6 +1,6 @@
 #include "trackmill/app/windows/PictureShapes.h"
 
-#include "platform/framework/controls/Canvas.h"
+#include "platform/framework/graphics/Canvas.h"
 
 void Box(framework::TCanvas& canvas, int left, int top, int right, int bottom, framework::TColor color) {
     canvas.Brush().SetColor(color);

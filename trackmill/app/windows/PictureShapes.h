@@ -1,6 +1,6 @@
 #pragma once
 // The two shapes the pictures drawn in code are made of.
-#include "platform/framework/controls/Colors.h"
+#include "platform/framework/graphics/Colors.h"
 
 namespace framework {
 class TCanvas;

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/framework/DateTime.h"
-#include "platform/framework/controls/Form.h"
-#include "platform/framework/controls/MediaPlayer.h"
+#include "platform/framework/forms/Form.h"
+#include "platform/framework/mediaplayer/MediaPlayer.h"
 
 namespace framework {
 class TAction;

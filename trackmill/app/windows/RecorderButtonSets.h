@@ -1,6 +1,6 @@
 #pragma once
 // Which buttons of the recorder's player are enabled in each of its states; step and back never are.
-#include "platform/framework/controls/MediaPlayer.h"
+#include "platform/framework/mediaplayer/MediaPlayer.h"
 
 namespace recorder_buttons {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 #include "trackmill/app/RipMode.h"
 
 namespace framework {

@@ -2,9 +2,9 @@
 // What the windows' stored layouts share: the dialog font, placing a control with its name, parent, bounds and
 // caption in the order the layout lists them, and the end of loading.
 #include "platform/framework/controls/Control.h"
-#include "platform/framework/controls/Font.h"
-#include "platform/framework/controls/Form.h"
 #include "platform/framework/controls/WinControl.h"
+#include "platform/framework/forms/Form.h"
+#include "platform/framework/graphics/Font.h"
 
 // "宋体" at height -12 in the GB2312 character set.
 void SetDialogFont(framework::TFont& font);

@@ -1,8 +1,8 @@
 #include "trackmill/app/windows/ToolImages.h"
 
-#include "platform/framework/controls/Bitmap.h"
-#include "platform/framework/controls/Canvas.h"
-#include "platform/framework/controls/ImageList.h"
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
+#include "platform/framework/graphics/ImageList.h"
 #include "platform/gdi/Types.h"
 #include "trackmill/app/windows/PictureShapes.h"
 

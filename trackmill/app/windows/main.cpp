@@ -1,6 +1,6 @@
 // trackmill: lists the tracks of the audio CD in the drive, rips them to WAV or MP3 and converts sound files.
 #include "platform/cdrom/Door.h"
-#include "platform/framework/controls/Application.h"
+#include "platform/framework/forms/Application.h"
 #include "platform/media/CdDoor.h"
 #include "platform/present/PresenterChoice.h"
 #include "trackmill/app/windows/MainForm.h"

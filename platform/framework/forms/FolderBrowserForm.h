@@ -1,0 +1,31 @@
+#pragma once
+// The folder browser's window: the prompt, the current folder, its sub-folders, OK and Cancel.
+#include <string>
+
+#include "platform/framework/forms/Form.h"
+
+namespace framework {
+
+class TEdit;
+class TListView;
+
+class TFolderBrowserForm : public TCustomForm {
+  public:
+    TFolderBrowserForm(const std::string& prompt, const std::string& root, const std::string& initial);
+
+    const std::string& Folder() const { return folder_; }
+    void ShowFolder(const std::string& folder);
+
+  protected:
+    bool IsProgramForm() const override { return false; }
+
+  private:
+    void Open(TObject* sender);
+
+    std::string root_;
+    std::string folder_;
+    TEdit* folderBox_;
+    TListView* list_;
+};
+
+}  // namespace framework

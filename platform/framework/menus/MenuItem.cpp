@@ -1,0 +1,305 @@
+#include "platform/framework/menus/MenuItem.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
+#include "platform/framework/graphics/ImageList.h"
+#include "platform/framework/menus/Menu.h"
+#include "platform/gdi/SysColors.h"
+#include "platform/gdi/Text.h"
+#include "platform/user/ClassicGeometry.h"
+#include "platform/user/Menu.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
+
+namespace framework {
+
+namespace {
+
+std::unordered_map<win::UINT, TMenuItem*>& ItemsByCommand() {
+    static std::unordered_map<win::UINT, TMenuItem*> items;
+    return items;
+}
+
+win::UINT nextCommand = 1;
+
+TMenuItem* LiveItem(win::ULONG_PTR data) {
+    auto* wanted = reinterpret_cast<TMenuItem*>(data);
+    for (const auto& [command, item] : ItemsByCommand())
+        if (item == wanted) return item;
+    return nullptr;
+}
+
+}  // namespace
+
+TMenuItem* FindMenuItem(win::UINT command) {
+    const auto it = ItemsByCommand().find(command);
+    return it == ItemsByCommand().end() ? nullptr : it->second;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(nextCommand++) {
+    ItemsByCommand()[command_] = this;
+}
+
+TMenuItem::~TMenuItem() {
+    ItemsByCommand().erase(command_);
+    if (action_) action_->UnregisterClient(this);
+    while (!items_.empty()) delete items_.back();
+    if (parent_) parent_->Remove(this);
+}
+
+void TMenuItem::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut shortCut) {
+    if (shortCut == shortCut_) return;
+    shortCut_ = shortCut;
+    Changed();
+}
+
+void TMenuItem::SetChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    if (checked && radioItem_ && parent_) {
+        for (TMenuItem* sibling : parent_->items_)
+            if (sibling != this && sibling->radioItem_) sibling->checked_ = false;
+    }
+    Changed();
+}
+
+void TMenuItem::SetRadioItem(bool radioItem) {
+    if (radioItem == radioItem_) return;
+    radioItem_ = radioItem;
+    Changed();
+}
+
+void TMenuItem::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    Changed();
+}
+
+void TMenuItem::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool isDefault) {
+    if (isDefault == default_) return;
+    default_ = isDefault;
+    Changed();
+}
+
+void TMenuItem::SetImageIndex(int index) {
+    if (index == imageIndex_) return;
+    imageIndex_ = index;
+    Changed();
+}
+
+TBitmap& TMenuItem::Bitmap() {
+    if (!bitmap_) bitmap_ = std::make_unique<TBitmap>();
+    return *bitmap_;
+}
+
+void TMenuItem::SetSubMenuImages(TImageList* images) {
+    subMenuImages_ = images;
+    if (images) images->FreeNotification(this);
+    Changed();
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == subMenuImages_) subMenuImages_ = nullptr;
+}
+
+void TMenuItem::SetAction(TAction* action) {
+    if (action == action_) return;
+    if (action_) action_->UnregisterClient(this);
+    action_ = action;
+    if (action_) {
+        action_->RegisterClient(this);
+        ActionChanged(TActionChange::All);
+    }
+}
+
+void TMenuItem::ActionChanged(TActionChange change) {
+    if (!action_) return;
+    const bool all = change == TActionChange::All;
+    if (all || change == TActionChange::Caption) caption_ = action_->Caption();
+    if (all || change == TActionChange::ShortCut) shortCut_ = action_->ShortCut();
+    if (all || change == TActionChange::Enabled) enabled_ = action_->Enabled();
+    if (all || change == TActionChange::Checked) checked_ = action_->Checked();
+    if (all || change == TActionChange::ImageIndex) imageIndex_ = action_->ImageIndex();
+    if (all || change == TActionChange::Hint) hint_ = action_->Hint();
+    Changed();
+}
+
+void TMenuItem::ActionDestroyed() { action_ = nullptr; }
+
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+    if (item->parent_) item->parent_->Remove(item);
+    index = std::clamp(index, 0, Count());
+    items_.insert(items_.begin() + index, item);
+    item->parent_ = this;
+    Changed();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+    if (std::erase(items_, item) == 0) return;
+    item->parent_ = nullptr;
+    Changed();
+}
+
+int TMenuItem::MenuIndex() const {
+    if (!parent_) return -1;
+    const auto& siblings = parent_->items_;
+    return static_cast<int>(std::find(siblings.begin(), siblings.end(), this) - siblings.begin());
+}
+
+TMenu* TMenuItem::GetParentMenu() const {
+    const TMenuItem* root = this;
+    while (root->parent_) root = root->parent_;
+    return root->menu_;
+}
+
+void TMenuItem::Changed() {
+    if (TMenu* menu = GetParentMenu()) menu->Rebuild();
+}
+
+void TMenuItem::Click() {
+    if (!enabled_) return;
+    if (autoCheck_) SetChecked(!checked_);
+    if (OnClick) {
+        OnClick(this);
+    } else if (action_) {
+        action_->Execute();
+    }
+}
+
+void TMenuItem::AppendTo(win::HMENU menu, bool ownerDraw) {
+    handle_ = menu;
+    for (TMenuItem* item : items_) {
+        if (!item->visible_) continue;
+        win::UINT flags = 0;
+        if (item->IsLine()) flags |= win::MF_SEPARATOR;
+        if (item->checked_) flags |= win::MF_CHECKED;
+        if (!item->enabled_) flags |= win::MF_GRAYED;
+        if (item->default_) flags |= win::MF_DEFAULT;
+        if (item->radioItem_) flags |= win::MFT_RADIOCHECK;
+        std::string text = item->caption_;
+        if (item->shortCut_) text += "\t" + ShortCutToText(item->shortCut_);
+        const char* data = text.c_str();
+        if (ownerDraw) {
+            flags |= win::MF_OWNERDRAW;
+            data = reinterpret_cast<const char*>(item);
+        }
+        if (item->Count() > 0) {
+            const win::HMENU sub = win::CreatePopupMenu();
+            item->AppendTo(sub, ownerDraw);
+            win::AppendMenu(menu, flags | win::MF_POPUP, reinterpret_cast<win::UINT_PTR>(sub), data);
+        } else {
+            item->handle_ = nullptr;
+            win::AppendMenu(menu, flags, item->command_, data);
+        }
+    }
+}
+
+void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
+    const bool onBar = parent_ && !parent_->parent_ && GetParentMenu() && GetParentMenu()->IsBar();
+    if (IsLine()) {
+        width = 0;
+        height = user::classic::kPopupSeparatorHeight;
+    } else {
+        win::RECT r{0, 0, 0, 0};
+        canvas.DrawText(caption_, r, win::DT_SINGLELINE | win::DT_CALCRECT);
+        width = r.right;
+        height = std::max<int>(r.bottom + 4, onBar ? 0 : user::classic::kPopupTextItemHeight);
+        if (!onBar) {
+            width += user::classic::kPopupCheckColumn + user::classic::kPopupArrowColumn;
+            if (shortCut_) width += canvas.TextWidth(ShortCutToText(shortCut_)) + user::classic::kPopupArrowColumn;
+        }
+    }
+    if (OnMeasureItem) OnMeasureItem(this, &canvas, width, height);
+}
+
+void TMenuItem::DrawItem(TCanvas& canvas, const win::RECT& rect, bool selected) {
+    if (OnDrawItem) {
+        OnDrawItem(this, &canvas, rect, selected);
+        return;
+    }
+    canvas.Brush().SetColor(selected ? clHighlight : clMenu);
+    canvas.FillRect(rect);
+    if (IsLine()) {
+        const int y = (rect.top + rect.bottom) / 2 - 1;
+        canvas.Pen().SetColor(clBtnShadow);
+        canvas.MoveTo(rect.left + 1, y);
+        canvas.LineTo(rect.right - 1, y);
+        canvas.Pen().SetColor(clBtnHighlight);
+        canvas.MoveTo(rect.left + 1, y + 1);
+        canvas.LineTo(rect.right - 1, y + 1);
+        return;
+    }
+    canvas.Brush().SetStyle(bsClear);
+    canvas.Font().SetColor(!enabled_ ? clGrayText : selected ? clHighlightText : clMenuText);
+    win::RECT text = rect;
+    text.left += user::classic::kPopupCheckColumn;
+    canvas.DrawText(caption_, text, win::DT_SINGLELINE | win::DT_VCENTER);
+    if (shortCut_) {
+        text.right -= user::classic::kPopupArrowColumn;
+        canvas.DrawText(ShortCutToText(shortCut_), text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_RIGHT);
+    }
+    if (checked_) canvas.TextOut(rect.left + 5, rect.top + 2, "\u2713");
+    canvas.Brush().SetStyle(bsSolid);
+}
+
+bool DispatchMenuMessage(TMessage& message, const TFont* menuFont) {
+    switch (message.Msg) {
+        case win::WM_COMMAND: {
+            if (message.LParam != 0 || win::HIWORD(message.WParam) != 0) return false;
+            TMenuItem* item = FindMenuItem(win::LOWORD(message.WParam));
+            if (!item) return false;
+            item->Click();
+            return true;
+        }
+        case win::WM_MEASUREITEM: {
+            auto* mis = reinterpret_cast<win::MEASUREITEMSTRUCT*>(message.LParam);
+            if (!mis || mis->CtlType != win::ODT_MENU) return false;
+            TMenuItem* item = LiveItem(mis->itemData);
+            if (!item) return false;
+            const win::HDC dc = win::GetDC(nullptr);
+            TCanvas canvas(dc);
+            if (menuFont) canvas.Font().Assign(*menuFont);
+            int width = static_cast<int>(mis->itemWidth);
+            int height = static_cast<int>(mis->itemHeight);
+            item->MeasureItem(canvas, width, height);
+            mis->itemWidth = static_cast<win::UINT>(std::max(width, 0));
+            mis->itemHeight = static_cast<win::UINT>(std::max(height, 0));
+            win::ReleaseDC(nullptr, dc);
+            message.Result = 1;
+            return true;
+        }
+        case win::WM_DRAWITEM: {
+            auto* dis = reinterpret_cast<win::DRAWITEMSTRUCT*>(message.LParam);
+            if (!dis || dis->CtlType != win::ODT_MENU) return false;
+            TMenuItem* item = LiveItem(dis->itemData);
+            if (!item) return false;
+            TCanvas canvas(dis->hDC);
+            if (menuFont) canvas.Font().Assign(*menuFont);
+            item->DrawItem(canvas, dis->rcItem, (dis->itemState & win::ODS_SELECTED) != 0);
+            message.Result = 1;
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace framework
