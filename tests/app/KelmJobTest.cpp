@@ -280,6 +280,16 @@ TEST_F(KelmRunTest, ResamplerMakesAnEightKilohertzMonoCopyWithoutAsking) {
     EXPECT_NEAR(static_cast<double>(copy.size() - 44), 16000.0, 400.0);
 }
 
+TEST_F(KelmRunTest, AnOutputThatIsTheInputItselfIsRefusedAsInUseWithoutAQuestion) {
+    const std::string source = folder.file("talk.FNC");
+    std::filesystem::copy_file(speech, source);
+    const std::vector<std::uint8_t> before = testsupport::readFileBytes(source);
+    Run(jmFinchEncode, Bin("finchenc 16"), source, folder.file("./talk.FNC"));
+    EXPECT_EQ(EndStatus(), JOB_OUTPUT_IN_USE);
+    EXPECT_EQ(job.questions, 0);
+    EXPECT_EQ(testsupport::readFileBytes(source), before);
+}
+
 TEST_F(KelmRunTest, AMissingProgramRaisesWithTheErrorNumberAndPostsNothing) {
     job.FMode = jmLarkEncode;
     job.FCommandPrefix = "no-such-kelm-encoder rc.txt 2";

@@ -37,7 +37,7 @@ TChildProcessJob::~TChildProcessJob() {
 
 void TChildProcessJob::Start() {
     ReleaseRun();
-    if (ChecksOutputInUse() && soundfile::isSameFile(FSourceFile, FDestFile)) {
+    if (soundfile::isSameFile(FSourceFile, FDestFile)) {
         PostFinished(JOB_OUTPUT_IN_USE);
         return;
     }

@@ -29,7 +29,8 @@ class TChildProcessJob {
     bool FRunning = false;
 
     // Asks before overwriting, checks the output, starts the child and its polling thread. A declined question
-    // or an output in use posts the finished marker instead (Status 0 or 1). Throws framework::Exception ending
+    // posts the finished marker instead with Status 0; an output that is the input itself, or (where the job
+    // checks it) an output in use, with Status 1. Throws framework::Exception ending
     // with the error number when the child cannot be started; nothing is posted then.
     void Start();
     // Ends a running job at once: its child and the child's group are killed and reaped in the background, and
@@ -54,7 +55,7 @@ class TChildProcessJob {
     virtual bool UsesPipes() const = 0;
     // Whether an existing output is asked about before it is overwritten.
     virtual bool AsksBeforeOverwrite() const = 0;
-    // Whether an output in use (or the input itself) ends the job with Status 1 instead of being overwritten.
+    // Whether an output in use ends the job with Status 1 instead of being overwritten.
     virtual bool ChecksOutputInUse() const = 0;
     virtual TCommand BuildCommand() const = 0;
     virtual void ResetProgress() = 0;

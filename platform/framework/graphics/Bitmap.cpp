@@ -73,8 +73,16 @@ void TBitmap::LoadFromFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw Exception("Cannot open file \"" + path + "\"");
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    try {
+        LoadFromBytes(bytes);
+    } catch (const Exception& error) {
+        throw Exception(path + ": " + error.Message());
+    }
+}
+
+void TBitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) {
     auto decoded = gdi::DecodePicture(bytes);
-    if (auto* reason = std::get_if<std::string>(&decoded)) throw Exception(path + ": " + *reason);
+    if (auto* reason = std::get_if<std::string>(&decoded)) throw Exception(*reason);
     AssignSurface(std::get<gdi::Surface>(decoded));
 }
 

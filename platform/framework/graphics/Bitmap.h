@@ -1,6 +1,8 @@
 #pragma once
 // A bitmap with its own memory canvas; optionally drawn with one colour left transparent.
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "platform/framework/graphics/Colors.h"
@@ -42,6 +44,9 @@ class TBitmap {
     void AssignSurface(const gdi::Surface& pixels);
     // BMP or JPEG; throws Exception with the decoder's reason.
     void LoadFromFile(const std::string& path);
+    // A BMP or JPEG picture held in memory, such as one stored in a window's layout; throws Exception with the
+    // decoder's reason.
+    void LoadFromBytes(std::span<const std::uint8_t> bytes);
 
     // Draws scaled into the rectangle, honouring transparency.
     void DrawOn(win::HDC dc, int x, int y, int width, int height) const;

@@ -1,5 +1,7 @@
 #pragma once
 // A picture read from a BMP or JPEG file, kept as a bitmap.
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "platform/framework/graphics/Bitmap.h"
@@ -15,6 +17,7 @@ class TPicture {
     bool Empty() const { return bitmap_.Empty(); }
     // Raises Exception with the reason when the file cannot be read.
     void LoadFromFile(const std::string& path);
+    void LoadFromBytes(std::span<const std::uint8_t> bytes) { bitmap_.LoadFromBytes(bytes); }
     void Assign(const TBitmap& bitmap) { bitmap_.Assign(bitmap); }
 
   private:

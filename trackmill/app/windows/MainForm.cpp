@@ -22,6 +22,7 @@
 #include "trackmill/app/RipMode.h"
 #include "trackmill/app/WritableFiles.h"
 #include "trackmill/app/windows/AboutForm.h"
+#include "trackmill/app/windows/KelmCompress.h"
 #include "trackmill/app/windows/OptionSetForm.h"
 #include "trackmill/app/windows/RecordForm.h"
 #include "trackmill/app/windows/RipForm.h"
@@ -147,8 +148,10 @@ void TMainForm::ActionWavToMp3Execute(TObject*) { ChooseAndConvert(true, "声音
 
 void TMainForm::mnuMp3ToWavClick(TObject*) { ChooseAndConvert(false, "MP3文件(*.mp3)|*.mp3| 所 有 文 件(*.*)|*.*"); }
 
-// The compression window is not part of this program yet.
-void TMainForm::aWavToCorvaneExecute(TObject*) {}
+void TMainForm::aWavToCorvaneExecute(TObject*) {
+    TfrmKelmCompress compress(this);
+    compress.ShowModal();
+}
 
 void TMainForm::ActionRecordExecute(TObject*) {
     TfrmRecord recorder(this);

@@ -1,0 +1,136 @@
+#include "trackmill/app/windows/KelmCompress.h"
+
+#include "platform/framework/FileNames.h"
+#include "platform/framework/TStringList.h"
+#include "platform/framework/controls/Application.h"
+#include "platform/framework/controls/BitBtn.h"
+#include "platform/framework/controls/ComboBox.h"
+#include "platform/framework/controls/Edit.h"
+#include "platform/framework/controls/FolderBrowser.h"
+#include "platform/framework/controls/ListView.h"
+#include "platform/framework/controls/OpenDialog.h"
+#include "platform/framework/controls/RadioButton.h"
+#include "trackmill/app/FileSizeText.h"
+#include "trackmill/app/KelmCommandPrefix.h"
+#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/PathSlash.h"
+#include "trackmill/app/windows/KelmProcess.h"
+
+using namespace framework;
+
+namespace {
+
+const char* const LarkRates[] = {"12K bps", "16K bps", "24K bps"};
+const char* const FinchRates[] = {"16K bps", "20K bps", "24K bps"};
+// Selected when the model changes: the best rate of each.
+constexpr int ModelChangeRate = 2;
+
+std::string ProgramFolder() { return AppendPathSlash(ExtractFilePath(Application->ExeName())); }
+
+}  // namespace
+
+TfrmKelmCompress::TfrmKelmCompress(TComponent* Owner) : TForm(Owner) { BuildLayout(); }
+
+TfrmKelmCompress::~TfrmKelmCompress() {
+    // The base form outlives this part of the object: none of its events may reach these handlers any more.
+    OnShow = {};
+}
+
+bool TfrmKelmCompress::FillRates(int modelIndex) {
+    const char* const* rates = modelIndex == LarkModel ? LarkRates : modelIndex == FinchModel ? FinchRates : nullptr;
+    if (!rates) return false;
+    cbRate->Items().Clear();
+    for (int i = 0; i < 3; ++i) cbRate->Items().Add(rates[i]);
+    return true;
+}
+
+void TfrmKelmCompress::FormShow(TObject*) {
+    if (Options.OutputIndex == 0) {
+        RadioButton1->SetChecked(true);
+        RadioButton1Click(RadioButton1);
+    } else if (Options.OutputIndex == 1) {
+        RadioButton2->SetChecked(true);
+        eDest->SetEnabled(true);
+        bBrowse->SetEnabled(true);
+        if (Options.KelmOutputFolder.empty()) Options.KelmOutputFolder = ProgramFolder();
+        eDest->SetText(Options.KelmOutputFolder);
+    }
+    cbName->SetItemIndex(Options.EncodeName);
+    FillRates(Options.EncodeName);
+    cbRate->SetItemIndex(Options.EncodeRate);
+}
+
+void TfrmKelmCompress::RadioButton1Click(TObject*) {
+    eDest->SetEnabled(false);
+    bBrowse->SetEnabled(false);
+    Options.OutputIndex = 0;
+}
+
+void TfrmKelmCompress::RadioButton2Click(TObject*) {
+    eDest->SetEnabled(true);
+    bBrowse->SetEnabled(true);
+    Options.OutputIndex = 1;
+    Options.KelmOutputFolder = eDest->Text();
+}
+
+void TfrmKelmCompress::eDestChange(TObject*) {
+    // The folder shown beside the selected "以下目录" is the one the outputs go to, typed or chosen.
+    if (RadioButton2->Checked()) Options.KelmOutputFolder = eDest->Text();
+}
+
+void TfrmKelmCompress::bBrowseClick(TObject*) {
+    std::string folder = ProgramFolder();
+    if (!SelectDirectory("请选择压缩后目标文件的路径", "/", folder)) return;
+    eDest->SetText(folder);
+    Options.KelmOutputFolder = AppendPathSlash(folder);
+}
+
+void TfrmKelmCompress::bAddClick(TObject*) {
+    OpenDialog1->SetFilter("Index files (*.wav)|*.wav|All files (*.*)|*.*");
+    if (!OpenDialog1->Execute()) return;
+    const std::string path = OpenDialog1->FileName();
+    TListItem* row = lvSource->AddItem();
+    row->SetCaption(ExtractFileName(path));
+    row->SubItems().Add(ExtractFilePath(path));
+    row->SubItems().Add(GetFileSizeText(path));
+}
+
+void TfrmKelmCompress::aDeleteExecute(TObject*) {
+    for (int i = lvSource->ItemCount() - 1; i >= 0; --i)
+        if (lvSource->Items(i)->Selected()) lvSource->DeleteItem(i);
+}
+
+void TfrmKelmCompress::aDeleteUpdate(TObject*) { bDelete->SetEnabled(lvSource->SelCount() > 0); }
+
+void TfrmKelmCompress::aClearExecute(TObject*) { lvSource->ClearItems(); }
+
+void TfrmKelmCompress::aClearUpdate(TObject*) { bClear->SetEnabled(lvSource->ItemCount() > 0); }
+
+void TfrmKelmCompress::cbNameChange(TObject*) {
+    const std::string& model = cbName->Text();
+    const int modelIndex = model == "Lark" ? LarkModel : model == "Finch" ? FinchModel : -1;
+    if (FillRates(modelIndex)) {
+        cbRate->SetItemIndex(ModelChangeRate);
+        // The rate now shown is the one a run takes, and the one the next opening shows.
+        Options.EncodeRate = ModelChangeRate;
+    }
+    Options.EncodeName = cbName->ItemIndex();
+}
+
+void TfrmKelmCompress::cbRateChange(TObject*) { Options.EncodeRate = cbRate->ItemIndex(); }
+
+void TfrmKelmCompress::bCompressClick(TObject*) {
+    if (lvSource->ItemCount() == 0) return;
+    // A model or rate typed into the combos that names none of their items runs nothing.
+    const std::string prefix = KelmCommandPrefix(cbName->ItemIndex(), cbRate->ItemIndex());
+    if (prefix.empty()) return;
+    TStringList files;
+    for (int i = 0; i < lvSource->ItemCount(); ++i) {
+        TListItem* row = lvSource->Items(i);
+        files.Add(row->SubItems().Strings(0) + row->Caption());
+    }
+    TfrmKelmProcess process(this, prefix, files);
+    process.ShowModal();
+}
+
+void TfrmKelmCompress::bCloseClick(TObject*) { Close(); }
