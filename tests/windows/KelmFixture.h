@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "LoopScript.h"
 #include "FileDialogScript.h"
+#include "LoopScript.h"
 #include "WindowsFixture.h"
 #include "platform/framework/controls/FolderBrowser.h"
 #include "trackmill/app/StepClock.h"
