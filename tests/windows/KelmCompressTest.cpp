@@ -5,7 +5,6 @@
 
 #include "KelmFixture.h"
 #include "platform/framework/TIniFile.h"
-#include "platform/framework/controls/Action.h"
 #include "platform/framework/controls/BitBtn.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ComboBox.h"
@@ -14,6 +13,7 @@
 #include "platform/framework/controls/Image.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/RadioButton.h"
+#include "platform/framework/menus/Action.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"

@@ -4,13 +4,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/BitBtn.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Label.h"
 #include "platform/framework/controls/ProgressBar.h"
-#include "platform/framework/controls/Screen.h"
+#include "platform/framework/forms/Application.h"
+#include "platform/framework/forms/Screen.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "tests/support/FileBytes.h"

@@ -12,7 +12,7 @@
 #include "FileDialogScript.h"
 #include "LoopScript.h"
 #include "WindowsFixture.h"
-#include "platform/framework/controls/FolderBrowser.h"
+#include "platform/framework/forms/FolderBrowser.h"
 #include "trackmill/app/StepClock.h"
 
 namespace framework {

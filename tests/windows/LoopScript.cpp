@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "platform/framework/Synchronize.h"
-#include "platform/framework/controls/Application.h"
+#include "platform/framework/forms/Application.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/MessagePayload.h"

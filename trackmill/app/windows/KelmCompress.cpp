@@ -2,18 +2,18 @@
 
 #include "platform/framework/FileNames.h"
 #include "platform/framework/TStringList.h"
-#include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/BitBtn.h"
 #include "platform/framework/controls/ComboBox.h"
 #include "platform/framework/controls/Edit.h"
-#include "platform/framework/controls/FolderBrowser.h"
 #include "platform/framework/controls/ListView.h"
-#include "platform/framework/controls/OpenDialog.h"
 #include "platform/framework/controls/RadioButton.h"
+#include "platform/framework/forms/FolderBrowser.h"
+#include "platform/framework/forms/OpenDialog.h"
 #include "trackmill/app/FileSizeText.h"
 #include "trackmill/app/KelmCommandPrefix.h"
 #include "trackmill/app/OptionsSetting.h"
 #include "trackmill/app/PathSlash.h"
+#include "trackmill/app/WritableFiles.h"
 #include "trackmill/app/windows/KelmProcess.h"
 
 using namespace framework;
@@ -24,8 +24,6 @@ const char* const LarkRates[] = {"12K bps", "16K bps", "24K bps"};
 const char* const FinchRates[] = {"16K bps", "20K bps", "24K bps"};
 // Selected when the model changes: the best rate of each.
 constexpr int ModelChangeRate = 2;
-
-std::string ProgramFolder() { return AppendPathSlash(ExtractFilePath(Application->ExeName())); }
 
 }  // namespace
 
@@ -52,7 +50,8 @@ void TfrmKelmCompress::FormShow(TObject*) {
         RadioButton2->SetChecked(true);
         eDest->SetEnabled(true);
         bBrowse->SetEnabled(true);
-        if (Options.KelmOutputFolder.empty()) Options.KelmOutputFolder = ProgramFolder();
+        // No folder yet: where the program may write, as for every other output.
+        if (Options.KelmOutputFolder.empty()) Options.KelmOutputFolder = WritableFolder();
         eDest->SetText(Options.KelmOutputFolder);
     }
     cbName->SetItemIndex(Options.EncodeName);

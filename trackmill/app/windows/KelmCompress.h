@@ -3,7 +3,7 @@
 // and starts the run in the compression progress window. Every choice is stored into Options the moment it is made.
 #include <string>
 
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 
 namespace framework {
 class TAction;

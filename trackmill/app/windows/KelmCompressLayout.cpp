@@ -1,6 +1,4 @@
 // The compression window as stored: components created and their properties set in stored order, then Loaded.
-#include "platform/framework/controls/Action.h"
-#include "platform/framework/controls/ActionList.h"
 #include "platform/framework/controls/BitBtn.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ComboBox.h"
@@ -8,8 +6,10 @@
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Image.h"
 #include "platform/framework/controls/ListView.h"
-#include "platform/framework/controls/OpenDialog.h"
 #include "platform/framework/controls/RadioButton.h"
+#include "platform/framework/forms/OpenDialog.h"
+#include "platform/framework/menus/Action.h"
+#include "platform/framework/menus/ActionList.h"
 #include "trackmill/app/windows/KelmCompress.h"
 #include "trackmill/app/windows/KelmPictures.h"
 #include "trackmill/app/windows/ListButtonGlyphs.h"

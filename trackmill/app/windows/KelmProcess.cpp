@@ -6,11 +6,10 @@
 #include "platform/framework/TFileStream.h"
 #include "platform/framework/TStringList.h"
 #include "platform/framework/TTimer.h"
-#include "platform/framework/controls/Application.h"
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Label.h"
-#include "platform/framework/controls/MessageBox.h"
 #include "platform/framework/controls/ProgressBar.h"
+#include "platform/framework/forms/MessageBox.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/MessagePayload.h"
 #include "trackmill/app/FileInUse.h"
@@ -24,6 +23,7 @@
 #include "trackmill/app/StepClock.h"
 #include "trackmill/app/StepSpeeds.h"
 #include "trackmill/app/TimeTexts.h"
+#include "trackmill/app/WritableFiles.h"
 
 using namespace framework;
 
@@ -120,9 +120,9 @@ void TfrmKelmProcess::PrepareEncode(int index, const std::string& source) {
     if (Options.OutputIndex == 0) {
         FProcess->FDestFile = ChangeFileExt(input, FOutputExt);
     } else {
-        // No folder chosen means the program's own, as the compression window shows it.
-        const std::string folder = Options.KelmOutputFolder.empty() ? ExtractFilePath(Application->ExeName())
-                                                                    : AppendPathSlash(Options.KelmOutputFolder);
+        // No folder chosen means the one the compression window shows then.
+        const std::string folder =
+            Options.KelmOutputFolder.empty() ? WritableFolder() : AppendPathSlash(Options.KelmOutputFolder);
         FProcess->FDestFile = folder + ChangeFileExt(ExtractFileName(input), FOutputExt);
     }
     FProcess->FNotifyWindow = Handle();

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/framework/controls/Form.h"
+#include "platform/framework/forms/Form.h"
 #include "trackmill/app/StepOutput.h"
 
 namespace framework {

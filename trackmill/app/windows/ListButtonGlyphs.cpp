@@ -1,7 +1,7 @@
 #include "trackmill/app/windows/ListButtonGlyphs.h"
 
-#include "platform/framework/controls/Bitmap.h"
-#include "platform/framework/controls/Canvas.h"
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
 #include "platform/gdi/Types.h"
 #include "trackmill/app/windows/PictureShapes.h"
 
