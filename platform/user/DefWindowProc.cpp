@@ -1,15 +1,16 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/user/Input.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
-#include "platform/user/detail/ClassicPainter.h"
 #include "platform/user/detail/Dispatch.h"
 #include "platform/user/detail/MenuTracker.h"
+#include "platform/user/detail/NonClientPainter.h"
 #include "platform/user/detail/WindowRecord.h"
 #include "platform/user/detail/WindowTable.h"
 
@@ -26,7 +27,7 @@ void EraseWithClassBrush(const WindowRecord& w, HDC dc) {
     RECT client;
     GetClientRect(w.handle, &client);
     if (value <= static_cast<std::uintptr_t>(COLOR_MENUBAR) + 1)
-        FillSolid(dc, client, GetSysColor(static_cast<int>(value) - 1));
+        gdi::FillSolid(dc, client, GetSysColor(static_cast<int>(value) - 1));
     else
         FillRect(dc, &client, w.classBackground);
 }
@@ -39,7 +40,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_NCPAINT: {
             HDC dc = GetWindowDC(hwnd);
-            PaintWindowFrame(hwnd, dc);
+            PaintNonClientArea(hwnd, dc);
             ReleaseDC(hwnd, dc);
             return 0;
         }

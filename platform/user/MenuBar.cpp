@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Paint.h"
 #include "platform/user/WindowStyles.h"
-#include "platform/user/detail/ClassicPainter.h"
 #include "platform/user/detail/Geometry.h"
 #include "platform/user/detail/MenuItemPainter.h"
 #include "platform/user/detail/MenuRecord.h"
@@ -59,23 +59,23 @@ void LayoutMenuBar(HWND hwnd) {
     }
 }
 
-void PaintMenuBar(HWND hwnd, HDC dc) {
+void PaintMenuBar(HWND hwnd, HDC dc, const gdi::Palette& palette) {
     auto w = Find(hwnd);
     if (!w) return;
     auto menu = FindMenu(w->menu);
     if (!menu) return;
-    FillSolid(dc, BarArea(*w), GetSysColor(COLOR_MENU));
+    gdi::FillSolid(dc, BarArea(*w), palette[COLOR_MENU]);
     for (std::size_t i = 0; i < menu->items.size(); ++i)
-        PaintMenuBarItem(hwnd, dc, static_cast<int>(i), false, ODA_DRAWENTIRE);
+        PaintMenuBarItem(hwnd, dc, static_cast<int>(i), false, ODA_DRAWENTIRE, palette);
 }
 
-void PaintMenuBarItem(HWND hwnd, HDC dc, int index, bool selected, UINT action) {
+void PaintMenuBarItem(HWND hwnd, HDC dc, int index, bool selected, UINT action, const gdi::Palette& palette) {
     auto w = Find(hwnd);
     if (!w) return;
     auto menu = FindMenu(w->menu);
     if (!menu || index < 0 || static_cast<std::size_t>(index) >= menu->items.size()) return;
     const MenuItem item = menu->items[static_cast<std::size_t>(index)];
-    if (item.laidOut) DrawMenuItem(hwnd, menu->handle, item, dc, item.windowRect, selected, true, action);
+    if (item.laidOut) DrawMenuItem(hwnd, menu->handle, item, dc, item.windowRect, selected, true, action, palette);
 }
 
 int MenuBarItemAt(HWND hwnd, POINT screen) {

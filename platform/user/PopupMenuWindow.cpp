@@ -4,6 +4,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "platform/gdi/Palette.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Menu.h"
@@ -12,7 +14,6 @@
 #include "platform/user/SystemMetrics.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
-#include "platform/user/detail/ClassicPainter.h"
 #include "platform/user/detail/Geometry.h"
 #include "platform/user/detail/MenuItemPainter.h"
 #include "platform/user/detail/MenuRecord.h"
@@ -53,15 +54,13 @@ void DrawItem(HDC dc, const PopupState& state, int index, UINT action) {
     DrawMenuItem(state.owner, state.menu, item, dc, item.windowRect, index == state.selected, false, action);
 }
 
-void PaintFrame(HWND popup, HDC dc) {
+void PaintFrame(HWND popup, HDC dc, const gdi::Palette& palette) {
     RECT r;
     GetWindowRect(popup, &r);
     r = RECT{0, 0, r.right - r.left, r.bottom - r.top};
-    DrawBevel(dc, r, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW));
-    r = RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
-    DrawBevel(dc, r, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW));
-    r = RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
-    DrawBevel(dc, r, GetSysColor(COLOR_MENU), GetSysColor(COLOR_MENU));
+    gdi::Bevel(dc, r, palette[COLOR_3DLIGHT], palette[COLOR_3DDKSHADOW]);
+    gdi::Bevel(dc, r, palette[COLOR_BTNHIGHLIGHT], palette[COLOR_BTNSHADOW]);
+    gdi::Bevel(dc, r, palette[COLOR_MENU], palette[COLOR_MENU]);
 }
 
 void PaintItems(HWND popup) {
@@ -77,14 +76,14 @@ LRESULT PopupMenuWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_NCPAINT: {
             HDC dc = GetWindowDC(hwnd);
-            PaintFrame(hwnd, dc);
+            PaintFrame(hwnd, dc, gdi::Palette::System());
             ReleaseDC(hwnd, dc);
             return 0;
         }
         case WM_ERASEBKGND: {
             RECT client;
             GetClientRect(hwnd, &client);
-            FillSolid(reinterpret_cast<HDC>(wParam), client, GetSysColor(COLOR_MENU));
+            gdi::FillSolid(reinterpret_cast<HDC>(wParam), client, GetSysColor(COLOR_MENU));
             return 1;
         }
         case WM_PAINT: {

@@ -1,6 +1,7 @@
 // The classic look of each control kind, read back from the screen at chosen points (never inside glyphs).
 #include "ControlsFixture.h"
 #include "platform/framework/controls/CheckBox.h"
+#include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/Edit.h"
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Label.h"
@@ -9,9 +10,12 @@
 #include "platform/framework/controls/ProgressBar.h"
 #include "platform/framework/controls/RadioButton.h"
 #include "platform/framework/controls/StatusBar.h"
+#include "platform/framework/graphics/Bitmap.h"
+#include "platform/framework/graphics/Canvas.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/testing/Settings.h"
 
 using namespace framework;
 
@@ -178,4 +182,22 @@ TEST_F(ControlsTest, AnAutoSizedLabelFollowsItsCaptionAndATransparentOneLeavesTh
     opaque->SetTransparent(true);
     testdriver::PumpUntilIdle();
     EXPECT_EQ(Pixel(*opaque, 1, 1), static_cast<win::COLORREF>(clWhite));
+}
+
+TEST_F(ControlsTest, AClassicPaintFunctionDrawsWithThePaletteItIsGivenByDefaultTheSystemColours) {
+    testdriver::ScopedSettings settings;
+    testdriver::SetSystemColor(win::COLOR_BTNFACE, 0x336699);
+    TBitmap bitmap;
+    bitmap.SetSize(40, 20);
+    const win::HDC dc = bitmap.Canvas().Handle();
+    classic::PushButton(dc, win::RECT{0, 0, 40, 20}, classic::State{});
+    EXPECT_EQ(bitmap.Canvas().Pixel(20, 10), 0x336699u) << "the colours as they are when painting";
+    EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), Sys(win::COLOR_BTNHIGHLIGHT));
+
+    const gdi::Palette flat =
+        gdi::Palette::System().Set(win::COLOR_BTNFACE, 0x0000FF).Set(win::COLOR_BTNHIGHLIGHT, 0x00FF00);
+    classic::PushButton(dc, win::RECT{0, 0, 40, 20}, classic::State{}, flat);
+    EXPECT_EQ(bitmap.Canvas().Pixel(20, 10), 0x0000FFu);
+    EXPECT_EQ(bitmap.Canvas().Pixel(0, 0), 0x00FF00u);
+    EXPECT_EQ(bitmap.Canvas().Pixel(39, 19), Sys(win::COLOR_3DDKSHADOW)) << "what the palette leaves is the system's";
 }

@@ -5,6 +5,7 @@
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/ClassicGeometry.h"
@@ -167,10 +168,10 @@ void TComboBox::KeyPress(char32_t& key) {
 void TComboBox::Paint() {
     const win::HDC dc = Canvas().Handle();
     const win::RECT r = ClientRect();
-    classic::FillSolid(dc, r, gdi::ResolveColor(Enabled() ? Color() : clBtnFace));
+    gdi::FillSolid(dc, r, gdi::ResolveColor(Enabled() ? Color() : clBtnFace));
     win::RECT text{r.left + 1, r.top + 1, style_ == csSimple ? r.right - 1 : ButtonRect().left - 1, r.bottom - 1};
     const bool highlighted = style_ == csDropDownList && Focused() && !DroppedDown();
-    if (highlighted) classic::FillSolid(dc, text, win::GetSysColor(win::COLOR_HIGHLIGHT));
+    if (highlighted) gdi::FillSolid(dc, text, win::GetSysColor(win::COLOR_HIGHLIGHT));
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);
     win::SetTextColor(dc, !Enabled()    ? win::GetSysColor(win::COLOR_GRAYTEXT)
@@ -184,7 +185,7 @@ void TComboBox::Paint() {
         if (editor_.Caret() > 0)
             win::GetTextExtentPoint32(dc, Text().c_str(), static_cast<int>(editor_.Caret()), &before);
         const int x = inner.left + before.cx;
-        classic::Line(dc, x, inner.top + 2, x, inner.bottom - 2, win::GetSysColor(win::COLOR_WINDOWTEXT));
+        gdi::Line(dc, x, inner.top + 2, x, inner.bottom - 2, win::GetSysColor(win::COLOR_WINDOWTEXT));
     }
     win::SelectObject(dc, old);
     if (style_ == csSimple) return;

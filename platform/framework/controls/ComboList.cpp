@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/ComboBox.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Input.h"
@@ -68,14 +68,14 @@ void TComboList::WndProc(TMessage& message) {
 void TComboList::Paint() {
     const win::HDC dc = Canvas().Handle();
     const win::RECT r = ClientRect();
-    classic::FillSolid(dc, r, win::GetSysColor(win::COLOR_WINDOW));
+    gdi::FillSolid(dc, r, win::GetSysColor(win::COLOR_WINDOW));
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);
     for (int i = 0; i < combo_->Items().Count(); ++i) {
         const win::RECT row{0, i * ItemHeight(), r.right, (i + 1) * ItemHeight()};
         if (row.top >= r.bottom) break;
         const bool hot = i == hot_;
-        if (hot) classic::FillSolid(dc, row, win::GetSysColor(win::COLOR_HIGHLIGHT));
+        if (hot) gdi::FillSolid(dc, row, win::GetSysColor(win::COLOR_HIGHLIGHT));
         win::SetTextColor(dc, win::GetSysColor(hot ? win::COLOR_HIGHLIGHTTEXT : win::COLOR_WINDOWTEXT));
         win::RECT text{row.left + 2, row.top, row.right - 2, row.bottom};
         win::DrawText(dc, combo_->Items().Strings(i).c_str(), -1, &text,

@@ -1,9 +1,9 @@
 #include "platform/framework/controls/Edit.h"
 
-#include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
@@ -100,7 +100,7 @@ void TCustomEdit::KeyPress(char32_t& key) {
 void TCustomEdit::Paint() {
     const win::HDC dc = Canvas().Handle();
     const win::RECT r = ClientRect();
-    classic::FillSolid(dc, r, gdi::ResolveColor(Enabled() ? Color() : clBtnFace));
+    gdi::FillSolid(dc, r, gdi::ResolveColor(Enabled() ? Color() : clBtnFace));
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);
     win::SetTextColor(dc, Enabled() ? gdi::ResolveColor(Font().Color()) : win::GetSysColor(win::COLOR_GRAYTEXT));
@@ -112,7 +112,7 @@ void TCustomEdit::Paint() {
         win::SIZE before{};
         if (editor_.Caret() > 0)
             win::GetTextExtentPoint32(dc, Text().c_str(), static_cast<int>(editor_.Caret()), &before);
-        classic::Line(dc, 1 + before.cx, top, 1 + before.cx, top + extent.cy, win::GetSysColor(win::COLOR_WINDOWTEXT));
+        gdi::Line(dc, 1 + before.cx, top, 1 + before.cx, top + extent.cy, win::GetSysColor(win::COLOR_WINDOWTEXT));
     }
     win::SelectObject(dc, old);
 }

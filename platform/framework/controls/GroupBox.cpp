@@ -3,6 +3,7 @@
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 
@@ -31,10 +32,9 @@ void TGroupBox::Paint() {
         classic::GroupFrame(dc, r, size.cy, gapLeft, gapRight);
     } else {
         win::RECT frame{r.left, r.top + size.cy / 2, r.right, r.bottom};
-        classic::Frame3D(dc, frame, win::GetSysColor(win::COLOR_WINDOWFRAME), win::GetSysColor(win::COLOR_WINDOWFRAME),
-                         1);
+        gdi::Bevel(dc, frame, win::GetSysColor(win::COLOR_WINDOWFRAME), win::GetSysColor(win::COLOR_WINDOWFRAME), 1);
         if (gapRight > gapLeft)
-            classic::FillSolid(dc, win::RECT{gapLeft, r.top, gapRight, r.top + size.cy}, gdi::ResolveColor(Color()));
+            gdi::FillSolid(dc, win::RECT{gapLeft, r.top, gapRight, r.top + size.cy}, gdi::ResolveColor(Color()));
     }
     if (!Caption().empty()) {
         win::RECT caption{gapLeft + 2, r.top, gapRight - 2, r.top + size.cy};

@@ -6,6 +6,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
@@ -231,7 +232,7 @@ void TListView::KeyDown(int& key, TShiftState shift) {
 void TListView::Paint() {
     const win::HDC dc = Canvas().Handle();
     const win::RECT client = ClientRect();
-    classic::FillSolid(dc, client, gdi::ResolveColor(Color()));
+    gdi::FillSolid(dc, client, gdi::ResolveColor(Color()));
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);
 
@@ -282,7 +283,7 @@ void TListView::Paint() {
             highlight.right = std::min(static_cast<int>(firstWidth), left + measured.right + 2 * kTextPadding);
         }
         if (selected) {
-            classic::FillSolid(dc, highlight, win::GetSysColor(focused ? win::COLOR_HIGHLIGHT : win::COLOR_BTNFACE));
+            gdi::FillSolid(dc, highlight, win::GetSysColor(focused ? win::COLOR_HIGHLIGHT : win::COLOR_BTNFACE));
         }
         int columnLeft = 0;
         for (int c = 0; c < std::max(1, ColumnCount()); ++c) {

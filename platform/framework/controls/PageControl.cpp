@@ -6,6 +6,7 @@
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
@@ -144,7 +145,7 @@ void TPageControl::WndProc(TMessage& message) {
 void TPageControl::Paint() {
     const win::HDC dc = Canvas().Handle();
     const win::RECT client = ClientRect();
-    classic::FillSolid(dc, client, gdi::ResolveColor(Color()));
+    gdi::FillSolid(dc, client, gdi::ResolveColor(Color()));
     classic::TabPageFrame(dc, win::RECT{client.left, client.top + TabHeight(), client.right, client.bottom});
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);

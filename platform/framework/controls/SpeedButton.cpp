@@ -7,6 +7,7 @@
 #include "platform/framework/controls/WinControl.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
@@ -79,14 +80,12 @@ void TSpeedButton::Paint() {
     const win::HDC dc = Canvas().Handle();
     win::RECT r = ClientRect();
     const bool pressed = down_ || (pressed_ && MouseCapture());
-    if (!transparent_) classic::FillSolid(dc, r, gdi::ResolveColor(Color()));
+    if (!transparent_) gdi::FillSolid(dc, r, gdi::ResolveColor(Color()));
     if (flat_) {
         if (pressed) {
-            classic::Frame3D(dc, r, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT),
-                             1);
+            gdi::Bevel(dc, r, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT), 1);
         } else if (hot_) {
-            classic::Frame3D(dc, r, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW),
-                             1);
+            gdi::Bevel(dc, r, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW), 1);
         }
     } else {
         classic::State state;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/ToolButton.h"
 #include "platform/framework/graphics/ImageList.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 
 namespace framework {
@@ -104,8 +104,8 @@ void TToolBar::Paint() {
     if (!flat_) return;
     // A flat bar has an etched line along its top.
     const win::RECT r = ClientRect();
-    classic::Line(Canvas().Handle(), 0, 0, r.right, 0, win::GetSysColor(win::COLOR_BTNSHADOW));
-    classic::Line(Canvas().Handle(), 0, 1, r.right, 1, win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
+    gdi::Line(Canvas().Handle(), 0, 0, r.right, 0, win::GetSysColor(win::COLOR_BTNSHADOW));
+    gdi::Line(Canvas().Handle(), 0, 1, r.right, 1, win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
 }
 
 }  // namespace framework

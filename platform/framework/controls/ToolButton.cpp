@@ -8,6 +8,7 @@
 #include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
@@ -119,8 +120,8 @@ void TToolButton::Paint() {
     if (style_ == tbsSeparator || style_ == tbsDivider) {
         if (style_ == tbsDivider || (bar && bar->Flat())) {
             const int x = r.right / 2 - 1;
-            classic::Line(dc, x, 0, x, r.bottom, win::GetSysColor(win::COLOR_BTNSHADOW));
-            classic::Line(dc, x + 1, 0, x + 1, r.bottom, win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
+            gdi::Line(dc, x, 0, x, r.bottom, win::GetSysColor(win::COLOR_BTNSHADOW));
+            gdi::Line(dc, x + 1, 0, x + 1, r.bottom, win::GetSysColor(win::COLOR_BTNHIGHLIGHT));
         }
         return;
     }
@@ -137,11 +138,9 @@ void TToolButton::Paint() {
     const bool sunken = Pressed() || down_;
     win::RECT edge = r;
     if (sunken) {
-        classic::Frame3D(dc, edge, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT),
-                         1);
+        gdi::Bevel(dc, edge, win::GetSysColor(win::COLOR_BTNSHADOW), win::GetSysColor(win::COLOR_BTNHIGHLIGHT), 1);
     } else if (hot_ || !(bar && bar->Flat())) {
-        classic::Frame3D(dc, edge, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW),
-                         1);
+        gdi::Bevel(dc, edge, win::GetSysColor(win::COLOR_BTNHIGHLIGHT), win::GetSysColor(win::COLOR_BTNSHADOW), 1);
     }
     const int shift = sunken ? 1 : 0;
     TImageList* images = bar ? bar->Images() : nullptr;

@@ -4,6 +4,7 @@
 
 #include "platform/framework/Exception.h"
 #include "platform/framework/controls/ClassicPainter.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/media/Mci.h"
 #include "platform/media/MciCommands.h"
@@ -25,12 +26,12 @@ win::COLORREF GlyphColour(TMPBtnType button, bool enabled) {
 void Triangle(win::HDC dc, int x, int y, int half, bool right, win::COLORREF colour) {
     for (int i = 0; i <= half; ++i) {
         const int column = right ? x - i : x + i;
-        classic::Line(dc, column, y - i, column, y + i + 1, colour);
+        gdi::Line(dc, column, y - i, column, y + i + 1, colour);
     }
 }
 
 void Bar(win::HDC dc, int left, int top, int right, int bottom, win::COLORREF colour) {
-    classic::FillSolid(dc, win::RECT{left, top, right, bottom}, colour);
+    gdi::FillSolid(dc, win::RECT{left, top, right, bottom}, colour);
 }
 
 void Glyph(win::HDC dc, TMPBtnType button, int cx, int cy, win::COLORREF c) {
@@ -64,11 +65,11 @@ void Glyph(win::HDC dc, TMPBtnType button, int cx, int cy, win::COLORREF c) {
         case btRecord:
             for (int dy = -3; dy <= 3; ++dy) {
                 const int half = dy == -3 || dy == 3 ? 1 : dy == -2 || dy == 2 ? 2 : 3;
-                classic::Line(dc, cx - half, cy + dy, cx + half + 1, cy + dy, c);
+                gdi::Line(dc, cx - half, cy + dy, cx + half + 1, cy + dy, c);
             }
             break;
         case btEject:
-            for (int i = 0; i < 4; ++i) classic::Line(dc, cx - i, cy - 3 + i, cx + i + 1, cy - 3 + i, c);
+            for (int i = 0; i < 4; ++i) gdi::Line(dc, cx - i, cy - 3 + i, cx + i + 1, cy - 3 + i, c);
             Bar(dc, cx - 3, cy + 2, cx + 4, cy + 4, c);
             break;
     }

@@ -1,5 +1,6 @@
 #pragma once
 // The menu bar in a top-level window's non-client area.
+#include "platform/gdi/Palette.h"
 #include "platform/user/Types.h"
 
 namespace user::detail {
@@ -12,9 +13,10 @@ struct WindowRecord;
 int MenuBarHeight(const WindowRecord& w);
 // Measures the items and places them left to right under the caption, in window coordinates.
 void LayoutMenuBar(HWND hwnd);
-// Paints the whole bar on a window DC.
-void PaintMenuBar(HWND hwnd, HDC windowDC);
-void PaintMenuBarItem(HWND hwnd, HDC windowDC, int index, bool selected, UINT action);
+// Paints the whole bar on a window DC; items in the classic look take the palette's colours.
+void PaintMenuBar(HWND hwnd, HDC windowDC, const gdi::Palette& palette = gdi::Palette::System());
+void PaintMenuBarItem(HWND hwnd, HDC windowDC, int index, bool selected, UINT action,
+                      const gdi::Palette& palette = gdi::Palette::System());
 // The bar item under a screen point, or -1.
 int MenuBarItemAt(HWND hwnd, POINT screen);
 

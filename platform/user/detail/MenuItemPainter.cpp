@@ -6,12 +6,12 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Menu.h"
 #include "platform/user/Messages.h"
-#include "platform/user/detail/ClassicPainter.h"
 #include "platform/user/detail/Dispatch.h"
 #include "platform/user/detail/MenuRecord.h"
 
@@ -50,41 +50,33 @@ void DrawCheck(HDC dc, const MenuItem& item, const RECT& column, COLORREF colour
     const int cx = (column.left + column.right) / 2;
     const int cy = (column.top + column.bottom) / 2;
     if (item.type & MFT_RADIOCHECK) {
-        HBRUSH brush = CreateSolidBrush(colour);
-        HPEN pen = CreatePen(PS_SOLID, 1, colour);
-        HGDIOBJ oldBrush = SelectObject(dc, brush);
-        HGDIOBJ oldPen = SelectObject(dc, pen);
-        Ellipse(dc, cx - 3, cy - 3, cx + 3, cy + 3);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
-        DeleteObject(brush);
-        DeleteObject(pen);
+        gdi::OutlinedEllipse(dc, RECT{cx - 3, cy - 3, cx + 3, cy + 3}, colour, colour);
         return;
     }
     for (int i = 0; i < 3; ++i) {
-        DrawLine(dc, cx - 3, cy - 1 + i, cx - 1, cy + 1 + i, colour);
-        DrawLine(dc, cx - 1, cy + 1 + i, cx + 4, cy - 4 + i, colour);
+        gdi::Line(dc, cx - 3, cy - 1 + i, cx - 1, cy + 1 + i, colour);
+        gdi::Line(dc, cx - 1, cy + 1 + i, cx + 4, cy - 4 + i, colour);
     }
 }
 
 void DrawSubmenuArrow(HDC dc, const RECT& r, COLORREF colour) {
     const int x = r.right - classic::kPopupArrowColumn / 2 - 2;
     const int cy = (r.top + r.bottom) / 2;
-    for (int i = 0; i < 4; ++i) DrawLine(dc, x + i, cy - 3 + i, x + i, cy + 4 - i, colour);
+    for (int i = 0; i < 4; ++i) gdi::Line(dc, x + i, cy - 3 + i, x + i, cy + 4 - i, colour);
 }
 
-void DrawClassicPopupItem(const MenuItem& item, HDC dc, const RECT& r, bool selected) {
+void DrawClassicPopupItem(const MenuItem& item, HDC dc, const RECT& r, bool selected, const gdi::Palette& palette) {
     if (item.separator()) {
-        FillSolid(dc, r, GetSysColor(COLOR_MENU));
+        gdi::FillSolid(dc, r, palette[COLOR_MENU]);
         const int y = (r.top + r.bottom) / 2 - 1;
-        FillSolid(dc, RECT{r.left + 1, y, r.right - 1, y + 1}, GetSysColor(COLOR_BTNSHADOW));
-        FillSolid(dc, RECT{r.left + 1, y + 1, r.right - 1, y + 2}, GetSysColor(COLOR_BTNHIGHLIGHT));
+        gdi::FillSolid(dc, RECT{r.left + 1, y, r.right - 1, y + 1}, palette[COLOR_BTNSHADOW]);
+        gdi::FillSolid(dc, RECT{r.left + 1, y + 1, r.right - 1, y + 2}, palette[COLOR_BTNHIGHLIGHT]);
         return;
     }
-    FillSolid(dc, r, GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-    const COLORREF colour = item.disabled() ? GetSysColor(COLOR_GRAYTEXT)
-                            : selected      ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                            : GetSysColor(COLOR_MENUTEXT);
+    gdi::FillSolid(dc, r, palette[selected ? COLOR_HIGHLIGHT : COLOR_MENU]);
+    const COLORREF colour = item.disabled() ? palette[COLOR_GRAYTEXT]
+                            : selected      ? palette[COLOR_HIGHLIGHTTEXT]
+                                            : palette[COLOR_MENUTEXT];
     const auto [caption, shortcut] = SplitCaption(item.text);
     const RECT textBox{r.left + classic::kPopupCheckColumn, r.top, r.right - classic::kPopupArrowColumn, r.bottom};
     DrawMenuText(dc, caption.c_str(), textBox, colour, DT_LEFT);
@@ -94,17 +86,29 @@ void DrawClassicPopupItem(const MenuItem& item, HDC dc, const RECT& r, bool sele
     if (item.submenu) DrawSubmenuArrow(dc, r, colour);
 }
 
-void DrawClassicBarItem(const MenuItem& item, HDC dc, const RECT& r, bool selected) {
-    FillSolid(dc, r, GetSysColor(COLOR_MENU));
-    if (selected) DrawBevel(dc, r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT));
+void DrawClassicBarItem(const MenuItem& item, HDC dc, const RECT& r, bool selected, const gdi::Palette& palette) {
+    gdi::FillSolid(dc, r, palette[COLOR_MENU]);
+    if (selected) {
+        RECT ring = r;
+        gdi::Bevel(dc, ring, palette[COLOR_BTNSHADOW], palette[COLOR_BTNHIGHLIGHT]);
+    }
     const RECT textBox = selected ? RECT{r.left + 1, r.top + 1, r.right + 1, r.bottom + 1} : r;
     DrawMenuText(dc, SplitCaption(item.text).first.c_str(), textBox,
-                 GetSysColor(item.disabled() ? COLOR_GRAYTEXT : COLOR_MENUTEXT), DT_CENTER);
+                 palette[item.disabled() ? COLOR_GRAYTEXT : COLOR_MENUTEXT], DT_CENTER);
 }
 
 }  // namespace
 
 HFONT MenuFont() { return reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+void DrawMenuText(HDC dc, const char* text, const RECT& r, COLORREF colour, UINT align) {
+    HGDIOBJ oldFont = SelectObject(dc, MenuFont());
+    SetTextColor(dc, colour);
+    SetBkMode(dc, TRANSPARENT);
+    RECT box = r;
+    DrawText(dc, text, -1, &box, align | DT_SINGLELINE | DT_VCENTER);
+    SelectObject(dc, oldFont);
+}
 
 SIZE MeasureMenuItem(HWND owner, const MenuItem& item, bool bar) {
     if (item.ownerDrawn()) {
@@ -130,7 +134,7 @@ SIZE MeasureMenuItem(HWND owner, const MenuItem& item, bool bar) {
 }
 
 void DrawMenuItem(HWND owner, HMENU menu, const MenuItem& item, HDC dc, const RECT& r, bool selected, bool bar,
-                  UINT action) {
+                  UINT action, const gdi::Palette& palette) {
     if (item.ownerDrawn()) {
         DRAWITEMSTRUCT dis;
         dis.CtlType = ODT_MENU;
@@ -145,9 +149,9 @@ void DrawMenuItem(HWND owner, HMENU menu, const MenuItem& item, HDC dc, const RE
         return;
     }
     if (bar)
-        DrawClassicBarItem(item, dc, r, selected);
+        DrawClassicBarItem(item, dc, r, selected, palette);
     else
-        DrawClassicPopupItem(item, dc, r, selected);
+        DrawClassicPopupItem(item, dc, r, selected, palette);
 }
 
 }  // namespace user::detail

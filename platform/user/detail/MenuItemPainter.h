@@ -1,6 +1,7 @@
 #pragma once
 // Measuring and drawing single menu items: owner-drawn ones through their owner window, the others in the classic
 // look.
+#include "platform/gdi/Palette.h"
 #include "platform/user/Types.h"
 
 namespace user::detail {
@@ -11,10 +12,13 @@ struct MenuItem;
 
 // Owner-drawn items get WM_MEASUREITEM, starting from width 0 and the default height.
 SIZE MeasureMenuItem(HWND owner, const MenuItem& item, bool bar);
-// r is in the coordinates of windowDC (a window DC of the window showing the menu).
+// r is in the coordinates of windowDC (a window DC of the window showing the menu). The palette colours the items
+// drawn in the classic look.
 void DrawMenuItem(HWND owner, HMENU menu, const MenuItem& item, HDC windowDC, const RECT& r, bool selected, bool bar,
-                  UINT action);
+                  UINT action, const gdi::Palette& palette = gdi::Palette::System());
 // The font menus are drawn and measured with.
 HFONT MenuFont();
+// Text on one line, vertically centred, in the menu font; "&" marks the underlined letter.
+void DrawMenuText(HDC dc, const char* text, const RECT& r, COLORREF colour, UINT align);
 
 }  // namespace user::detail
