@@ -4,10 +4,12 @@
 // is ours.
 #include <cstdint>
 
+#include "platform/win/Types.h"
+
 namespace platform::cdrom {
 
-using BYTE = std::uint8_t;
-using DWORD = std::uint32_t;
+using win::BYTE;
+using win::DWORD;
 // A handle on an open drive; 0 means none.
 using HCDROM = DWORD;
 

@@ -1,6 +1,6 @@
 #pragma once
 // The device-change message and the volume record it carries.
-#include "platform/gdi/Types.h"
+#include "platform/win/Types.h"
 
 namespace win {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Drive letters as the application's audio-CD detection sees them: c: is the fixed disk, and the CD drives of the
 // drive list follow from d: in list order.
-#include "platform/gdi/Types.h"
+#include "platform/win/Types.h"
 
 namespace win {
 

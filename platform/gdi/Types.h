@@ -1,38 +1,13 @@
 #pragma once
-// Basic value and handle types of the drawing layer. Handles are opaque ids that are never reused: a stale
-// handle makes every call fail cleanly instead of reaching another object.
+// Colour and handle types of the drawing layer. Handles are opaque ids that are never reused: a stale handle
+// makes every call fail cleanly instead of reaching another object.
 #include <cstdint>
+
+#include "platform/win/Types.h"
 
 namespace win {
 
-using BOOL = int;
-using BYTE = std::uint8_t;
-using WORD = std::uint16_t;
-using DWORD = std::uint32_t;
-using UINT = unsigned int;
-using LONG = std::int32_t;
 using COLORREF = std::uint32_t;  // 0x00BBGGRR, or 0xFF0000nn for system colour nn
-
-inline constexpr BOOL FALSE = 0;
-inline constexpr BOOL TRUE = 1;
-
-struct POINT {
-    LONG x = 0;
-    LONG y = 0;
-};
-
-struct SIZE {
-    LONG cx = 0;
-    LONG cy = 0;
-};
-
-// Right and bottom edges are exclusive.
-struct RECT {
-    LONG left = 0;
-    LONG top = 0;
-    LONG right = 0;
-    LONG bottom = 0;
-};
 
 struct HDC__;
 using HDC = HDC__*;

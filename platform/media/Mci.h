@@ -3,7 +3,7 @@
 // the audio backend) and the cdaudio device (the drive door). Commands arrive as text or as messages with
 // parameter blocks; both reach the same devices. Any thread may call. Notification messages are not sent.
 #include "platform/media/MciTypes.h"
-#include "platform/user/Types.h"
+#include "platform/win/Types.h"
 
 namespace win {
 

@@ -19,7 +19,7 @@ bool sameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-void ShellExecuteA(HWND__*, const char*, const char* file, const char* parameters, const char*, int) {
+void ShellExecuteA(HWND, const char*, const char* file, const char* parameters, const char*, int) {
     if (!file || !*file) return;
     if (sameIgnoringCase(file, "sndvol32.exe")) {
         platform::shell::openVolumeControl(parameters && sameIgnoringCase(parameters, "/r"));

@@ -1,22 +1,12 @@
 #pragma once
 // Handle and parameter types of the window layer. Handles are opaque ids that are never reused.
-#include <cstdint>
-
 #include "platform/gdi/Types.h"
+#include "platform/win/Types.h"
 
 namespace win {
 
-struct HWND__;
-using HWND = HWND__*;
 struct HMENU__;
 using HMENU = HMENU__*;
-
-using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
-using LONG_PTR = std::intptr_t;
-using UINT_PTR = std::uintptr_t;
-using ULONG_PTR = std::uintptr_t;
 
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
