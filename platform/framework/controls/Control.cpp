@@ -36,7 +36,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), windowProc_(TWndMetho
 TControl::~TControl() {
     if (controlUnderMouse == this) controlUnderMouse = nullptr;
     if (captureControl == this) captureControl = nullptr;
-    if (action_) action_->UnregisterClient(this);
+    SetAction(nullptr);
     font_.OnChange = nullptr;
     // Windowed controls leave their parent in their own destructor, while they are still windowed controls.
     if (parent_) TControl::SetParent(nullptr);
@@ -177,25 +177,14 @@ void TControl::SetPopupMenu(TPopupMenu* menu) {
     if (menu) menu->FreeNotification(this);
 }
 
-void TControl::SetAction(TAction* action) {
-    if (action == action_) return;
-    if (action_) action_->UnregisterClient(this);
-    action_ = action;
-    if (action_) {
-        action_->RegisterClient(this);
-        ActionChanged(TActionChange::All);
-    }
-}
-
 void TControl::ActionChanged(TActionChange change) {
-    if (!action_) return;
+    TAction* action = Action();
+    if (!action) return;
     const bool all = change == TActionChange::All;
-    if (all || change == TActionChange::Caption) SetCaption(action_->Caption());
-    if (all || change == TActionChange::Enabled) SetEnabled(action_->Enabled());
-    if (all || change == TActionChange::Hint) SetHint(action_->Hint());
+    if (all || change == TActionChange::Caption) SetCaption(action->Caption());
+    if (all || change == TActionChange::Enabled) SetEnabled(action->Enabled());
+    if (all || change == TActionChange::Hint) SetHint(action->Hint());
 }
-
-void TControl::ActionDestroyed() { action_ = nullptr; }
 
 void TControl::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
@@ -245,8 +234,8 @@ void TControl::Click() {
     // A linked action runs unless the control has its own handler.
     if (OnClick) {
         OnClick(this);
-    } else if (action_) {
-        action_->Execute();
+    } else if (TAction* action = Action()) {
+        action->Execute();
     }
 }
 

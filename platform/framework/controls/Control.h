@@ -90,8 +90,8 @@ class TControl : public TComponent, protected TActionClient {
 
     TPopupMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* menu);
-    TAction* Action() const { return action_; }
-    void SetAction(TAction* action);
+    using TActionClient::Action;
+    using TActionClient::SetAction;
 
     virtual void Invalidate();
     virtual void Update();
@@ -130,7 +130,6 @@ class TControl : public TComponent, protected TActionClient {
 
     // Mirrors the linked action's caption, enabled state and hint.
     void ActionChanged(TActionChange change) override;
-    void ActionDestroyed() override;
 
     // The top of the parent chain: the control itself when it has no parent.
     TControl* TopParent() const;
@@ -161,7 +160,6 @@ class TControl : public TComponent, protected TActionClient {
     TCursor cursor_ = crDefault;
     TBiDiMode biDiMode_ = bdLeftToRight;
     TPopupMenu* popupMenu_ = nullptr;
-    TAction* action_ = nullptr;
 };
 
 // The control under the mouse, as mouse-enter and mouse-leave notifications last reported it.

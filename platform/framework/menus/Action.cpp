@@ -57,6 +57,16 @@ void TAction::SetActionList(TActionList* list) {
     if (actionList_) actionList_->Add(this);
 }
 
+void TActionClient::SetAction(TAction* action) {
+    if (action == action_) return;
+    if (action_) action_->UnregisterClient(this);
+    action_ = action;
+    if (action_) {
+        action_->RegisterClient(this);
+        ActionChanged(TActionChange::All);
+    }
+}
+
 bool TAction::Execute() {
     if (!enabled_ || !OnExecute) return false;
     OnExecute(this);

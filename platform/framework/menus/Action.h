@@ -10,20 +10,30 @@
 
 namespace framework {
 
+class TAction;
 class TActionList;
 
 // Which of an action's properties changed; a linked control takes over only that one, so a caption set on the
 // control after linking survives the action's enabled state changing.
 enum class TActionChange { All, Caption, ShortCut, Hint, Enabled, Checked, ImageIndex };
 
-// What a control or menu item linked to an action implements.
+// The part of a control or menu item that links it to an action: registered with the action while linked, told
+// of each change, which the client takes over in ActionChanged, and unlinked when the action goes. A client unlinks
+// itself (SetAction(nullptr)) when it is destroyed.
 class TActionClient {
   public:
+    TAction* Action() const { return action_; }
+    // Links to action (null: to none) and takes over all of its properties.
+    void SetAction(TAction* action);
+
     virtual void ActionChanged(TActionChange change) = 0;
-    virtual void ActionDestroyed() = 0;
+    void ActionDestroyed() { action_ = nullptr; }
 
   protected:
     ~TActionClient() = default;
+
+  private:
+    TAction* action_ = nullptr;
 };
 
 class TAction : public TComponent {

@@ -45,7 +45,7 @@ TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(nextComman
 
 TMenuItem::~TMenuItem() {
     ItemsByCommand().erase(command_);
-    if (action_) action_->UnregisterClient(this);
+    SetAction(nullptr);
     while (!items_.empty()) delete items_.back();
     if (parent_) parent_->Remove(this);
 }
@@ -118,29 +118,18 @@ void TMenuItem::Notification(TComponent* component, TOperation operation) {
     if (operation == TOperation::opRemove && component == subMenuImages_) subMenuImages_ = nullptr;
 }
 
-void TMenuItem::SetAction(TAction* action) {
-    if (action == action_) return;
-    if (action_) action_->UnregisterClient(this);
-    action_ = action;
-    if (action_) {
-        action_->RegisterClient(this);
-        ActionChanged(TActionChange::All);
-    }
-}
-
 void TMenuItem::ActionChanged(TActionChange change) {
-    if (!action_) return;
+    TAction* action = Action();
+    if (!action) return;
     const bool all = change == TActionChange::All;
-    if (all || change == TActionChange::Caption) caption_ = action_->Caption();
-    if (all || change == TActionChange::ShortCut) shortCut_ = action_->ShortCut();
-    if (all || change == TActionChange::Enabled) enabled_ = action_->Enabled();
-    if (all || change == TActionChange::Checked) checked_ = action_->Checked();
-    if (all || change == TActionChange::ImageIndex) imageIndex_ = action_->ImageIndex();
-    if (all || change == TActionChange::Hint) hint_ = action_->Hint();
+    if (all || change == TActionChange::Caption) caption_ = action->Caption();
+    if (all || change == TActionChange::ShortCut) shortCut_ = action->ShortCut();
+    if (all || change == TActionChange::Enabled) enabled_ = action->Enabled();
+    if (all || change == TActionChange::Checked) checked_ = action->Checked();
+    if (all || change == TActionChange::ImageIndex) imageIndex_ = action->ImageIndex();
+    if (all || change == TActionChange::Hint) hint_ = action->Hint();
     Changed();
 }
-
-void TMenuItem::ActionDestroyed() { action_ = nullptr; }
 
 void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
 
@@ -179,8 +168,8 @@ void TMenuItem::Click() {
     if (autoCheck_) SetChecked(!checked_);
     if (OnClick) {
         OnClick(this);
-    } else if (action_) {
-        action_->Execute();
+    } else if (TAction* action = Action()) {
+        action->Execute();
     }
 }
 

@@ -59,8 +59,8 @@ class TMenuItem : public TComponent, protected TActionClient {
 
     void Notification(TComponent* component, TOperation operation) override;
 
-    TAction* Action() const { return action_; }
-    void SetAction(TAction* action);
+    using TActionClient::Action;
+    using TActionClient::SetAction;
 
     int Count() const { return static_cast<int>(items_.size()); }
     TMenuItem* Items(int index) const { return items_[static_cast<std::size_t>(index)]; }
@@ -91,7 +91,6 @@ class TMenuItem : public TComponent, protected TActionClient {
 
   protected:
     void ActionChanged(TActionChange change) override;
-    void ActionDestroyed() override;
 
   private:
     void Changed();
@@ -108,7 +107,6 @@ class TMenuItem : public TComponent, protected TActionClient {
     std::string hint_;
     std::unique_ptr<TBitmap> bitmap_;
     TImageList* subMenuImages_ = nullptr;
-    TAction* action_ = nullptr;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item
