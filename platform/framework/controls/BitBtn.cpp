@@ -1,7 +1,5 @@
 #include "platform/framework/controls/BitBtn.h"
 
-#include <algorithm>
-
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
@@ -9,21 +7,6 @@
 namespace framework {
 
 TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
-
-void TBitBtn::SetNumGlyphs(int count) {
-    numGlyphs_ = std::clamp(count, 1, 4);
-    Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout layout) {
-    layout_ = layout;
-    Invalidate();
-}
-
-void TBitBtn::SetSpacing(int spacing) {
-    spacing_ = spacing;
-    Invalidate();
-}
 
 void TBitBtn::Paint() {
     const win::HDC dc = Canvas().Handle();
@@ -37,10 +20,7 @@ void TBitBtn::Paint() {
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::RECT measured{0, 0, 0, 0};
     if (!Caption().empty()) win::DrawText(dc, Caption().c_str(), -1, &measured, win::DT_SINGLELINE | win::DT_CALCRECT);
-    const int cells = std::max(1, numGlyphs_);
-    const int gw = glyph_.Empty() ? 0 : glyph_.Width() / cells;
-    const int gh = glyph_.Empty() ? 0 : glyph_.Height();
-    GlyphPlacement p = PlaceGlyph(r.right, r.bottom, gw, gh, measured.right, measured.bottom, layout_, spacing_);
+    GlyphPlacement p = PlaceGlyphAndText(r.right, r.bottom, measured.right, measured.bottom);
     const int shift = state.pressed ? 1 : 0;
     const int cell = !Enabled() && numGlyphs_ > 1 ? 1 : 0;
     DrawGlyphCell(dc, glyph_, numGlyphs_, cell, p.glyph.left + shift, p.glyph.top + shift);

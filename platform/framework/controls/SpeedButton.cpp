@@ -1,7 +1,5 @@
 #include "platform/framework/controls/SpeedButton.h"
 
-#include <algorithm>
-
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/framework/controls/WinControl.h"
@@ -35,21 +33,6 @@ void TSpeedButton::SetDown(bool down) {
                 other && other != this && other->groupIndex_ == groupIndex_)
                 other->SetDown(false);
     }
-    Invalidate();
-}
-
-void TSpeedButton::SetNumGlyphs(int count) {
-    numGlyphs_ = std::clamp(count, 1, 4);
-    Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout layout) {
-    layout_ = layout;
-    Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int spacing) {
-    spacing_ = spacing;
     Invalidate();
 }
 
@@ -95,10 +78,7 @@ void TSpeedButton::Paint() {
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::RECT measured{0, 0, 0, 0};
     if (!Caption().empty()) win::DrawText(dc, Caption().c_str(), -1, &measured, win::DT_SINGLELINE | win::DT_CALCRECT);
-    const int cells = std::max(1, numGlyphs_);
-    const int gw = glyph_.Empty() ? 0 : glyph_.Width() / cells;
-    const int gh = glyph_.Empty() ? 0 : glyph_.Height();
-    const GlyphPlacement p = PlaceGlyph(Width(), Height(), gw, gh, measured.right, measured.bottom, layout_, spacing_);
+    const GlyphPlacement p = PlaceGlyphAndText(Width(), Height(), measured.right, measured.bottom);
     const int shift = pressed ? 1 : 0;
     int cell = 0;
     if (!Enabled() && numGlyphs_ > 1) cell = 1;

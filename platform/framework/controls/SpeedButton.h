@@ -1,12 +1,11 @@
 #pragma once
 // A windowless button, flat or raised, that can stay down (GroupIndex > 0: one down per group and parent).
-#include "platform/framework/controls/GlyphLayout.h"
+#include "platform/framework/controls/ButtonGlyph.h"
 #include "platform/framework/controls/GraphicControl.h"
-#include "platform/framework/graphics/Bitmap.h"
 
 namespace framework {
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TButtonGlyph {
   public:
     explicit TSpeedButton(TComponent* owner);
 
@@ -20,13 +19,7 @@ class TSpeedButton : public TGraphicControl {
     void SetGroupIndex(int index) { groupIndex_ = index; }
     bool AllowAllUp() const { return allowAllUp_; }
     void SetAllowAllUp(bool allow) { allowAllUp_ = allow; }
-    TBitmap& Glyph() { return glyph_; }
-    int NumGlyphs() const { return numGlyphs_; }
-    void SetNumGlyphs(int count);
-    TButtonLayout Layout() const { return layout_; }
-    void SetLayout(TButtonLayout layout);
-    int Spacing() const { return spacing_; }
-    void SetSpacing(int spacing);
+    void GlyphChanged() override { Invalidate(); }
 
     void Click() override;
 
@@ -41,10 +34,6 @@ class TSpeedButton : public TGraphicControl {
     bool hot_ = false;
     int groupIndex_ = 0;
     bool allowAllUp_ = false;
-    TBitmap glyph_;
-    int numGlyphs_ = 1;
-    TButtonLayout layout_ = blGlyphLeft;
-    int spacing_ = 4;
 };
 
 }  // namespace framework
