@@ -14,17 +14,22 @@
 #include "WindowsFixture.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ComboBox.h"
+#include "platform/framework/controls/Image.h"
 #include "platform/framework/controls/Label.h"
 #include "platform/framework/controls/Panel.h"
 #include "platform/framework/controls/RadioButton.h"
 #include "platform/framework/controls/TrackBar.h"
 #include "platform/framework/menus/Action.h"
 #include "platform/framework/menus/MenuItem.h"
+#include "platform/framework/menus/PopupMenu.h"
 #include "platform/media/FileFedAudioBackend.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MciCommandLog.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/Menu.h"
+#include "platform/user/MessageLoop.h"
+#include "platform/user/Messages.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
@@ -34,6 +39,7 @@
 #include "trackmill/app/windows/NewRecordFileForm.h"
 #include "trackmill/app/windows/RecordForm.h"
 #include "trackmill/app/windows/RipForm.h"
+#include "trackmill/components/AfStartButton.h"
 
 using namespace std::chrono_literals;
 using framework::TMPBtnType;
@@ -55,6 +61,29 @@ std::vector<std::uint8_t> RampWav(int milliseconds) {
 
 std::uint32_t U32At(const std::vector<std::uint8_t>& bytes, std::size_t at) { return testsupport::le32At(bytes, at); }
 std::uint16_t U16At(const std::vector<std::uint8_t>& bytes, std::size_t at) { return testsupport::le16At(bytes, at); }
+
+// Once a popup menu is open, notes where its first item lies and chooses that item with the keyboard. The note is
+// taken from a message posted when the menu opens, which the menu's loop delivers while the menu is on screen.
+struct FirstItemChooser {
+    static constexpr win::UINT kLook = win::WM_USER + 0x7F0;
+    explicit FirstItemChooser(framework::TPopupMenu* watched) : menu(watched) {
+        menu->OnPopup = framework::TNotifyEvent::Bind<&FirstItemChooser::Opened>(this);
+        framework::Application->HookMainWindow(framework::TWindowHook::Bind<&FirstItemChooser::Look>(this));
+    }
+    ~FirstItemChooser() {
+        framework::Application->UnhookMainWindow(framework::TWindowHook::Bind<&FirstItemChooser::Look>(this));
+    }
+    void Opened(framework::TObject*) { win::PostMessage(framework::Application->Handle(), kLook, 0, 0); }
+    bool Look(framework::TMessage& message) {
+        if (message.Msg != kLook) return false;
+        win::GetMenuItemRect(nullptr, menu->Handle(), 0, &first);
+        testdriver::PressKey(win::VK_DOWN);
+        testdriver::PressKey(win::VK_RETURN);
+        return true;
+    }
+    framework::TPopupMenu* menu;
+    win::RECT first{};
+};
 
 class RecordFormTest : public WindowsTest {
   protected:
@@ -519,6 +548,31 @@ TEST_F(RecordFormTest, TheMainWindowsRecordActionOpensItModally) {
     });
     MainForm->ActionRecord->Execute();
     EXPECT_TRUE(shown);
+}
+
+TEST_F(RecordFormTest, TheStartButtonOpensItsMenuAboveItselfAndItsItemsWork) {
+    Open();
+    // The button's top edge at screen row 400: the menu (8 items, 3 separators), never shown before, is
+    // reckoned 8 * 17 + 3 * 9 + 6 = 169 pixels high.
+    const int shift = 400 - recorder->AfStartButton1->ClientOrigin().y;
+    recorder->SetBounds(recorder->Left(), recorder->Top() + shift, recorder->Width(), recorder->Height());
+    testdriver::PumpUntilIdle();
+    ASSERT_EQ(recorder->AfStartButton1->ClientOrigin().y, 400);
+    bool asked = false;
+    modals.Next<TfrmNewRecordFile>([&](TfrmNewRecordFile& dialog) {
+        asked = true;
+        dialog.btCancel->Click();
+    });
+    FirstItemChooser chooser(recorder->PopupMenu1);
+    const win::POINT start = recorder->AfStartButton1->ClientToScreen(win::POINT{50, 13});
+    testdriver::Click(start);
+    testdriver::PumpUntilIdle();
+    EXPECT_TRUE(asked) << "新建 opened the new-recording dialog";
+    EXPECT_EQ(chooser.first.top - 3, 400 - 169);
+    EXPECT_EQ(chooser.first.left - 3, recorder->AfStartButton1->ClientOrigin().x);
+    EXPECT_EQ(recorder->AfStartButton1->BevelOuter(), framework::bvRaised);
+    EXPECT_EQ(recorder->StartButtonImage->Left(), 0);
+    EXPECT_EQ(recorder->StartButtonImage->Top(), 4);
 }
 
 TEST_F(RecordFormTest, DrawsItselfAndTheNewRecordingDialogToPictures) {

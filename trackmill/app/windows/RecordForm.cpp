@@ -60,11 +60,6 @@ void TfrmRecord::FormClose(TObject*, TCloseAction& Action) {
 
 void TfrmRecord::pmExitClick(TObject*) { Close(); }
 
-void TfrmRecord::AfStartButton1Click(TObject*) {
-    const win::POINT below = AfStartButton1->ClientToScreen(win::POINT{0, AfStartButton1->Height()});
-    PopupMenu1->Popup(below.x, below.y);
-}
-
 void TfrmRecord::SetButtons(TMPBtnTypes buttons) { MediaPlayer1->SetEnabledButtons(buttons); }
 
 std::int64_t TfrmRecord::DeviceLength() { return MediaPlayer1->Length(); }

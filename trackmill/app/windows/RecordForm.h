@@ -24,6 +24,9 @@ class TSaveDialog;
 class TTimer;
 class TTrackBar;
 }  // namespace framework
+namespace components {
+class TAfStartButton;
+}
 
 class TfrmRecord : public framework::TForm {
   public:
@@ -42,8 +45,7 @@ class TfrmRecord : public framework::TForm {
     framework::TTrackBar* TrackBar1 = nullptr;
     framework::TMediaPlayer* MediaPlayer1 = nullptr;
     framework::TPanel* Panel3 = nullptr;
-    // The start button: a plain panel with its picture, standing where the image panel button goes.
-    framework::TPanel* AfStartButton1 = nullptr;
+    components::TAfStartButton* AfStartButton1 = nullptr;
     framework::TImage* StartButtonImage = nullptr;
     framework::TPopupMenu* PopupMenu1 = nullptr;
     framework::TMenuItem* miNew = nullptr;
@@ -108,7 +110,6 @@ class TfrmRecord : public framework::TForm {
     void TimerRecordTimer(framework::TObject* Sender);
     void TrackBar1Change(framework::TObject* Sender);
     void miRecordOptionSetClick(framework::TObject* Sender);
-    void AfStartButton1Click(framework::TObject* Sender);
 
     void PlayClicked();
     void StopClicked();

@@ -14,8 +14,10 @@
 #include "trackmill/app/windows/DialogPictures.h"
 #include "trackmill/app/windows/RecordForm.h"
 #include "trackmill/app/windows/StoredLayout.h"
+#include "trackmill/components/AfStartButton.h"
 
 using namespace framework;
+using components::TAfStartButton;
 
 namespace {
 
@@ -74,15 +76,11 @@ void TfrmRecord::BuildLayout() {
     BuildMenu();
     BuildGroup();
 
-    AfStartButton1 = Place<TPanel>(this, this, "AfStartButton1", 6, 181, 84, 26, "     开 始");
-    AfStartButton1->SetPopupMenu(PopupMenu1);
-    AfStartButton1->OnClick = TNotifyEvent::Bind<&TfrmRecord::AfStartButton1Click>(this);
+    AfStartButton1 = Place<TAfStartButton>(this, this, "AfStartButton1", 6, 181, 84, 26, "     开 始");
+    AfStartButton1->Setm_PopupMenu(PopupMenu1);
     StartButtonImage = Place<TImage>(this, AfStartButton1, "StartButtonImage", 0, 4, 18, 18);
     DrawStartButtonPicture(StartButtonImage->Picture());
-    StartButtonImage->SetAutoSize(true);
-    StartButtonImage->SetTransparent(true);
-    StartButtonImage->PictureChanged();
-    StartButtonImage->OnClick = AfStartButton1->OnClick;
+    AfStartButton1->Setm_Image(StartButtonImage);
     Panel3 = Place<TPanel>(this, this, "Panel3", 96, 181, 159, 26, "音频抓轨处理软件");
     Panel3->Font().SetColor(clMaroon);
 

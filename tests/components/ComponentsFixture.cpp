@@ -1,0 +1,37 @@
+#include "ComponentsFixture.h"
+
+#include "platform/present/HeadlessPresenter.h"
+#include "platform/testing/MessagePump.h"
+#include "platform/testing/Settings.h"
+#include "platform/user/Input.h"
+#include "platform/user/Presenter.h"
+
+using namespace framework;
+
+void ComponentsTest::SetUp() {
+    user::SetPresenter(std::make_unique<present::HeadlessPresenter>());
+    testdriver::ResetSettings();
+    user::ResetInputState();
+    app = std::make_unique<TApplication>(nullptr);
+    testdriver::PumpUntilIdle();
+}
+
+void ComponentsTest::TearDown() {
+    app.reset();
+    testdriver::PumpUntilIdle();
+    user::ResetInputState();
+    testdriver::ResetSettings();
+}
+
+TForm* ComponentsTest::ShowForm() {
+    TForm* form = nullptr;
+    app->CreateForm(form);
+    form->SetBounds(100, 100, 400, 300);
+    form->Show();
+    testdriver::PumpUntilIdle();
+    return form;
+}
+
+win::POINT ComponentsTest::At(const TControl& control, int x, int y) {
+    return control.ClientToScreen(win::POINT{x, y});
+}
