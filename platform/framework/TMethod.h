@@ -57,7 +57,7 @@ class TMethod<R(Args...)> {
     friend bool operator==(const TMethod&, const TMethod&) = default;
 
   private:
-    TMethod(Code code, void* object) : code_(code), object_(object) {}
+    TMethod(Code entry, void* target) : code_(entry), object_(target) {}
 
     template <auto Member>
     static R Trampoline(void* object, Args... args) {
