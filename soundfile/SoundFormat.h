@@ -15,7 +15,7 @@ struct SoundFileState;
 // after its header, so the sample reader and writer here serve all of them. Results: 0 success, 1 failure.
 class SoundFormat {
   public:
-    explicit SoundFormat(SoundFileState& owner) : owner(owner) {}
+    explicit SoundFormat(SoundFileState& file) : owner(file) {}
     virtual ~SoundFormat() = default;
     SoundFormat(const SoundFormat&) = delete;
     SoundFormat& operator=(const SoundFormat&) = delete;
