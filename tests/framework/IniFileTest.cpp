@@ -74,7 +74,9 @@ TEST_P(IniRead, FollowsTheProfileRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniRead, testing::ValuesIn(kReadCases),
-                         [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<ReadCase>& testCase) {
+                             return std::string(testCase.param.name);
+                         });
 
 TEST(IniRead, ABooleanDefaultsBothWays) {
     ScratchFolder folder;
@@ -123,7 +125,9 @@ TEST_P(IniWrite, UpdatesTheFileAtOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, testing::ValuesIn(kWriteCases),
-                         [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<WriteCase>& testCase) {
+                             return std::string(testCase.param.name);
+                         });
 
 TEST(IniWrite, IntegersAndBooleansAsDecimalText) {
     ScratchFolder folder;

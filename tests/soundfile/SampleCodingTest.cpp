@@ -51,9 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
                {16, 0x8000, 0},
                {0, -32768, 32767, 0x1234},
                {0x80, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x92, 0x34}}),
-    [](const testing::TestParamInfo<Worked>& info) {
+    [](const testing::TestParamInfo<Worked>& testCase) {
         std::string name;
-        for (const char* c = info.param.form; *c != '\0'; ++c) {
+        for (const char* c = testCase.param.form; *c != '\0'; ++c) {
             if (std::isalnum(static_cast<unsigned char>(*c))) {
                 name += *c;
             }

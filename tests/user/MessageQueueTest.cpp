@@ -27,7 +27,9 @@ std::vector<WPARAM> PingArguments(const TestWindow& w) {
 }
 
 struct CountedPayload : MessagePayload {
-    explicit CountedPayload(std::atomic<int>* alive, int value) : alive(alive), value(value) { ++*alive; }
+    explicit CountedPayload(std::atomic<int>* counter, int payloadValue) : alive(counter), value(payloadValue) {
+        ++*alive;
+    }
     ~CountedPayload() override { --*alive; }
     std::atomic<int>* alive;
     int value;
