@@ -95,7 +95,8 @@ TEST_F(ControlsTest, TheFolderBrowserReturnsTheScriptedFolderOrKeepsTheOldOneOnC
 TEST_F(ControlsTest, TheRealDialogsOpenOverAFolderAndCancelOnClose) {
     ShowForm();
     // Each dialog window is closed as soon as it exists; its modal run then ends with Cancel.
-    Screen->SetFormObservers([](TCustomForm* form) { win::PostMessage(form->Handle(), win::WM_CLOSE, 0, 0); }, nullptr);
+    const int closer =
+        Screen->AddFormObservers([](TCustomForm* form) { win::PostMessage(form->Handle(), win::WM_CLOSE, 0, 0); }, {});
     TOpenDialog dialog(nullptr);
     dialog.SetInitialDir(TRACKMILL_TEST_DATA);
     dialog.SetFilter("Wave|*.WAV");
@@ -103,5 +104,5 @@ TEST_F(ControlsTest, TheRealDialogsOpenOverAFolderAndCancelOnClose) {
     std::string folder = TRACKMILL_TEST_DATA;
     EXPECT_FALSE(SelectDirectory("选择文件夹", "/", folder));
     EXPECT_EQ(folder, TRACKMILL_TEST_DATA);
-    Screen->SetFormObservers(nullptr, nullptr);
+    Screen->RemoveFormObservers(closer);
 }

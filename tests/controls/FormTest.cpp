@@ -201,10 +201,31 @@ TEST_F(ControlsTest, AnErrorEscapingAHandlerIsReportedAndTheLoopGoesOn) {
     EXPECT_EQ(boxes.Shown(), 2);
 }
 
+TEST_F(ControlsTest, EveryFormObserverIsToldInTurnAndOneRemovedWhileTellingIsToldNoMore) {
+    std::vector<std::string> told;
+    int second = 0;
+    const int first = Screen->AddFormObservers(
+        [&](TCustomForm*) {
+            told.push_back("first created");
+            Screen->RemoveFormObservers(second);
+        },
+        [&](TCustomForm*) { told.push_back("first destroyed"); });
+    second = Screen->AddFormObservers([&](TCustomForm*) { told.push_back("second created"); },
+                                      [&](TCustomForm*) { told.push_back("second destroyed"); });
+    const int third = Screen->AddFormObservers([&](TCustomForm*) { told.push_back("third created"); }, {});
+    TForm* form = nullptr;
+    app->CreateForm(form);
+    delete form;
+    Screen->RemoveFormObservers(first);
+    Screen->RemoveFormObservers(third);
+    EXPECT_EQ(told, (std::vector<std::string>{"first created", "third created", "first destroyed"}));
+}
+
 TEST_F(ControlsTest, TheScreenListsFormsInCreationOrderAndReportsThem) {
     std::vector<TCustomForm*> created;
     std::vector<TCustomForm*> gone;
-    Screen->SetFormObservers([&](TCustomForm* f) { created.push_back(f); }, [&](TCustomForm* f) { gone.push_back(f); });
+    const int observers = Screen->AddFormObservers([&](TCustomForm* f) { created.push_back(f); },
+                                                   [&](TCustomForm* f) { gone.push_back(f); });
     TForm* first = nullptr;
     TForm* second = nullptr;
     app->CreateForm(first);
@@ -218,7 +239,7 @@ TEST_F(ControlsTest, TheScreenListsFormsInCreationOrderAndReportsThem) {
         << "the application window hears of each form before it is painted";
     delete second;
     EXPECT_EQ(gone, (std::vector<TCustomForm*>{second}));
-    Screen->SetFormObservers(nullptr, nullptr);
+    Screen->RemoveFormObservers(observers);
 
     testdriver::SetDpi(120);
     EXPECT_EQ(Screen->MenuFont().PixelsPerInch(), 120);

@@ -18,12 +18,10 @@ class TOpenDialog;
 class TFileDialogForm : public TCustomForm {
   public:
     explicit TFileDialogForm(TOpenDialog& dialog);
+    bool IsProgramForm() const override { return false; }
 
     const std::string& Folder() const { return folder_; }
     void ShowFolder(const std::string& folder);
-
-  protected:
-    bool IsProgramForm() const override { return false; }
 
   private:
     static std::string ExtractName(const std::string& path);

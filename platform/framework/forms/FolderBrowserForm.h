@@ -12,12 +12,10 @@ class TListView;
 class TFolderBrowserForm : public TCustomForm {
   public:
     TFolderBrowserForm(const std::string& prompt, const std::string& root, const std::string& initial);
+    bool IsProgramForm() const override { return false; }
 
     const std::string& Folder() const { return folder_; }
     void ShowFolder(const std::string& folder);
-
-  protected:
-    bool IsProgramForm() const override { return false; }
 
   private:
     void Open(TObject* sender);

@@ -82,6 +82,9 @@ class TCustomForm : public TScrollingWinControl {
     TCloseEvent OnClose;
     TNotifyEvent OnDestroy;
 
+    // Whether the form counts as one of the program's forms (message boxes and the file and folder dialogs do not).
+    virtual bool IsProgramForm() const { return true; }
+
     // For TScreen: the program's active form changed to or from this one.
     void Activated();
     void Deactivated();
@@ -94,8 +97,6 @@ class TCustomForm : public TScrollingWinControl {
     void CreateWnd() override;
     void Paint() override;
     void Resize() override;
-    // Whether the form counts as one of the program's forms (message boxes do not).
-    virtual bool IsProgramForm() const { return true; }
 
   private:
     void MenuReplaced(TObject* sender);

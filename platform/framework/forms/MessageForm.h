@@ -13,6 +13,7 @@ class TButton;
 class TMessageForm : public TCustomForm {
   public:
     TMessageForm(const std::string& text, const std::string& caption, win::UINT type);
+    bool IsProgramForm() const override { return false; }
 
     // Presses the button with this id once the modal loop runs.
     void PostAnswer(int id);
@@ -20,7 +21,6 @@ class TMessageForm : public TCustomForm {
   protected:
     void WndProc(TMessage& message) override;
     void Paint() override;
-    bool IsProgramForm() const override { return false; }
 
   private:
     std::string text_;

@@ -26,8 +26,11 @@ class TScreen : public TComponent {
     int Width() const;
     int Height() const;
 
-    // Told of every form once it is built (after OnCreate) and when its destruction begins.
-    void SetFormObservers(TFormObserver created, TFormObserver destroyed);
+    // Both are told of every form: created once it is built (after OnCreate), destroyed when its destruction
+    // begins, in the order the observers were added. An observer may remove observers while it is told; those are
+    // not told any more. Returns the id that removes the pair.
+    int AddFormObservers(TFormObserver created, TFormObserver destroyed);
+    void RemoveFormObservers(int id);
 
     // For forms.
     void AddForm(TCustomForm* form);
@@ -40,8 +43,15 @@ class TScreen : public TComponent {
     std::vector<TCustomForm*> forms_;
     TCustomForm* activeForm_ = nullptr;
     TFont menuFont_;
-    TFormObserver created_;
-    TFormObserver destroyed_;
+    struct FormObservers {
+        int id;
+        TFormObserver created;
+        TFormObserver destroyed;
+    };
+    void Tell(TFormObserver FormObservers::*which, TCustomForm* form);
+
+    std::vector<FormObservers> observers_;
+    int lastObserverId_ = 0;
 };
 
 // The screen of the running application; null while there is none.
