@@ -103,6 +103,14 @@ void TComboBox::WndProc(TMessage& message) {
             TWinControl::WndProc(message);
             SetDroppedDown(false);
             return;
+        case CM_DIALOGKEY:
+            // An open list takes Enter and Escape before the form's default and cancel buttons do.
+            if (DroppedDown()) {
+                int key = static_cast<int>(message.WParam);
+                KeyDown(key, CurrentShiftState());
+                message.Result = 1;
+            }
+            return;
         default:
             TWinControl::WndProc(message);
     }
