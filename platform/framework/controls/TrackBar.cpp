@@ -62,6 +62,7 @@ void TTrackBar::WndProc(TMessage& message) {
     const int x = win::GET_X_LPARAM(message.LParam);
     switch (message.Msg) {
         case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK:  // a second quick press pages again
             TWinControl::WndProc(message);
             if (!Enabled()) return;
             if (std::abs(x - ThumbX()) <= 5) {
