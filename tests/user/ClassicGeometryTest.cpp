@@ -23,16 +23,16 @@ TEST(ClassicGeometry, FramesPerStyle) {
     EXPECT_TRUE(Same(NonClientInsets(WS_CAPTION, 0), RECT{3, 22, 3, 3}));
 }
 
-TEST(ClassicGeometry, MetricsAtNinetySixDpi) {
-    EXPECT_EQ(GetSystemMetrics(SM_CXHTHUMB), 16);
-    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 16);
-    EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 19);
-    EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
-    EXPECT_EQ(GetSystemMetrics(SM_CXBORDER), 1);
-    EXPECT_EQ(GetSystemMetrics(SM_CXFIXEDFRAME), 3);
-    EXPECT_EQ(GetSystemMetrics(SM_CXMENUCHECK), 13);
-    EXPECT_EQ(GetSystemMetrics(9999), 0);
-    EXPECT_EQ(user::classic::kPopupMargin, 3);
+// Code that paints over the classic look reads these metrics: each must be what windows really get.
+TEST(ClassicGeometry, MetricsAreTheFramesWindowsGet) {
+    using user::classic::NonClientInsets;
+    EXPECT_EQ(NonClientInsets(WS_CHILD | WS_BORDER, 0).left, GetSystemMetrics(SM_CXBORDER));
+    EXPECT_EQ(NonClientInsets(WS_CHILD, WS_EX_CLIENTEDGE).top, GetSystemMetrics(SM_CYEDGE));
+    EXPECT_EQ(NonClientInsets(WS_POPUP | WS_DLGFRAME, 0).left, GetSystemMetrics(SM_CXFIXEDFRAME));
+    const RECT overlapped = NonClientInsets(WS_OVERLAPPEDWINDOW, 0);
+    EXPECT_EQ(overlapped.left, GetSystemMetrics(SM_CXFRAME));
+    EXPECT_EQ(overlapped.top, GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION));
+    EXPECT_EQ(GetSystemMetrics(9999), 0) << "an unknown metric";
 }
 
 TEST(ClassicGeometry, VersionIsNt50UnlessInjected) {

@@ -166,6 +166,45 @@ TEST_F(InputTest, DisabledWindowsTakeNoMouseInput) {
     EXPECT_TRUE(owner.receivedIds({WM_LBUTTONDOWN, WM_MOUSEMOVE}).empty());
 }
 
+// Popup menus and drop-down lists are topmost windows: they stay in front and a press on them leaves the
+// activation where it was.
+TEST_F(InputTest, ATopmostWindowStaysInFrontAndAPressOnItActivatesNothing) {
+    TestWindow topmost(RECT{50, 50, 150, 150}, 0, nullptr, WS_EX_TOPMOST);
+    TestWindow first(RECT{0, 0, 100, 100}, WS_CAPTION);
+    TestWindow second(RECT{80, 80, 180, 180}, WS_CAPTION);
+    EXPECT_EQ(WindowFromPoint(POINT{90, 90}), topmost.hwnd()) << "windows shown later stay behind it";
+
+    testdriver::Click(POINT{10, 30});
+    testdriver::PumpUntilIdle();
+    ASSERT_EQ(GetActiveWindow(), first.hwnd());
+    EXPECT_EQ(WindowFromPoint(POINT{60, 60}), topmost.hwnd()) << "an activated window stays behind it";
+    EXPECT_EQ(WindowFromPoint(POINT{170, 170}), second.hwnd());
+
+    topmost.clear();
+    testdriver::Click(POINT{120, 120});
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(topmost.receivedIds({WM_LBUTTONDOWN, WM_LBUTTONUP}), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(GetActiveWindow(), first.hwnd());
+    EXPECT_FALSE(topmost.last(WM_ACTIVATE).has_value());
+}
+
+TEST_F(InputTest, KeysGoToTheActiveWindowWhileNoWindowHasTheFocus) {
+    TestWindow window(RECT{0, 0, 100, 100}, WS_CAPTION);
+    auto* child = new TestWindow(RECT{10, 10, 50, 30}, 0, window.hwnd());
+    SetFocus(child->hwnd());
+    testdriver::PressKey('A');
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(child->receivedIds({WM_KEYDOWN}).size(), 1u);
+
+    delete child;
+    EXPECT_EQ(GetFocus(), nullptr) << "the focus goes with its window";
+    window.clear();
+    testdriver::ReleaseKey('A');
+    testdriver::TypeText("b");
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(window.receivedIds({WM_KEYUP, WM_CHAR}), (std::vector<UINT>{WM_KEYUP, WM_CHAR}));
+}
+
 TEST_F(InputTest, ClosingTheActiveWindowActivatesItsOwner) {
     TestWindow main(RECT{0, 0, 100, 100}, WS_CAPTION);
     const HWND dialog = CreateWindowEx(0, usertest::TestClassName(), "", WS_CAPTION | WS_VISIBLE, 20, 20, 50, 50,

@@ -180,6 +180,42 @@ TEST_F(PaintTest, ChildWindowsAreNotPaintedOverByTheirParent) {
     EXPECT_EQ(testdriver::WindowPixel(parent.hwnd(), 5, 5), kRed);
 }
 
+TEST_F(PaintTest, AChildThatMovesShrinksOrHidesUncoversWhatItsParentPaints) {
+    TestWindow parent(RECT{600, 0, 700, 100});
+    TestWindow child(RECT{10, 10, 30, 30}, 0, parent.hwnd());
+    constexpr COLORREF kRed = RGB(255, 0, 0);
+    child.onMessage([&](UINT msg, WPARAM wParam, LPARAM, LRESULT* result) {
+        if (msg != WM_ERASEBKGND) return false;
+        RECT r;
+        GetClientRect(child.hwnd(), &r);
+        const HBRUSH red = CreateSolidBrush(kRed);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, red);
+        DeleteObject(red);
+        *result = 1;
+        return true;
+    });
+    InvalidateRect(child.hwnd(), nullptr, TRUE);
+    testdriver::PumpUntilIdle();
+    ASSERT_EQ(testdriver::ScreenPixel(615, 15), kRed);
+
+    MoveWindow(child.hwnd(), 50, 10, 20, 20, TRUE);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(testdriver::ScreenPixel(615, 15), kWhite);
+    EXPECT_EQ(testdriver::ScreenPixel(655, 15), kRed);
+
+    MoveWindow(child.hwnd(), 50, 10, 5, 5, TRUE);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(testdriver::ScreenPixel(651, 11), kRed);
+    EXPECT_EQ(testdriver::ScreenPixel(665, 25), kWhite);
+
+    ShowWindow(child.hwnd(), SW_HIDE);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(testdriver::ScreenPixel(651, 11), kWhite);
+    ShowWindow(child.hwnd(), SW_SHOW);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(testdriver::ScreenPixel(651, 11), kRed);
+}
+
 TEST_F(PaintTest, BordersOfTheClassicLook) {
     TestWindow parent(RECT{400, 0, 500, 100});
     TestWindow flat(RECT{10, 10, 40, 40}, WS_BORDER, parent.hwnd());
