@@ -1,9 +1,12 @@
 #include "platform/framework/TIniFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -49,6 +52,9 @@ std::optional<KeyLine> ParseKeyLine(const std::string& line) {
 }  // namespace
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {
+    // Only a plain file is read: a folder or a pipe in its place reads as empty instead of failing or blocking.
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(fileName_, ignored)) return;
     std::ifstream in(fileName_, std::ios::binary);
     if (!in) return;
     const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -122,6 +128,11 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
         while (insertAt > *header + 1 && Trim(lines_[insertAt - 1]).empty()) --insertAt;
         lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), key + "=" + value);
     }
+    if (!updating_) Save();
+}
+
+void TIniFile::EndUpdate() {
+    updating_ = false;
     Save();
 }
 
@@ -137,20 +148,33 @@ void TIniFile::Save() const {
     std::string content;
     for (const std::string& line : lines_) content += line + lineEnd_;
     const std::string what = "Cannot write \"" + fileName_ + "\"";
-    const int fd = ::open(fileName_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // The new text goes to a file of its own beside the old one, which a rename then replaces in one step: a save
+    // that fails half way (a full disk) leaves the old file whole. A link is followed, so that it stays a link.
+    std::error_code ignored;
+    const std::filesystem::path target = std::filesystem::is_symlink(fileName_, ignored)
+                                             ? std::filesystem::canonical(fileName_, ignored)
+                                             : std::filesystem::path(fileName_);
+    static std::atomic<unsigned> saves{0};
+    const std::string temp = target.string() + "." + std::to_string(::getpid()) + "-" + std::to_string(saves++);
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) throw EInOutError(what, errno);
+    struct stat old {};
+    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
+    int cause = 0;
     std::size_t done = 0;
-    while (done < content.size()) {
+    while (cause == 0 && done < content.size()) {
         const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0) {
-            const int cause = errno;
-            ::close(fd);
-            throw EInOutError(what, cause);
-        }
-        done += static_cast<std::size_t>(written);
+        if (written >= 0)
+            done += static_cast<std::size_t>(written);
+        else if (errno != EINTR)
+            cause = errno;
     }
-    if (::close(fd) != 0) throw EInOutError(what, errno);
+    if (cause == 0 && ::fsync(fd) != 0) cause = errno;
+    if (::close(fd) != 0 && cause == 0) cause = errno;
+    if (cause == 0 && ::rename(temp.c_str(), target.c_str()) != 0) cause = errno;
+    if (cause == 0) return;
+    ::unlink(temp.c_str());
+    throw EInOutError(what, cause);
 }
 
 }  // namespace framework

@@ -2,9 +2,10 @@
 // An INI file read and written with the profile rules: a missing file, section or key gives the default;
 // section and key names ignore (ASCII) case; values are trimmed; an integer that does not read as one
 // (decimal, or hexadecimal as "$1F" or "0x1F") gives the default; booleans are written 1/0 and read as
-// non-zero integers. Each write updates the file at once, in place: the key's line is replaced, a new key goes
-// at the end of its section and a new section at the end of the file; every other line, comments and unknown
-// keys included, stays as it was, with the file's line ends.
+// non-zero integers. Each write updates the file at once: the key's line is replaced, a new key goes at the end of
+// its section and a new section at the end of the file; every other line, comments and unknown keys included,
+// stays as it was, with the file's line ends. The file is replaced whole by a flushed copy, never rewritten in
+// place, so a failed write leaves it as it was.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -31,6 +32,11 @@ class TIniFile : public TObject {
     void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
+    // Between the two, writes change only the text held here, and EndUpdate replaces the file once for all of
+    // them (raising EInOutError when it cannot).
+    void BeginUpdate() { updating_ = true; }
+    void EndUpdate();
+
   private:
     // Index of the section's header line.
     std::optional<std::size_t> FindSection(const std::string& section) const;
@@ -42,6 +48,7 @@ class TIniFile : public TObject {
     std::string fileName_;
     std::vector<std::string> lines_;
     std::string lineEnd_ = "\n";
+    bool updating_ = false;
 };
 
 }  // namespace framework

@@ -1,13 +1,16 @@
-// File filters, and the file and folder dialogs answered by the test.
+// File filters, the file and folder dialogs answered by the test, and the keys of a dialog.
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ControlsFixture.h"
+#include "platform/framework/controls/Button.h"
+#include "platform/framework/controls/Edit.h"
 #include "platform/framework/forms/FileFilter.h"
 #include "platform/framework/forms/FolderBrowser.h"
 #include "platform/framework/forms/OpenDialog.h"
 #include "platform/framework/forms/Screen.h"
+#include "platform/testing/TypedKeys.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 
@@ -105,4 +108,35 @@ TEST_F(ControlsTest, TheRealDialogsOpenOverAFolderAndCancelOnClose) {
     EXPECT_FALSE(SelectDirectory("选择文件夹", "/", folder));
     EXPECT_EQ(folder, TRACKMILL_TEST_DATA);
     Screen->RemoveFormObservers(closer);
+}
+
+namespace {
+
+// A dialog with a text field (focused at first), a default OK button and a Cancel button; its answer to the keys.
+TModalResult DialogAnswerToKeys(std::vector<int> keys) {
+    TForm dialog(nullptr);
+    auto* edit = new TEdit(&dialog);
+    edit->SetParent(&dialog);
+    auto* ok = new TButton(&dialog);
+    ok->SetParent(&dialog);
+    ok->SetBounds(10, 40, 75, 25);
+    ok->SetModalResult(mrOk);
+    ok->SetDefault(true);
+    auto* cancel = new TButton(&dialog);
+    cancel->SetParent(&dialog);
+    cancel->SetBounds(100, 40, 75, 25);
+    cancel->SetModalResult(mrCancel);
+    dialog.SetActiveControl(edit);
+    const testdriver::TypedKeys typed(std::move(keys));
+    return dialog.ShowModal();
+}
+
+}  // namespace
+
+TEST_F(ControlsTest, EnterInADialogPressesTheFocusedButtonAndTheDefaultOneOnlyWhenNoButtonHasTheFocus) {
+    ShowForm();
+    EXPECT_EQ(DialogAnswerToKeys({win::VK_RETURN}), mrOk) << "from the text field";
+    EXPECT_EQ(DialogAnswerToKeys({win::VK_TAB, win::VK_TAB, win::VK_RETURN}), mrCancel);
+    EXPECT_EQ(DialogAnswerToKeys({win::VK_TAB, win::VK_TAB, win::VK_SPACE}), mrCancel);
+    EXPECT_EQ(DialogAnswerToKeys({win::VK_TAB, win::VK_RETURN}), mrOk);
 }

@@ -1,10 +1,13 @@
 // Message boxes answered by the test script, and the loop they run.
+#include <vector>
+
 #include "ControlsFixture.h"
 #include "platform/framework/TTimer.h"
 #include "platform/framework/forms/MessageBox.h"
 #include "platform/framework/forms/Screen.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
+#include "platform/testing/TypedKeys.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 
@@ -44,26 +47,22 @@ TEST_F(ControlsTest, AMessageBoxKeepsDispatchingPostedMessages) {
 
 namespace {
 
-// Presses a key once the box's loop runs; used without a scripted answer, as a user would.
-struct KeyPresser {
-    int key;
-    void Press(TObject* sender) {
-        static_cast<TTimer*>(sender)->SetEnabled(false);
-        testdriver::PressKey(key);
-        testdriver::ReleaseKey(key);
-    }
-};
+// The answer of a yes/no box to the keys pressed in it.
+int AnswerToKeys(std::vector<int> keys) {
+    const testdriver::TypedKeys typed(std::move(keys));
+    return win::MessageBox(nullptr, "文件已经存在，要覆盖它吗？", "提示", win::MB_YESNO | win::MB_ICONQUESTION);
+}
 
 }  // namespace
 
-TEST_F(ControlsTest, EnterPressesTheBoxsDefaultButton) {
+TEST_F(ControlsTest, EnterAndSpacePressTheFocusedButtonOfABox) {
     ShowForm();
     SetMessageBoxResponder(nullptr);
-    KeyPresser enter{win::VK_RETURN};
-    TTimer timer(nullptr);
-    timer.SetInterval(20);
-    timer.SetOnTimer(TNotifyEvent::Bind<&KeyPresser::Press>(&enter));
-    EXPECT_EQ(win::MessageBox(nullptr, "继续吗?", "", win::MB_YESNO | win::MB_ICONQUESTION), win::IDYES);
+    EXPECT_EQ(AnswerToKeys({win::VK_RETURN}), win::IDYES) << "the default button has the focus at first";
+    EXPECT_EQ(AnswerToKeys({win::VK_TAB, win::VK_RETURN}), win::IDNO);
+    EXPECT_EQ(AnswerToKeys({win::VK_TAB, win::VK_SPACE}), win::IDNO);
+    EXPECT_EQ(AnswerToKeys({win::VK_TAB, win::VK_TAB, win::VK_RETURN}), win::IDYES);
+    EXPECT_EQ(AnswerToKeys({win::VK_SPACE}), win::IDYES);
 }
 
 TEST_F(ControlsTest, RunEndsWhenTheMainFormCloses) {

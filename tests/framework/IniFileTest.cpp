@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -169,4 +171,48 @@ TEST(IniWrite, AnUnwritableFileRaisesWithItsCause) {
     } catch (const framework::EInOutError& error) {
         EXPECT_NE(error.Message().find("No such file or directory"), std::string::npos) << error.Message();
     }
+}
+
+TEST(IniWrite, AFailedWriteLeavesTheOldFileWholeAndNoCopyBehind) {
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
+    writeFileText(path, "[A]\nK=old\n");
+    TIniFile ini(path);
+    // A folder cannot be replaced by a file: the finished copy cannot take the old file's place.
+    const std::string blocked = folder.file("blocked.ini");
+    std::filesystem::create_directory(blocked);
+    TIniFile intoFolder(blocked);
+    EXPECT_EQ(intoFolder.ReadString("A", "K", "none"), "none") << "a folder reads as an empty file";
+    EXPECT_THROW(intoFolder.WriteString("A", "K", "new"), framework::EInOutError);
+    EXPECT_TRUE(std::filesystem::is_directory(blocked));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"blocked.ini", "options.ini"}));
+    EXPECT_EQ(readFileText(path), "[A]\nK=old\n");
+}
+
+TEST(IniWrite, ABatchOfWritesReachesTheFileOnlyAtItsEnd) {
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
+    writeFileText(path, "[A]\nK=old\n");
+    TIniFile ini(path);
+    ini.BeginUpdate();
+    ini.WriteString("A", "K", "new");
+    ini.WriteInteger("B", "N", 7);
+    EXPECT_EQ(readFileText(path), "[A]\nK=old\n");
+    ini.EndUpdate();
+    EXPECT_EQ(readFileText(path), "[A]\nK=new\n\n[B]\nN=7\n");
+}
+
+TEST(IniWrite, ALinkedFileStaysALinkAndItsTargetIsReplaced) {
+    ScratchFolder folder;
+    const std::string target = folder.file("real.ini");
+    writeFileText(target, "[A]\nK=old\n");
+    std::filesystem::create_symlink(target, folder.file("options.ini"));
+    TIniFile ini(folder.file("options.ini"));
+    ini.WriteString("A", "K", "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("options.ini")));
+    EXPECT_EQ(readFileText(target), "[A]\nK=new\n");
 }

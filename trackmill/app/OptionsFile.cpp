@@ -93,7 +93,10 @@ void ReadWriteOptions(bool Load, const std::string& programFolder) {
         if (defaultFolder != programFolder) MakeFolderOf(defaultFolder);
         LoadFields(ini, defaultFolder);
     } else {
+        // One replacement of the file for all the keys.
+        ini.BeginUpdate();
         SaveFields(ini);
+        ini.EndUpdate();
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // A push button. Clicking it sets its form's ModalResult to the button's own, when that is not mrNone. Enter runs
-// the default button, Escape the cancel button.
+// the focused button, or the default button when no button has the focus; Escape runs the cancel button.
 #include "platform/framework/controls/ButtonControl.h"
 
 namespace framework {

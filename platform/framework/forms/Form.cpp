@@ -167,7 +167,14 @@ void TCustomForm::WndProc(TMessage& message) {
             Close();
             return;
         case CM_DIALOGKEY: {
-            // The first control that takes Enter or Escape (a default or cancel button) answers it.
+            // The focused control answers first, so Enter presses a focused button rather than the default one;
+            // otherwise the first control that takes Enter or Escape (a default or cancel button) answers it.
+            TWinControl* focused = FindControl(win::GetFocus());
+            if (focused && focused != this && focused->ParentForm() == this && focused->Enabled() &&
+                focused->Perform(CM_DIALOGKEY, message.WParam, 0)) {
+                message.Result = 1;
+                return;
+            }
             std::vector<TControl*> pending(1, this);
             while (!pending.empty()) {
                 TControl* c = pending.back();

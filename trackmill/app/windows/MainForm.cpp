@@ -93,6 +93,14 @@ void TMainForm::FormPaint(TObject*) {
 }
 
 void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
+    // A close that reaches this window during a rip (a window manager's, past the modal rip window) ends the rip
+    // first: its thread stops after the read under way and writes the track's header, before the CD handle goes.
+    for (int i = 0; i < ComponentCount(); ++i) {
+        if (auto* rip = dynamic_cast<TRipForm*>(Components(i))) {
+            rip->StopAll();
+            rip->Close();
+        }
+    }
     if (Mp3Process && Mp3Process->FRunning) Mp3Process->Stop(0);
     CanClose = true;
 }
@@ -100,7 +108,12 @@ void TMainForm::FormCloseQuery(TObject*, bool& CanClose) {
 void TMainForm::FormClose(TObject*, TCloseAction&) {
     if (!CloseCDIfOpen(FCDHandle)) ShowMessage("关闭CD句柄错误!");
     FCDHandle = 0;
-    ReadWriteOptions(false);
+    // The window closes whatever the save's fate: the user hears of a failure once, and the old file stays whole.
+    try {
+        ReadWriteOptions(false);
+    } catch (const std::exception& error) {
+        win::MessageBox(Handle(), error.what(), "错误", win::MB_ICONERROR);
+    }
 }
 
 void TMainForm::FormDestroy(TObject*) {
