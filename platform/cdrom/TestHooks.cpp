@@ -11,6 +11,7 @@ namespace {
 
 std::mutex hookMutex;
 std::shared_ptr<const OperationHook> installedHook;
+std::shared_ptr<const NameLookupHook> installedLookupHook;
 
 }  // namespace
 
@@ -18,6 +19,12 @@ void SetOperationHook(OperationHook hook) {
     auto shared = hook ? std::make_shared<const OperationHook>(std::move(hook)) : nullptr;
     std::lock_guard lock(hookMutex);
     installedHook = std::move(shared);
+}
+
+void SetNameLookupHook(NameLookupHook hook) {
+    auto shared = hook ? std::make_shared<const NameLookupHook>(std::move(hook)) : nullptr;
+    std::lock_guard lock(hookMutex);
+    installedLookupHook = std::move(shared);
 }
 
 namespace detail {
@@ -29,6 +36,15 @@ bool OperationAllowed(CdOperation operation) {
         hook = installedHook;
     }
     return !hook || (*hook)(operation);
+}
+
+bool NameLookupAllowed(const std::string& host) {
+    std::shared_ptr<const NameLookupHook> hook;
+    {
+        std::lock_guard lock(hookMutex);
+        hook = installedLookupHook;
+    }
+    return !hook || (*hook)(host);
 }
 
 }  // namespace detail

@@ -8,12 +8,15 @@
 #include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/CdAudio.h"
+#include "platform/cdrom/TestHooks.h"
 #include "platform/cdrom/detail/CddbHttpGet.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -211,6 +214,41 @@ TEST_F(CddbTest, SlowServerTimesOut) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(Query(), -1);
     EXPECT_LT(std::chrono::steady_clock::now() - start, 8s);
+}
+
+TEST_F(CddbTest, AServerThatNeverStopsSendingIsCutOffAtTheSizeOfAnyRealRecord) {
+    CddbServer endless({}, CddbServer::Behaviour::Endless);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(detail::HttpGet("127.0.0.1", endless.port(), "/~cddb/cddb.cgi?cmd=cddb+read", 3s), std::nullopt);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s) << "the size, not the time-out, ends it";
+    SetOptions(Loopback(endless.port()));
+    EXPECT_EQ(Query(), -1);
+}
+
+TEST_F(CddbTest, AHostNameThatTakesForeverToLookUpEndsWithTheTimeOut) {
+    // The lookup hangs until the test lets it go, long after the time-out.
+    std::mutex mutex;
+    std::condition_variable released;
+    bool release = false;
+    std::vector<std::string> looked;
+    SetNameLookupHook([&](const std::string& host) {
+        std::unique_lock lock(mutex);
+        looked.push_back(host);
+        released.wait(lock, [&] { return release; });
+        return false;
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(detail::HttpGet("cddb.example.org", 80, "/~cddb/cddb.cgi?cmd=cddb+read", 500ms), std::nullopt);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, 450ms);
+    EXPECT_LT(took, 1500ms);
+    {
+        std::lock_guard lock(mutex);
+        release = true;
+        EXPECT_EQ(looked, (std::vector<std::string>{"cddb.example.org"}));
+    }
+    released.notify_all();
+    SetNameLookupHook(nullptr);
 }
 
 TEST_F(CddbTest, RecordOfAnUnknownOrDamagedItemFails) {

@@ -12,6 +12,8 @@
 #include "WindowsFixture.h"
 #include "platform/cdrom/CdAudio.h"
 #include "platform/cdrom/DeviceChange.h"
+#include "platform/cdrom/TestHooks.h"
+#include "platform/cdrom/detail/CddbSettings.h"
 #include "platform/framework/TIniFile.h"
 #include "platform/framework/TStringList.h"
 #include "platform/framework/controls/ListView.h"
@@ -407,6 +409,34 @@ TEST_F(CddbTitlesOnTheList, ASilentServerHoldsTheListOnlyForABoundedTime) {
     const auto start = std::chrono::steady_clock::now();
     TMainForm* form = StartMainForm();
     EXPECT_LT(std::chrono::steady_clock::now() - start, 60s);
+    EXPECT_EQ(Titles(form), generated);
+}
+
+TEST_F(CddbTitlesOnTheList, AServerThatNeverStopsSendingLeavesTheGeneratedTitlesWellWithinTheTimeOut) {
+    cdrom_test::CddbServer server({}, cdrom_test::CddbServer::Behaviour::Endless, 0s, 2);
+    PointAt(server.port());
+    const auto start = std::chrono::steady_clock::now();
+    TMainForm* form = StartMainForm();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
+    EXPECT_EQ(Titles(form), generated);
+    EXPECT_LT(server.endlessBytesSent(), 16u << 20) << "the program stopped taking the record";
+    EXPECT_TRUE(boxes.Shown().empty());
+}
+
+TEST_F(CddbTitlesOnTheList, WithoutAServerOfItsOwnARunAsksThePublicDatabaseAtItsPath) {
+    unsetenv("TRACKMILL_CDDB_SERVER");
+    // No test reaches out to the network: the name is only noted, and found unknown.
+    std::vector<std::string> looked;
+    platform::cdrom::SetNameLookupHook([&looked](const std::string& host) {
+        looked.push_back(host);
+        return false;
+    });
+    TMainForm* form = StartMainForm();
+    platform::cdrom::SetNameLookupHook(nullptr);
+    EXPECT_EQ(looked, (std::vector<std::string>{"gnudb.gnudb.org"}));
+    const platform::cdrom::detail::CddbSettings settings = platform::cdrom::detail::CurrentCddbSettings();
+    EXPECT_EQ(settings.port, 80);
+    EXPECT_EQ(settings.queryPath, "/~cddb/cddb.cgi");
     EXPECT_EQ(Titles(form), generated);
 }
 

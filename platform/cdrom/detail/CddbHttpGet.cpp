@@ -1,7 +1,8 @@
 #include "platform/cdrom/detail/CddbHttpGet.h"
 
+#include "platform/cdrom/detail/NameLookup.h"
+
 #include <fcntl.h>
-#include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -13,6 +14,8 @@ namespace platform::cdrom::detail {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+constexpr std::size_t kMaxAnswerBytes = 64 * 1024;
 
 class Socket {
   public:
@@ -28,10 +31,6 @@ class Socket {
     int fd_;
 };
 
-struct AddressFree {
-    void operator()(addrinfo* list) const { freeaddrinfo(list); }
-};
-
 // Waits for the event until the deadline; false when the time ran out or the socket failed.
 bool WaitFor(int fd, short event, Clock::time_point deadline) {
     for (;;) {
@@ -45,13 +44,8 @@ bool WaitFor(int fd, short event, Clock::time_point deadline) {
 }
 
 int ConnectWithin(const std::string& host, int port, Clock::time_point deadline) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) return -1;
-    const std::unique_ptr<addrinfo, AddressFree> addresses(found);
-    for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
+    const AddressList addresses = LookUpWithin(host, port, deadline);
+    for (const addrinfo* a = addresses.get(); a != nullptr; a = a->ai_next) {
         const int fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol);
         if (fd < 0) continue;
         if (connect(fd, a->ai_addr, a->ai_addrlen) == 0) return fd;
@@ -81,20 +75,22 @@ bool SendWithin(int fd, const std::string& text, Clock::time_point deadline) {
     return true;
 }
 
-// Everything the server sends until it closes the connection.
+// Everything the server sends until it closes the connection. A server that keeps sending is cut off by the
+// deadline, checked before every read, or by the size of the answer, far above that of any real record.
 std::optional<std::string> ReceiveWithin(int fd, Clock::time_point deadline) {
     std::string answer;
     char buffer[4096];
     for (;;) {
+        if (Clock::now() >= deadline) return std::nullopt;
         const ssize_t n = recv(fd, buffer, sizeof buffer, 0);
-        if (n > 0)
+        if (n > 0) {
+            if (answer.size() + static_cast<std::size_t>(n) > kMaxAnswerBytes) return std::nullopt;
             answer.append(buffer, static_cast<std::size_t>(n));
-        else if (n == 0)
+        } else if (n == 0) {
             return answer;
-        else if ((errno == EAGAIN && WaitFor(fd, POLLIN, deadline)) || errno == EINTR)
-            continue;
-        else
+        } else if (!((errno == EAGAIN && WaitFor(fd, POLLIN, deadline)) || errno == EINTR)) {
             return std::nullopt;
+        }
     }
 }
 

@@ -169,8 +169,33 @@ void CddbServer::answer(int connection) {
         requests_.push_back(target);
     }
     if (behaviour_ == Behaviour::Slow && waitForStop(delay_)) return;
+    if (behaviour_ == Behaviour::Endless) return sendEndlessly(connection);
     SendAll(connection,
             "HTTP/1.0 200 OK\r\nContent-Type: text/plain; charset=UTF-8\r\nConnection: close\r\n\r\n" + reply(target));
+}
+
+std::size_t CddbServer::endlessBytesSent() const {
+    std::lock_guard lock(mutex_);
+    return endlessBytesSent_;
+}
+
+void CddbServer::sendEndlessly(int connection) {
+    const std::string line = "TTITLE0=" + std::string(1000, 'x') + "\r\n";
+    std::string text = "HTTP/1.0 200 OK\r\nConnection: close\r\n\r\n210 misc 00000000 record follows\r\n";
+    std::size_t sent = 0;
+    // Until the client lets go, or the server is stopped.
+    while (!waitForStop(std::chrono::milliseconds(0))) {
+        pollfd waiting{connection, POLLOUT, 0};
+        if (poll(&waiting, 1, kPollMilliseconds) <= 0) continue;
+        if (text.empty()) text = line;
+        const ssize_t n = send(connection, text.data(), text.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+        if (n <= 0) break;
+        text.erase(0, static_cast<std::size_t>(n));
+        sent += static_cast<std::size_t>(n);
+    }
+    std::lock_guard lock(mutex_);
+    endlessBytesSent_ += sent;
 }
 
 std::string CddbServer::reply(const std::string& target) const {

@@ -26,6 +26,7 @@ class CddbServer {
         Answer,       // matches from the canned records, "no match" when none fits
         CloseAtOnce,  // accepts and resets the connection without a word
         Slow,         // answers only after the delay
+        Endless,      // starts a record and never stops sending it, as fast as the client reads
     };
 
     explicit CddbServer(std::vector<CannedRecord> records, Behaviour behaviour = Behaviour::Answer,
@@ -37,6 +38,8 @@ class CddbServer {
     int port() const { return port_; }
     // The request targets (path and query) received, in order.
     std::vector<std::string> requests() const;
+    // Bytes of endless records the clients took before they let go.
+    std::size_t endlessBytesSent() const;
 
     // A loopback port where nothing listens, so connecting is refused.
     static int RefusingPort();
@@ -44,6 +47,7 @@ class CddbServer {
   private:
     void serve(int listener, int maxConnections);
     void answer(int connection);
+    void sendEndlessly(int connection);
     std::string reply(const std::string& target) const;
     bool waitForStop(std::chrono::milliseconds delay);
 
@@ -55,6 +59,7 @@ class CddbServer {
     std::condition_variable stop_;
     bool stopping_ = false;
     std::vector<std::string> requests_;
+    std::size_t endlessBytesSent_ = 0;
     std::thread thread_;
 };
 

@@ -25,8 +25,9 @@ constexpr std::size_t DriveTextLength = 26;
 constexpr int CddbRecordCapacity = 32000;
 constexpr int TitleColumn = 1;
 
-// The database server: TRACKMILL_CDDB_SERVER names another one for a run.
-constexpr const char* CddbServerHost = "cddb.trackmill.invalid";
+// A public CD database that answers this protocol over HTTP at the path below; TRACKMILL_CDDB_SERVER names another
+// server for a run.
+constexpr const char* CddbServerHost = "gnudb.gnudb.org";
 constexpr const char* CddbQueryPath = "/~cddb/cddb.cgi";
 constexpr const char* CddbEmail = "trackmill@localhost";
 constexpr const char* CddbClient = "program 1.0";
