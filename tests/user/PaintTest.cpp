@@ -183,7 +183,6 @@ TEST_F(PaintTest, ChildWindowsAreNotPaintedOverByTheirParent) {
 TEST_F(PaintTest, AChildThatMovesShrinksOrHidesUncoversWhatItsParentPaints) {
     TestWindow parent(RECT{600, 0, 700, 100});
     TestWindow child(RECT{10, 10, 30, 30}, 0, parent.hwnd());
-    constexpr COLORREF kRed = RGB(255, 0, 0);
     child.onMessage([&](UINT msg, WPARAM wParam, LPARAM, LRESULT* result) {
         if (msg != WM_ERASEBKGND) return false;
         RECT r;
