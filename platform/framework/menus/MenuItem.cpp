@@ -10,6 +10,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/ClassicGeometry.h"
+#include "platform/user/ClassicMenuItem.h"
 #include "platform/user/Menu.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
@@ -201,21 +202,25 @@ void TMenuItem::AppendTo(win::HMENU menu, bool ownerDraw) {
     }
 }
 
+bool TMenuItem::OnBar() const { return parent_ && !parent_->parent_ && GetParentMenu() && GetParentMenu()->IsBar(); }
+
+user::classic::MenuItemLook TMenuItem::ClassicLook() const {
+    std::string text = caption_;
+    if (shortCut_) text += "\t" + ShortCutToText(shortCut_);
+    return user::classic::MenuItemLook{.text = std::move(text),
+                                       .separator = IsLine(),
+                                       .disabled = !enabled_,
+                                       .checked = checked_,
+                                       .radio = radioItem_,
+                                       .submenu = Count() > 0};
+}
+
 void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
-    const bool onBar = parent_ && !parent_->parent_ && GetParentMenu() && GetParentMenu()->IsBar();
-    if (IsLine()) {
-        width = 0;
-        height = user::classic::kPopupSeparatorHeight;
-    } else {
-        win::RECT r{0, 0, 0, 0};
-        canvas.DrawText(caption_, r, win::DT_SINGLELINE | win::DT_CALCRECT);
-        width = r.right;
-        height = std::max<int>(r.bottom + 4, onBar ? 0 : user::classic::kPopupTextItemHeight);
-        if (!onBar) {
-            width += user::classic::kPopupCheckColumn + user::classic::kPopupArrowColumn;
-            if (shortCut_) width += canvas.TextWidth(ShortCutToText(shortCut_)) + user::classic::kPopupArrowColumn;
-        }
-    }
+    const bool onBar = OnBar();
+    const win::SIZE classic = user::classic::MeasureMenuItem(ClassicLook(), onBar);
+    // The layer widens an owner-drawn popup item by the check mark column, which the classic measure holds already.
+    width = onBar ? classic.cx : std::max<int>(0, classic.cx - user::classic::kOwnerDrawPopupExtraWidth);
+    height = classic.cy;
     if (OnMeasureItem) OnMeasureItem(this, &canvas, width, height);
 }
 
@@ -224,29 +229,7 @@ void TMenuItem::DrawItem(TCanvas& canvas, const win::RECT& rect, bool selected) 
         OnDrawItem(this, &canvas, rect, selected);
         return;
     }
-    canvas.Brush().SetColor(selected ? clHighlight : clMenu);
-    canvas.FillRect(rect);
-    if (IsLine()) {
-        const int y = (rect.top + rect.bottom) / 2 - 1;
-        canvas.Pen().SetColor(clBtnShadow);
-        canvas.MoveTo(rect.left + 1, y);
-        canvas.LineTo(rect.right - 1, y);
-        canvas.Pen().SetColor(clBtnHighlight);
-        canvas.MoveTo(rect.left + 1, y + 1);
-        canvas.LineTo(rect.right - 1, y + 1);
-        return;
-    }
-    canvas.Brush().SetStyle(bsClear);
-    canvas.Font().SetColor(!enabled_ ? clGrayText : selected ? clHighlightText : clMenuText);
-    win::RECT text = rect;
-    text.left += user::classic::kPopupCheckColumn;
-    canvas.DrawText(caption_, text, win::DT_SINGLELINE | win::DT_VCENTER);
-    if (shortCut_) {
-        text.right -= user::classic::kPopupArrowColumn;
-        canvas.DrawText(ShortCutToText(shortCut_), text, win::DT_SINGLELINE | win::DT_VCENTER | win::DT_RIGHT);
-    }
-    if (checked_) canvas.TextOut(rect.left + 5, rect.top + 2, "\u2713");
-    canvas.Brush().SetStyle(bsSolid);
+    user::classic::PaintMenuItem(canvas.Handle(), rect, ClassicLook(), selected, OnBar());
 }
 
 bool DispatchMenuMessage(TMessage& message, const TFont* menuFont) {

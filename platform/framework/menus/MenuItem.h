@@ -11,6 +11,7 @@
 #include "platform/framework/ShortCut.h"
 #include "platform/framework/TComponent.h"
 #include "platform/framework/menus/Action.h"
+#include "platform/user/ClassicMenuItem.h"
 #include "platform/user/Types.h"
 
 namespace framework {
@@ -77,8 +78,9 @@ class TMenuItem : public TComponent, protected TActionClient {
 
     // AutoCheck toggles Checked; then OnClick, or the action.
     virtual void Click();
-    // Fills in the measure the framework would use and lets OnMeasureItem change it.
+    // Fills in the measure of the classic look and lets OnMeasureItem change it.
     void MeasureItem(TCanvas& canvas, int& width, int& height);
+    // OnDrawItem, or the classic look: an owner-drawn item without a handler looks like a native one.
     void DrawItem(TCanvas& canvas, const win::RECT& rect, bool selected);
 
     TNotifyEvent OnClick;
@@ -94,6 +96,9 @@ class TMenuItem : public TComponent, protected TActionClient {
 
   private:
     void Changed();
+    // A top-level item of a menu bar.
+    bool OnBar() const;
+    user::classic::MenuItemLook ClassicLook() const;
 
     std::string caption_;
     TShortCut shortCut_ = 0;

@@ -1,6 +1,6 @@
 #pragma once
 // Measuring and drawing single menu items: owner-drawn ones through their owner window, the others in the classic
-// look.
+// look (platform/user/ClassicMenuItem.h).
 #include "platform/gdi/Palette.h"
 #include "platform/user/Types.h"
 
@@ -16,9 +16,5 @@ SIZE MeasureMenuItem(HWND owner, const MenuItem& item, bool bar);
 // drawn in the classic look.
 void DrawMenuItem(HWND owner, HMENU menu, const MenuItem& item, HDC windowDC, const RECT& r, bool selected, bool bar,
                   UINT action, const gdi::Palette& palette = gdi::Palette::System());
-// The font menus are drawn and measured with.
-HFONT MenuFont();
-// Text on one line, vertically centred, in the menu font; "&" marks the underlined letter.
-void DrawMenuText(HDC dc, const char* text, const RECT& r, COLORREF colour, UINT align);
 
 }  // namespace user::detail

@@ -9,11 +9,11 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/ClassicGeometry.h"
+#include "platform/user/ClassicMenuItem.h"
 #include "platform/user/Input.h"
 #include "platform/user/WindowStyles.h"
 #include "platform/user/detail/Geometry.h"
 #include "platform/user/detail/MenuBar.h"
-#include "platform/user/detail/MenuItemPainter.h"
 #include "platform/user/detail/WindowRecord.h"
 #include "platform/user/detail/WindowTable.h"
 
@@ -50,8 +50,8 @@ void PaintCaption(const WindowRecord& w, HDC dc, const RECT& inside, const gdi::
     const RECT bar{inside.left, inside.top, inside.right, inside.top + classic::kCaptionHeight - 1};
     gdi::FillSolid(dc, bar, palette[active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION]);
     gdi::FillSolid(dc, RECT{bar.left, bar.bottom, bar.right, bar.bottom + 1}, palette[COLOR_BTNFACE]);
-    DrawMenuText(dc, w.text.c_str(), RECT{bar.left + 4, bar.top, bar.right - 2, bar.bottom},
-                 palette[active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT], DT_LEFT | DT_NOPREFIX);
+    classic::DrawMenuText(dc, w.text.c_str(), RECT{bar.left + 4, bar.top, bar.right - 2, bar.bottom},
+                          palette[active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT], DT_LEFT | DT_NOPREFIX);
 }
 
 }  // namespace
