@@ -7,7 +7,9 @@
 namespace framework {
 
 TComponent::TComponent(TComponent* owner) {
-    if (owner) owner->InsertComponent(this);
+    if (!owner) return;
+    if (owner->state_ & csLoading) state_ |= csLoading;
+    owner->InsertComponent(this);
 }
 
 TComponent::~TComponent() {
@@ -59,6 +61,13 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 }
 
 void TComponent::ForgetFreeNotification(TComponent* component) { std::erase(freeNotifies_, component); }
+
+void TComponent::EndLoading() {
+    // Re-checked each step: Loaded may create or free components.
+    for (std::size_t i = 0; i < components_.size(); ++i)
+        if (components_[i]->state_ & csLoading) components_[i]->EndLoading();
+    Loaded();
+}
 
 void TComponent::Loaded() { state_ &= ~csLoading; }
 

@@ -53,9 +53,12 @@ class TComponent : public TPersistent {
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
-    // A layout builder marks each component it creates, sets the properties in stored order and then calls
-    // Loaded on every component, so that code that depends on the order of stored properties runs last.
+    // Building a layout: BeginLoading marks the owner as loading, and the components created while it is loading
+    // are loading too; the builder sets their properties in stored order, then EndLoading runs Loaded on every
+    // component still loading, owned ones before their owner and in creation order, the owner last. Code that
+    // depends on the order of stored properties runs in Loaded, once all of them are set.
     void BeginLoading() { state_ |= csLoading; }
+    void EndLoading();
     virtual void Loaded();
 
     virtual void Notification(TComponent* component, TOperation operation);

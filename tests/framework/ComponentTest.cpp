@@ -175,13 +175,47 @@ TEST(FreeNotification, ReleasingTheReferenceStopsTheNotification) {
     EXPECT_EQ(holder.Removals(), 0);
 }
 
-TEST(ComponentState, LoadingLastsFromBeginLoadingToLoaded) {
-    TComponent component(nullptr);
-    EXPECT_EQ(component.ComponentState(), 0u);
-    component.BeginLoading();
-    EXPECT_TRUE(component.ComponentState() & csLoading);
-    component.Loaded();
-    EXPECT_FALSE(component.ComponentState() & csLoading);
+// Records when Loaded runs and whether its owner was still loading then.
+class LoadProbe : public TComponent {
+  public:
+    LoadProbe(TComponent* owner, const std::string& name, std::vector<std::string>* log)
+        : TComponent(owner), log_(log) {
+        SetName(name);
+    }
+    void Loaded() override {
+        const bool ownerLoading = Owner() && (Owner()->ComponentState() & csLoading);
+        log_->push_back(Name() + (ownerLoading ? " (owner loading)" : ""));
+        TComponent::Loaded();
+    }
+
+  private:
+    std::vector<std::string>* log_;
+};
+
+TEST(ComponentState, ComponentsMadeWhileTheirOwnerLoadsLoadUntilEndLoading) {
+    std::vector<std::string> log;
+    LoadProbe form(nullptr, "form", &log);
+    auto* before = new LoadProbe(&form, "before", &log);
+    form.BeginLoading();
+    EXPECT_TRUE(form.ComponentState() & csLoading);
+    auto* menu = new LoadProbe(&form, "menu", &log);
+    auto* item = new LoadProbe(menu, "item", &log);
+    auto* look = new LoadProbe(&form, "look", &log);
+    EXPECT_TRUE(menu->ComponentState() & csLoading);
+    EXPECT_TRUE(item->ComponentState() & csLoading) << "made by a component that is loading";
+    EXPECT_FALSE(before->ComponentState() & csLoading);
+
+    form.EndLoading();
+    const std::vector<std::string> expected{"item (owner loading)", "menu (owner loading)", "look (owner loading)",
+                                            "form"};
+    EXPECT_EQ(log, expected) << "owned ones first, in creation order, the owner last; the one made before is left";
+    for (const TComponent* c : std::vector<TComponent*>{&form, before, menu, item, look})
+        EXPECT_FALSE(c->ComponentState() & csLoading) << c->Name();
+
+    log.clear();
+    new LoadProbe(&form, "later", &log);
+    form.EndLoading();
+    EXPECT_EQ(log, std::vector<std::string>{"form"}) << "a component made after loading is not loading";
 }
 
 TEST(ComponentState, DesigningAndDestroyingReachOwnedComponents) {

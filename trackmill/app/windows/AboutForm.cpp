@@ -43,7 +43,7 @@ void TfrmAbout::BuildLayout() {
     Button1->SetCancel(true);
     Button1->OnClick = TNotifyEvent::Bind<&TfrmAbout::Button1Click>(this);
 
-    FinishLoading(*this);
+    EndLoading();
 }
 
 void TfrmAbout::Button1Click(TObject*) { Close(); }

@@ -87,7 +87,7 @@ void TfrmKelmCompress::BuildLayout() {
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->SetName("OpenDialog1");
 
-    FinishLoading(*this);
+    EndLoading();
 }
 
 void TfrmKelmCompress::AddSourceGroup() {

@@ -41,5 +41,5 @@ void TfrmKelmProcess::BuildLayout() {
     Timer1->SetInterval(EstimateTick);
     Timer1->SetOnTimer(TNotifyEvent::Bind<&TfrmKelmProcess::Timer1Timer>(this));
 
-    FinishLoading(*this);
+    EndLoading();
 }

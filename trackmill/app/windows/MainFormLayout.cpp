@@ -24,7 +24,6 @@ template <class Component>
 Component* Make(TComponent* owner, const char* name) {
     auto* component = new Component(owner);
     component->SetName(name);
-    component->BeginLoading();
     return component;
 }
 
@@ -85,7 +84,7 @@ void TMainForm::BuildLayout() {
     StatusBar1->SetBounds(10, 412, 517, 26);
     StatusBar1->SetSimplePanel(true);
 
-    FinishLoading(*this);
+    EndLoading();
 }
 
 void TMainForm::AddActions() {

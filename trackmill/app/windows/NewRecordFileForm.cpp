@@ -58,5 +58,5 @@ void TfrmNewRecordFile::BuildLayout() {
     btCancel->SetCancel(true);
     btCancel->SetModalResult(mrCancel);
 
-    FinishLoading(*this);
+    EndLoading();
 }

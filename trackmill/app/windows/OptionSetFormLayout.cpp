@@ -84,7 +84,7 @@ void TOptionSetForm::BuildLayout() {
     ActionOutputFormat->SetActionList(ActionList1);
     ActionOutputFormat->OnUpdate = TNotifyEvent::Bind<&TOptionSetForm::ActionOutputFormatUpdate>(this);
 
-    FinishLoading(*this);
+    EndLoading();
 }
 
 void TOptionSetForm::BuildOutputTab() {

@@ -96,7 +96,7 @@ void TfrmRecord::BuildLayout() {
     Timer1 = MakeTimer(this, "Timer1", 500, TNotifyEvent::Bind<&TfrmRecord::Timer1Timer>(this));
     TimerRecord = MakeTimer(this, "TimerRecord", 100, TNotifyEvent::Bind<&TfrmRecord::TimerRecordTimer>(this));
 
-    FinishLoading(*this);
+    EndLoading();
 }
 
 void TfrmRecord::BuildGroup() {

@@ -100,7 +100,7 @@ void TRipForm::BuildLayout() {
     btStop = Place<TButton>(this, this, "btStop", 113, 122, 75, 25, "停止");
     btStop->OnClick = TNotifyEvent::Bind<&TRipForm::btStopClick>(this);
 
-    FinishLoading(*this);
+    EndLoading();
 }
 
 std::string TRipForm::ItemCounter(int index) const {

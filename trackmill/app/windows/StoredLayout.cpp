@@ -11,8 +11,3 @@ void SetDialogFont(framework::TFont& font) {
     font.SetHeight(-12);
     font.SetCharset(GB2312_CHARSET);
 }
-
-void FinishLoading(framework::TCustomForm& form) {
-    for (int i = 0; i < form.ComponentCount(); ++i) form.Components(i)->Loaded();
-    form.Loaded();
-}

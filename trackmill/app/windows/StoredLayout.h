@@ -1,6 +1,6 @@
 #pragma once
 // What the windows' stored layouts share: the dialog font, placing a control with its name, parent, bounds and
-// caption in the order the layout lists them, and the end of loading.
+// caption in the order the layout lists them.
 #include "platform/framework/controls/Control.h"
 #include "platform/framework/controls/WinControl.h"
 #include "platform/framework/forms/Form.h"
@@ -19,6 +19,3 @@ Control* Place(framework::TComponent* owner, framework::TWinControl* parent, con
     if (caption) control->SetCaption(caption);
     return control;
 }
-
-// Loaded runs on every component of the form once all stored properties are set, the form's own last.
-void FinishLoading(framework::TCustomForm& form);
