@@ -1,5 +1,6 @@
 #include "platform/framework/controls/Edit.h"
 
+#include "platform/framework/controls/BorderStyle.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
@@ -7,7 +8,6 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
-#include "platform/user/WindowStyles.h"
 
 namespace framework {
 
@@ -25,13 +25,7 @@ void TCustomEdit::SetBorderStyle(TBorderStyle style) {
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
-    if (borderStyle_ == bsSingle) {
-        if (Ctl3D()) {
-            params.exStyle |= win::WS_EX_CLIENTEDGE;
-        } else {
-            params.style |= win::WS_BORDER;
-        }
-    }
+    AddBorderStyle(params, borderStyle_, Ctl3D());
 }
 
 bool TCustomEdit::Accepts(char32_t) const { return true; }

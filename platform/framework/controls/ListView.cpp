@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/framework/controls/BorderStyle.h"
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
@@ -10,7 +11,6 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/Messages.h"
-#include "platform/user/WindowStyles.h"
 
 namespace framework {
 
@@ -73,13 +73,7 @@ TListView::~TListView() = default;
 
 void TListView::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
-    if (borderStyle_ == bsSingle) {
-        if (Ctl3D()) {
-            params.exStyle |= win::WS_EX_CLIENTEDGE;
-        } else {
-            params.style |= win::WS_BORDER;
-        }
-    }
+    AddBorderStyle(params, borderStyle_, Ctl3D());
 }
 
 void TListView::SetBorderStyle(TBorderStyle style) {
