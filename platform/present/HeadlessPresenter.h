@@ -17,13 +17,14 @@ class HeadlessPresenter : public user::Presenter {
 
     void windowChanged(win::HWND topLevel) override;
     void windowDestroyed(win::HWND) override {}
-    void pixelsChanged(win::HWND) override {}
+    void pixelsChanged(win::HWND, const win::RECT&) override {}
+    void windowActivated(win::HWND) override {}
     void present() override;
-    bool needsPolling() const override { return false; }
+    std::optional<Clock::time_point> presentAgainAt() const override;
+    bool waitForInput(std::optional<Clock::time_point>) override { return false; }
+    void wake() override {}
 
   private:
-    using Clock = std::chrono::steady_clock;
-
     std::optional<std::chrono::milliseconds> closeAfter_;
     std::optional<Clock::time_point> closeAt_;
     win::HWND lastClosed_ = nullptr;

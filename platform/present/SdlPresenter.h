@@ -1,8 +1,12 @@
 #pragma once
-// Every top-level window is a borderless window on the display (the layer paints its own frame). Mouse, keys and
-// text come from the display's events; exposed windows are redrawn from their backing stores.
+// Every top-level window is a borderless window on the display (the layer paints its own frame). Pixels reach the
+// screen through the window surface (shared memory on X11), never through OpenGL: the layer draws every pixel
+// itself. Mouse, keys and text come from the display's events; exposed windows are redrawn from their backing
+// stores. Owned windows are marked transient for their owner, so a window manager keeps them above it; without one
+// the presenter raises them itself. While idle the UI thread sleeps on the display connection.
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/user/Presenter.h"
 
@@ -19,22 +23,33 @@ class SdlPresenter : public user::Presenter {
 
     void windowChanged(win::HWND topLevel) override;
     void windowDestroyed(win::HWND topLevel) override;
-    void pixelsChanged(win::HWND topLevel) override;
+    void pixelsChanged(win::HWND topLevel, const win::RECT& area) override;
+    void windowActivated(win::HWND topLevel) override;
     void present() override;
-    bool needsPolling() const override { return true; }
+    bool waitForInput(std::optional<Clock::time_point> deadline) override;
+    void wake() override;
+    void setClipboardText(const std::string& text) override;
+    std::string clipboardText() override;
 
   private:
     struct Shown {
         SDL_Window* window = nullptr;
-        bool dirty = true;
+        win::HWND owner = nullptr;
+        std::vector<win::RECT> dirty;  // window coordinates; empty and clean when nothing changed
+        bool allDirty = true;
     };
 
-    SdlPresenter() = default;
+    explicit SdlPresenter(int wakeFd);
     void handle(const SDL_Event& event);
     win::HWND windowOf(unsigned sdlWindowId) const;
     void draw(win::HWND hwnd, Shown& shown);
+    void raiseOwnedWindows(win::HWND owner);
+    // The display connection's descriptor, -1 when the driver has none to wait on.
+    int displayDescriptor();
 
     std::map<win::HWND, Shown> windows_;
+    int wakeFd_;
+    int displayFd_ = -1;
 };
 
 }  // namespace present

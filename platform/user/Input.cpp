@@ -1,11 +1,13 @@
 #include "platform/user/Input.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <utility>
 
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
+#include "platform/user/Presenter.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
 #include "platform/user/detail/Dispatch.h"
@@ -30,17 +32,36 @@ void ForgetWindow(HWND hwnd) {
     if (s.lastDownWindow == hwnd) s.lastDownWindow = nullptr;
 }
 
+HWND EnabledPopupOf(HWND topLevel) {
+    for (HWND top : WindowTable::instance().topLevels()) {
+        auto w = Find(top);
+        if (!w || w->owner != topLevel || !(w->style & WS_VISIBLE) || (w->exStyle & WS_EX_TOPMOST)) continue;
+        const HWND deeper = EnabledPopupOf(top);
+        if (deeper != top || !(w->style & WS_DISABLED)) return deeper;
+    }
+    return topLevel;
+}
+
 void NoteRetrieved(const MSG& msg) {
     auto& keys = Input().keys;
+    bool& altAlone = Input().altAlone;
+    if (msg.message == WM_SYSKEYDOWN && msg.wParam == static_cast<WPARAM>(VK_MENU)) {
+        if (!(msg.lParam & (LPARAM{1} << 30))) altAlone = true;
+    } else if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN || msg.message == WM_LBUTTONDOWN ||
+               msg.message == WM_RBUTTONDOWN || msg.message == WM_NCLBUTTONDOWN || msg.message == WM_MOUSEWHEEL) {
+        altAlone = false;
+    }
     auto set = [&](int vk, bool down) {
         if (down && !(keys[vk] & 0x80)) keys[vk] ^= 0x01;
         keys[vk] = static_cast<BYTE>((keys[vk] & 0x01) | (down ? 0x80 : 0));
     };
     switch (msg.message) {
         case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
             set(static_cast<int>(msg.wParam & 0xFF), true);
             break;
         case WM_KEYUP:
+        case WM_SYSKEYUP:
             set(static_cast<int>(msg.wParam & 0xFF), false);
             break;
         case WM_LBUTTONDOWN:
@@ -153,8 +174,11 @@ HWND SetActiveWindow(HWND hwnd) {
         Send(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(hwnd));
         if (auto p = Find(previous)) p->framePending = true;
     }
+    // The windows it owns come along in front of it.
+    BringToFront(hwnd);
     Send(hwnd, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
     if ((w = Find(hwnd))) w->framePending = true;
+    if (auto* presenter = user::CurrentPresenter(); presenter && s.active == hwnd) presenter->windowActivated(hwnd);
     return previous;
 }
 
@@ -234,7 +258,11 @@ void InputMouseButton(MouseButton button, bool down, POINT screen) {
     }
     const HWND target = MouseTarget(screen);
     auto w = Find(target);
-    if (!w) return;
+    if (!w) {
+        // A press on a window that waits on a modal window brings that one forward.
+        if (const HWND under = WindowFromPoint(screen); down && under && !s.capture) InputActivate(TopLevelOf(under));
+        return;
+    }
     if (down && !s.capture) {
         const HWND top = TopLevelOf(target);
         auto t = Find(top);
@@ -257,23 +285,53 @@ void InputMouseButton(MouseButton button, bool down, POINT screen) {
     PostMessage(target, msg, MouseKeyFlags(), MAKELPARAM(client.x, client.y));
 }
 
+void InputMouseWheel(int delta) {
+    const HWND target = MouseTarget(Input().cursor);
+    if (!target) return;
+    const WPARAM wParam =
+        (static_cast<WPARAM>(static_cast<WORD>(static_cast<std::int16_t>(delta))) << 16) | (MouseKeyFlags() & 0xFFFF);
+    PostMessage(target, WM_MOUSEWHEEL, wParam, MAKELPARAM(Input().cursor.x, Input().cursor.y));
+}
+
+namespace {
+
+bool AltHeld() {
+    const auto& p = Input().physical;
+    return p[VK_MENU] && !p[VK_CONTROL];
+}
+
+// The character Alt+key stands for, for menu mnemonics; 0 for keys that are not letters or digits.
+char32_t MnemonicCharacter(int virtualKey) {
+    if (virtualKey >= 'A' && virtualKey <= 'Z') return static_cast<char32_t>(virtualKey - 'A' + 'a');
+    if (virtualKey >= '0' && virtualKey <= '9') return static_cast<char32_t>(virtualKey);
+    return 0;
+}
+
+}  // namespace
+
 void InputKey(int virtualKey, bool down) {
     if (virtualKey <= 0 || virtualKey > 255) return;
     InputState& s = Input();
     const bool wasDown = s.physical[static_cast<std::size_t>(virtualKey)];
+    // Alt's own release is a system key too: it was held when the release began.
+    const bool system = AltHeld() || virtualKey == VK_F10 || (virtualKey == VK_MENU && !s.physical[VK_CONTROL]);
     s.physical[static_cast<std::size_t>(virtualKey)] = down;
     const HWND target = KeyboardTarget();
     if (!target) return;
-    // lParam: repeat count 1; bit 30 the previous key state; bit 31 set for a release.
+    // lParam: repeat count 1; bit 29 Alt held; bit 30 the previous key state; bit 31 set for a release.
     LPARAM lParam = 1;
+    if (AltHeld() || (virtualKey == VK_MENU && system)) lParam |= LPARAM{1} << 29;
     if (wasDown) lParam |= LPARAM{1} << 30;
     if (!down) lParam |= (LPARAM{1} << 30) | (LPARAM{1} << 31);
-    PostMessage(target, down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(virtualKey), lParam);
+    const UINT msg = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    PostMessage(target, msg, static_cast<WPARAM>(virtualKey), lParam);
+    if (system && down && AltHeld())
+        if (const char32_t c = MnemonicCharacter(virtualKey)) PostMessage(target, WM_SYSCHAR, c, lParam);
 }
 
 void InputText(const char* utf8) {
     const HWND target = KeyboardTarget();
-    if (!target || !utf8) return;
+    if (!target || !utf8 || AltHeld()) return;
     const auto* p = reinterpret_cast<const unsigned char*>(utf8);
     while (*p) {
         std::uint32_t cp = *p;
@@ -294,6 +352,27 @@ void InputText(const char* utf8) {
     }
 }
 
+void InputActivate(HWND topLevel) {
+    auto w = Find(topLevel);
+    if (!w || w->parent || (w->exStyle & WS_EX_TOPMOST)) return;
+    const HWND chosen = (w->style & WS_DISABLED) ? EnabledPopupOf(topLevel) : topLevel;
+    if (chosen == Input().active) {
+        // Already the active one: still make sure the display shows it in front and gives it the keyboard.
+        if (auto* presenter = CurrentPresenter()) presenter->windowActivated(chosen);
+        return;
+    }
+    if (IsWindowEnabled(chosen)) SetActiveWindow(chosen);
+}
+
+void InputClose(HWND topLevel) {
+    if (!IsWindow(topLevel)) return;
+    if (!IsWindowEnabled(topLevel)) {
+        InputActivate(topLevel);
+        return;
+    }
+    PostMessage(topLevel, WM_CLOSE, 0, 0);
+}
+
 void ResetInputState() {
     InputState& s = Input();
     s.keys.fill(0);
@@ -301,6 +380,7 @@ void ResetInputState() {
     s.lastDownWindow = nullptr;
     s.lastDownMessage = 0;
     s.swallowRelease = 0;
+    s.altAlone = false;
     s.cursor = POINT{};
 }
 

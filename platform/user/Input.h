@@ -31,10 +31,21 @@ enum class MouseButton { Left, Right };
 // posted messages.
 void InputMouseMove(win::POINT screen);
 void InputMouseButton(MouseButton button, bool down, win::POINT screen);
-// A key-down while the key is already down is an auto-repeat (lParam bit 30 set).
+// The wheel under the pointer turned by delta (WHEEL_DELTA per notch, positive away from the user).
+void InputMouseWheel(int delta);
+// A key-down while the key is already down is an auto-repeat (lParam bit 30 set). While Alt is held (without
+// Ctrl), and for F10 and Alt itself, keys arrive as WM_SYSKEYDOWN / WM_SYSKEYUP, and a letter or digit pressed with
+// Alt also as WM_SYSCHAR.
 void InputKey(int virtualKey, bool down);
-// UTF-8 text: one WM_CHAR per code point, to the focus window.
+// UTF-8 text: one WM_CHAR per code point, to the focus window. Text typed with Alt held is dropped: the key
+// already came as WM_SYSCHAR.
 void InputText(const char* utf8);
+// The display made one of the program's top-level windows the user's choice (a click, a window manager): it
+// becomes the active window, or, while it is disabled (its modal window runs), the window it waits on does.
+void InputActivate(win::HWND topLevel);
+// The user asked a top-level window to close (its close box, a window manager's key). A disabled window ignores it
+// and brings the window it waits on forward instead.
+void InputClose(win::HWND topLevel);
 // Forgets pressed keys and buttons and the double-click history (tests start clean).
 void ResetInputState();
 

@@ -94,12 +94,17 @@ void WaitForMessages() {
     auto q = LoopQueue();
     Presenter* presenter = CurrentPresenter();
     if (presenter) presenter->present();
-    auto deadline = MessageQueue::Clock::now() + std::chrono::seconds(1);
-    if (auto due = q->nextTimerDue()) deadline = std::min(deadline, *due);
-    if (presenter && presenter->needsPolling())
-        deadline = std::min(deadline, MessageQueue::Clock::now() + std::chrono::milliseconds(5));
+    // Nothing but a message, input, a timer or another thread's call ends the sleep: an idle program makes no
+    // system calls.
+    std::optional<MessageQueue::Clock::time_point> deadline = q->nextTimerDue();
+    if (presenter) {
+        if (const auto again = presenter->presentAgainAt()) deadline = deadline ? std::min(*deadline, *again) : *again;
+    }
+    if (q->waitThroughPresenter(deadline)) {
+        presenter->present();
+        return;
+    }
     q->waitUntil(deadline);
-    if (presenter && presenter->needsPolling()) presenter->present();
 }
 
 LRESULT Dispatch(const MSG& msg) {

@@ -34,18 +34,49 @@ inline constexpr UINT BM_SETSTATE = 0x00F3;
 inline constexpr UINT WM_KEYDOWN = 0x0100;
 inline constexpr UINT WM_KEYUP = 0x0101;
 inline constexpr UINT WM_CHAR = 0x0102;
+// Keys while Alt is held (and F10, and Alt itself): menus and window commands, not text.
+inline constexpr UINT WM_SYSKEYDOWN = 0x0104;
+inline constexpr UINT WM_SYSKEYUP = 0x0105;
+inline constexpr UINT WM_SYSCHAR = 0x0106;
 inline constexpr UINT WM_COMMAND = 0x0111;
 inline constexpr UINT WM_TIMER = 0x0113;
+inline constexpr UINT WM_VSCROLL = 0x0115;
 inline constexpr UINT WM_INITMENUPOPUP = 0x0117;
+// A typed letter matched no mnemonic of a menu's text items: the owner may name an item (owner-drawn menus).
+// wParam: the character (low word), MF_POPUP for a popup menu (high word); lParam: the menu. Answer:
+// MAKELRESULT(index, MNC_*).
+inline constexpr UINT WM_MENUCHAR = 0x0120;
 inline constexpr UINT WM_MOUSEMOVE = 0x0200;
 inline constexpr UINT WM_LBUTTONDOWN = 0x0201;
 inline constexpr UINT WM_LBUTTONUP = 0x0202;
 inline constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr UINT WM_RBUTTONDOWN = 0x0204;
 inline constexpr UINT WM_RBUTTONUP = 0x0205;
+// To the window under the pointer; wParam: the turn in its high word (WHEEL_DELTA per notch, positive away from
+// the user) and the mouse key flags in its low word; lParam: the pointer in screen coordinates.
+inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
 inline constexpr UINT WM_PARENTNOTIFY = 0x0210;
 inline constexpr UINT WM_CAPTURECHANGED = 0x0215;
 inline constexpr UINT WM_USER = 0x0400;
+
+inline constexpr int WHEEL_DELTA = 120;
+
+// WM_MENUCHAR answers
+inline constexpr WORD MNC_IGNORE = 0;
+inline constexpr WORD MNC_CLOSE = 1;
+inline constexpr WORD MNC_EXECUTE = 2;
+inline constexpr WORD MNC_SELECT = 3;
+
+// WM_VSCROLL requests (low word of wParam); with SB_THUMBTRACK and SB_THUMBPOSITION the high word is the position.
+inline constexpr WORD SB_LINEUP = 0;
+inline constexpr WORD SB_LINEDOWN = 1;
+inline constexpr WORD SB_PAGEUP = 2;
+inline constexpr WORD SB_PAGEDOWN = 3;
+inline constexpr WORD SB_THUMBPOSITION = 4;
+inline constexpr WORD SB_THUMBTRACK = 5;
+inline constexpr WORD SB_TOP = 6;
+inline constexpr WORD SB_BOTTOM = 7;
+inline constexpr WORD SB_ENDSCROLL = 8;
 
 // WM_ACTIVATE
 inline constexpr WPARAM WA_INACTIVE = 0;
@@ -56,6 +87,7 @@ inline constexpr WPARAM WA_CLICKACTIVE = 2;
 inline constexpr WPARAM HTCLIENT = 1;
 inline constexpr WPARAM HTCAPTION = 2;
 inline constexpr WPARAM HTMENU = 5;
+inline constexpr WPARAM HTVSCROLL = 7;
 inline constexpr WPARAM HTBORDER = 18;
 
 // Mouse-message key flags (wParam)
@@ -89,10 +121,14 @@ inline constexpr int VK_RIGHT = 0x27;
 inline constexpr int VK_DOWN = 0x28;
 inline constexpr int VK_DELETE = 0x2E;
 inline constexpr int VK_F1 = 0x70;
+inline constexpr int VK_F4 = 0x73;
 inline constexpr int VK_F10 = 0x79;
 
 constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
+constexpr LRESULT MAKELRESULT(int lo, int hi) {
+    return static_cast<LRESULT>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
+}
 constexpr LPARAM MAKELPARAM(int lo, int hi) {
     return static_cast<LPARAM>(static_cast<std::uint32_t>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)));
 }

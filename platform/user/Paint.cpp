@@ -54,8 +54,14 @@ HDC MakeDC(const WindowRecord& w, bool clientOnly, const RECT* paintRect) {
     return gdi::CreateSurfaceDC(top->surface, origin, clip, w.handle);
 }
 
-void MarkPixelsChanged(HWND hwnd) {
-    if (auto* presenter = CurrentPresenter()) presenter->pixelsChanged(TopLevelOf(hwnd));
+// area: in the coordinates of hwnd's client area (clientArea) or of its whole window.
+void MarkPixelsChanged(HWND hwnd, const RECT& area, bool clientArea) {
+    auto* presenter = CurrentPresenter();
+    auto w = Find(hwnd);
+    auto top = Find(TopLevelOf(hwnd));
+    if (!presenter || !w || !top) return;
+    const RECT own = clientArea ? ClientScreenRect(*w) : ScreenRect(*w);
+    presenter->pixelsChanged(top->handle, Offset(area, own.left - top->rect.left, own.top - top->rect.top));
 }
 
 void Invalidate(WindowRecord& w, const RECT& clientRect, bool erase) {
@@ -121,10 +127,11 @@ void DeliverPaint(HWND hwnd) {
     if (!(w = Find(hwnd)) || !w->updatePending) return;
     if (w->erasePending) {
         w->erasePending = false;
-        HDC dc = MakeDC(*w, true, &w->updateRect);
+        const RECT erased = w->updateRect;
+        HDC dc = MakeDC(*w, true, &erased);
         w->eraseUnanswered = Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0) == 0;
         DeleteDC(dc);
-        MarkPixelsChanged(hwnd);
+        MarkPixelsChanged(hwnd, erased, true);
         if (!(w = Find(hwnd)) || !w->updatePending) return;
     }
     PaintInProgress paint{hwnd, false};
@@ -201,7 +208,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
 BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint) {
     if (!paint || !paint->hdc) return FALSE;
     DeleteDC(paint->hdc);
-    MarkPixelsChanged(hwnd);
+    MarkPixelsChanged(hwnd, paint->rcPaint, true);
     return TRUE;
 }
 
@@ -218,7 +225,11 @@ HDC GetWindowDC(HWND hwnd) {
 
 int ReleaseDC(HWND hwnd, HDC dc) {
     if (!dc || !DeleteDC(dc)) return 0;
-    if (hwnd) MarkPixelsChanged(hwnd);
+    // The DC may have reached the whole window, the non-client area too.
+    if (auto w = Find(hwnd)) {
+        const RECT r = ScreenRect(*w);
+        MarkPixelsChanged(hwnd, RECT{0, 0, r.right - r.left, r.bottom - r.top}, false);
+    }
     return 1;
 }
 

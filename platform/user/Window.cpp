@@ -37,6 +37,19 @@ std::vector<HWND>* SiblingOrder(const WindowRecord& w) {
     return parent ? &parent->children : nullptr;
 }
 
+// Owned windows stay in front of their owner, as a window manager keeps transient windows.
+void KeepOwnedInFront(HWND owner) {
+    std::vector<HWND>& order = table().topLevels();
+    std::vector<HWND> owned;
+    for (HWND h : order)
+        if (auto r = Find(h); r && r->owner == owner && !(r->exStyle & WS_EX_TOPMOST)) owned.push_back(h);
+    for (HWND h : owned) {
+        std::erase(order, h);
+        order.insert(std::find(order.begin(), order.end(), owner), h);
+    }
+    for (HWND h : owned) KeepOwnedInFront(h);
+}
+
 // Topmost windows stay in front of the others.
 void PlaceInOrder(const WindowRecord& w, HWND insertAfter) {
     std::vector<HWND>* order = SiblingOrder(w);
@@ -53,6 +66,7 @@ void PlaceInOrder(const WindowRecord& w, HWND insertAfter) {
     auto pos = order->begin();
     if (!w.parent && !(w.exStyle & WS_EX_TOPMOST)) pos = std::find_if_not(order->begin(), order->end(), isTopmost);
     order->insert(pos, w.handle);
+    if (!w.parent) KeepOwnedInFront(w.handle);
 }
 
 void NotifyPresenter(const WindowRecord& w) {
@@ -460,6 +474,11 @@ int GetClassName(HWND hwnd, char* buffer, int size) {
 }  // namespace win
 
 namespace user::detail {
+
+void BringToFront(HWND topLevel) {
+    auto w = Find(topLevel);
+    if (w && !w->parent) win::PlaceInOrder(*w, HWND_TOP);
+}
 
 LRESULT Send(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto w = Find(hwnd);

@@ -3,12 +3,14 @@
 #include "CueImage.h"
 #include "DiscLayouts.h"
 #include "ImageDrives.h"
+#include "tests/support/ProcessTable.h"
 #include "tests/support/ScratchFolder.h"
 
 #include "platform/cdrom/Door.h"
 #include "platform/cdrom/MediaWatcher.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -73,7 +75,7 @@ class MediaWatcherTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MediaWatcherTest, ImageFileRemovedAndPutBack) {
-    MediaWatcher watcher(log.handler(), 20ms);
+    MediaWatcher watcher(log.handler());
     const std::filesystem::path aside = folder.path() / "aside.cue";
     std::filesystem::rename(second.cuePath(), aside);
     const std::vector<Event> removed = log.waitFor(1);
@@ -88,14 +90,14 @@ TEST_F(MediaWatcherTest, ImageFileRemovedAndPutBack) {
 
 TEST_F(MediaWatcherTest, DiscsPresentAtStartAreNotReported) {
     {
-        MediaWatcher watcher(log.handler(), 10ms);
+        MediaWatcher watcher(log.handler());
         std::this_thread::sleep_for(100ms);
     }
     EXPECT_TRUE(log.waitFor(0).empty());
 }
 
 TEST_F(MediaWatcherTest, ReplacedImageIsARemovalThenAnArrival) {
-    MediaWatcher watcher(log.handler(), 20ms);
+    MediaWatcher watcher(log.handler());
     const std::filesystem::path other = folder.path() / "other.cue";
     std::filesystem::copy_file(first.cuePath(), other);
     std::filesystem::rename(other, first.cuePath());
@@ -106,7 +108,7 @@ TEST_F(MediaWatcherTest, ReplacedImageIsARemovalThenAnArrival) {
 }
 
 TEST_F(MediaWatcherTest, DoorOpenAndClosedOnAnImageDrive) {
-    MediaWatcher watcher(log.handler(), 20ms);
+    MediaWatcher watcher(log.handler());
     ASSERT_TRUE(platform::cdrom::OpenDoor(0));
     ASSERT_EQ(log.waitFor(1).size(), 1u);
     ASSERT_TRUE(platform::cdrom::CloseDoor(0));
@@ -114,4 +116,19 @@ TEST_F(MediaWatcherTest, DoorOpenAndClosedOnAnImageDrive) {
     ASSERT_EQ(events.size(), 2u);
     ExpectVolumeEvent(events[0], win::DBT_DEVICEREMOVECOMPLETE, kDriveD);
     ExpectVolumeEvent(events[1], win::DBT_DEVICEARRIVAL, kDriveD);
+}
+
+TEST_F(MediaWatcherTest, SleepsWhileNothingChanges) {
+    const std::set<pid_t> before = testsupport::threadIds(getpid());
+    MediaWatcher watcher(log.handler());
+    std::set<pid_t> watcherThreads;
+    for (pid_t tid : testsupport::threadIds(getpid()))
+        if (!before.contains(tid)) watcherThreads.insert(tid);
+    ASSERT_EQ(watcherThreads.size(), 1u);
+    // Once it has settled into its wait, an unchanged world never wakes it.
+    std::this_thread::sleep_for(100ms);
+    const long settled = testsupport::contextSwitches(getpid(), watcherThreads);
+    std::this_thread::sleep_for(700ms);
+    EXPECT_EQ(testsupport::contextSwitches(getpid(), watcherThreads), settled);
+    EXPECT_TRUE(log.waitFor(0).empty());
 }

@@ -80,7 +80,7 @@ TEST(ScreenComposition, TopmostWindowsStayInFront) {
 TEST(PresenterChoice, HeadlessWhenAskedFor) {
     setenv("TRACKMILL_HEADLESS", "1", 1);
     EXPECT_EQ(present::InstallPresenter(), present::PresenterKind::Headless);
-    EXPECT_FALSE(user::CurrentPresenter()->needsPolling());
+    EXPECT_FALSE(user::CurrentPresenter()->waitForInput(std::nullopt));
     user::SetPresenter(nullptr);
     unsetenv("TRACKMILL_HEADLESS");
 }

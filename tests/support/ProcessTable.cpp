@@ -79,4 +79,24 @@ bool waitUntilGone(pid_t pid, bool allowForeignZombie) {
     return false;
 }
 
+std::set<pid_t> threadIds(pid_t pid) {
+    std::set<pid_t> ids;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error))
+        ids.insert(static_cast<pid_t>(std::stol(entry.path().filename().string())));
+    return ids;
+}
+
+long contextSwitches(pid_t pid, const std::set<pid_t>& threads) {
+    long total = 0;
+    for (pid_t tid : threads.empty() ? threadIds(pid) : threads) {
+        std::ifstream status("/proc/" + std::to_string(pid) + "/task/" + std::to_string(tid) + "/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+                total += std::stol(line.substr(line.find(':') + 1));
+    }
+    return total;
+}
+
 }  // namespace testsupport

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <set>
 #include <vector>
 
 // What /proc says about processes and our descriptors.
@@ -23,5 +24,11 @@ int settledDescriptorCount(int expected);
 // Waits up to five seconds for the process to be gone or, when it is not our child, to be a zombie of
 // someone else: either way it no longer runs. True when that happened.
 bool waitUntilGone(pid_t pid, bool allowForeignZombie = false);
+
+// The threads of a process.
+std::set<pid_t> threadIds(pid_t pid);
+// How often the threads of a process have been switched out, voluntarily or not: a thread that sleeps without
+// waking adds nothing. Only the threads named count when any are named.
+long contextSwitches(pid_t pid, const std::set<pid_t>& threads = {});
 
 }  // namespace testsupport

@@ -1,5 +1,8 @@
 #include "platform/cdrom/detail/DoorState.h"
 
+#include <unistd.h>
+
+#include <cstdint>
 #include <mutex>
 #include <set>
 
@@ -8,6 +11,7 @@ namespace {
 
 std::mutex doorMutex;
 std::set<int> openDoors;
+std::set<int> listeners;
 
 }  // namespace
 
@@ -22,6 +26,18 @@ void SetImageDoorOpen(int driveId, bool open) {
         openDoors.insert(driveId);
     else
         openDoors.erase(driveId);
+    const std::uint64_t one = 1;
+    for (int fd : listeners) [[maybe_unused]] const ssize_t ignored = write(fd, &one, sizeof one);
+}
+
+void AddDoorListener(int eventFd) {
+    std::lock_guard lock(doorMutex);
+    listeners.insert(eventFd);
+}
+
+void RemoveDoorListener(int eventFd) {
+    std::lock_guard lock(doorMutex);
+    listeners.erase(eventFd);
 }
 
 }  // namespace platform::cdrom::detail

@@ -16,6 +16,9 @@ struct InputState {
     std::array<BYTE, 256> keys{};      // as the retrieved messages tell: bit 0x80 down, bit 0x01 toggled
     std::array<bool, 256> physical{};  // as the input arrives
     int swallowRelease = 0;            // the button whose release is dropped (a dismissing click)
+    // Alt went down and nothing else has been pressed since, as the retrieved messages tell: its release opens
+    // the menu bar.
+    bool altAlone = false;
     // The last button press, for double clicks.
     HWND lastDownWindow = nullptr;
     UINT lastDownMessage = 0;
@@ -26,5 +29,8 @@ struct InputState {
 InputState& Input();
 // Forgets a window that is going away.
 void ForgetWindow(HWND hwnd);
+// The window a disabled top-level window waits on: the frontmost enabled visible window it owns, directly or
+// through others; the window itself when there is none.
+HWND EnabledPopupOf(HWND topLevel);
 
 }  // namespace user::detail

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/user/Messages.h"
+#include "platform/user/Presenter.h"
 
 namespace user::detail {
 
@@ -18,6 +19,7 @@ void MessageQueue::post(PostedMessage message) {
         posted_.push_back(std::move(message));
     }
     changed_.notify_all();
+    wakePresenterFromOtherThread();
 }
 
 void MessageQueue::postQuit(int exitCode) {
@@ -27,6 +29,14 @@ void MessageQueue::postQuit(int exitCode) {
         quitCode_ = exitCode;
     }
     changed_.notify_all();
+    wakePresenterFromOtherThread();
+}
+
+void MessageQueue::wakePresenterFromOtherThread() {
+    // The owner announces its sleep before it looks at the queue a last time, so a post that it did not see finds
+    // the flag set.
+    if (std::this_thread::get_id() == owner_ || !waitingInPresenter_) return;
+    if (user::Presenter* presenter = user::CurrentPresenter()) presenter->wake();
 }
 
 std::optional<PostedMessage> MessageQueue::take(const MessageFilter& filter, bool remove) {
@@ -113,10 +123,35 @@ std::optional<MessageQueue::Clock::time_point> MessageQueue::nextTimerDue() cons
     return next;
 }
 
-void MessageQueue::waitUntil(Clock::time_point deadline) {
+void MessageQueue::waitUntil(std::optional<Clock::time_point> deadline) {
     std::unique_lock lock(mutex_);
-    changed_.wait_until(lock, deadline, [&] { return !posted_.empty() || quit_ || woken_; });
+    const auto ready = [&] { return !posted_.empty() || quit_ || woken_; };
+    if (deadline)
+        changed_.wait_until(lock, *deadline, ready);
+    else
+        changed_.wait(lock, ready);
     woken_ = false;
+}
+
+bool MessageQueue::waitThroughPresenter(std::optional<Clock::time_point> deadline) {
+    user::Presenter* presenter = user::CurrentPresenter();
+    if (!presenter) return false;
+    waitingInPresenter_ = true;
+    {
+        std::lock_guard lock(mutex_);
+        if (!posted_.empty() || quit_ || woken_) {
+            woken_ = false;
+            waitingInPresenter_ = false;
+            return true;
+        }
+    }
+    const bool waited = presenter->waitForInput(deadline);
+    waitingInPresenter_ = false;
+    if (waited) {
+        std::lock_guard lock(mutex_);
+        woken_ = false;
+    }
+    return waited;
 }
 
 void MessageQueue::wake() {
@@ -125,6 +160,7 @@ void MessageQueue::wake() {
         woken_ = true;
     }
     changed_.notify_all();
+    wakePresenterFromOtherThread();
 }
 
 std::shared_ptr<MessageQueue> CurrentQueue() {

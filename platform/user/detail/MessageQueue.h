@@ -1,5 +1,6 @@
 #pragma once
 // One FIFO queue of posted messages per UI thread, with the thread's timers. Posting is safe from any thread.
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -53,8 +54,11 @@ class MessageQueue {
     std::optional<MSG> dueTimer(const MessageFilter& filter, bool remove);
     std::optional<Clock::time_point> nextTimerDue() const;
 
-    // Blocks until something is posted, the deadline passes or wake() is called.
-    void waitUntil(Clock::time_point deadline);
+    // Blocks until something is posted, the deadline (if any) passes or wake() is called.
+    void waitUntil(std::optional<Clock::time_point> deadline);
+    // The same through the presenter, which also watches the display: posts and wakes from other threads wake it
+    // too. False when the presenter has nothing to wait on.
+    bool waitThroughPresenter(std::optional<Clock::time_point> deadline);
     void wake();
 
   private:
@@ -66,7 +70,11 @@ class MessageQueue {
         TIMERPROC proc;
     };
 
+    // Another thread's post must reach an owner that sleeps in the presenter.
+    void wakePresenterFromOtherThread();
+
     std::thread::id owner_;
+    std::atomic<bool> waitingInPresenter_{false};
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<PostedMessage> posted_;

@@ -39,5 +39,8 @@ class WindowTable {
 
 // The record of a live window, or null.
 std::shared_ptr<WindowRecord> Find(HWND hwnd);
+// Puts a top-level window in front of the others (topmost ones stay in front of it), with the windows it owns in
+// front of it. No message is sent.
+void BringToFront(HWND topLevel);
 
 }  // namespace user::detail

@@ -3,13 +3,15 @@
 //
 //   first-paint-probe IDLE_SECONDS PROGRAM [ARGS...]
 //
-// Prints one line: "first-paint-ms <ms> rss-kb <kb> threads <n> gl <none|library,...>". The X server reports
+// Prints one line: "first-paint-ms <ms> rss-kb <kb> threads <n> idle-wakeups <n> gl <none|library,...>", where
+// idle-wakeups counts how often the program's threads ran during one more second of idleness. The X server reports
 // changes to the window's pixels (DAMAGE extension); the first change that leaves the window not all one colour
 // counts as the first paint, so a cleared background does not.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
+#include <dirent.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -37,8 +39,8 @@ long WindowPid(Display* display, Window window) {
     unsigned long after;
     unsigned char* data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after,
-                           &data) == Success &&
+    if (XGetWindowProperty(display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
+            Success &&
         data && count == 1 && format == 32)
         pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
     if (data) XFree(data);
@@ -66,6 +68,24 @@ std::string StatusField(pid_t pid, const std::string& field) {
     while (std::getline(status, line))
         if (line.rfind(field + ":", 0) == 0) return std::to_string(std::atol(line.c_str() + field.size() + 1));
     return "?";
+}
+
+// How often the threads of the process have been switched out: a sleeping thread adds nothing.
+long ContextSwitches(pid_t pid) {
+    long total = 0;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    if (DIR* dir = opendir(tasks.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') continue;
+            std::ifstream status(tasks + "/" + entry->d_name + "/status");
+            std::string line;
+            while (std::getline(status, line))
+                if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+                    total += std::atol(line.c_str() + line.find(':') + 1);
+        }
+        closedir(dir);
+    }
+    return total;
 }
 
 // Graphics libraries of OpenGL and its drivers that the process has mapped.
@@ -172,10 +192,13 @@ int main(int argc, char** argv) {
     const std::string rss = StatusField(child, "VmRSS");
     const std::string threads = StatusField(child, "Threads");
     const std::string gl = GlLibraries(child);
+    const long switchesBefore = ContextSwitches(child);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const long idleWakeups = ContextSwitches(child) - switchesBefore;
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
-    std::printf("first-paint-ms %ld rss-kb %s threads %s gl %s\n", firstPaintMs, rss.c_str(), threads.c_str(),
-                gl.c_str());
+    std::printf("first-paint-ms %ld rss-kb %s threads %s idle-wakeups %ld gl %s\n", firstPaintMs, rss.c_str(),
+                threads.c_str(), idleWakeups, gl.c_str());
     XCloseDisplay(display);
     return 0;
 }

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Launch-to-first-paint of trackmill on a private Xvfb over several runs: min, median and max, and what the idle
-# program holds (resident memory, threads, OpenGL libraries mapped).
+# program holds (resident memory, threads, OpenGL libraries mapped) and how often its threads wake while idle.
 #
-#   bench/launch/launch-to-first-paint.sh [BUILD_DIR] [RUNS]      (defaults: build, 10)
+#   bench/launch-to-first-paint.sh [BUILD_DIR] [RUNS]      (defaults: build, 10)
 set -euo pipefail
 build=${1:-build}
 runs=${2:-10}
-probe=$build/bench/first-paint-probe
+probe=$build/bin/first-paint-probe
 program=$build/bin/trackmill
 for f in "$probe" "$program"; do [ -x "$f" ] || { echo "missing $f: build first" >&2; exit 2; }; done
 command -v Xvfb >/dev/null || { echo "needs Xvfb" >&2; exit 2; }
@@ -36,5 +36,6 @@ sorted=($(printf '%s\n' "${times[@]}" | sort -n))
 count=${#sorted[@]}
 if (( count % 2 )); then median=${sorted[count / 2]}; else median=$(( (sorted[count / 2 - 1] + sorted[count / 2]) / 2 )); fi
 echo "launch to first paint over $count runs: min ${sorted[0]} ms, median $median ms, max ${sorted[count - 1]} ms"
-read -r _ _ _ rss _ threads _ gl <<<"$last"
-echo "idle after 1.5 s: resident $((rss / 1024)) MB, $threads threads, OpenGL libraries mapped: $gl"
+read -r _ _ _ rss _ threads _ wakeups _ gl <<<"$last"
+echo "idle after 1.5 s: resident $((rss / 1024)) MB, $threads threads, $wakeups thread wake-ups in the next second," \
+  "OpenGL libraries mapped: $gl"

@@ -1,0 +1,46 @@
+#include "platform/cdrom/detail/ImageFolderWatch.h"
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+namespace platform::cdrom::detail {
+
+ImageFolderWatch::ImageFolderWatch() : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+
+ImageFolderWatch::~ImageFolderWatch() {
+    if (fd_ >= 0) close(fd_);
+}
+
+void ImageFolderWatch::watchFoldersOf(const std::set<std::string>& imagePaths) {
+    if (fd_ < 0) return;
+    constexpr uint32_t kChanges =
+        IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_CLOSE_WRITE | IN_ATTRIB | IN_DELETE_SELF;
+    for (const std::string& path : imagePaths) {
+        const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+        const std::string folder = parent.empty() ? std::string(".") : parent.string();
+        if (folders_.contains(folder)) continue;
+        if (inotify_add_watch(fd_, folder.c_str(), kChanges) >= 0) folders_.insert(folder);
+    }
+}
+
+bool ImageFolderWatch::drain() {
+    if (fd_ < 0) return false;
+    alignas(inotify_event) char buffer[4096];
+    bool changed = false;
+    while (true) {
+        const ssize_t length = read(fd_, buffer, sizeof buffer);
+        if (length <= 0) break;
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            // A removed folder loses its watch; watch it again once it is back.
+            if (event->mask & IN_IGNORED) folders_.clear();
+            changed = true;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    return changed;
+}
+
+}  // namespace platform::cdrom::detail

@@ -1,0 +1,96 @@
+// On a real X server (a private Xvfb): trackmill paints its main window without loading OpenGL, and once idle its
+// threads sleep until something happens.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "tests/support/RunProgram.h"
+
+namespace {
+
+// Xvfb on a display number it picks itself; gone with the object.
+class PrivateXServer {
+  public:
+    PrivateXServer() {
+        int fds[2];
+        if (pipe(fds) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        char number[16] = {};
+        const ssize_t length = read(fds[0], number, sizeof number - 1);
+        close(fds[0]);
+        if (length > 0) display_ = ":" + std::to_string(std::atoi(number));
+    }
+    ~PrivateXServer() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+    const std::string& display() const { return display_; }
+
+  private:
+    pid_t pid_ = -1;
+    std::string display_;
+};
+
+// Sets an environment variable for the scope, then puts the old value back.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
+    }
+    ~ScopedVariable() {
+        if (old_.empty())
+            unsetenv(name_);
+        else
+            setenv(name_, old_.c_str(), 1);
+    }
+
+  private:
+    const char* name_;
+    std::string old_;
+};
+
+TEST(RealDisplay, MainWindowPaintsWithoutOpenGLAndTheIdleProgramSleeps) {
+    if (system("command -v Xvfb >/dev/null 2>&1") != 0) GTEST_SKIP() << "Xvfb is not installed";
+    PrivateXServer server;
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    ScopedVariable display("DISPLAY", server.display().c_str());
+    ScopedVariable headless("TRACKMILL_HEADLESS", nullptr);
+    ScopedVariable images("TRACKMILL_CD_IMAGES", nullptr);
+
+    const testsupport::ProgramRun run = testsupport::runProgram(
+        {testsupport::builtProgram("first-paint-probe"), "0.5", testsupport::builtProgram("trackmill")});
+    ASSERT_EQ(run.exitStatus, 0) << run.standardError;
+    std::istringstream fields(run.standardOutput);
+    std::string name;
+    long firstPaintMs = -1;
+    long residentKb = -1;
+    int threads = -1;
+    long wakeups = -1;
+    std::string gl;
+    fields >> name >> firstPaintMs >> name >> residentKb >> name >> threads >> name >> wakeups >> name >> gl;
+    EXPECT_GT(firstPaintMs, 0) << run.standardOutput;
+    EXPECT_EQ(gl, "none") << "OpenGL libraries mapped";
+    // The UI thread and the media watcher; SDL starts no threads of its own without OpenGL.
+    EXPECT_LE(threads, 2);
+    EXPECT_EQ(wakeups, 0) << "threads woke while nothing happened";
+}
+
+}  // namespace
