@@ -6,8 +6,8 @@
 set -euo pipefail
 build=${1:-build}
 runs=${2:-10}
-probe=$build/bin/first-paint-probe
-program=$build/bin/trackmill
+probe=$(realpath -m "$build/bin/first-paint-probe")
+program=$(realpath -m "$build/bin/trackmill")
 for f in "$probe" "$program"; do [ -x "$f" ] || { echo "missing $f: build first" >&2; exit 2; }; done
 command -v Xvfb >/dev/null || { echo "needs Xvfb" >&2; exit 2; }
 
@@ -27,7 +27,7 @@ cp "$program" "$scratch/"
 times=()
 last=
 for r in $(seq "$runs"); do
-  line=$(cd "$scratch" && "$OLDPWD/$probe" 1.5 "$scratch/trackmill")
+  line=$(cd "$scratch" && "$probe" 1.5 "$scratch/trackmill")
   echo "run $r: $line"
   times+=("$(awk '{print $2}' <<<"$line")")
   last=$line
