@@ -3,8 +3,10 @@
 #include <cstdio>
 
 #include "teskenc/stream/AsciiCase.h"
+#include "teskenc/stream/ErrorText.h"
 #include "teskenc/stream/FileHandle.h"
 #include "teskenc/stream/ScanInt.h"
+#include "teskenc/stream/TeskError.h"
 #include "teskenc/stream/TextLine.h"
 
 namespace tesk {
@@ -12,6 +14,10 @@ namespace tesk {
 namespace {
 
 constexpr std::string_view kBlanks = "\t ";
+// Lines are read as 512-byte pieces with their terminator; what a longer line holds beyond is dropped.
+constexpr std::size_t kMaxLineLength = 511;
+// Far above any real control file.
+constexpr std::size_t kMaxFileBytes = 1 << 20;
 constexpr std::string_view kTrailingBlanks = "\t\n ";
 
 std::string_view trimLeft(std::string_view text, std::string_view blanks) {
@@ -36,7 +42,11 @@ bool ControlFile::load(const std::string& path, int argc, const char* const* arg
     // A section is only kept once a key line follows it.
     bool pending = false;
     std::string line;
-    while (readTextLine(file.get(), line)) {
+    std::size_t bytesRead = 0;
+    while (readTextLine(file.get(), line, kMaxLineLength, &bytesRead)) {
+        // Every line read is kept: a file that never ends must not fill the memory.
+        if (bytesRead > kMaxFileBytes)
+            throw TeskError(formatMessage("control file [%s] is larger than %zu bytes\n", path.c_str(), kMaxFileBytes));
         if (parseSectionLine(line)) {
             if (pending) sections_.erase(sections_.end() - 2);
             pending = true;

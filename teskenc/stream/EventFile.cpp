@@ -13,6 +13,9 @@ namespace tesk {
 
 namespace {
 
+// Lines are read up to 1023 characters; what a longer line holds beyond is dropped.
+constexpr std::size_t kMaxLineLength = 1023;
+
 void requireEventRate(int32_t rate) {
     if (rate == EventLine::kNoRateChange) return;
     // Ids that reach a codec which rejects them stop with that codec's message, as a coded frame would.
@@ -31,7 +34,7 @@ EventFile::EventFile(const std::string& path) : path_(path), file_(std::fopen(pa
 
 std::optional<EventLine> EventFile::next() {
     std::string line;
-    while (readTextLine(file_.get(), line)) {
+    while (readTextLine(file_.get(), line, kMaxLineLength)) {
         std::string_view text = line;
         const std::optional<int32_t> position = scanInt(text);
         if (!position) continue;

@@ -6,6 +6,7 @@
 
 #include "soundfile/SoundFile.h"
 #include "teskenc/codec/FrameLayout.h"
+#include "teskenc/stream/CreatableFile.h"
 #include "teskenc/stream/ErrorText.h"
 #include "teskenc/stream/LarkLayout.h"
 #include "teskenc/stream/TeskError.h"
@@ -24,8 +25,11 @@ std::unique_ptr<soundfile::SoundFile> openSoundFile(const std::string& path, con
 
 }  // namespace
 
-StreamEncoder::StreamEncoder(std::optional<int32_t> startRate, const StreamEncoderFiles& files)
-    : output_(files.encodePath) {
+StreamEncoder::StreamEncoder(std::optional<int32_t> startRate, const StreamEncoderFiles& files) {
+    // Every input is opened and its first reads made before the stream file is created: a run that cannot start
+    // leaves an older stream of that name whole. The name itself is checked first, without creating anything.
+    if (!canCreateFile(files.encodePath))
+        throw TeskError(formatMessage("open encode file [%s] error\n", files.encodePath.c_str()));
     input_ = openSoundFile(files.inputPath, "open input wav file [%s] error\n");
     if (files.eventPath) eventFile_.emplace(*files.eventPath);
     if (files.previousPath) {
@@ -38,6 +42,9 @@ StreamEncoder::StreamEncoder(std::optional<int32_t> startRate, const StreamEncod
     if (!startRate) throw TeskError("start_up_data_rate is missing or not a number\n");
     frameEncoder_.setRate(*startRate);
     totalSamples_ = std::max(input_->getSamplesLeft(), 0);
+    readHistory();
+    readNextEvent();
+    output_.emplace(files.encodePath);
 }
 
 StreamEncoder::~StreamEncoder() = default;
@@ -49,7 +56,6 @@ void StreamEncoder::run() {
     std::array<int16_t, kWindowSamples> window{};
     std::array<uint16_t, kFrameBufferWords> frame{};
     const int32_t firstCount = encodeFirstFrame(window.data());
-    readNextEvent();
     int32_t previousCount = firstCount;
     for (;;) {
         std::copy(window.begin() + kFrameSamples, window.end(), window.begin());
@@ -57,28 +63,28 @@ void StreamEncoder::run() {
         const bool wrote = writeControlWord(previousCount, count);
         frameEncoder_.encode(window.data(), frame.data());
         // A frame that starts like a control pair gets one of its own, so the decoder cannot mistake it.
-        if (!wrote && frame[0] == kControlMarker) output_.write(kControlMarker, kSampleCountFlag);
-        output_.write(frame.data(), frameEncoder_.wordsPerFrame());
+        if (!wrote && frame[0] == kControlMarker) output_->write(kControlMarker, kSampleCountFlag);
+        output_->write(frame.data(), frameEncoder_.wordsPerFrame());
         if (count == 0 || !running_) break;
         position_ += kFrameSamples;
         previousCount = count;
     }
-    output_.finish();
+    output_->finish();
 }
 
 int32_t StreamEncoder::encodeFirstFrame(int16_t* window) {
-    readHistory(window);
+    std::copy(history_.begin(), history_.end(), window);
     const int32_t count = fillNewerHalf(window);
     std::array<uint16_t, kFrameBufferWords> frame{};
     const int32_t rateId = frameEncoder_.rateId();
     if (rateId < 4) {
-        output_.write(static_cast<uint16_t>(rateId));
+        output_->write(static_cast<uint16_t>(rateId));
         frameEncoder_.encodeStartFrame(window, frame.data(), true);
-        output_.write(frame.data(), kStartFrameWords);
+        output_->write(frame.data(), kStartFrameWords);
     } else {
-        output_.write(static_cast<uint16_t>(rateId | kNormalFirstFrame));
+        output_->write(static_cast<uint16_t>(rateId | kNormalFirstFrame));
         frameEncoder_.encode(window, frame.data());
-        output_.write(frame.data(), frameEncoder_.wordsPerFrame());
+        output_->write(frame.data(), frameEncoder_.wordsPerFrame());
     }
     return count;
 }
@@ -94,8 +100,8 @@ int32_t StreamEncoder::fillNewerHalf(int16_t* window) {
 
 // The previous file's last 256 bytes are taken as 128 little-endian samples whatever its layout; a shorter
 // file gives the samples it has at the end of the history, zeros in front of them.
-void StreamEncoder::readHistory(int16_t* window) {
-    std::fill(window, window + kFrameSamples, int16_t{0});
+void StreamEncoder::readHistory() {
+    history_.fill(0);
     if (!previousFile_) return;
     std::FILE* file = previousFile_.get();
     if (std::fseek(file, 0, SEEK_END) != 0)
@@ -112,7 +118,7 @@ void StreamEncoder::readHistory(int16_t* window) {
         throw TeskError(systemErrorMessage("read previous wav file", previousPath_, cause));
     }
     const long samples = bytes / 2;
-    int16_t* history = window + kFrameSamples - samples;
+    int16_t* history = history_.data() + kFrameSamples - samples;
     for (long i = 0; i < samples; ++i) {
         history[i] = static_cast<int16_t>(static_cast<uint16_t>(raw[2 * i] | (raw[2 * i + 1] << 8)));
     }
@@ -132,7 +138,7 @@ bool StreamEncoder::writeControlWord(int32_t previousCount, int32_t count) {
         word = previousCount + kSampleCountFlag;
         if (due) word += nextEvent_->eventId << kEventIdShift;
     }
-    output_.write(kControlMarker, static_cast<uint16_t>(word & 0xFFFF));
+    output_->write(kControlMarker, static_cast<uint16_t>(word & 0xFFFF));
     readNextEvent();
     return true;
 }

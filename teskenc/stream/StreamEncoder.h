@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "teskenc/codec/FrameEncoder.h"
+#include "teskenc/codec/FrameLayout.h"
 #include "teskenc/stream/EventFile.h"
 #include "teskenc/stream/FileHandle.h"
 #include "teskenc/stream/LarkWriter.h"
@@ -46,12 +48,13 @@ class StreamEncoder : public StreamJob {
     int32_t encodeFirstFrame(int16_t* window);
     // Reads the input into the window's newer half; what the input lacks comes from the next file, then zeros.
     int32_t fillNewerHalf(int16_t* window);
-    void readHistory(int16_t* window);
+    void readHistory();
     bool writeControlWord(int32_t previousCount, int32_t count);
     void readNextEvent();
 
     FrameEncoder frameEncoder_;
-    LarkWriter output_;
+    std::optional<LarkWriter> output_;  // created once every input has been opened
+    std::array<int16_t, kFrameSamples> history_{};
     std::unique_ptr<soundfile::SoundFile> input_;
     std::optional<EventFile> eventFile_;
     std::string previousPath_;

@@ -96,8 +96,8 @@ void decode(const Settings& settings) {
 }  // namespace
 
 int runTeskenc(int argc, const char* const* argv, std::FILE* errors) {
-    const ControlFile control(argc > 1 ? argv[1] : "", argc, argv);
     try {
+        const ControlFile control(argc > 1 ? argv[1] : "", argc, argv);
         const Settings settings = readSettings(control);
         requireDistinctFiles(settings);
         encode(settings);

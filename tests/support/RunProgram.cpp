@@ -1,6 +1,7 @@
 #include "tests/support/RunProgram.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,11 +70,13 @@ ProgramRun runProgram(const std::vector<std::string>& argv, const RunOptions& op
     }
     if (in >= 0) ::close(in);
     int status = 0;
-    while (::waitpid(child, &status, 0) != child) {
+    rusage usage{};
+    while (::wait4(child, &status, 0, &usage) != child) {
         if (errno != EINTR) throw failure("cannot wait for " + argv[0]);
     }
     ProgramRun run;
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakMemoryKiB = usage.ru_maxrss;
     run.standardOutput = drain(out);
     run.standardError = drain(err);
     return run;

@@ -12,6 +12,7 @@ struct ProgramRun {
     int exitStatus = -1;  // -1 when it did not exit normally (a signal ended it)
     std::string standardOutput;
     std::string standardError;
+    long peakMemoryKiB = 0;  // the most memory it held at one time (its largest resident set)
 };
 
 struct RunOptions {

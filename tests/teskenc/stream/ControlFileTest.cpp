@@ -74,7 +74,10 @@ TEST(ControlFileTest, LookupEdgeCases) {
         {"windows line ends", "[A]\r\nk = v \r\nj=2\r\n", kThreeArgs, "A", "k", "v"},
         {"no newline at the end", "[A]\nk = last", kThreeArgs, "A", "k", "last"},
         {"first key of a name wins", "[A]\nk=1\nk=2\n", kThreeArgs, "A", "k", "1"},
-        {"lines of any length", "[A]\nk = " + longValue + "\n", kThreeArgs, "A", "k", longValue},
+        {"a line keeps its first 511 characters", "[A]\nk = " + longValue + "\n", kThreeArgs, "A", "k",
+         longValue.substr(0, 507)},
+        {"the rest of a long line is no line of its own", "[A]\nk = 1 // " + longValue + " [B]\nj = 2\n", kThreeArgs,
+         "A", "j", "2"},
         {"non-ASCII bytes are not folded", "[A]\n\xC3\x84=1\n", kThreeArgs, "A", "\xC3\xA4", std::nullopt},
         {"tabs trimmed around key and value", "[A]\n\tk\t=\tv\t\n", kThreeArgs, "A", "k", "v"},
     };

@@ -52,9 +52,10 @@ TEST(EventFileTest, LinesAreRoundedAndShortLinesSkipped) {
     EXPECT_EQ(lines[4].rate, 7);
 }
 
-TEST(EventFileTest, LongLinesStayWhole) {
-    // a line longer than any fixed buffer: its tail must not come back as a line of its own
-    const std::vector<EventLine> lines = readAll(std::string(3000, ' ') + "384 5 1" + std::string(3000, ' ') + "9 9\n");
+TEST(EventFileTest, LongLinesKeepTheirFirst1023CharactersAndDropTheRest) {
+    // The tail of a long line must not come back as a line of its own; the second line's event lies past 1023.
+    const std::vector<EventLine> lines = readAll(std::string(1000, ' ') + "384 5 1" + std::string(3000, ' ') + "9 9\n" +
+                                                 std::string(1023, ' ') + "512 4\n");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].position, 384);
     EXPECT_EQ(lines[0].rate, 5);

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "teskenc/stream/ControlFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/RunProgram.h"
 #include "tests/support/ScratchFolder.h"
@@ -112,6 +114,59 @@ TEST_F(TeskencProgramTest, RateAndEventErrors) {
     EXPECT_FALSE(fs::exists(dir.file("out.lrk")));
 }
 
+TEST_F(TeskencProgramTest, AnOlderStreamStaysWholeWhenARunCannotStart) {
+    writeFileText(dir.file("out.lrk"), "an older stream");
+    writeFileText(dir.file("events.txt"), "0 256 127\n");
+    const std::vector<std::pair<std::map<std::string, std::string>, std::string>> cases = {
+        {{{"input_wavfile", "missing.wav"}}, "open input wav file [missing.wav] error\n"},
+        {{{"start_up_data_rate", "3"}}, "rate_id error for teska (0 ~ 2)\n"},
+        {{{"start_up_data_rate", "x"}}, "start_up_data_rate is missing or not a number\n"},
+        {{{"rate_event_file", "missing.txt"}}, "open event file [missing.txt] error\n"},
+        {{{"rate_event_file", "events.txt"}}, "event id must be in 0 ~ 126 (0 indicates no event)\n"},
+        {{{"previous_wavefile", "missing.wav"}}, "open previous wav file [missing.wav] error\n"},
+        {{{"next_wavefile", "missing.wav"}}, "open file_wav_next [missing.wav] error\n"},
+    };
+    for (const auto& [settings, message] : cases) {
+        expectError(run(controlText(settings)), message);
+        EXPECT_EQ(readFileText(dir.file("out.lrk")), "an older stream") << message;
+    }
+}
+
+TEST_F(TeskencProgramTest, AControlLineKeepsItsFirst511CharactersAndTheRestIsDropped) {
+    // Past the limit, "[OTHER]" would start a section and hide every key after it from [TESK].
+    const std::string comment = "// " + std::string(600, 'x') + " [OTHER]";
+    std::string text = controlText({});
+    text.insert(text.find("[TESK]\n") + 7, comment + "\n");
+    const ProgramRun result = run(text);
+    EXPECT_EQ(result.standardError, "");
+    EXPECT_EQ(result.exitStatus, 0);
+}
+
+TEST_F(TeskencProgramTest, AControlFileThatNeverEndsIsRefusedInsteadOfFillingTheMemory) {
+    std::string text = controlText({});
+    while (text.size() <= (1u << 20)) text += "padding = more\n";
+    expectError(run(text), "control file [rc.txt] is larger than 1048576 bytes\n");
+}
+
+TEST_F(TeskencProgramTest, AnEventLineThatNeverEndsCannotGrowTheMemory) {
+    // 128 MiB without a line end (a hole of the file system reads as zero bytes), then an event for frame 1.
+    const std::string events = dir.file("events.txt");
+    writeFileText(events, "");
+    fs::resize_file(events, 128u << 20);
+    {
+        std::ofstream append(events, std::ios::app);
+        append << "\n0 256 5\n";
+    }
+    const ProgramRun result = run(controlText({{"rate_event_file", "events.txt"}}));
+    EXPECT_EQ(result.exitStatus, 0) << result.standardError;
+    EXPECT_LT(result.peakMemoryKiB, 64 * 1024) << "the over-long line was held";
+    const std::vector<uint16_t> words = readWords(dir.file("out.lrk"));
+    // Header and the 20-word start-up frame, then the event's control pair before frame 1: 0xFFFF, 5 << 9 | 256.
+    ASSERT_GT(words.size(), 22u);
+    EXPECT_EQ(words[21], 0xFFFF);
+    EXPECT_EQ(words[22], 0x0B00);
+}
+
 TEST_F(TeskencProgramTest, ArgumentReferencesAndLiteralNames) {
     // "%9" stays a name; decode_file none is a file named none
     const ProgramRun result =
@@ -154,6 +209,15 @@ TEST_F(TeskencProgramTest, ShippedControlFileTakesTheCallersArguments) {
     EXPECT_EQ(result.exitStatus, 0) << result.standardError;
     EXPECT_EQ(result.standardError, "");
     EXPECT_EQ(readWords(dir.file("my song.LRK"))[0], 0x0002);
+}
+
+TEST_F(TeskencProgramTest, ShippedControlFileDropsTheDecodedCopyInsteadOfWritingItUnderAFixedName) {
+    // A fixed file name is shared by runs side by side and by other users: one user's leftover that another may
+    // not write makes every later run of that other user fail.
+    const ControlFile shipped(std::string(TRACKMILL_BIN_DIR) + "/rc.txt", 0, nullptr);
+    std::string decodePath;
+    ASSERT_TRUE(shipped.getString("TESK", "decode_file", decodePath));
+    EXPECT_TRUE(fs::is_character_file(decodePath)) << decodePath;
 }
 
 }  // namespace
