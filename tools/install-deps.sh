@@ -4,7 +4,8 @@ set -euo pipefail
 if [ "$(id -u)" -ne 0 ]; then exec sudo "$0" "$@"; fi
 export DEBIAN_FRONTEND=noninteractive
 apt-get update
-# Build: compiler, CMake, pkg-config; git and clang-format for the style check.
+# Build: compiler, CMake, pkg-config; git and clang-format for the style check; clang with its libFuzzer runtime for
+# the fuzz targets.
 # Tests and benchmarks: GoogleTest with its mocks, Google Benchmark (only with -DTRACKMILL_BENCH=ON).
 # Libraries: FreeType and fontconfig with the two faces the program asks for, libjpeg (pictures), libpng (screen
 # dumps), SDL2 (windows and sound), libcdio and libcddb (CDs and the CD database), libXdamage (the launch probe).
@@ -12,7 +13,7 @@ apt-get update
 # Programs run by trackmill and its tools: lame (MP3), sox (the rs resampler), espeak-ng (the demo CD and the speech
 # fixtures).
 apt-get install -y --no-install-recommends \
-  build-essential cmake pkg-config git clang-format \
+  build-essential cmake pkg-config git clang-format clang libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-wqy-zenhei \
   libjpeg-dev libpng-dev libsdl2-dev libxdamage-dev xvfb \

@@ -3,6 +3,7 @@
 #include "platform/cdrom/CdRecords.h"
 #include "platform/cdrom/detail/BrokenPipeGuard.h"
 #include "platform/cdrom/detail/CddbHttpGet.h"
+#include "platform/cdrom/detail/CddbQueryAnswer.h"
 #include "platform/cdrom/detail/CddbReadAnswer.h"
 #include "platform/cdrom/detail/CddbRecordText.h"
 #include "platform/cdrom/detail/CddbSettings.h"
@@ -13,10 +14,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 namespace platform::cdrom::detail {
@@ -26,14 +25,9 @@ namespace {
 constexpr unsigned kTimeoutSeconds = 3;
 constexpr int kProtocolLevel = 6;
 constexpr int kFramesPerSecond = 75;
-constexpr std::size_t kCategoryBytes = 32;
+constexpr std::size_t kCategoryBytes = kCddbCategoryBytes;
 constexpr std::size_t kDiscIdOffset = kCategoryBytes;
 constexpr const char* kDefaultQueryPath = "/~cddb/cddb.cgi";
-
-struct Match {
-    std::string category;
-    unsigned discId = 0;
-};
 
 struct DiscCloser {
     void operator()(cddb_disc_t* disc) const { cddb_disc_destroy(disc); }
@@ -54,7 +48,7 @@ Disc DescribeDisc(const DiscLayout& layout) {
     return disc;
 }
 
-void StoreMatch(const Match& match, TCDDBQueryItem& item) {
+void StoreMatch(const CddbMatch& match, TCDDBQueryItem& item) {
     item = TCDDBQueryItem{};
     std::strncpy(reinterpret_cast<char*>(item.data), match.category.c_str(), kCategoryBytes - 1);
     for (std::size_t i = 0; i < 4; ++i) item.data[kDiscIdOffset + i] = static_cast<BYTE>(match.discId >> (8 * i));
@@ -107,43 +101,6 @@ std::string CommandTarget(const CddbSettings& settings, const std::string& comma
            FormEncoded(client) + "+" + FormEncoded(version) + "&proto=" + std::to_string(kProtocolLevel);
 }
 
-// "<category> <discid> <title>"; false when the line does not start so.
-bool ParseMatch(const std::string& line, Match& match) {
-    std::istringstream fields(line);
-    std::string id;
-    if (!(fields >> match.category >> id) || id.size() != 8 || match.category.size() >= kCategoryBytes) return false;
-    char* end = nullptr;
-    match.discId = static_cast<unsigned>(std::strtoul(id.c_str(), &end, 16));
-    return *end == '\0';
-}
-
-// The matches of a query answer: 200 one exact, 210 and 211 a list up to ".", 202 none; empty on anything
-// else.
-std::optional<std::vector<Match>> ParseQueryAnswer(const std::string& answer) {
-    std::vector<std::string> lines;
-    std::istringstream text(answer);
-    for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    if (lines.empty() || lines[0].size() < 3) return std::nullopt;
-    const std::string code = lines[0].substr(0, 3);
-    std::vector<Match> matches;
-    Match match;
-    if (code == "202") return matches;
-    if (code == "200") {
-        if (!ParseMatch(lines[0].substr(3), match)) return std::nullopt;
-        matches.push_back(match);
-        return matches;
-    }
-    if (code != "210" && code != "211") return std::nullopt;
-    for (std::size_t i = 1; i < lines.size() && lines[i] != "."; ++i) {
-        if (!ParseMatch(lines[i], match)) return std::nullopt;
-        matches.push_back(match);
-    }
-    return matches;
-}
-
 }  // namespace
 
 int QueryDisc(const DiscLayout& layout, const CddbSettings& settings, TCDDBQueryItem* items, int capacity) {
@@ -154,7 +111,7 @@ int QueryDisc(const DiscLayout& layout, const CddbSettings& settings, TCDDBQuery
     const std::optional<std::string> answer =
         HttpGet(settings.host, settings.port, CommandTarget(settings, QueryCommand(disc.get())),
                 std::chrono::seconds(kTimeoutSeconds));
-    const std::optional<std::vector<Match>> matches = answer ? ParseQueryAnswer(*answer) : std::nullopt;
+    const std::optional<std::vector<CddbMatch>> matches = answer ? ParseQueryAnswer(*answer) : std::nullopt;
     if (!matches) return -1;
     int stored = 0;
     for (; stored < capacity && stored < static_cast<int>(matches->size()); ++stored)
