@@ -80,6 +80,21 @@ class RoundedShape {
     double ry_;
 };
 
+// The shape's pixels on one row: [left, right), empty when left >= right. Rows of a rounded rectangle are
+// intervals, so each end is found by walking in from the box's edge through the corner only.
+struct Span {
+    int left = 0;
+    int right = 0;
+};
+
+Span RowSpan(const RoundedShape& shape, const RECT& box, int y) {
+    if (y < box.top || y >= box.bottom) return {};
+    Span span{box.left, box.right};
+    while (span.left < span.right && !shape.inside(span.left, y)) ++span.left;
+    while (span.right > span.left && !shape.inside(span.right - 1, y)) --span.right;
+    return span;
+}
+
 BOOL PaintRounded(HDC dc, const RECT& box, int cornerWidth, int cornerHeight) {
     const auto context = FindDC(dc);
     if (!context) {
@@ -89,17 +104,29 @@ BOOL PaintRounded(HDC dc, const RECT& box, int cornerWidth, int cornerHeight) {
     const RoundedShape shape(box, std::max(cornerWidth, 0), std::max(cornerHeight, 0));
     const bool pen = HasPen(*context);
     const bool brush = HasBrush(*context);
+    Span above = RowSpan(shape, box, box.top - 1);
+    Span row = RowSpan(shape, box, box.top);
     for (int y = box.top; y < box.bottom; ++y) {
-        for (int x = box.left; x < box.right; ++x) {
-            if (!shape.inside(x, y)) {
-                continue;
-            }
-            if (pen && shape.onEdge(x, y)) {
+        const Span below = RowSpan(shape, box, y + 1);
+        // A pixel is on the edge unless its four neighbours are all inside: the inner part of the row is what
+        // lies strictly within its own ends and within the rows above and below.
+        const int innerLeft = std::max({row.left + 1, above.left, below.left});
+        const int innerRight = std::min({row.right - 1, above.right, below.right});
+        const bool hasInner = innerLeft < innerRight;
+        if (!pen) {
+            if (brush && row.left < row.right) raster.fill({row.left, y, row.right, y + 1}, BrushColour(*context));
+        } else {
+            for (int x = row.left; x < row.right; ++x) {
+                if (hasInner && x == innerLeft) {
+                    if (brush) raster.fill({innerLeft, y, innerRight, y + 1}, BrushColour(*context));
+                    x = innerRight - 1;
+                    continue;
+                }
                 raster.plot(x, y, PenColour(*context));
-            } else if (brush) {
-                raster.plot(x, y, BrushColour(*context));
             }
         }
+        above = row;
+        row = below;
     }
     return TRUE;
 }

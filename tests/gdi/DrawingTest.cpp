@@ -143,6 +143,30 @@ TEST(RoundShapes, StayInsideTheirBoxAndFillTheCentre) {
     EXPECT_EQ(canvas.countNot(kWhite, 0, 25, 30, 30), 0);
 }
 
+TEST(RoundShapes, AreOutlinedExactlyWhereANeighbourIsOutsideAndEveryRowIsOneRun) {
+    for (const RECT box : {RECT{1, 1, 21, 15}, RECT{3, 2, 8, 30}, RECT{1, 1, 39, 39}, RECT{2, 4, 33, 6}}) {
+        for (const int corner : {0, 1, 4, 7, 60}) {
+            TestCanvas canvas(40, 40);
+            Tools tools(canvas.dc(), CreatePen(PS_SOLID, 1, kRed), CreateSolidBrush(kBlue));
+            RoundRect(canvas.dc(), box.left, box.top, box.right, box.bottom, corner, corner);
+            auto in = [&](int x, int y) { return x >= 0 && y >= 0 && x < 40 && y < 40 && canvas.at(x, y) != kWhite; };
+            for (int y = 0; y < 40; ++y) {
+                int runs = 0;
+                for (int x = 0; x < 40; ++x) {
+                    if (in(x, y) && !in(x - 1, y)) ++runs;
+                    if (!in(x, y)) continue;
+                    const bool allInside = in(x - 1, y) && in(x + 1, y) && in(x, y - 1) && in(x, y + 1);
+                    EXPECT_EQ(canvas.at(x, y), allInside ? kBlue : kRed) << x << "," << y << " corner " << corner;
+                }
+                EXPECT_LE(runs, 1) << y;
+            }
+            EXPECT_EQ(canvas.countNot(kWhite, 0, 0, 40, box.top), 0);
+            EXPECT_EQ(canvas.countNot(kWhite, 0, box.bottom, 40, 40), 0);
+            EXPECT_TRUE(in(box.left + (box.right - box.left) / 2, box.top));
+        }
+    }
+}
+
 TEST(Pixels, SetAndGetInsideAndOutside) {
     TestCanvas canvas(4, 4);
     EXPECT_EQ(SetPixel(canvas.dc(), 3, 3, kRed), kRed);
