@@ -20,6 +20,10 @@ class TStringList;
 class TToolBar;
 }  // namespace framework
 
+namespace components {
+class TFlatLook;
+}
+
 namespace platform::cdrom {
 class MediaWatcher;
 }
@@ -51,6 +55,7 @@ class TMainForm : public framework::TForm {
     framework::TMenuItem* mnuHelp = nullptr;
     framework::TMenuItem* mnuAbout = nullptr;
     framework::TOpenDialog* OpenDialog1 = nullptr;
+    components::TFlatLook* FlatLook1 = nullptr;
 
     bool FNoAudioCD = false;
     std::uint32_t FCDHandle = 0;
@@ -73,6 +78,7 @@ class TMainForm : public framework::TForm {
     void AddToolBar();
     void AddListView();
     void AddOpenDialog();
+    void AddFlatLook();
 
     void FormCreate(framework::TObject* Sender);
     void FormShow(framework::TObject* Sender);

@@ -15,6 +15,8 @@
 #include "platform/user/Messages.h"
 #include "trackmill/app/windows/StoredLayout.h"
 #include "trackmill/app/windows/ToolImages.h"
+#include "trackmill/components/FlatLook.h"
+#include "trackmill/components/FlatLookSets.h"
 
 using namespace framework;
 
@@ -84,6 +86,7 @@ void TMainForm::BuildLayout() {
     StatusBar1->SetBounds(10, 412, 517, 26);
     StatusBar1->SetSimplePanel(true);
 
+    AddFlatLook();
     EndLoading();
 }
 
@@ -111,8 +114,7 @@ void TMainForm::AddActions() {
 
 void TMainForm::AddMenus() {
     MainMenu1 = Make<TMainMenu>(this, "MainMenu1");
-    // Owner drawing belongs to the flat look that paints the items; until it comes, the menu draws itself.
-    MainMenu1->SetOwnerDraw(false);
+    MainMenu1->SetOwnerDraw(true);
     MainMenu1->SetImages(ImageList1);
     TMenuItem* bar = MainMenu1->Items();
 
@@ -223,4 +225,42 @@ void TMainForm::AddOpenDialog() {
     // The filter is set by each conversion as it runs the dialog.
     OpenDialog1 = Make<TOpenDialog>(this, "OpenDialog1");
     OpenDialog1->SetOptions(ofHideReadOnly | ofAllowMultiSelect | ofEnableSizing);
+}
+
+// Stored after every other component, so that setting Active walks all of them.
+void TMainForm::AddFlatLook() {
+    using namespace components;
+    FlatLook1 = Make<TFlatLook>(this, "FlatLook1");
+    FlatLook1->DimLevel = 30;
+    FlatLook1->GrayLevel = 10;
+    TFont font;
+    font.SetName("Tahoma");
+    font.SetHeight(-11);
+    font.SetCharset(kGB2312Charset);
+    font.SetColor(clMenuText);
+    FlatLook1->SetFont(font);
+    FlatLook1->SetColor(clBtnFace);
+    FlatLook1->SetDrawMenuBar(false);
+    FlatLook1->SetIconBackColor(clBtnFace);
+    FlatLook1->SetMenuBarColor(clBtnFace);
+    FlatLook1->SetSelectColor(clHighlight);
+    FlatLook1->SetSelectBorderColor(clHighlight);
+    FlatLook1->SetSelectFontColor(clMenuText);
+    FlatLook1->SetDisabledColor(clInactiveCaption);
+    FlatLook1->SetSeparatorColor(clBtnFace);
+    FlatLook1->SetCheckedColor(clHighlight);
+    FlatLook1->SetIconWidth(24);
+    FlatLook1->SetDrawSelect(true);
+    FlatLook1->SetUseSystemColors(true);
+    FlatLook1->SetUseDimColor(false);
+    FlatLook1->SetOverrideOwnerDraw(false);
+    FlatLook1->SetGradient(false);
+    FlatLook1->SetFlatMenu(true);
+    FlatLook1->SetAutoDetect(false);
+    FlatLook1->SetFlatControls(
+        FlatControlsNamed({"fcMainMenu", "fcPopupMenu", "fcControlbar",  "fcCombo",    "fcListBox",  "fcEdit",
+                           "fcMaskEdit", "fcMemo",      "fcRichEdit",    "fcMiscEdit", "fcCheckBox", "fcRadioButton",
+                           "fcButton",   "fcBitBtn",    "fcSpeedButton", "fcUpDown",   "fcPanel",    "fcGroupBox",
+                           "fcTreeView", "fcListView",  "fcProgressBar", "fcHotKey"}));
+    FlatLook1->SetActive(true);
 }

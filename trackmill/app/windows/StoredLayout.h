@@ -6,6 +6,8 @@
 #include "platform/framework/forms/Form.h"
 #include "platform/framework/graphics/Font.h"
 
+inline constexpr win::BYTE kGB2312Charset = 134;
+
 // "宋体" at height -12 in the GB2312 character set.
 void SetDialogFont(framework::TFont& font);
 
