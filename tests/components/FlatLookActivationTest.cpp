@@ -19,7 +19,7 @@
 #include "platform/framework/menus/MainMenu.h"
 #include "platform/framework/menus/MenuItem.h"
 #include "platform/framework/menus/PopupMenu.h"
-#include "trackmill/components/ControlRestyling.h"
+#include "trackmill/components/ControlSubClass.h"
 #include "trackmill/components/FlatLook.h"
 #include "trackmill/components/FlatLookManager.h"
 
@@ -38,11 +38,14 @@ class TNumberEdit : public TEdit {
 
 namespace {
 
-// The controls handed to the restyler, in order.
-struct RestylingLog : components::ControlRestyling {
-    void Restyle(TFlatLook&, TControl& control) override { controls.push_back(&control); }
+// The controls the look's restylers hold, in the order the walk handed them over.
+std::vector<TControl*> RestyledBy(const TFlatLook* look) {
     std::vector<TControl*> controls;
-};
+    for (int i = 0; i < look->ComponentCount(); ++i)
+        if (auto* restyler = dynamic_cast<components::TControlSubClass*>(look->Components(i)))
+            controls.push_back(restyler->Control);
+    return controls;
+}
 
 // Foreign owner-draw handlers.
 struct OtherPainter {
@@ -58,12 +61,8 @@ class FlatLookActivationTest : public ComponentsTest {
         form = ShowForm();
     }
 
-    // A flat look on the form, after every other component, handing its controls to the log.
-    TFlatLook* AddLook() {
-        auto* look = new TFlatLook(form);
-        look->SetControlRestyling(&restyled);
-        return look;
-    }
+    // A flat look on the form, after every other component.
+    TFlatLook* AddLook() { return new TFlatLook(form); }
 
     TMenuItem* Item(TMenuItem* parent, const std::string& caption) {
         auto* item = new TMenuItem(form);
@@ -85,7 +84,6 @@ class FlatLookActivationTest : public ComponentsTest {
     }
 
     TForm* form = nullptr;
-    RestylingLog restyled;
     OtherPainter other;
 };
 
@@ -209,7 +207,7 @@ TEST_F(FlatLookActivationTest, ControlsAreChosenByKindOrExactClassNameAndByParen
     // class is an edit, the mask edit only by its name; the edit in the group box has the wrong parent.
     const std::vector<TControl*> expected = {edit,  numberEdit, maskEdit, button,  upDown,
                                              panel, onPanel,    groupBox, listView};
-    EXPECT_EQ(restyled.controls, expected);
+    EXPECT_EQ(RestyledBy(look), expected);
     (void)roundButton;
     (void)bitBtn;
     (void)inGroup;
@@ -226,14 +224,14 @@ TEST_F(FlatLookActivationTest, Tag999OnTheControlOrItsParentKeepsItPlainAndOneAc
     TFlatLook* look = AddLook();
     look->SetActive(true);
     look->SetActive(true);
-    EXPECT_EQ(restyled.controls, std::vector<TControl*>{styled});
+    EXPECT_EQ(RestyledBy(look), std::vector<TControl*>{styled});
     (void)inPlainPanel;
 
-    // Switching off hands nothing over; switching on again walks again.
+    // Switching off lets go of the control at its next message (the walk's repaint); switching on walks again.
     look->SetActive(false);
-    EXPECT_EQ(restyled.controls.size(), 1u);
+    EXPECT_TRUE(RestyledBy(look).empty());
     look->SetActive(true);
-    EXPECT_EQ(restyled.controls, (std::vector<TControl*>{styled, styled}));
+    EXPECT_EQ(RestyledBy(look), std::vector<TControl*>{styled});
 }
 
 TEST_F(FlatLookActivationTest, ChangingASetWhileActiveWalksOffAndOnAgain) {
@@ -248,16 +246,17 @@ TEST_F(FlatLookActivationTest, ChangingASetWhileActiveWalksOffAndOnAgain) {
     EXPECT_TRUE(look->Active());
     EXPECT_FALSE(item->OnDrawItem);
     EXPECT_FALSE(popup->OwnerDraw());
-    EXPECT_EQ(restyled.controls, (std::vector<TControl*>{edit, edit}));
+    EXPECT_EQ(RestyledBy(look), std::vector<TControl*>{edit});
     // The same value again changes nothing.
+    components::TControlSubClass* restyler = components::RestylerOf(*edit);
     look->SetFlatControls(look->FlatControls());
-    EXPECT_EQ(restyled.controls.size(), 2u);
+    EXPECT_EQ(components::RestylerOf(*edit), restyler);
 
     // While inactive a set is only stored.
     look->SetActive(false);
     look->SetFlatControls(components::kAllFlatControls);
     EXPECT_FALSE(popup->OwnerDraw());
-    EXPECT_EQ(restyled.controls.size(), 2u);
+    EXPECT_TRUE(RestyledBy(look).empty());
 }
 
 TEST_F(FlatLookActivationTest, DestroyingTheLookUnhooksItsMenus) {

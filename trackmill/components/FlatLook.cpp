@@ -8,6 +8,7 @@
 #include "platform/user/Menu.h"
 #include "platform/user/SystemMetrics.h"
 #include "trackmill/components/ColorRoutines.h"
+#include "trackmill/components/ControlSubClass.h"
 #include "trackmill/components/FlatLookManager.h"
 
 namespace components {
@@ -113,7 +114,12 @@ void TFlatLook::SetActive(bool active) {
 void TFlatLook::SetFlatSets(TFlatContainers containers, TFlatControls controls) {
     if (active_ && (containers != flatContainers_ || controls != flatControls_)) {
         active_ = false;
-        if (form_) ActivateComponents(form_, false, true);
+        if (form_) {
+            ActivateComponents(form_, false, true);
+            // A windowless control hears nothing of the walk's repaint: release every control here, the walk
+            // below takes back those the new sets still select.
+            RestoreControlsIn(*this, *form_);
+        }
         active_ = true;
         flatContainers_ = containers;
         flatControls_ = controls;

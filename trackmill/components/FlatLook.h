@@ -30,8 +30,6 @@ namespace components {
 
 using framework::TColor;
 
-class ControlRestyling;
-
 // The system colours the flat look is built from.
 using framework::clBtnFace;
 using framework::clBtnShadow;
@@ -115,8 +113,6 @@ class TFlatLook : public framework::TComponent {
 
     // The owner, when it is a form.
     framework::TScrollingWinControl* Form() const { return form_; }
-    // Where the walk hands the controls it selects.
-    void SetControlRestyling(ControlRestyling* restyling) { restyling_ = restyling; }
 
     void Loaded() override;
 
@@ -213,7 +209,6 @@ class TFlatLook : public framework::TComponent {
     bool disableSubclassing_ = false;
 
     framework::TScrollingWinControl* form_ = nullptr;
-    ControlRestyling* restyling_ = nullptr;  // none: selected controls are only repainted
 };
 
 }  // namespace components

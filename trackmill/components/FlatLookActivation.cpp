@@ -15,7 +15,7 @@
 #include "platform/framework/menus/MainMenu.h"
 #include "platform/framework/menus/MenuItem.h"
 #include "platform/framework/menus/PopupMenu.h"
-#include "trackmill/components/ControlRestyling.h"
+#include "trackmill/components/ControlSubClass.h"
 #include "trackmill/components/FlatLook.h"
 
 namespace components {
@@ -133,8 +133,7 @@ void TFlatLook::ActivateToolBar(framework::TToolBar* toolBar, bool activate, boo
 void TFlatLook::ActivateControl(TControl* control, bool activate, bool repaint) {
     framework::TWinControl* parent = control->Parent();
     if (!parent || !Eligible(*control, flatControls_) || !EligibleParent(*parent, flatContainers_)) return;
-    if (activate && control->Tag() != kPlainTag && parent->Tag() != kPlainTag && restyling_)
-        restyling_->Restyle(*this, *control);
+    if (activate && control->Tag() != kPlainTag && parent->Tag() != kPlainTag) RestyleControl(*this, *control);
     if (repaint) control->Invalidate();
 }
 
