@@ -38,6 +38,8 @@ int VirtualKeyFromSdl(int key) {
             return win::VK_PRIOR;
         case SDLK_PAGEDOWN:
             return win::VK_NEXT;
+        case SDLK_INSERT:
+            return win::VK_INSERT;
         case SDLK_DELETE:
             return win::VK_DELETE;
         case SDLK_LSHIFT:

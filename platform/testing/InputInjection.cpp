@@ -1,6 +1,7 @@
 #include "platform/testing/InputInjection.h"
 
 #include "platform/user/Input.h"
+#include "platform/user/Messages.h"
 
 namespace testdriver {
 
@@ -24,6 +25,11 @@ void DoubleClick(win::POINT screen) {
     Click(screen);
     user::InputMouseButton(MouseButton::Left, true, screen);
     user::InputMouseButton(MouseButton::Left, false, screen);
+}
+
+void Wheel(win::POINT screen, int notches) {
+    user::InputMouseMove(screen);
+    user::InputMouseWheel(notches * win::WHEEL_DELTA);
 }
 
 void PressKey(int virtualKey) { user::InputKey(virtualKey, true); }

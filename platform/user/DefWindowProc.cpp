@@ -70,6 +70,9 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_NCLBUTTONDOWN:
             if (wParam == HTMENU) TrackMenuBar(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
+        case WM_MOUSEWHEEL:
+            // A window with nothing to scroll passes the turn up, so the list or form around it can scroll.
+            return w->parent ? Send(w->parent, msg, wParam, lParam) : 0;
         default:
             return 0;
     }

@@ -218,3 +218,38 @@ TEST_F(InputTest, ClosingTheActiveWindowActivatesItsOwner) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(InputTest, TheWheelGoesToTheWindowUnderTheCursorAndUpToAParentThatScrolls) {
+    TestWindow parent(RECT{100, 100, 300, 300});
+    TestWindow child(RECT{10, 10, 60, 60}, 0, parent.hwnd());
+    testdriver::PressKey(VK_SHIFT);
+    testdriver::Wheel(POINT{120, 125}, -2);
+    testdriver::ReleaseKey(VK_SHIFT);
+    testdriver::PumpUntilIdle();
+    // The child lets its window procedure's default pass it on; the parent gets the very same turn.
+    for (const TestWindow* window : {&child, &parent}) {
+        ASSERT_TRUE(window->last(WM_MOUSEWHEEL).has_value());
+        const MSG wheel = *window->last(WM_MOUSEWHEEL);
+        EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(wheel.wParam), -2 * WHEEL_DELTA);
+        EXPECT_EQ(LOWORD(wheel.wParam) & MK_SHIFT, MK_SHIFT);
+        EXPECT_EQ(GET_X_LPARAM(wheel.lParam), 120) << "screen coordinates";
+        EXPECT_EQ(GET_Y_LPARAM(wheel.lParam), 125);
+    }
+    // A child that scrolls keeps it.
+    child.onMessage([](UINT msg, WPARAM, LPARAM, LRESULT* result) {
+        *result = 0;
+        return msg == WM_MOUSEWHEEL;
+    });
+    parent.clear();
+    testdriver::Wheel(POINT{120, 125}, 1);
+    testdriver::PumpUntilIdle();
+    EXPECT_TRUE(parent.receivedIds({WM_MOUSEWHEEL}).empty());
+    // Over the parent alone.
+    testdriver::Wheel(POINT{250, 250}, 1);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(parent.receivedIds({WM_MOUSEWHEEL}).size(), 1u);
+}
+
+}  // namespace

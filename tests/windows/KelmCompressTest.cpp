@@ -17,6 +17,7 @@
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/Clipboard.h"
 #include "platform/user/Messages.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WavFixture.h"
@@ -391,6 +392,46 @@ TEST_F(KelmCompressTest, TheDestinationFollowsTheRadioButtonsTheBrowserAndTheEdi
     const std::string initial = Slashed();
     EXPECT_EQ(folderQuestions, (std::vector<std::string>{"请选择压缩后目标文件的路径|" + initial,
                                                          "请选择压缩后目标文件的路径|" + initial}));
+}
+
+TEST_F(KelmCompressTest, ALongFileListScrollsAndTheFolderEditTakesAPaste) {
+    Start();
+    for (int i = 0; i < 15; ++i) {
+        const std::string name = In("talk" + std::to_string(i) + ".wav");
+        testsupport::writeFileBytes(name, {});
+        AddFile(name);
+    }
+    Look([](TfrmKelmCompress& w) {
+        EXPECT_EQ(w.lvSource->ItemCount(), 15);
+        EXPECT_TRUE(w.lvSource->ScrollBarShown());
+        EXPECT_EQ(w.lvSource->TopIndex(), 0);
+    });
+    script.Then([this] { return Compress() != nullptr; },
+                [this] {
+                    TListView* list = Compress()->lvSource;
+                    testdriver::Wheel(list->ClientToScreen(win::POINT{60, 60}), -1);
+                },
+                "wheel");
+    Look([](TfrmKelmCompress& w) { EXPECT_EQ(w.lvSource->TopIndex(), 3); });
+    ClickRow(0, false);
+    Key(win::VK_END);
+    Look([](TfrmKelmCompress& w) {
+        EXPECT_EQ(w.lvSource->TopIndex(), 15 - w.lvSource->VisibleRows());
+        EXPECT_TRUE(w.lvSource->Items(14)->Selected());
+    });
+    // A folder copied elsewhere and pasted over the whole edit.
+    script.Then([this] { return Compress() != nullptr; }, [this] { user::SetClipboardText(File("out")); },
+                "copy a folder");
+    Click([](TfrmKelmCompress& w) { return w.eDest; }, "the folder edit");
+    Key('A', true);
+    Key('V', true);
+    Look([this](TfrmKelmCompress& w) {
+        EXPECT_EQ(w.eDest->Text(), File("out"));
+        EXPECT_EQ(Options.KelmOutputFolder, File("out"));
+    });
+    CloseWindow();
+    RunCompressionWindow();
+    EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(KelmCompressTest, SettingsSurviveReopeningTheWindowAndRestartingTheProgram) {

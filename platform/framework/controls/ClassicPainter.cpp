@@ -162,6 +162,21 @@ void ScrollButton(win::HDC dc, const win::RECT& rect, Arrow arrow, const State& 
     ArrowGlyph(dc, glyph, arrow, palette[state.enabled ? win::COLOR_BTNTEXT : win::COLOR_BTNSHADOW]);
 }
 
+void ScrollTrack(win::HDC dc, const win::RECT& r, bool pressed, const Palette& palette) {
+    const win::COLORREF face = palette[win::COLOR_BTNFACE];
+    const win::COLORREF dot = palette[pressed ? win::COLOR_3DDKSHADOW : win::COLOR_BTNHIGHLIGHT];
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) Pixel(dc, x, y, (x + y) % 2 ? face : dot);
+}
+
+void ScrollThumb(win::HDC dc, const win::RECT& rect, const Palette& palette) {
+    if (rect.bottom <= rect.top) return;
+    win::RECT r = rect;
+    FillSolid(dc, r, palette[win::COLOR_BTNFACE]);
+    gdi::Bevel(dc, r, palette[win::COLOR_3DLIGHT], palette[win::COLOR_3DDKSHADOW], 1);
+    gdi::Bevel(dc, r, palette[win::COLOR_BTNHIGHLIGHT], palette[win::COLOR_BTNSHADOW], 1);
+}
+
 void TrackBar(win::HDC dc, const win::RECT& r, int minimum, int maximum, int position, int frequency, bool focused,
               const Palette& palette) {
     constexpr int kMargin = 8;  // from the ends of the control to the ends of the channel

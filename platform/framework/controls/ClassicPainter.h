@@ -41,6 +41,10 @@ void GroupFrame(win::HDC dc, const win::RECT& r, int textHeight, int gapLeft, in
 void ProgressBar(win::HDC dc, const win::RECT& r, int filledRight, const Palette& palette = Palette::System());
 void ScrollButton(win::HDC dc, const win::RECT& r, Arrow arrow, const State& state,
                   const Palette& palette = Palette::System());
+// A scroll bar's track: a fine checker of face and highlight, darker where it is held down to page.
+void ScrollTrack(win::HDC dc, const win::RECT& r, bool pressed, const Palette& palette = Palette::System());
+// A scroll bar's thumb: raised, without a glyph.
+void ScrollThumb(win::HDC dc, const win::RECT& r, const Palette& palette = Palette::System());
 void TrackBar(win::HDC dc, const win::RECT& r, int minimum, int maximum, int position, int frequency, bool focused,
               const Palette& palette = Palette::System());
 void StatusPanel(win::HDC dc, const win::RECT& r, const Palette& palette = Palette::System());

@@ -10,6 +10,7 @@
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
+#include "platform/user/ClassicGeometry.h"
 #include "platform/user/Messages.h"
 
 namespace framework {
@@ -19,6 +20,8 @@ namespace {
 constexpr int kCheckSize = 13;
 constexpr int kCheckColumn = kCheckSize + 6;
 constexpr int kTextPadding = 4;
+// Rows a wheel notch scrolls, and rows a scroll-bar arrow click scrolls.
+constexpr int kWheelRows = 3;
 
 }  // namespace
 
@@ -109,7 +112,7 @@ void TListView::DeleteItem(int index) {
     items_.erase(items_.begin() + index);
     if (focusedIndex_ >= ItemCount()) focusedIndex_ = ItemCount() - 1;
     if (anchorIndex_ >= ItemCount()) anchorIndex_ = -1;
-    topIndex_ = std::clamp(topIndex_, 0, std::max(0, ItemCount() - 1));
+    topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex());
     Invalidate();
 }
 
@@ -136,8 +139,25 @@ int TListView::RowHeight() const { return std::max(kCheckSize + 3, -Font().Heigh
 
 int TListView::VisibleRows() const { return std::max(1, (ClientHeight() - HeaderHeight()) / RowHeight()); }
 
-int TListView::ItemAt(int, int y) const {
-    if (y < HeaderHeight()) return -1;
+int TListView::RowsRight() const {
+    return ScrollBarShown() ? std::max(ClientWidth() - user::classic::kScrollBarSize, 0) : ClientWidth();
+}
+
+VerticalScrollBar TListView::ScrollBar() const {
+    const int right = ClientWidth();
+    return VerticalScrollBar(win::RECT{ScrollBarShown() ? RowsRight() : right, 0, right, ClientHeight()}, ItemCount(),
+                             VisibleRows(), topIndex_);
+}
+
+void TListView::SetTopIndex(int index) {
+    index = std::clamp(index, 0, MaxTopIndex());
+    if (index == topIndex_) return;
+    topIndex_ = index;
+    Invalidate();
+}
+
+int TListView::ItemAt(int x, int y) const {
+    if (y < HeaderHeight() || x >= RowsRight()) return -1;
     const int index = topIndex_ + (y - HeaderHeight()) / RowHeight();
     return index < ItemCount() ? index : -1;
 }
@@ -145,6 +165,33 @@ int TListView::ItemAt(int, int y) const {
 void TListView::ScrollIntoView(int index) {
     if (index < topIndex_) topIndex_ = index;
     if (index >= topIndex_ + VisibleRows()) topIndex_ = index - VisibleRows() + 1;
+    topIndex_ = std::clamp(topIndex_, 0, MaxTopIndex());
+}
+
+void TListView::PressScrollBar(int y) {
+    const VerticalScrollBar bar = ScrollBar();
+    pressedPart_ = bar.HitTest(win::POINT{bar.Bar().left, y});
+    const int page = std::max(VisibleRows() - 1, 1);
+    switch (pressedPart_) {
+        case VerticalScrollBar::Part::UpArrow:
+            SetTopIndex(topIndex_ - 1);
+            break;
+        case VerticalScrollBar::Part::DownArrow:
+            SetTopIndex(topIndex_ + 1);
+            break;
+        case VerticalScrollBar::Part::PageUp:
+            SetTopIndex(topIndex_ - page);
+            break;
+        case VerticalScrollBar::Part::PageDown:
+            SetTopIndex(topIndex_ + page);
+            break;
+        case VerticalScrollBar::Part::Thumb:
+            thumbGrip_ = y - bar.Thumb().top;
+            break;
+        case VerticalScrollBar::Part::None:
+            break;
+    }
+    Invalidate();
 }
 
 void TListView::MoveFocus(int index) {
@@ -183,7 +230,36 @@ void TListView::PressItem(int index, int x, TShiftState shift) {
 
 void TListView::WndProc(TMessage& message) {
     switch (message.Msg) {
+        case win::WM_MOUSEWHEEL: {
+            if (!Enabled() || !ScrollBarShown()) break;
+            wheelRemainder_ += win::GET_WHEEL_DELTA_WPARAM(message.WParam);
+            const int notches = wheelRemainder_ / win::WHEEL_DELTA;
+            wheelRemainder_ %= win::WHEEL_DELTA;
+            SetTopIndex(topIndex_ - notches * kWheelRows);
+            message.Result = 0;
+            return;
+        }
+        case win::WM_MOUSEMOVE:
+            if (pressedPart_ == VerticalScrollBar::Part::Thumb)
+                SetTopIndex(ScrollBar().PositionAtThumbTop(win::GET_Y_LPARAM(message.LParam) - thumbGrip_));
+            break;
+        case win::WM_LBUTTONUP:
+        case win::WM_CAPTURECHANGED:
+            if (pressedPart_ != VerticalScrollBar::Part::None) {
+                pressedPart_ = VerticalScrollBar::Part::None;
+                Invalidate();
+            }
+            break;
         case win::WM_LBUTTONDOWN:
+        case win::WM_LBUTTONDBLCLK:
+            if (Enabled() && ScrollBarShown() && win::GET_X_LPARAM(message.LParam) >= RowsRight()) {
+                PressScrollBar(win::GET_Y_LPARAM(message.LParam));
+                // Still the control's own press: it takes the focus and the capture, but selects no row.
+                TWinControl::WndProc(message);
+                return;
+            }
+            if (message.Msg == win::WM_LBUTTONDBLCLK) break;
+            [[fallthrough]];
         case win::WM_RBUTTONDOWN: {
             const int x = win::GET_X_LPARAM(message.LParam);
             const int y = win::GET_Y_LPARAM(message.LParam);
@@ -215,6 +291,15 @@ void TListView::KeyDown(int& key, TShiftState shift) {
         case win::VK_END:
             if (ItemCount() > 0) PressItem(ItemCount() - 1, kCheckColumn, shift & ssShift);
             break;
+        case win::VK_PRIOR:
+            if (ItemCount() > 0)
+                PressItem(std::max(focusedIndex_ - std::max(VisibleRows() - 1, 1), 0), kCheckColumn, shift & ssShift);
+            break;
+        case win::VK_NEXT:
+            if (ItemCount() > 0)
+                PressItem(std::min(focusedIndex_ + std::max(VisibleRows() - 1, 1), ItemCount() - 1), kCheckColumn,
+                          shift & ssShift);
+            break;
         case win::VK_SPACE:
             if (checkboxes_ && ItemFocused()) ItemFocused()->SetChecked(!ItemFocused()->Checked());
             break;
@@ -225,8 +310,12 @@ void TListView::KeyDown(int& key, TShiftState shift) {
 
 void TListView::Paint() {
     const win::HDC dc = Canvas().Handle();
-    const win::RECT client = ClientRect();
+    // The header and the rows end where the scroll bar begins.
+    const win::RECT client{0, 0, RowsRight(), ClientHeight()};
     gdi::FillSolid(dc, client, gdi::ResolveColor(Color()));
+    const win::HRGN rowsArea = win::CreateRectRgn(client.left, client.top, client.right, client.bottom);
+    win::SelectObject(dc, rowsArea);
+    win::DeleteObject(rowsArea);
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);
 
@@ -308,6 +397,30 @@ void TListView::Paint() {
         if (focused && index == focusedIndex_) classic::FocusRect(dc, highlight);
     }
     win::SelectObject(dc, old);
+    if (ScrollBarShown()) PaintScrollBar(dc);
+}
+
+void TListView::PaintScrollBar(win::HDC dc) {
+    const win::RECT whole = ClientRect();
+    const win::HRGN all = win::CreateRectRgn(whole.left, whole.top, whole.right, whole.bottom);
+    win::SelectObject(dc, all);
+    win::DeleteObject(all);
+    using Part = VerticalScrollBar::Part;
+    const VerticalScrollBar bar = ScrollBar();
+    const win::RECT thumb = bar.Thumb();
+    const win::RECT track = bar.Track();
+    classic::ScrollTrack(dc, win::RECT{track.left, track.top, track.right, thumb.top}, pressedPart_ == Part::PageUp);
+    classic::ScrollTrack(dc, win::RECT{track.left, thumb.bottom, track.right, track.bottom},
+                         pressedPart_ == Part::PageDown);
+    classic::ScrollThumb(dc, thumb);
+    classic::State up;
+    up.pressed = pressedPart_ == Part::UpArrow;
+    up.enabled = Enabled() && bar.Position() > 0;
+    classic::ScrollButton(dc, bar.UpArrow(), classic::Arrow::Up, up);
+    classic::State down;
+    down.pressed = pressedPart_ == Part::DownArrow;
+    down.enabled = Enabled() && bar.Position() < bar.MaxPosition();
+    classic::ScrollButton(dc, bar.DownArrow(), classic::Arrow::Down, down);
 }
 
 }  // namespace framework

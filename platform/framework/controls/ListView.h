@@ -1,11 +1,15 @@
 #pragma once
 // A list view in report style: a header of columns, rows of items with sub-items, optional check boxes, single or
 // multiple selection (Ctrl+click toggles, Shift+click extends), and the control's popup menu on a right click.
+// More rows than fit scroll: a vertical scroll bar at the right (arrows, track, thumb to drag), the wheel (three
+// rows a notch), and the arrow, Page and Home/End keys, which keep the focused row in view.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/framework/TStringList.h"
+#include "platform/framework/controls/VerticalScrollBar.h"
 #include "platform/framework/controls/WinControl.h"
 
 namespace framework {
@@ -95,6 +99,14 @@ class TListView : public TWinControl {
     int RowHeight() const;
     // The item under a client point, -1 for none.
     int ItemAt(int x, int y) const;
+    // The first row shown.
+    int TopIndex() const { return topIndex_; }
+    void SetTopIndex(int index);
+    // Rows that fit below the header.
+    int VisibleRows() const;
+    bool ScrollBarShown() const { return ItemCount() > VisibleRows(); }
+    // The scroll bar as it stands, in client coordinates (zero width when not shown).
+    VerticalScrollBar ScrollBar() const;
 
     // For items and columns.
     void Changed() { Invalidate(); }
@@ -110,7 +122,11 @@ class TListView : public TWinControl {
     void PressItem(int index, int x, TShiftState shift);
     void MoveFocus(int index);
     void ScrollIntoView(int index);
-    int VisibleRows() const;
+    int MaxTopIndex() const { return std::max(ItemCount() - VisibleRows(), 0); }
+    // Where the rows end: the client's right edge, or the scroll bar's left one.
+    int RowsRight() const;
+    void PressScrollBar(int y);
+    void PaintScrollBar(win::HDC dc);
 
     std::vector<std::unique_ptr<TListColumn>> columns_;
     std::vector<std::unique_ptr<TListItem>> items_;
@@ -123,6 +139,11 @@ class TListView : public TWinControl {
     int focusedIndex_ = -1;
     int anchorIndex_ = -1;
     int topIndex_ = 0;
+    // The scroll bar part held down with the left button; with the thumb, where on it the pointer took it.
+    VerticalScrollBar::Part pressedPart_ = VerticalScrollBar::Part::None;
+    int thumbGrip_ = 0;
+    // A wheel turn not yet worth a whole notch.
+    int wheelRemainder_ = 0;
 };
 
 }  // namespace framework
