@@ -1,12 +1,9 @@
 #include "platform/process/Spawn.h"
 
-#include "platform/process/Descriptor.h"
 #include "platform/process/ProgramLookup.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
+#include <spawn.h>
 #include <cerrno>
-#include <climits>
 #include <csignal>
 #include <system_error>
 
@@ -16,48 +13,24 @@ namespace platform::process {
 
 namespace {
 
-// Everything the child needs is prepared before fork: between fork and exec a threaded parent's child may
-// only make async-signal-safe calls, so nothing there allocates.
-struct ExecPlan {
-    std::string program;
-    std::vector<std::string> arguments;
-    std::vector<char*> argv;
-    std::string workingDirectory;
-    std::array<int, 3> standardDescriptors{};
-    int errorReport = -1;
-    int highestDescriptor = 0;
+// The spawn attributes and file actions, released however the start ends.
+struct SpawnSetup {
+    posix_spawnattr_t attributes;
+    posix_spawn_file_actions_t actions;
+    SpawnSetup() {
+        posix_spawnattr_init(&attributes);
+        posix_spawn_file_actions_init(&actions);
+    }
+    ~SpawnSetup() {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
 };
 
-[[noreturn]] void reportAndExit(int reportFd, int error) {
-    ssize_t ignored = write(reportFd, &error, sizeof error);
-    (void)ignored;
-    _exit(127);
-}
-
-// Runs in the child; returns only by exec or _exit.
-[[noreturn]] void execChild(const ExecPlan& plan) {
-    sigset_t none;
-    sigemptyset(&none);
-    sigprocmask(SIG_SETMASK, &none, nullptr);
-    // An ignored SIGPIPE would survive exec and change how a child writing to a closed pipe ends.
-    struct sigaction defaultAction {};
-    defaultAction.sa_handler = SIG_DFL;
-    sigaction(SIGPIPE, &defaultAction, nullptr);
-
-    if (setpgid(0, 0) != 0) reportAndExit(plan.errorReport, errno);
-    if (!plan.workingDirectory.empty() && chdir(plan.workingDirectory.c_str()) != 0)
-        reportAndExit(plan.errorReport, errno);
-    for (int target = 0; target < 3; ++target) {
-        if (dup2(plan.standardDescriptors[target], target) < 0) reportAndExit(plan.errorReport, errno);
-    }
-    // Descriptors opened elsewhere in the program without close-on-exec must not reach the child either.
-    if (close_range(3, ~0U, CLOSE_RANGE_CLOEXEC) != 0) {
-        for (int fd = 3; fd <= plan.highestDescriptor; ++fd) {
-            if (fd != plan.errorReport) close(fd);
-        }
-    }
-    execve(plan.program.c_str(), plan.argv.data(), environ);
-    reportAndExit(plan.errorReport, errno);
+void Check(int error, const std::string& what) {
+    if (error != 0) throw std::system_error(error, std::generic_category(), what);
 }
 
 }  // namespace
@@ -70,35 +43,37 @@ pid_t spawnProcess(const std::vector<std::string>& argv, const std::filesystem::
     if (lookupError)
         throw std::system_error(lookupError.value(), std::generic_category(), "cannot find " + argv.front());
 
-    ExecPlan plan;
-    plan.program = program.string();
-    plan.arguments = argv;
-    for (std::string& argument : plan.arguments) plan.argv.push_back(argument.data());
-    plan.argv.push_back(nullptr);
-    plan.workingDirectory = workingDirectory.string();
-    plan.standardDescriptors = standardDescriptors;
-    const long openMax = sysconf(_SC_OPEN_MAX);
-    plan.highestDescriptor = openMax > 0 && openMax < INT_MAX ? static_cast<int>(openMax) - 1 : 1023;
+    std::vector<std::string> arguments = argv;
+    std::vector<char*> words;
+    for (std::string& argument : arguments) words.push_back(argument.data());
+    words.push_back(nullptr);
 
-    Pipe report = makePipe();
-    plan.errorReport = report.writeEnd.get();
-    const pid_t pid = fork();
-    if (pid < 0) throw std::system_error(errno, std::generic_category(), "cannot fork for " + argv.front());
-    if (pid == 0) execChild(plan);
+    // The child shares our memory until it runs the program instead of copying it (a fork of a large program
+    // costs its page tables): the C library's spawn does that safely, and reports a failed exec itself.
+    SpawnSetup setup;
+    const std::string what = "cannot start " + argv.front();
+    // Its own group, so that stopping it also ends whatever it starts; no blocked or ignored signals carried
+    // over (an ignored SIGPIPE would change how a child writing to a closed pipe ends).
+    sigset_t none;
+    sigemptyset(&none);
+    sigset_t all;
+    sigfillset(&all);
+    Check(posix_spawnattr_setflags(&setup.attributes,
+                                   POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF),
+          what);
+    Check(posix_spawnattr_setpgroup(&setup.attributes, 0), what);
+    Check(posix_spawnattr_setsigmask(&setup.attributes, &none), what);
+    Check(posix_spawnattr_setsigdefault(&setup.attributes, &all), what);
+    if (!workingDirectory.empty())
+        Check(posix_spawn_file_actions_addchdir_np(&setup.actions, workingDirectory.c_str()), what);
+    for (int target = 0; target < 3; ++target)
+        Check(posix_spawn_file_actions_adddup2(&setup.actions, standardDescriptors[target], target), what);
+    // Descriptors opened elsewhere in the program without close-on-exec must not reach the child either.
+    Check(posix_spawn_file_actions_addclosefrom_np(&setup.actions, 3), what);
 
-    report.writeEnd.reset();
-    int childError = 0;
-    ssize_t got;
-    do {
-        got = read(report.readEnd.get(), &childError, sizeof childError);
-    } while (got < 0 && errno == EINTR);
-    if (got == 0) return pid;
-    // The child never ran the program and has already exited; it is reaped here.
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    const int error = got == static_cast<ssize_t>(sizeof childError) ? childError : EIO;
-    throw std::system_error(error, std::generic_category(), "cannot start " + argv.front());
+    pid_t pid = 0;
+    Check(posix_spawn(&pid, program.c_str(), &setup.actions, &setup.attributes, words.data(), environ), what);
+    return pid;
 }
 
 }  // namespace platform::process
