@@ -252,18 +252,31 @@ TEST_F(MainFormTest, ArrivalRefillsTheListAndRemovalEmptiesIt) {
     EXPECT_EQ(form->ListView1->ItemCount(), 4);
 }
 
-TEST_F(MainFormTest, AnArrivalAfterADataDiscEndsTheNoAudioCdBoxes) {
+TEST_F(MainFormTest, OnlyAnArrivalWithAnAudioTrackEndsTheNoAudioCdBoxes) {
     UseDrives({MakeImage("data", cdrom_test::DataOnlyDisc())});
     boxes.Allow(NoAudioCdBox);
     TMainForm* form = StartMainForm();
     ASSERT_TRUE(form->FNoAudioCD);
+    const auto arriveAndReturnFromADialog = [&] {
+        auto notice = std::make_unique<VolumeChangeNotice>();
+        notice->Volume.dbcv_devicetype = win::DBT_DEVTYP_VOLUME;
+        win::PostOwnedMessage(form->Handle(), win::WM_DEVICECHANGE, win::DBT_DEVICEARRIVAL, std::move(notice));
+        testdriver::PumpUntilIdle();
+        boxes.Clear();
+        ClosingDialog dialog(form);
+        dialog.ShowModal();
+        testdriver::PumpUntilIdle();
+    };
+    // Another data-only disc: its track is listed, unchecked, and it is still no audio CD.
+    arriveAndReturnFromADialog();
+    EXPECT_EQ(form->ListView1->ItemCount(), 1);
+    EXPECT_FALSE(form->ListView1->Items(0)->Checked());
+    EXPECT_EQ(boxes.Count(NoAudioCdBox), 1);
     // The same drive now holds an audio disc.
     MakeImage("data", FourTrackDisc());
-    auto notice = std::make_unique<VolumeChangeNotice>();
-    win::PostOwnedMessage(form->Handle(), win::WM_DEVICECHANGE, win::DBT_DEVICEARRIVAL, std::move(notice));
-    testdriver::PumpUntilIdle();
+    arriveAndReturnFromADialog();
     EXPECT_EQ(form->ListView1->ItemCount(), 4);
-    EXPECT_FALSE(form->FNoAudioCD);
+    EXPECT_EQ(boxes.Count(NoAudioCdBox), 0);
 }
 
 TEST_F(MainFormTest, ClosingKillsTheEncoderAndSavesOptionsEvenWhenTheHandleWillNotClose) {

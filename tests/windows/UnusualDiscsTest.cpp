@@ -3,14 +3,11 @@
 #include <fstream>
 
 #include "WindowsFixture.h"
-#include "platform/cdrom/DeviceChange.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/StatusBar.h"
 #include "platform/framework/menus/Action.h"
 #include "platform/testing/MessagePump.h"
-#include "platform/user/MessagePayload.h"
 #include "trackmill/app/windows/MainForm.h"
-#include "trackmill/app/windows/VolumeChangeNotice.h"
 
 namespace {
 
@@ -78,21 +75,6 @@ TEST_F(UnusualDiscsTest, ADataTrackIsListedUncheckedWithItsOwnLengthAndIsNeverRi
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{ReadFailedBox + "|音频抓轨"}));
     ExpectTrackWav(image, 1, 1, 2);
     EXPECT_FALSE(std::filesystem::exists(File("Track2.wav")));
-}
-
-TEST_F(UnusualDiscsTest, ADataOnlyDiscKeepsTheNoAudioCdBoxesAfterItsTrackIsListed) {
-    UseDrives({MakeImage("data", {0, {{0, 60, false}}})});
-    boxes.Allow(NoAudioCdBox);
-    TMainForm* form = StartMainForm();
-    ASSERT_TRUE(form->FNoAudioCD);
-    // A volume arrival lists the disc: its one track is data, so it is still no audio CD.
-    auto notice = std::make_unique<VolumeChangeNotice>();
-    notice->Volume.dbcv_devicetype = win::DBT_DEVTYP_VOLUME;
-    win::PostOwnedMessage(form->Handle(), win::WM_DEVICECHANGE, win::DBT_DEVICEARRIVAL, std::move(notice));
-    testdriver::PumpUntilIdle();
-    EXPECT_EQ(Captions(form), (std::vector<std::string>{"1"}));
-    EXPECT_FALSE(form->ListView1->Items(0)->Checked());
-    EXPECT_TRUE(form->FNoAudioCD);
 }
 
 TEST_F(UnusualDiscsTest, AnImageWhoseSheetIsRefusedIsADriveWithoutAnAudioCd) {
