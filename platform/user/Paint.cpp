@@ -44,12 +44,19 @@ gdi::Region ExcludingChildren(const WindowRecord& w, gdi::Region area) {
     return area;
 }
 
+// A child window that is hidden, or lies in a hidden one, has no pixels of its own in its top-level window.
+bool HiddenBelow(const WindowRecord& w, HWND top) {
+    for (auto cur = Find(w.handle); cur && cur->handle != top; cur = cur->parent ? Find(cur->parent) : nullptr)
+        if (!(cur->style & WS_VISIBLE)) return true;
+    return false;
+}
+
 HDC MakeDC(const WindowRecord& w, bool clientOnly, const RECT* paintRect) {
     auto top = Find(TopLevelOf(w.handle));
     if (!top || !top->surface) return nullptr;
     const RECT own = clientOnly ? ClientScreenRect(w) : ScreenRect(w);
     const POINT origin{own.left - top->rect.left, own.top - top->rect.top};
-    gdi::Region clip = ExcludingChildren(w, DrawableArea(w, clientOnly));
+    gdi::Region clip = HiddenBelow(w, top->handle) ? gdi::Region{} : ExcludingChildren(w, DrawableArea(w, clientOnly));
     if (paintRect) clip = clip.intersected(Offset(*paintRect, origin.x, origin.y));
     return gdi::CreateSurfaceDC(top->surface, origin, clip, w.handle);
 }

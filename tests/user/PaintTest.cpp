@@ -180,6 +180,32 @@ TEST_F(PaintTest, ChildWindowsAreNotPaintedOverByTheirParent) {
     EXPECT_EQ(testdriver::WindowPixel(parent.hwnd(), 5, 5), kRed);
 }
 
+TEST_F(PaintTest, AHiddenChildOrOneInsideAHiddenChildDrawsNothing) {
+    TestWindow parent(RECT{400, 100, 480, 180});
+    TestWindow holder(RECT{10, 10, 70, 70}, 0, parent.hwnd());
+    TestWindow inner(RECT{5, 5, 25, 25}, 0, holder.hwnd());
+    testdriver::PumpUntilIdle();
+    ShowWindow(holder.hwnd(), SW_HIDE);
+    testdriver::PumpUntilIdle();
+    const COLORREF before = testdriver::WindowPixel(parent.hwnd(), 20, 20);
+    for (HWND hidden : {holder.hwnd(), inner.hwnd()}) {
+        HDC client = GetDC(hidden);
+        Fill(client, RECT{0, 0, 20, 20}, kBlue);
+        ReleaseDC(hidden, client);
+        HDC whole = GetWindowDC(hidden);
+        Fill(whole, RECT{0, 0, 20, 20}, kBlue);
+        ReleaseDC(hidden, whole);
+    }
+    EXPECT_EQ(testdriver::WindowPixel(parent.hwnd(), 20, 20), before);
+    EXPECT_EQ(testdriver::WindowPixel(parent.hwnd(), 12, 12), before);
+    ShowWindow(holder.hwnd(), SW_SHOW);
+    testdriver::PumpUntilIdle();
+    HDC shown = GetDC(inner.hwnd());
+    Fill(shown, RECT{0, 0, 20, 20}, kBlue);
+    ReleaseDC(inner.hwnd(), shown);
+    EXPECT_EQ(testdriver::WindowPixel(parent.hwnd(), 20, 20), kBlue);
+}
+
 TEST_F(PaintTest, AChildThatMovesShrinksOrHidesUncoversWhatItsParentPaints) {
     TestWindow parent(RECT{600, 0, 700, 100});
     TestWindow child(RECT{10, 10, 30, 30}, 0, parent.hwnd());
