@@ -4,6 +4,7 @@
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/user/Input.h"
+#include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
 #include "platform/user/Window.h"
@@ -66,6 +67,13 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE && GetFocus() != hwnd && !IsChild(hwnd, GetFocus())) SetFocus(hwnd);
+            return 0;
+        case WM_SYSKEYDOWN:
+            // Alt+F4 closes the window the keyboard is in, unless it waits on a window of its own.
+            if (wParam == static_cast<WPARAM>(VK_F4)) {
+                const HWND top = GetAncestor(hwnd, GA_ROOT);
+                if (IsWindowEnabled(top)) PostMessage(top, WM_CLOSE, 0, 0);
+            }
             return 0;
         case WM_NCLBUTTONDOWN:
             if (wParam == HTMENU) TrackMenuBar(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});

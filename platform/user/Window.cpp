@@ -50,6 +50,16 @@ void KeepOwnedInFront(HWND owner) {
     for (HWND h : owned) KeepOwnedInFront(h);
 }
 
+// Whether a window is owner or, through others, an owner of another: such an owner would close a cycle.
+bool OwnsOrIs(HWND owner, HWND window) {
+    for (HWND h = window; h;) {
+        if (h == owner) return true;
+        auto r = Find(h);
+        h = r ? r->owner : nullptr;
+    }
+    return false;
+}
+
 // Topmost windows stay in front of the others.
 void PlaceInOrder(const WindowRecord& w, HWND insertAfter) {
     std::vector<HWND>* order = SiblingOrder(w);
@@ -404,6 +414,8 @@ LONG_PTR GetWindowLong(HWND hwnd, int index) {
             return static_cast<LONG_PTR>(w->style);
         case GWL_EXSTYLE:
             return static_cast<LONG_PTR>(w->exStyle);
+        case GWL_HWNDPARENT:
+            return reinterpret_cast<LONG_PTR>(w->parent ? w->parent : w->owner);
         default:
             return 0;
     }
@@ -430,6 +442,13 @@ LONG_PTR SetWindowLong(HWND hwnd, int index, LONG_PTR value) {
         case GWL_EXSTYLE:
             w->exStyle = static_cast<DWORD>(value);
             break;
+        case GWL_HWNDPARENT: {
+            const HWND owner = reinterpret_cast<HWND>(value);
+            if (w->parent || (owner && !Find(owner)) || OwnsOrIs(hwnd, owner)) return 0;
+            w->owner = owner;
+            if (owner) KeepOwnedInFront(owner);
+            break;
+        }
         default:
             return 0;
     }

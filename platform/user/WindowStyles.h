@@ -27,6 +27,8 @@ inline constexpr int GWL_WNDPROC = -4;
 inline constexpr int GWL_ID = -12;
 inline constexpr int GWL_STYLE = -16;
 inline constexpr int GWL_EXSTYLE = -20;
+// A top-level window's owner.
+inline constexpr int GWL_HWNDPARENT = -8;
 inline constexpr int GWL_USERDATA = -21;
 
 inline constexpr int SW_HIDE = 0;

@@ -35,7 +35,7 @@ bool IsInputMessage(win::UINT msg) {
 }
 
 bool EnabledWithAncestors(win::HWND hwnd) {
-    for (win::HWND h = hwnd; h; h = win::GetParent(h))
+    for (win::HWND h = hwnd; h; h = win::GetAncestor(h, win::GA_PARENT))
         if (!win::IsWindowEnabled(h)) return false;
     return true;
 }

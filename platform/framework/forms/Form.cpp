@@ -188,6 +188,13 @@ void TCustomForm::WndProc(TMessage& message) {
             }
             return;
         }
+        case CM_FOCUSCHANGED:
+            // Remembered so that the focus comes back to it when the form is activated again.
+            if (auto* focused = reinterpret_cast<TWinControl*>(message.LParam); focused && focused != this) {
+                activeControl_ = focused;
+                focused->FreeNotification(this);
+            }
+            break;
         case win::WM_SETFOCUS:
             // A form hands the focus on to its active control.
             if (activeControl_ && activeControl_->CanFocus() && activeControl_ != this) {
@@ -258,7 +265,11 @@ bool TCustomForm::CloseModal() {
 TModalResult TCustomForm::ShowModal() {
     if (!Application) throw Exception("A modal form needs a running application");
     EnsureCreated();
-    TCustomForm* previous = Screen ? Screen->ActiveForm() : nullptr;
+    HandleNeeded();
+    // The window that opened this one owns it while it runs, so that it stays above that window (a window manager
+    // keeps it there too), and gets the keyboard back afterwards.
+    const win::HWND opener = ModalOpener();
+    win::SetWindowLong(Handle(), win::GWL_HWNDPARENT, reinterpret_cast<win::LONG_PTR>(opener));
     std::vector<win::HWND> disabled;
     if (Screen) {
         for (int i = 0; i < Screen->FormCount(); ++i) {
@@ -288,9 +299,15 @@ TModalResult TCustomForm::ShowModal() {
     modal_ = false;
     for (win::HWND hwnd : disabled) win::EnableWindow(hwnd, win::TRUE);
     Hide();
-    if (previous && previous != this && previous->HandleAllocated() && previous->Visible())
-        win::SetActiveWindow(previous->Handle());
+    if (opener && win::IsWindowVisible(opener) && win::IsWindowEnabled(opener)) win::SetActiveWindow(opener);
     return modalResult_;
+}
+
+win::HWND TCustomForm::ModalOpener() {
+    const win::HWND active = win::GetActiveWindow();
+    if (active && active != Handle() && win::IsWindowVisible(active)) return active;
+    TCustomForm* main = Application ? Application->MainForm() : nullptr;
+    return main && main != this && main->HandleAllocated() && main->Visible() ? main->Handle() : nullptr;
 }
 
 bool TCustomForm::Active() const { return Screen && Screen->ActiveForm() == this; }

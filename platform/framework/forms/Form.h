@@ -102,6 +102,8 @@ class TCustomForm : public TScrollingWinControl {
     void MenuReplaced(TObject* sender);
     void PlaceOnFirstShow();
     bool CloseModal();
+    // The window a modal run is opened from: the active one, else the main form's.
+    win::HWND ModalOpener();
 
     TMainMenu* menu_ = nullptr;
     TPosition position_ = poDesigned;
