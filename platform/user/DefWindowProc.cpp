@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
@@ -10,6 +12,7 @@
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
 #include "platform/user/detail/Dispatch.h"
+#include "platform/user/detail/InputState.h"
 #include "platform/user/detail/MenuTracker.h"
 #include "platform/user/detail/NonClientPainter.h"
 #include "platform/user/detail/WindowRecord.h"
@@ -74,6 +77,15 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
                 const HWND top = GetAncestor(hwnd, GA_ROOT);
                 if (IsWindowEnabled(top)) PostMessage(top, WM_CLOSE, 0, 0);
             }
+            if (wParam == static_cast<WPARAM>(VK_F10)) TrackMenuBarKey(hwnd, 0);
+            return 0;
+        case WM_SYSKEYUP:
+            // Alt pressed and released alone selects the menu bar.
+            if (wParam == static_cast<WPARAM>(VK_MENU) && std::exchange(Input().altAlone, false))
+                TrackMenuBarKey(hwnd, 0);
+            return 0;
+        case WM_SYSCHAR:
+            TrackMenuBarKey(hwnd, static_cast<char32_t>(wParam));
             return 0;
         case WM_NCLBUTTONDOWN:
             if (wParam == HTMENU) TrackMenuBar(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});

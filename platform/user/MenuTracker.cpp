@@ -1,5 +1,6 @@
 #include "platform/user/detail/MenuTracker.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/DC.h"
@@ -13,6 +14,7 @@
 #include "platform/user/detail/Dispatch.h"
 #include "platform/user/detail/InputState.h"
 #include "platform/user/detail/MenuBar.h"
+#include "platform/user/detail/MenuMnemonic.h"
 #include "platform/user/detail/MenuRecord.h"
 #include "platform/user/detail/MessageLoopCore.h"
 #include "platform/user/detail/PopupMenuWindow.h"
@@ -28,7 +30,8 @@ bool IsMouseMessage(UINT m) {
 // Non-client mouse messages carry screen coordinates, client ones client coordinates.
 bool IsNonClient(UINT m) { return m >= WM_NCMOUSEMOVE && m <= WM_NCRBUTTONUP; }
 
-bool IsKeyMessage(UINT m) { return m >= WM_KEYDOWN && m <= WM_CHAR; }
+// Keys, characters and the system keys Alt gives them.
+bool IsKeyMessage(UINT m) { return m >= WM_KEYDOWN && m <= WM_SYSCHAR; }
 
 class MenuTracker {
   public:
@@ -42,9 +45,13 @@ class MenuTracker {
         return chose_;
     }
 
-    bool runBar(int index, UINT* chosen) {
+    // From the mouse the bar item drops its menu at once; from the keyboard (F10, Alt) the bar is only selected
+    // until Down or Enter, unless a mnemonic chose the item, which drops it with its first item selected.
+    bool runBar(int index, BarEntry entry, UINT* chosen) {
+        dropped_ = entry != BarEntry::Selected;
         selectBar(index);
-        if (levels_.empty() && !done_) {
+        if (entry == BarEntry::Mnemonic) selectFirstInLast();
+        if (dropped_ && levels_.empty() && !done_) {
             // A bar item without a sub-menu is a command of its own.
             chooseBarItem(index);
         } else {
@@ -101,7 +108,7 @@ class MenuTracker {
         barSelected_ = index;
         if (index >= 0) PaintMenuBarItem(owner_, dc, index, true, ODA_SELECT);
         ReleaseDC(owner_, dc);
-        if (index < 0) return;
+        if (index < 0 || !dropped_) return;
         const HMENU sub = GetSubMenu(bar_, index);
         RECT r;
         if (sub && GetMenuItemRect(owner_, bar_, static_cast<UINT>(index), &r))
@@ -178,6 +185,12 @@ class MenuTracker {
         if (bar_) {
             const int barIndex = MenuBarItemAt(owner_, p);
             if (barIndex >= 0) {
+                if (press && !dropped_) {
+                    // The bar was selected from the keyboard: a press drops the item's menu.
+                    selectBar(barIndex);
+                    drop();
+                    return;
+                }
                 if (move && barIndex != barSelected_) selectBar(barIndex);
                 if (press && barIndex == barSelected_) done_ = true;  // a second press closes the bar's menu
                 return;
@@ -200,51 +213,136 @@ class MenuTracker {
     }
 
     void onKey(const MSG& m) {
+        const int key = static_cast<int>(m.wParam);
+        if (m.message == WM_CHAR || m.message == WM_SYSCHAR) {
+            onMnemonic(static_cast<char32_t>(m.wParam));
+            return;
+        }
+        // F10 or a lone Alt again closes the menu, as they opened it.
+        if ((m.message == WM_SYSKEYDOWN && key == VK_F10) ||
+            (m.message == WM_SYSKEYUP && key == VK_MENU && Input().altAlone)) {
+            done_ = true;
+            return;
+        }
         if (m.message != WM_KEYDOWN) return;
+        if (levels_.empty()) {
+            onBarKey(key);
+            return;
+        }
         const std::size_t depth = levels_.size();
-        const HWND window = depth ? levels_.back().window : nullptr;
-        auto menu = depth ? FindMenu(levels_.back().menu) : nullptr;
-        const int selected = window ? PopupSelection(window) : -1;
+        const HWND window = levels_.back().window;
+        auto menu = FindMenu(levels_.back().menu);
+        const int selected = PopupSelection(window);
         const MenuItem* current = menu && selected >= 0 && static_cast<std::size_t>(selected) < menu->items.size()
                                       ? &menu->items[static_cast<std::size_t>(selected)]
                                       : nullptr;
-        switch (static_cast<int>(m.wParam)) {
+        switch (key) {
             case VK_ESCAPE:
-                if (depth > 1)
+                if (depth > 1) {
                     closeFrom(depth - 1);
-                else
+                } else if (bar_) {
+                    // Back to the bar with its item still selected.
+                    closeFrom(0);
+                    dropped_ = false;
+                } else {
                     done_ = true;
+                }
                 break;
             case VK_UP:
             case VK_DOWN:
-                if (menu) SelectPopupItem(window, Step(*menu, selected, m.wParam == VK_DOWN ? 1 : -1));
+                if (menu) SelectPopupItem(window, Step(*menu, selected, key == VK_DOWN ? 1 : -1));
                 break;
             case VK_RIGHT:
                 if (current && current->submenu) {
                     openSubmenu(depth - 1, selected);
-                    if (levels_.size() > depth) {
-                        if (auto sub = FindMenu(levels_.back().menu))
-                            SelectPopupItem(levels_.back().window, Step(*sub, -1, 1));
-                    }
+                    if (levels_.size() > depth) selectFirstInLast();
                 } else if (bar_) {
-                    selectBar(BarStep(1));
+                    moveOnBar(1);
                 }
                 break;
             case VK_LEFT:
                 if (depth > 1)
                     closeFrom(depth - 1);
                 else if (bar_)
-                    selectBar(BarStep(-1));
+                    moveOnBar(-1);
                 break;
             case VK_RETURN:
-                if (current && current->submenu)
-                    openSubmenu(depth - 1, selected);
-                else if (current && current->selectable())
-                    finish(current->id);
+                choose(depth - 1, selected);
                 break;
             default:
                 break;
         }
+    }
+
+    // The bar is selected and no menu is dropped.
+    void onBarKey(int key) {
+        switch (key) {
+            case VK_ESCAPE:
+                done_ = true;
+                break;
+            case VK_LEFT:
+            case VK_RIGHT:
+                selectBar(BarStep(key == VK_RIGHT ? 1 : -1));
+                break;
+            case VK_UP:
+            case VK_DOWN:
+            case VK_RETURN:
+                drop();
+                break;
+            default:
+                break;
+        }
+    }
+
+    // A letter chooses the item whose mnemonic it is: a command runs, a sub-menu opens with its first item selected.
+    void onMnemonic(char32_t character) {
+        if (levels_.empty()) {
+            auto bar = FindMenu(bar_);
+            const int index = bar ? ItemWithMnemonic(*bar, character) : -1;
+            if (index < 0) return;
+            if (index != barSelected_) selectBar(index);
+            drop();
+            return;
+        }
+        auto menu = FindMenu(levels_.back().menu);
+        const int index = menu ? ItemWithMnemonic(*menu, character) : -1;
+        if (index < 0) return;
+        SelectPopupItem(levels_.back().window, index);
+        choose(levels_.size() - 1, index);
+    }
+
+    void choose(std::size_t level, int index) {
+        auto menu = FindMenu(levels_[level].menu);
+        if (!menu || index < 0 || static_cast<std::size_t>(index) >= menu->items.size()) return;
+        const MenuItem& item = menu->items[static_cast<std::size_t>(index)];
+        if (item.submenu) {
+            openSubmenu(level, index);
+            if (levels_.size() > level + 1) selectFirstInLast();
+        } else if (item.selectable()) {
+            finish(item.id);
+        }
+    }
+
+    // Drops the selected bar item's menu with its first item selected; a bar item without one is chosen.
+    void drop() {
+        if (barSelected_ < 0) return;
+        dropped_ = true;
+        const int index = std::exchange(barSelected_, -1);
+        selectBar(index);
+        if (levels_.empty())
+            chooseBarItem(index);
+        else
+            selectFirstInLast();
+    }
+
+    void moveOnBar(int direction) {
+        selectBar(BarStep(direction));
+        selectFirstInLast();
+    }
+
+    void selectFirstInLast() {
+        if (levels_.empty()) return;
+        if (auto menu = FindMenu(levels_.back().menu)) SelectPopupItem(levels_.back().window, Step(*menu, -1, 1));
     }
 
     // The next item that is not a separator, wrapping around; -1 when there is none.
@@ -266,6 +364,7 @@ class MenuTracker {
     HWND owner_;
     HMENU bar_;
     int barSelected_ = -1;
+    bool dropped_ = true;
     std::vector<Level> levels_;
     bool done_ = false;
     bool chose_ = false;
@@ -288,10 +387,26 @@ bool RunTracker(MenuTracker& tracker, Run run) {
 
 void TrackMenuBar(HWND hwnd, POINT screen) {
     const int index = MenuBarItemAt(hwnd, screen);
-    if (index < 0) return;
+    if (index >= 0) TrackMenuBarItem(hwnd, index, BarEntry::Dropped);
+}
+
+void TrackMenuBarItem(HWND hwnd, int index, BarEntry entry) {
+    if (index < 0 || index >= GetMenuItemCount(GetMenu(hwnd))) return;
     MenuTracker tracker(hwnd, GetMenu(hwnd));
     UINT id = 0;
-    if (RunTracker(tracker, [&] { return tracker.runBar(index, &id); })) PostMessage(hwnd, WM_COMMAND, id, 0);
+    if (RunTracker(tracker, [&] { return tracker.runBar(index, entry, &id); })) PostMessage(hwnd, WM_COMMAND, id, 0);
+}
+
+void TrackMenuBarKey(HWND hwnd, char32_t character) {
+    const HWND top = GetAncestor(hwnd, GA_ROOT);
+    auto bar = FindMenu(GetMenu(top));
+    if (!bar || bar->items.empty()) return;
+    if (!character) {
+        TrackMenuBarItem(top, 0, BarEntry::Selected);
+        return;
+    }
+    if (const int index = ItemWithMnemonic(*bar, character); index >= 0)
+        TrackMenuBarItem(top, index, BarEntry::Mnemonic);
 }
 
 }  // namespace user::detail
