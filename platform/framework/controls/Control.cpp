@@ -1,6 +1,7 @@
 #include "platform/framework/controls/Control.h"
 
 #include "platform/framework/controls/ControlMessages.h"
+#include "platform/framework/controls/HintWindow.h"
 #include "platform/framework/controls/WinControl.h"
 #include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/Text.h"
@@ -27,6 +28,7 @@ void SetControlUnderMouse(TControl* control) {
     controlUnderMouse = control;
     if (previous) previous->Perform(CM_MOUSELEAVE, 0, 0);
     if (control) control->Perform(CM_MOUSEENTER, 0, 0);
+    HintMouseEntered(control);
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner), windowProc_(TWndMethod::Bind<&TControl::WndProc>(this)) {

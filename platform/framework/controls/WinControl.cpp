@@ -8,6 +8,7 @@
 
 #include "platform/framework/Exception.h"
 #include "platform/framework/controls/ControlMessages.h"
+#include "platform/framework/controls/HintWindow.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
@@ -321,6 +322,7 @@ void TWinControl::BroadcastFocusChanged() {
 }
 
 void TWinControl::WndProc(TMessage& message) {
+    if (HidesHint(message.Msg)) CancelHint();
     switch (message.Msg) {
         case win::WM_PAINT:
             PaintHandler();
