@@ -13,10 +13,18 @@
 
 namespace {
 
-// Xvfb on a display number it picks itself; gone with the object.
+// Xvfb on a display number it picks itself; gone with the object. Other test runs start servers at the same time,
+// so a server that loses the race for its number and ends is started again.
 class PrivateXServer {
   public:
     PrivateXServer() {
+        for (int attempt = 0; attempt < 5 && display_.empty(); ++attempt) start();
+    }
+    ~PrivateXServer() { stop(); }
+    const std::string& display() const { return display_; }
+
+  private:
+    void start() {
         int fds[2];
         if (pipe(fds) != 0) return;
         pid_ = fork();
@@ -28,19 +36,24 @@ class PrivateXServer {
             _exit(127);
         }
         close(fds[1]);
-        char number[16] = {};
-        const ssize_t length = read(fds[0], number, sizeof number - 1);
+        std::string number;
+        char c = 0;
+        while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
         close(fds[0]);
-        if (length > 0) display_ = ":" + std::to_string(std::atoi(number));
+        // The number counts only once the whole line came and the server still runs with its socket in place.
+        const std::string socket = "/tmp/.X11-unix/X" + number;
+        if (c == '\n' && !number.empty() && waitpid(pid_, nullptr, WNOHANG) == 0 && access(socket.c_str(), F_OK) == 0)
+            display_ = ":" + number;
+        else
+            stop();
     }
-    ~PrivateXServer() {
+    void stop() {
         if (pid_ <= 0) return;
         kill(pid_, SIGTERM);
         waitpid(pid_, nullptr, 0);
+        pid_ = -1;
     }
-    const std::string& display() const { return display_; }
 
-  private:
     pid_t pid_ = -1;
     std::string display_;
 };
