@@ -38,12 +38,13 @@ TEST(PngDump, UnwritablePathReportsTheReason) {
     EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
 }
 
-// The demo program, run headless: its dump shows the desktop, the window with its shapes and the open popup menu.
+// The demo program, run headless: its dump shows the desktop, the window with its shapes and the open popup menu,
+// and the program ends by itself once it is written (the time-out only catches one that does not).
 TEST(PngDump, DemoWindowDump) {
     const testsupport::ScratchFolder folder;
     const auto path = folder / "demo.png";
-    const std::string command = "TRACKMILL_HEADLESS=1 '" TRACKMILL_BIN_DIR "/platform-demo' --png '" + path.string() +
-                                "' --seconds 1 > /dev/null";
+    const std::string command = "TRACKMILL_HEADLESS=1 timeout 30 '" TRACKMILL_BIN_DIR "/platform-demo' --png '" +
+                                path.string() + "' > /dev/null";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_EQ(WEXITSTATUS(status), 0);
@@ -59,6 +60,13 @@ TEST(PngDump, DemoWindowDump) {
     // The popup menu window at (320, 190): outer ring 3-D light, third ring the menu colour.
     EXPECT_EQ(image.colour(320, 200), GetSysColor(COLOR_3DLIGHT));
     EXPECT_EQ(image.colour(322, 200), GetSysColor(COLOR_MENU));
+}
+
+TEST(PngDump, TheDemoSaysSoWhenItCannotWriteItsPicture) {
+    const int status = std::system("TRACKMILL_HEADLESS=1 timeout 30 '" TRACKMILL_BIN_DIR
+                                   "/platform-demo' --png /nonexistent-dir/demo.png > /dev/null 2>&1");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 //
 //   platform-demo [--png FILE] [--seconds N]
 //
-// --png FILE   writes the composed screen to FILE once the popup menu is open
+// --png FILE   writes the composed screen to FILE once the popup menu is open, then closes everything; the exit
+//              status says whether the file was written
 // --seconds N  closes everything after N seconds (otherwise it runs until the window is closed)
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +39,7 @@ constexpr UINT kOpenMenu = WM_USER + 1;
 
 std::string pngPath;
 int seconds = 0;
+bool pngFailed = false;
 HMENU popupMenu = nullptr;
 
 HFONT MakeFont(const char* face, LONG height) {
@@ -125,9 +127,10 @@ LRESULT DemoProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             if (wParam == kSnapshotTimer && !pngPath.empty()) {
                 const std::string error = present::WritePng(
                     present::ComposeScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)), pngPath);
-                if (!error.empty()) std::fprintf(stderr, "platform-demo: %s\n", error.c_str());
+                pngFailed = !error.empty();
+                if (pngFailed) std::fprintf(stderr, "platform-demo: %s\n", error.c_str());
             }
-            if (wParam == kCloseTimer) {
+            if (wParam == kCloseTimer || (wParam == kSnapshotTimer && !pngPath.empty())) {
                 EndMenu();
                 PostMessage(hwnd, WM_CLOSE, 0, 0);
             }
@@ -185,5 +188,5 @@ int main(int argc, char** argv) {
     while (GetMessage(&msg, nullptr, 0, 0)) DispatchMessage(&msg);
     DestroyMenu(popupMenu);
     user::SetPresenter(nullptr);
-    return static_cast<int>(msg.wParam);
+    return pngFailed ? 1 : static_cast<int>(msg.wParam);
 }
