@@ -5,6 +5,8 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
 
 namespace framework {
 
@@ -28,11 +30,18 @@ void TStatusBar::SetSizeGrip(bool sizeGrip) {
     Invalidate();
 }
 
+bool TStatusBar::ShowsSizeGrip() {
+    if (!sizeGrip_ || !HandleAllocated()) return false;
+    const auto top = win::GetAncestor(Handle(), win::GA_ROOT);
+    return (win::GetWindowLong(top, win::GWL_STYLE) & win::WS_THICKFRAME) != 0;
+}
+
 void TStatusBar::Paint() {
     const win::HDC dc = Canvas().Handle();
     const win::RECT r = ClientRect();
+    const bool grip = ShowsSizeGrip();
     Canvas().FillRect(r);
-    win::RECT panel{r.left, r.top + 2, r.right - (sizeGrip_ ? 2 : 0), r.bottom};
+    win::RECT panel{r.left, r.top + 2, r.right - (grip ? 2 : 0), r.bottom};
     classic::StatusPanel(dc, panel);
     const win::HGDIOBJ old = win::SelectObject(dc, Font().Handle());
     win::SetBkMode(dc, win::TRANSPARENT);
@@ -40,7 +49,7 @@ void TStatusBar::Paint() {
     win::RECT text{panel.left + 2, panel.top + 1, panel.right - 2, panel.bottom - 1};
     win::DrawText(dc, simpleText_.c_str(), -1, &text, DrawTextBiDiModeFlags(win::DT_SINGLELINE | win::DT_VCENTER));
     win::SelectObject(dc, old);
-    if (sizeGrip_) classic::SizeGrip(dc, r);
+    if (grip) classic::SizeGrip(dc, r);
 }
 
 }  // namespace framework

@@ -14,6 +14,8 @@ class TStatusBar : public TWinControl {
     void SetSimpleText(const std::string& text);
     bool SizeGrip() const { return sizeGrip_; }
     void SetSizeGrip(bool sizeGrip);
+    // The grip shows only where it can size something: in a window with a sizing frame.
+    bool ShowsSizeGrip();
 
   protected:
     void Paint() override;
