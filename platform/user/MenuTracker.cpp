@@ -6,6 +6,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Menu.h"
+#include "platform/user/MenuMnemonic.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
@@ -14,7 +15,6 @@
 #include "platform/user/detail/Dispatch.h"
 #include "platform/user/detail/InputState.h"
 #include "platform/user/detail/MenuBar.h"
-#include "platform/user/detail/MenuMnemonic.h"
 #include "platform/user/detail/MenuRecord.h"
 #include "platform/user/detail/MessageLoopCore.h"
 #include "platform/user/detail/PopupMenuWindow.h"
@@ -31,6 +31,24 @@ bool IsMouseMessage(UINT m) {
 bool IsNonClient(UINT m) { return m >= WM_NCMOUSEMOVE && m <= WM_NCRBUTTONUP; }
 
 // Keys, characters and the system keys Alt gives them.
+// The item of a menu whose mnemonic is the character: from the items' text, else, for owner-drawn items, as the
+// owner answers WM_MENUCHAR (MNC_EXECUTE with the index). -1 when there is none.
+int MnemonicItem(HWND owner, HMENU handle, char32_t character, bool popup) {
+    auto menu = FindMenu(handle);
+    const char32_t wanted = user::FoldedMnemonic(character);
+    if (!menu || !wanted) return -1;
+    for (std::size_t i = 0; i < menu->items.size(); ++i) {
+        const MenuItem& item = menu->items[i];
+        if (!item.separator() && !item.ownerDrawn() && user::MenuMnemonic(item.text) == wanted)
+            return static_cast<int>(i);
+    }
+    const LRESULT answer = SendMessage(owner, WM_MENUCHAR, (WPARAM{popup ? MF_POPUP : 0} << 16) | (wanted & 0xFFFF),
+                                       reinterpret_cast<LPARAM>(handle));
+    const int index = LOWORD(answer);
+    if (HIWORD(answer) != MNC_EXECUTE || index >= GetMenuItemCount(handle)) return -1;
+    return index;
+}
+
 bool IsKeyMessage(UINT m) { return m >= WM_KEYDOWN && m <= WM_SYSCHAR; }
 
 class MenuTracker {
@@ -297,15 +315,13 @@ class MenuTracker {
     // A letter chooses the item whose mnemonic it is: a command runs, a sub-menu opens with its first item selected.
     void onMnemonic(char32_t character) {
         if (levels_.empty()) {
-            auto bar = FindMenu(bar_);
-            const int index = bar ? ItemWithMnemonic(*bar, character) : -1;
+            const int index = bar_ ? MnemonicItem(owner_, bar_, character, false) : -1;
             if (index < 0) return;
             if (index != barSelected_) selectBar(index);
             drop();
             return;
         }
-        auto menu = FindMenu(levels_.back().menu);
-        const int index = menu ? ItemWithMnemonic(*menu, character) : -1;
+        const int index = MnemonicItem(owner_, levels_.back().menu, character, true);
         if (index < 0) return;
         SelectPopupItem(levels_.back().window, index);
         choose(levels_.size() - 1, index);
@@ -399,13 +415,13 @@ void TrackMenuBarItem(HWND hwnd, int index, BarEntry entry) {
 
 void TrackMenuBarKey(HWND hwnd, char32_t character) {
     const HWND top = GetAncestor(hwnd, GA_ROOT);
-    auto bar = FindMenu(GetMenu(top));
-    if (!bar || bar->items.empty()) return;
+    const HMENU bar = GetMenu(top);
+    if (GetMenuItemCount(bar) <= 0) return;
     if (!character) {
         TrackMenuBarItem(top, 0, BarEntry::Selected);
         return;
     }
-    if (const int index = ItemWithMnemonic(*bar, character); index >= 0)
+    if (const int index = MnemonicItem(top, bar, character, false); index >= 0)
         TrackMenuBarItem(top, index, BarEntry::Mnemonic);
 }
 

@@ -22,7 +22,8 @@ struct Chosen {
 
 class KeyboardMenu {
   public:
-    explicit KeyboardMenu(TForm* form) : menu_(new TMainMenu(form)) {
+    explicit KeyboardMenu(TForm* form, bool ownerDraw = false) : menu_(new TMainMenu(form)) {
+        menu_->SetOwnerDraw(ownerDraw);
         TMenuItem* file = Add(menu_->Items(), form, "文件(&F)");
         Add(file, form, "&Open");
         Add(file, form, "-");
@@ -130,4 +131,22 @@ TEST_F(ControlsTest, AltAndAMnemonicOpenItsMenuWhereALetterChoosesAnItem) {
     Taps({win::VK_ESCAPE, win::VK_ESCAPE});
     testdriver::PumpUntilIdle();
     EXPECT_EQ(menu.chosen.names, (std::vector<std::string>{"E&xit", "Save &&&Quit", "&Second one"}));
+}
+
+TEST_F(ControlsTest, OwnerDrawnMenusFindTheirMnemonicsInTheItemsCaptions) {
+    TForm* form = ShowForm();
+    KeyboardMenu menu(form, true);
+    testdriver::PumpUntilIdle();
+
+    AltWith('E');
+    testdriver::TypeText("p");
+    testdriver::PumpUntilIdle();
+    AltWith('F');
+    testdriver::TypeText("ro");
+    testdriver::PumpUntilIdle();
+    AltWith('F');
+    testdriver::TypeText("z");
+    Taps({win::VK_ESCAPE, win::VK_ESCAPE});
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(menu.chosen.names, (std::vector<std::string>{"&Paste", "First &one"}));
 }

@@ -1,9 +1,9 @@
 // Which character of a menu item's text is its mnemonic.
 #include <gtest/gtest.h>
 
-#include "platform/user/detail/MenuMnemonic.h"
+#include "platform/user/MenuMnemonic.h"
 
-using user::detail::MenuMnemonic;
+using user::MenuMnemonic;
 
 TEST(MenuMnemonic, TheCharacterAfterASingleAmpersandFoldedToLowerCase) {
     EXPECT_EQ(MenuMnemonic("&File"), U'f');

@@ -12,6 +12,7 @@
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/ClassicMenuItem.h"
 #include "platform/user/Menu.h"
+#include "platform/user/MenuMnemonic.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
 
@@ -31,6 +32,23 @@ TMenuItem* LiveItem(win::ULONG_PTR data) {
     for (const auto& [command, item] : ItemsByCommand())
         if (item == wanted) return item;
     return nullptr;
+}
+
+// The position in its native menu of the first shown item under the one that owns that menu whose caption has the
+// character as its mnemonic; -1 when none has.
+int MnemonicPosition(win::HMENU menu, char32_t character) {
+    for (const auto& [command, item] : ItemsByCommand()) {
+        if (item->Handle() != menu || item->Count() == 0) continue;
+        int position = 0;
+        for (int i = 0; i < item->Count(); ++i) {
+            const TMenuItem* child = item->Items(i);
+            if (!child->Visible()) continue;
+            if (!child->IsLine() && user::MenuMnemonic(child->Caption()) == character) return position;
+            ++position;
+        }
+        return -1;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -267,6 +285,13 @@ bool DispatchMenuMessage(TMessage& message, const TFont* menuFont) {
             if (menuFont) canvas.Font().Assign(*menuFont);
             item->DrawItem(canvas, dis->rcItem, (dis->itemState & win::ODS_SELECTED) != 0);
             message.Result = 1;
+            return true;
+        }
+        case win::WM_MENUCHAR: {
+            const int position = MnemonicPosition(reinterpret_cast<win::HMENU>(message.LParam),
+                                                  user::FoldedMnemonic(win::LOWORD(message.WParam)));
+            if (position < 0) return false;
+            message.Result = win::MAKELRESULT(static_cast<win::WORD>(position), win::MNC_EXECUTE);
             return true;
         }
         default:
