@@ -9,13 +9,19 @@
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/framework/controls/Edit.h"
+#include "platform/framework/menus/MenuItem.h"
+#include "platform/framework/menus/PopupMenu.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
 #include "trackmill/components/ColorRoutines.h"
 #include "trackmill/components/ControlSubClass.h"
 #include "trackmill/components/FlatLook.h"
 #include "trackmill/components/FlatLookManager.h"
+#include "trackmill/components/PopupMenuFrame.h"
 #include "trackmill/components/RestyledForms.h"
 
 using namespace framework;
@@ -181,6 +187,28 @@ TEST_F(FlatLookManagerTest, FormsFreedBeforeTheHookRunsOrRightAfterAnInvalidateA
     delete look;
     testdriver::PumpUntilIdle();
     EXPECT_EQ(FlatLookManager(), nullptr);
+}
+
+TEST_F(FlatLookManagerTest, AFrameRequestForAPopupThatIsNotShowingOrIsGoneDecoratesNothing) {
+    LookOn(mainForm);
+    auto* popup = new TPopupMenu(mainForm);
+    auto* item = new TMenuItem(popup);
+    item->SetCaption("复制");
+    popup->Items()->Add(item);
+    testdriver::PumpUntilIdle();
+    const win::HWND window = mainForm->Handle();
+    const win::LONG_PTR procedure = win::GetWindowLong(window, win::GWL_WNDPROC);
+    const win::COLORREF corner = testdriver::WindowPixel(window, 0, 0);
+    // Never shown: the item has no rectangle, so no window is found at its centre, not even the form below it.
+    win::PostMessage(app->Handle(), components::kFrameRequestItem, 0, item->Command());
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(win::GetWindowLong(window, win::GWL_WNDPROC), procedure);
+    EXPECT_EQ(testdriver::WindowPixel(window, 0, 0), corner);
+    // Gone before the request is handled.
+    win::PostMessage(app->Handle(), components::kFrameRequestItem, 0, item->Command());
+    delete popup;
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(win::GetWindowLong(window, win::GWL_WNDPROC), procedure);
 }
 
 }  // namespace
