@@ -14,6 +14,14 @@ class ComponentsTest : public ::testing::Test {
 
     // A visible form at (100, 100), 400 by 300, owned by the application; the first one is the main form.
     framework::TForm* ShowForm();
+    // A control of kind C owned by form and placed on it.
+    template <class C>
+    static C* Place(framework::TForm* form, int left, int top, int width, int height) {
+        auto* control = new C(form);
+        control->SetParent(form);
+        control->SetBounds(left, top, width, height);
+        return control;
+    }
     // Screen point of a control's client point.
     static win::POINT At(const framework::TControl& control, int x, int y);
 

@@ -53,14 +53,6 @@ class ControlSubClassTest : public ComponentsTest {
         form = ShowForm();
     }
 
-    template <class Control>
-    Control* Add(int left, int top, int width, int height) {
-        auto* control = new Control(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, width, height);
-        return control;
-    }
-
     // A look on the form, switched on after the controls exist, as a stored layout does it.
     TFlatLook* SwitchOn() {
         look = new TFlatLook(form);
@@ -84,7 +76,7 @@ class ControlSubClassTest : public ComponentsTest {
 };
 
 TEST_F(ControlSubClassTest, TheOwnProcedureSeesEveryMessageFirstAndTheFlatPaintLandsOverItsPixels) {
-    auto* button = Add<TButton>(20, 20, 80, 26);
+    auto* button = Place<TButton>(form, 20, 20, 80, 26);
     log.Take(*button);
     SwitchOn();
     ASSERT_NE(RestylerOf(*button), nullptr);
@@ -103,7 +95,7 @@ TEST_F(ControlSubClassTest, TheOwnProcedureSeesEveryMessageFirstAndTheFlatPaintL
 }
 
 TEST_F(ControlSubClassTest, AWindowlessButtonIsPaintedOnlyByTheRestyler) {
-    auto* speed = Add<TSpeedButton>(20, 20, 40, 24);
+    auto* speed = Place<TSpeedButton>(form, 20, 20, 40, 24);
     log.Take(*speed);
     SwitchOn();
     log.seen.clear();
@@ -118,7 +110,7 @@ TEST_F(ControlSubClassTest, AWindowlessButtonIsPaintedOnlyByTheRestyler) {
 }
 
 TEST_F(ControlSubClassTest, AHeldSpaceKeyRepaintsOnceWhileRepeatingAndOnceOnRelease) {
-    auto* button = Add<TButton>(20, 20, 80, 26);
+    auto* button = Place<TButton>(form, 20, 20, 80, 26);
     SwitchOn();
     button->SetFocus();
     testdriver::PumpUntilIdle();
@@ -140,8 +132,8 @@ TEST_F(ControlSubClassTest, AHeldSpaceKeyRepaintsOnceWhileRepeatingAndOnceOnRele
 }
 
 TEST_F(ControlSubClassTest, ADoubleClickIsASecondPressOnButtonsOnly) {
-    auto* button = Add<TButton>(20, 20, 80, 26);
-    auto* edit = Add<TEdit>(20, 60, 120, 21);
+    auto* button = Place<TButton>(form, 20, 20, 80, 26);
+    auto* edit = Place<TEdit>(form, 20, 60, 120, 21);
     log.Take(*button);
     otherLog.Take(*edit);
     SwitchOn();
@@ -157,7 +149,7 @@ TEST_F(ControlSubClassTest, ADoubleClickIsASecondPressOnButtonsOnly) {
 }
 
 TEST_F(ControlSubClassTest, EnterAndLeaveOnADisabledControlChangeNothing) {
-    auto* button = Add<TButton>(20, 20, 80, 26);
+    auto* button = Place<TButton>(form, 20, 20, 80, 26);
     SwitchOn();
     TControlSubClass* restyler = RestylerOf(*button);
     button->Perform(CM_MOUSEENTER, 0, 0);
@@ -175,9 +167,9 @@ TEST_F(ControlSubClassTest, EnterAndLeaveOnADisabledControlChangeNothing) {
 }
 
 TEST_F(ControlSubClassTest, SwitchingOffRestoresProcedureLookAndBorderAtTheNextMessageAndFreesTheRestyler) {
-    auto* edit = Add<TEdit>(20, 60, 120, 21);
+    auto* edit = Place<TEdit>(form, 20, 60, 120, 21);
     // Not a kind the walk selects, so the walk's own repaint does not reach it: the message below is its next.
-    auto* spin = Add<TSpinEdit>(20, 100, 120, 21);
+    auto* spin = Place<TSpinEdit>(form, 20, 100, 120, 21);
     log.Take(*edit);
     otherLog.Take(*spin);
     SwitchOn();
@@ -203,9 +195,9 @@ TEST_F(ControlSubClassTest, SwitchingOffRestoresProcedureLookAndBorderAtTheNextM
 }
 
 TEST_F(ControlSubClassTest, ChangingTheSetsWhileActiveReleasesTheControlsNoLongerSelected) {
-    auto* button = Add<TButton>(20, 20, 80, 26);
-    auto* edit = Add<TEdit>(20, 60, 120, 21);
-    auto* speed = Add<TSpeedButton>(20, 100, 40, 24);
+    auto* button = Place<TButton>(form, 20, 20, 80, 26);
+    auto* edit = Place<TEdit>(form, 20, 60, 120, 21);
+    auto* speed = Place<TSpeedButton>(form, 20, 100, 40, 24);
     log.Take(*edit);
     SwitchOn();
     edit->Repaint();
@@ -222,7 +214,7 @@ TEST_F(ControlSubClassTest, ChangingTheSetsWhileActiveReleasesTheControlsNoLonge
 }
 
 TEST_F(ControlSubClassTest, HookingTwiceLeavesOneRestylerAndOneLinkInTheChain) {
-    auto* button = Add<TButton>(20, 20, 80, 26);
+    auto* button = Place<TButton>(form, 20, 20, 80, 26);
     log.Take(*button);
     SwitchOn();
     TControlSubClass* first = RestylerOf(*button);
@@ -238,7 +230,7 @@ TEST_F(ControlSubClassTest, HookingTwiceLeavesOneRestylerAndOneLinkInTheChain) {
 }
 
 TEST_F(ControlSubClassTest, TheHookSurvivesARebuiltWindowButNotADestroyedOne) {
-    auto* edit = Add<TEdit>(20, 60, 120, 21);
+    auto* edit = Place<TEdit>(form, 20, 60, 120, 21);
     log.Take(*edit);
     SwitchOn();
     TControlSubClass* restyler = RestylerOf(*edit);
@@ -253,8 +245,8 @@ TEST_F(ControlSubClassTest, TheHookSurvivesARebuiltWindowButNotADestroyedOne) {
 }
 
 TEST_F(ControlSubClassTest, ARestylerGoesWithItsControlAndALookThatGoesGivesEveryControlItsProcedureBack) {
-    auto* doomed = Add<TButton>(20, 20, 80, 26);
-    auto* kept = Add<TButton>(20, 60, 80, 26);
+    auto* doomed = Place<TButton>(form, 20, 20, 80, 26);
+    auto* kept = Place<TButton>(form, 20, 60, 80, 26);
     log.Take(*kept);
     SwitchOn();
     EXPECT_EQ(Restylers(), 2);

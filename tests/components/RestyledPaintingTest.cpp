@@ -43,14 +43,6 @@ class RestyledPaintingTest : public ComponentsTest {
         form = ShowForm();
     }
 
-    template <class Control>
-    Control* Add(int left, int top, int width, int height) {
-        auto* control = new Control(form);
-        control->SetParent(form);
-        control->SetBounds(left, top, width, height);
-        return control;
-    }
-
     void SwitchOn() {
         look = new TFlatLook(form);
         look->SetActive(true);
@@ -74,8 +66,8 @@ class RestyledPaintingTest : public ComponentsTest {
 };
 
 TEST_F(RestyledPaintingTest, PushButtonsHaveRoundedCornersAndIdleHotPressedAndTintedFaces) {
-    auto* button = Add<TButton>(20, 20, 80, 26);
-    auto* tinted = Add<TButton>(120, 20, 80, 26);
+    auto* button = Place<TButton>(form, 20, 20, 80, 26);
+    auto* tinted = Place<TButton>(form, 120, 20, 80, 26);
     tinted->SetTag(1000);
     form->SetColor(0x336699);
     SwitchOn();
@@ -101,8 +93,8 @@ TEST_F(RestyledPaintingTest, PushButtonsHaveRoundedCornersAndIdleHotPressedAndTi
 }
 
 TEST_F(RestyledPaintingTest, ABitButtonTaggedWithoutEdgeShowsOnlyAnOutlineLighterThanItsFace) {
-    auto* plain = Add<TBitBtn>(20, 20, 80, 26);
-    auto* edgeless = Add<TBitBtn>(120, 20, 80, 26);
+    auto* plain = Place<TBitBtn>(form, 20, 20, 80, 26);
+    auto* edgeless = Place<TBitBtn>(form, 120, 20, 80, 26);
     edgeless->SetTag(1003);  // both the missing edge and the reading-side caption
     form->SetColor(0x336699);
     SwitchOn();
@@ -114,8 +106,8 @@ TEST_F(RestyledPaintingTest, ABitButtonTaggedWithoutEdgeShowsOnlyAnOutlineLighte
 }
 
 TEST_F(RestyledPaintingTest, CheckBoxesAndRadioButtonsFillTheirBoxAndMarkTheirState) {
-    auto* box = Add<TCheckBox>(20, 20, 120, 20);
-    auto* radio = Add<TRadioButton>(20, 60, 120, 20);
+    auto* box = Place<TCheckBox>(form, 20, 20, 120, 20);
+    auto* radio = Place<TRadioButton>(form, 20, 60, 120, 20);
     SwitchOn();
     const int t = win::GetSystemMetrics(win::SM_CXHTHUMB);
     const int top = 3 + (20 - 6 - t) / 2;
@@ -144,7 +136,7 @@ TEST_F(RestyledPaintingTest, CheckBoxesAndRadioButtonsFillTheirBoxAndMarkTheirSt
 }
 
 TEST_F(RestyledPaintingTest, ComboBoxesShowTheirButtonStripSeparatorAndArrowRows) {
-    auto* combo = Add<TComboBox>(20, 20, 150, 21);
+    auto* combo = Place<TComboBox>(form, 20, 20, 150, 21);
     SwitchOn();
     const int w = combo->ClientWidth();
     const int t = win::GetSystemMetrics(win::SM_CXHTHUMB);
@@ -161,9 +153,9 @@ TEST_F(RestyledPaintingTest, ComboBoxesShowTheirButtonStripSeparatorAndArrowRows
 }
 
 TEST_F(RestyledPaintingTest, EditsListViewsAndProgressBarsGetThinFrames) {
-    auto* edit = Add<TEdit>(20, 20, 120, 21);
-    auto* list = Add<TListView>(20, 60, 200, 100);
-    auto* bar = Add<TProgressBar>(20, 180, 200, 16);
+    auto* edit = Place<TEdit>(form, 20, 20, 120, 21);
+    auto* list = Place<TListView>(form, 20, 60, 200, 100);
+    auto* bar = Place<TProgressBar>(form, 20, 180, 200, 16);
     form->SetColor(0x336699);
     SwitchOn();
     const TColor idle = DarkenColor(0x336699, 60);
@@ -186,8 +178,8 @@ TEST_F(RestyledPaintingTest, EditsListViewsAndProgressBarsGetThinFrames) {
 }
 
 TEST_F(RestyledPaintingTest, PanelsAndGroupBoxesRedrawTheirBevelsOnlyWhenTheyPaint) {
-    auto* panel = Add<TPanel>(20, 20, 120, 40);
-    auto* group = Add<TGroupBox>(160, 20, 150, 80);
+    auto* panel = Place<TPanel>(form, 20, 20, 120, 40);
+    auto* group = Place<TGroupBox>(form, 160, 20, 150, 80);
     group->SetCaption("Group");
     panel->SetColor(0x336699);
     SwitchOn();
@@ -212,7 +204,7 @@ TEST_F(RestyledPaintingTest, PanelsAndGroupBoxesRedrawTheirBevelsOnlyWhenTheyPai
 }
 
 TEST_F(RestyledPaintingTest, SpeedButtonsDownShowTheLightSelectionFace) {
-    auto* speed = Add<TSpeedButton>(20, 20, 40, 24);
+    auto* speed = Place<TSpeedButton>(form, 20, 20, 40, 24);
     speed->SetGroupIndex(1);
     speed->SetDown(true);
     SwitchOn();
@@ -222,17 +214,17 @@ TEST_F(RestyledPaintingTest, SpeedButtonsDownShowTheLightSelectionFace) {
 }
 
 TEST_F(RestyledPaintingTest, NoDrawingObjectOutlivesAHundredRepaintsOfEveryKind) {
-    Add<TButton>(10, 10, 80, 26);
-    Add<TBitBtn>(100, 10, 80, 26);
-    Add<TSpeedButton>(190, 10, 40, 24);
-    Add<TCheckBox>(10, 50, 100, 20);
-    Add<TRadioButton>(120, 50, 100, 20);
-    Add<TComboBox>(10, 80, 120, 21);
-    Add<TEdit>(140, 80, 120, 21);
-    Add<TPanel>(10, 110, 100, 40);
-    Add<TGroupBox>(120, 110, 100, 60);
-    Add<TListView>(230, 110, 100, 60);
-    Add<TProgressBar>(10, 180, 200, 16);
+    Place<TButton>(form, 10, 10, 80, 26);
+    Place<TBitBtn>(form, 100, 10, 80, 26);
+    Place<TSpeedButton>(form, 190, 10, 40, 24);
+    Place<TCheckBox>(form, 10, 50, 100, 20);
+    Place<TRadioButton>(form, 120, 50, 100, 20);
+    Place<TComboBox>(form, 10, 80, 120, 21);
+    Place<TEdit>(form, 140, 80, 120, 21);
+    Place<TPanel>(form, 10, 110, 100, 40);
+    Place<TGroupBox>(form, 120, 110, 100, 60);
+    Place<TListView>(form, 230, 110, 100, 60);
+    Place<TProgressBar>(form, 10, 180, 200, 16);
     SwitchOn();
     form->Repaint();
     const gdi::LiveObjects before = gdi::CountLiveObjects();

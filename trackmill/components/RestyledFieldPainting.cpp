@@ -1,5 +1,6 @@
 // Combo boxes, edits, list views and progress bars: frames and drop-down buttons.
 #include <array>
+#include <optional>
 
 #include "platform/framework/controls/ComboBox.h"
 #include "platform/framework/controls/ControlCanvas.h"
@@ -59,6 +60,35 @@ void DrawArrow(TCanvas& canvas, int x, int y, TColor color) {
     for (int row = 0; row < 3; ++row) Line(canvas, x + row, y + row, x + 5 - row, y + row, color);
 }
 
+// The drop-down button at the reading end of r (which is shrunk by one first), the strip of the control's colour
+// between it and the text, and the line that separates them.
+struct DropButton {
+    TColor face;
+    std::optional<TColor> frame;  // framed only when given
+    TColor separator;
+    int growRightToLeft = 0;  // extra width toward the text when lit
+    int growLeftToRight = 0;
+};
+
+void DrawDropButton(TCanvas& canvas, const TControl& control, win::RECT r, const DropButton& drop) {
+    const bool rtl = control.UseRightToLeftAlignment();
+    const int t = ThumbSize();
+    Shrink(r, 1, 1);
+    if (rtl)
+        r.right = r.left + t + 1 + drop.growRightToLeft;
+    else
+        r.left = r.right - t - 1 - drop.growLeftToRight;
+    Fill(canvas, r, drop.face);
+    if (drop.frame) Frame(canvas, r, *drop.frame);
+    if (rtl)
+        r.left = r.right - 5;
+    else
+        r.right = r.left + 5;
+    Fill(canvas, r, control.Color());
+    const int separator = rtl ? r.left : r.right;
+    Line(canvas, separator, r.top, separator, r.bottom, drop.separator);
+}
+
 }  // namespace
 
 void PaintCombo(TControlSubClass& restyler) {
@@ -96,23 +126,10 @@ void PaintCombo(TControlSubClass& restyler) {
     }
     if (combo && combo->Style() == framework::csSimple) return;
 
-    const bool rtl = control.UseRightToLeftAlignment();
-    const int t = ThumbSize();
-    Shrink(r, 1, 1);
-    if (rtl)
-        r.right = r.left + t + 1 + (lit ? 2 : 0);
-    else
-        r.left = r.right - t - 1 - (lit ? 1 : 0);
-    Fill(canvas, r, button);
-    if (rtl)
-        r.left = r.right - 5;
-    else
-        r.right = r.left + 5;
-    Fill(canvas, r, control.Color());
-    const int separator = rtl ? r.left : r.right;
-    Line(canvas, separator, r.top, separator, r.bottom, border);
-
+    DropButton drop{button, std::nullopt, border, lit ? 2 : 0, lit ? 1 : 0};
+    DrawDropButton(canvas, control, r, drop);
     const win::RECT client = control.ClientRect();
+    const bool rtl = control.UseRightToLeftAlignment();
     DrawArrow(canvas, rtl ? client.left + 5 : client.right - 10, client.top + 10, arrow);
 }
 
@@ -123,10 +140,10 @@ void PaintLookupCombo(TControlSubClass& restyler) {
     const TColor parent = ParentBrushColor(control);
     const bool hot = restyler.Hot;
     const bool lit = hot || restyler.Focused;
-    TColor arrow = control.Enabled() ? framework::clBlack : framework::clWhite;
-    TColor outer = hot ? look.EffSelectBorderColor : DarkenColor(parent, 60);
-    TColor buttonFrame = hot ? look.EffSelectBorderColor : LightenColor(look.EffSelectBorderColor, 60);
-    TColor button = hot ? look.EffSelectColor : restyler.Focused ? look.EffSelectLightColor : framework::clBtnFace;
+    const TColor arrow = control.Enabled() ? framework::clBlack : framework::clWhite;
+    const TColor outer = hot ? look.EffSelectBorderColor : DarkenColor(parent, 60);
+    const TColor buttonFrame = hot ? look.EffSelectBorderColor : LightenColor(look.EffSelectBorderColor, 60);
+    const TColor button = hot ? look.EffSelectColor : restyler.Focused ? look.EffSelectLightColor : framework::clBtnFace;
 
     TWindowCanvas canvas(control);
     Frame(canvas, win::RECT{0, 0, control.Width(), control.Height()}, outer);
@@ -134,24 +151,10 @@ void PaintLookupCombo(TControlSubClass& restyler) {
     r = win::RECT{r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
     Frame(canvas, r, control.Color());
 
-    const bool rtl = control.UseRightToLeftAlignment();
-    const int t = ThumbSize();
-    Shrink(r, 1, 1);
-    if (rtl)
-        r.right = r.left + t + 1 + (lit ? 1 : 0);
-    else
-        r.left = r.right - t - 1 - (lit ? 1 : 0);
-    Fill(canvas, r, button);
-    Frame(canvas, r, buttonFrame);
-    if (rtl)
-        r.left = r.right - 5;
-    else
-        r.right = r.left + 5;
-    Fill(canvas, r, control.Color());
-    const int separator = rtl ? r.left : r.right;
-    Line(canvas, separator, r.top, separator, r.bottom, buttonFrame);
-
+    DropButton drop{button, buttonFrame, buttonFrame, lit ? 1 : 0, lit ? 1 : 0};
+    DrawDropButton(canvas, control, r, drop);
     const win::RECT client = control.ClientRect();
+    const bool rtl = control.UseRightToLeftAlignment();
     DrawArrow(canvas, rtl ? client.left + 5 : client.right - 9, client.top + 8, arrow);
 }
 
