@@ -109,4 +109,20 @@ TEST_F(FileInUseTest, FileHeldOpenByAnotherProgramIsInUse) {
     EXPECT_FALSE(IsFileInUse(file));
 }
 
+TEST_F(FileInUseTest, AFileHeldUnderAnotherNameOrByThisProgramIsInUse) {
+    const std::string other = folder.file("same track.wav");
+    ASSERT_EQ(link(file.c_str(), other.c_str()), 0);
+    const int fd = open(other.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    EXPECT_TRUE(IsFileInUse(file));
+    close(fd);
+    EXPECT_FALSE(IsFileInUse(file));
+    EXPECT_FALSE(IsFileInUse(other));
+    // A holder that reads and writes, asked about under the other name.
+    const int again = open(file.c_str(), O_RDWR);
+    ASSERT_GE(again, 0);
+    EXPECT_TRUE(IsFileInUse(other));
+    close(again);
+}
+
 }  // namespace
