@@ -9,11 +9,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
+#include "platform/gdi/DC.h"
 #include "platform/gdi/Region.h"
 #include "platform/gdi/Surface.h"
 #include "platform/present/ScreenComposer.h"
 #include "platform/present/SdlKeys.h"
+#include "platform/present/XftDpi.h"
 #include "platform/user/Input.h"
 #include "platform/user/Messages.h"
 #include "platform/user/SystemMetrics.h"
@@ -97,6 +100,9 @@ std::unique_ptr<SdlPresenter> SdlPresenter::Open() {
     }
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) == 0) user::SetScreenSize(mode.w, mode.h);
+    // Text sized in points follows the resolution the desktop sets for it, before any font is made.
+    if (std::string_view(SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "") == "x11")
+        if (const std::optional<int> dpi = XftDpi()) gdi::SetPixelsPerInch(*dpi);
     SDL_StartTextInput();
     return std::unique_ptr<SdlPresenter>(new SdlPresenter(wakeFd));
 }
