@@ -1,6 +1,7 @@
 #include "trackmill/components/PopupMenuFrame.h"
 
 #include <cstdlib>
+#include <exception>
 
 #include "platform/framework/graphics/Canvas.h"
 #include "platform/gdi/Blit.h"
@@ -84,10 +85,7 @@ win::HWND NeighbourUnderShadow(const win::RECT& closed) {
     return nullptr;
 }
 
-}  // namespace
-
-void DrawPopupFrame(TFlatLook& menu, win::HWND window, bool rtl) {
-    if (!window || menu.FrameBusy) return;
+void DrawFrame(TFlatLook& menu, win::HWND window, bool rtl) {
     FrameCanvas frame(window, menu.FrameBusy);
     if (!frame) return;
     TCanvas& canvas = frame.canvas();
@@ -128,6 +126,17 @@ void DrawPopupFrame(TFlatLook& menu, win::HWND window, bool rtl) {
     }
     Hollow(canvas, win::RECT{kShadow, fullHeight - kShadow, fullWidth, fullHeight}, menu.EffShadowColor);
     Hollow(canvas, win::RECT{fullWidth - kShadow, kShadow, fullWidth, fullHeight}, menu.EffShadowColor);
+}
+
+}  // namespace
+
+void DrawPopupFrame(TFlatLook& menu, win::HWND window, bool rtl) {
+    if (!window || menu.FrameBusy) return;
+    try {
+        DrawFrame(menu, window, rtl);
+    } catch (const std::exception&) {
+        // The DC went back and the flag was cleared on the way out; the menu keeps its native frame.
+    }
 }
 
 win::LRESULT PopupMenuWndProc(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
