@@ -211,4 +211,28 @@ TEST_F(FlatLookManagerTest, AFrameRequestForAPopupThatIsNotShowingOrIsGoneDecora
     EXPECT_EQ(win::GetWindowLong(window, win::GWL_WNDPROC), procedure);
 }
 
+// Ends a modal run as soon as the form is active.
+struct ModalCloser {
+    TForm* form = nullptr;
+    void Activated(TObject*) { form->Close(); }
+};
+
+TEST_F(FlatLookManagerTest, AStyledModalFormFreedRightAfterAnInvalidateThenTheLookGoneTouchNothingFreed) {
+    TFlatLook* look = LookOn(mainForm);
+    ModalCloser closer;
+    TEdit* edit = nullptr;
+    closer.form = BuildForm(edit);
+    closer.form->OnActivate = TNotifyEvent::Bind<&ModalCloser::Activated>(&closer);
+    closer.form->ShowModal();
+    ASSERT_NE(RestylerOf(*edit), nullptr);
+    edit->Invalidate();
+    closer.form->Invalidate();
+    delete closer.form;
+    EXPECT_FALSE(FlatLookManager()->Forms().IsStyled(closer.form));
+    testdriver::PumpUntilIdle();
+    delete look;
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(FlatLookManager(), nullptr);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 // frames, the group box's frame line, panel bevels that only a paint redraws, list-view and progress-bar outlines;
 // and no drawing object left behind after many repaints.
 #include "ComponentsFixture.h"
+#include "platform/framework/Exception.h"
 #include "platform/framework/controls/BitBtn.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/CheckBox.h"
@@ -20,6 +21,7 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
 #include "platform/user/SystemMetrics.h"
 #include "trackmill/components/ColorRoutines.h"
@@ -33,6 +35,17 @@ using components::RestylerOf;
 using components::TFlatLook;
 
 namespace {
+
+// Controls whose client rectangle can be made to fail, which every routine asks for once its canvas exists.
+template <class Base>
+struct Failing : Base {
+    using Base::Base;
+    win::RECT ClientRect() const override {
+        if (fail) throw Exception("client rectangle unavailable");
+        return Base::ClientRect();
+    }
+    bool fail = false;
+};
 
 win::COLORREF Rgb(TColor color) { return gdi::ResolveColor(color); }
 
@@ -237,6 +250,32 @@ TEST_F(RestyledPaintingTest, NoDrawingObjectOutlivesAHundredRepaintsOfEveryKind)
         }
     }
     EXPECT_EQ(gdi::CountLiveObjects(), before);
+}
+
+TEST_F(RestyledPaintingTest, ARoutineThatFailsPassesTheFailureOnAndLeavesNoDrawingObjectBehind) {
+    auto* box = Place<Failing<TCheckBox>>(form, 10, 10, 100, 20);
+    auto* button = Place<Failing<TButton>>(form, 10, 40, 80, 26);
+    auto* panel = Place<Failing<TPanel>>(form, 10, 80, 100, 40);
+    SwitchOn();
+    // The walk takes push buttons by their exact class name only.
+    components::RestyleControl(*look, *button);
+    form->Repaint();
+    const gdi::LiveObjects before = gdi::CountLiveObjects();
+    auto failOnce = [](auto* control) {
+        components::TControlSubClass& restyler = *RestylerOf(*control);
+        restyler.LastMessage = win::WM_PAINT;
+        control->fail = true;
+        EXPECT_THROW(restyler.PaintControl(), Exception);
+        control->fail = false;
+    };
+    for (int i = 0; i < 20; ++i) {
+        failOnce(box);
+        failOnce(button);
+        failOnce(panel);
+    }
+    EXPECT_EQ(gdi::CountLiveObjects(), before);
+    // Painting works again afterwards.
+    EXPECT_EQ(After(*button, 0, 0), Rgb(form->Color()));
 }
 
 }  // namespace
