@@ -143,7 +143,9 @@ void PaintLookupCombo(TControlSubClass& restyler) {
     const TColor arrow = control.Enabled() ? framework::clBlack : framework::clWhite;
     const TColor outer = hot ? look.EffSelectBorderColor : DarkenColor(parent, 60);
     const TColor buttonFrame = hot ? look.EffSelectBorderColor : LightenColor(look.EffSelectBorderColor, 60);
-    const TColor button = hot ? look.EffSelectColor : restyler.Focused ? look.EffSelectLightColor : framework::clBtnFace;
+    const TColor button = hot                ? look.EffSelectColor
+                          : restyler.Focused ? look.EffSelectLightColor
+                                             : framework::clBtnFace;
 
     TWindowCanvas canvas(control);
     Frame(canvas, win::RECT{0, 0, control.Width(), control.Height()}, outer);
