@@ -196,7 +196,7 @@ TEST_F(KelmProcessTest, EightKilohertzMonoIsEncodedAsItIsBesideItOrIntoAFolder) 
 }
 
 TEST_F(KelmProcessTest, EstimatesComeFromDefaultSpeedsOrLearnedOnesAndBadStoredSpeedsCountAsNone) {
-    Start("[KelmOptions]\nOutputIndex=0\nEncodeName=0\nEncodeRate=1\nResample_Rate=100\nLark_Rate1=0\n");
+    Start("[KelmOptions]\nOutputIndex=0\nEncodeName=0\nEncodeRate=1\nResample_Rate=100\nLark_Rate1=fast\n");
     // 1,638,400 bytes of 8 kHz mono: no resampling, a Lark step at rate item 1.
     std::vector<std::int16_t> samples;
     const std::vector<std::int16_t> speech = testsupport::speechFixtureSamples();
@@ -243,6 +243,19 @@ TEST_F(KelmProcessTest, AnUnreadableInputShowsOneBoxAndTheChainGoesOn) {
     Run({In("gone.wav"), In("good.wav")});
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误"}));
     EXPECT_TRUE(std::filesystem::exists(In("good.FNC")));
+    EXPECT_EQ(Process(), nullptr);
+
+    // Found missing only when its turn comes, after a file that was encoded: the chain still goes on to the last.
+    boxes.Clear();
+    std::filesystem::remove(In("good.FNC"));
+    std::filesystem::copy_file(testsupport::speechFixturePath(), In("last.wav"));
+    const std::string later = "Cannot open file \"" + In("later.wav") + "\": " + std::strerror(ENOENT);
+    boxes.Allow(later);
+    Run({In("good.wav"), In("later.wav"), In("last.wav")});
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{later + "|错误"}));
+    EXPECT_TRUE(std::filesystem::exists(In("good.FNC")));
+    EXPECT_TRUE(std::filesystem::exists(In("last.FNC")));
+    EXPECT_EQ(watch.captions.back(), "正在编码(03/03): " + In("last.wav"));
     EXPECT_EQ(Process(), nullptr);
 }
 
