@@ -328,6 +328,67 @@ TEST_F(FlatMenuItemsTest, ADefaultItemIsShadedFromTheBackgroundUnderIt) {
     }
 }
 
+TEST_F(FlatMenuItemsTest, OnTwoHundredFiftySixColoursThePopupIsWhiteAndGlyphsAreNotDimmed) {
+    TMenuItem* item = PopupItem("Open");
+    GiveGlyph(item);
+    auto* bar = new TMainMenu(form);
+    TMenuItem* file = Item(bar->Items(), "File");
+    Activate();
+    testdriver::SetBitsPerPixel(8);
+    look->SetGradient(true);    // no gradient without true colour
+    look->SetColor(clBtnFace);  // stale: the next item recomputes on its own bitmap
+    Draw(item, false);
+    EXPECT_FALSE(look->HighColor);
+    EXPECT_EQ(At(150, 8), kWhite);
+    EXPECT_EQ(At(12, 6), kFace);
+    EXPECT_EQ(At(17, 12), kRed);
+    Draw(item, true);
+    EXPECT_EQ(At(150, 8), kWhite);
+    EXPECT_EQ(At(150, 6), kHighlight);
+
+    // The selected bar item has the plain flat look: a two-pixel shadow, its top two pixels in the bar's colour.
+    Draw(file, true, win::RECT{0, 0, 60, 20});
+    EXPECT_EQ(At(57, 10), kHighlight);
+    EXPECT_EQ(At(58, 10), DarkenColor(kFace, 70));
+    EXPECT_EQ(At(59, 19), DarkenColor(kFace, 70));
+    EXPECT_EQ(At(59, 1), kFace);
+    EXPECT_EQ(At(56, 10), kWhite);
+}
+
+TEST_F(FlatMenuItemsTest, AGradientRisesFastBesideTheIconColumnAndStopsAt96) {
+    TMenuItem* item = PopupItem("Open");
+    look->SetGradient(true);
+    Activate();
+    Draw(item, false);
+    const TColor icons = LightenColor(kFace, 16);
+    EXPECT_EQ(At(10, 6), LightenColor(icons, 1));
+    EXPECT_EQ(At(11, 6), LightenColor(icons, 4));
+    EXPECT_EQ(At(38, 6), LightenColor(icons, 85));
+    EXPECT_EQ(At(39, 6), LightenColor(icons, 86));
+    EXPECT_EQ(At(49, 6), LightenColor(icons, 96));
+    EXPECT_EQ(At(200, 6), LightenColor(icons, 96));
+}
+
+TEST_F(FlatMenuItemsTest, RightToLeftTheIconColumnAndTheSeparatorAreMirrored) {
+    popup->SetBiDiMode(bdRightToLeft);
+    TMenuItem* item = PopupItem("Open");
+    TMenuItem* separator = PopupItem("-");
+    Activate();
+    const TColor background = LightenColor(kFace, 86);
+    const TColor icons = LightenColor(kFace, 16);
+    Draw(item, false);
+    EXPECT_EQ(At(186, 6), icons);
+    EXPECT_EQ(At(209, 6), icons);
+    EXPECT_EQ(At(185, 6), background);
+    EXPECT_EQ(At(12, 6), background);
+    Draw(separator, false);
+    const TColor line = LightenColor(kShadow, 25);
+    EXPECT_EQ(At(10, 17), line);
+    EXPECT_EQ(At(178, 17), line);
+    EXPECT_EQ(At(179, 17), background);
+    EXPECT_EQ(At(190, 17), icons);
+}
+
 TEST_F(FlatMenuItemsTest, PaintingPopupItemsQueuesOneFrameRequestAndBarItemsNone) {
     TMenuItem* open = PopupItem("Open");
     TMenuItem* save = PopupItem("Save");
