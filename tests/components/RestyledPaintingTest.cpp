@@ -148,21 +148,27 @@ TEST_F(RestyledPaintingTest, CheckBoxesAndRadioButtonsFillTheirBoxAndMarkTheirSt
     EXPECT_EQ(After(*radio, centreX, centreY), Rgb(look->EffDisabledColor));
 }
 
-TEST_F(RestyledPaintingTest, ComboBoxesShowTheirButtonStripSeparatorAndArrowRows) {
+TEST_F(RestyledPaintingTest, ComboBoxesShowTheirButtonStripSeparatorAndArrowRowsOverTheirSunkenEdge) {
     auto* combo = Place<TComboBox>(form, 20, 20, 150, 21);
     SwitchOn();
-    const int w = combo->ClientWidth();
+    const int w = combo->Width();
     const int t = win::GetSystemMetrics(win::SM_CXHTHUMB);
-    EXPECT_EQ(After(*combo, w - 4, 4), Rgb(clBtnFace));
-    EXPECT_EQ(Pixel(*combo, w - t + 2, 5), Rgb(combo->Color()));
+    combo->Repaint();
+    // The sunken edge is gone: the parent's colour outside, the combo's own inside.
+    EXPECT_EQ(WindowPixel(*combo, 0, 10), Rgb(form->Color()));
+    EXPECT_EQ(WindowPixel(*combo, 1, 10), Rgb(combo->Color()));
+    EXPECT_EQ(WindowPixel(*combo, w - 4, 4), Rgb(clBtnFace));
+    EXPECT_EQ(WindowPixel(*combo, w - t + 2, 5), Rgb(combo->Color()));
     for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(Pixel(*combo, w - 10 + row, 10 + row), Rgb(clBlack)) << row;
-        EXPECT_EQ(Pixel(*combo, w - 5 - row - 1, 10 + row), Rgb(clBlack)) << row;
-        EXPECT_NE(Pixel(*combo, w - 5 - row, 10 + row), Rgb(clBlack)) << row;
+        EXPECT_EQ(WindowPixel(*combo, w - 10 + row, 10 + row), Rgb(clBlack)) << row;
+        EXPECT_EQ(WindowPixel(*combo, w - 5 - row - 1, 10 + row), Rgb(clBlack)) << row;
+        EXPECT_NE(WindowPixel(*combo, w - 5 - row, 10 + row), Rgb(clBlack)) << row;
     }
     RestylerOf(*combo)->Hot = true;
-    EXPECT_EQ(After(*combo, w - 4, 4), Rgb(look->EffSelectColor));
-    EXPECT_EQ(Pixel(*combo, w - t + 2, 5), Rgb(look->EffSelectBorderColor));
+    combo->Repaint();
+    EXPECT_EQ(WindowPixel(*combo, w - 4, 4), Rgb(look->EffSelectColor));
+    EXPECT_EQ(WindowPixel(*combo, w - t + 2, 5), Rgb(look->EffSelectBorderColor));
+    EXPECT_EQ(WindowPixel(*combo, 0, 10), Rgb(look->EffSelectBorderColor));
 }
 
 TEST_F(RestyledPaintingTest, EditsListViewsAndProgressBarsGetThinFrames) {

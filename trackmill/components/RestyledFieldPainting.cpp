@@ -107,8 +107,11 @@ void PaintCombo(TControlSubClass& restyler) {
         button = look.EffSelectLightColor;
     }
 
-    framework::TControlCanvas canvas(control);
-    win::RECT r = control.ClientRect();
+    // A combo box's sunken edge lies inside its own area, where the flat frame covers it: here the edge is the
+    // window's border, so the frame is drawn on the whole window, whose rectangle is the combo's own.
+    TWindowCanvas canvas(control);
+    const win::RECT whole{0, 0, control.Width(), control.Height()};
+    win::RECT r = whole;
     Frame(canvas, r, parent);
     Shrink(r, 1, 1);
     Line(canvas, r.left, r.top, r.right, r.top, parent);
@@ -128,9 +131,8 @@ void PaintCombo(TControlSubClass& restyler) {
 
     DropButton drop{button, std::nullopt, border, lit ? 2 : 0, lit ? 1 : 0};
     DrawDropButton(canvas, control, r, drop);
-    const win::RECT client = control.ClientRect();
     const bool rtl = control.UseRightToLeftAlignment();
-    DrawArrow(canvas, rtl ? client.left + 5 : client.right - 10, client.top + 10, arrow);
+    DrawArrow(canvas, rtl ? whole.left + 5 : whole.right - 10, whole.top + 10, arrow);
 }
 
 void PaintLookupCombo(TControlSubClass& restyler) {
