@@ -1,17 +1,31 @@
 // The main window's flat look as its layout stores it: the component's settings, the menu bar and the list's popup
 // menu owner drawn and painted by it; the window with its bar is dumped as a PNG to look at.
+#include <chrono>
+#include <functional>
 #include <string>
 
 #include "WindowsFixture.h"
+#include "platform/framework/TTimer.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/ToolBar.h"
 #include "platform/framework/menus/MainMenu.h"
 #include "platform/framework/menus/MenuItem.h"
 #include "platform/framework/menus/PopupMenu.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Regions.h"
+#include "platform/testing/InputInjection.h"
+#include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/Input.h"
+#include "platform/user/Menu.h"
+#include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
+#include "platform/user/Window.h"
+#include "platform/user/WindowStyles.h"
 #include "trackmill/app/windows/MainForm.h"
 #include "trackmill/components/FlatLook.h"
 #include "trackmill/components/FlatLookManager.h"
+#include "trackmill/components/PopupMenuFrame.h"
 
 using namespace framework;
 using components::TFlatLook;
@@ -86,6 +100,70 @@ TEST_F(MainFormLookTest, FlatLook1IsStoredActiveAndPaintsTheBarAndTheListMenu) {
     const std::string dumped =
         testdriver::DumpWindowPng(form->Handle(), ::testing::TempDir() + "/main-window-flat-bar.png");
     EXPECT_EQ(dumped, "");
+}
+
+// While a menu is open: a picture of the screen, what the popup window under a point looks like, then Escape.
+struct OpenMenuShot {
+    std::string path;
+    win::POINT inside{};
+    std::string pictureError = "not taken";
+    win::HWND popup = nullptr;
+    bool framed = false;
+    win::RECT regionBox{};
+    win::RECT bounds{};
+    framework::TTimer* timer = nullptr;
+
+    void Take(TObject*) {
+        timer->SetEnabled(false);
+        pictureError = testdriver::DumpScreenPng(path);
+        popup = win::WindowFromPoint(inside);
+        win::GetWindowRect(popup, &bounds);
+        framed = win::GetWindowLong(popup, win::GWL_WNDPROC) ==
+                 reinterpret_cast<win::LONG_PTR>(&components::PopupMenuWndProc);
+        const win::HRGN region = win::CreateRectRgn(0, 0, 0, 0);
+        if (win::GetWindowRgn(popup, region) != win::ERROR) win::GetRgnBox(region, &regionBox);
+        win::DeleteObject(region);
+        testdriver::PressKey(win::VK_ESCAPE);
+        testdriver::PressKey(win::VK_ESCAPE);
+    }
+};
+
+// Opens a menu with open, photographs it through shot and checks that its popup window had the flat frame, which
+// it gives up when the menu closes.
+void ExpectFramedWhileOpen(OpenMenuShot& shot, const std::function<void()>& open) {
+    framework::TTimer timer(nullptr);
+    shot.timer = &timer;
+    timer.SetInterval(100);
+    timer.SetOnTimer(TNotifyEvent::Bind<&OpenMenuShot::Take>(&shot));
+    timer.SetEnabled(true);
+    open();
+    ASSERT_TRUE(testdriver::PumpUntil([&shot] { return shot.popup != nullptr; }, std::chrono::seconds(5)));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(shot.pictureError, "");
+    EXPECT_TRUE(shot.framed);
+    EXPECT_GT(shot.bounds.right - shot.bounds.left, 100);
+    EXPECT_EQ(shot.regionBox.right, shot.bounds.right - shot.bounds.left);  // the shadow region
+    EXPECT_EQ(shot.regionBox.bottom, shot.bounds.bottom - shot.bounds.top);
+    if (win::IsWindow(shot.popup)) {
+        EXPECT_NE(win::GetWindowLong(shot.popup, win::GWL_WNDPROC),
+                  reinterpret_cast<win::LONG_PTR>(&components::PopupMenuWndProc));
+    }
+}
+
+TEST_F(MainFormLookTest, TheOpenBarMenuAndTheListMenuHaveFlatFrames) {
+    TMainForm* form = StartMainForm();
+    win::RECT file{};
+    ASSERT_TRUE(win::GetMenuItemRect(form->Handle(), form->MainMenu1->Handle(), 0, &file));
+    OpenMenuShot barShot;
+    barShot.path = std::string(TRACKMILL_BIN_DIR) + "/../windows-main-flat-menu.png";
+    barShot.inside = win::POINT{file.left + 30, file.bottom + 12};
+    ExpectFramedWhileOpen(barShot, [&file] { testdriver::Click(win::POINT{file.left + 8, file.top + 5}); });
+
+    OpenMenuShot listShot;
+    listShot.path = std::string(TRACKMILL_BIN_DIR) + "/../windows-list-flat-menu.png";
+    const win::POINT at = form->ListView1->ClientToScreen(win::POINT{150, 150});
+    listShot.inside = win::POINT{at.x + 30, at.y + 12};
+    ExpectFramedWhileOpen(listShot, [at] { testdriver::RightClick(at); });
 }
 
 }  // namespace
