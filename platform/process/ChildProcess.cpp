@@ -159,6 +159,42 @@ bool ChildProcess::waitForExit(std::chrono::milliseconds timeout) {
     return state_ != State::Running;
 }
 
+bool ChildProcess::waitForExitOrOutput(std::chrono::milliseconds timeout) {
+    std::shared_ptr<Descriptor> notice;
+    std::array<std::shared_ptr<Descriptor>, 2> outputs;
+    {
+        std::lock_guard lock(mutex_);
+        if (state_ != State::Running) return true;
+        reapIfEnded();
+        if (state_ != State::Running) return true;
+        notice = exitNotice_;
+        outputs = {ourEnds_[indexOf(StandardStream::Output)], ourEnds_[indexOf(StandardStream::Error)]};
+    }
+    if (!notice || !notice->valid() || (!outputs[0] && !outputs[1])) return waitForExit(timeout);
+    constexpr StandardStream outputStreams[] = {StandardStream::Output, StandardStream::Error};
+    std::vector<pollfd> watched{pollfd{notice->get(), POLLIN, 0}};
+    std::vector<StandardStream> watchedStreams;
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        if (!outputs[i]) continue;
+        watched.push_back(pollfd{outputs[i]->get(), POLLIN, 0});
+        watchedStreams.push_back(outputStreams[i]);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    int remaining = static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(timeout.count(), 0, INT_MAX));
+    while (poll(watched.data(), watched.size(), remaining) < 0 && errno == EINTR) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        remaining = static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+    }
+    for (std::size_t i = 1; i < watched.size(); ++i) {
+        const short events = watched[i].revents;
+        if ((events & (POLLHUP | POLLERR)) && !(events & POLLIN)) closePipe(watchedStreams[i - 1]);
+    }
+    std::lock_guard lock(mutex_);
+    if (state_ == State::Running) reapIfEnded();
+    return state_ != State::Running;
+}
+
 std::optional<int> ChildProcess::exitCode() const {
     std::lock_guard lock(mutex_);
     return exitCode_;

@@ -51,6 +51,10 @@ class ChildProcess {
     // Waits up to timeout for the child to end and reaps it. True when it has ended, was stopped, or never
     // started; so a waiting loop ends in every case.
     bool waitForExit(std::chrono::milliseconds timeout);
+    // The same, but also returns (false) as soon as the child's stdout or stderr pipe has something to read, so
+    // that a child writing faster than a timed poll reads never waits on a full pipe. A pipe the child has closed
+    // with everything read is closed here too: it could only wake the wait again and again.
+    bool waitForExitOrOutput(std::chrono::milliseconds timeout);
     // The exit status once the child has ended by itself with exit(); empty before, after a signal or stop.
     std::optional<int> exitCode() const;
 

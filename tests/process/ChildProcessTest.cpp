@@ -95,6 +95,28 @@ TEST(ChildOutput, ASilentChildsEndIsSeenSoonAfterItExits) {
     EXPECT_LT(seenNs - exitedNs, 300'000'000LL);
 }
 
+TEST(ChildOutput, OutputEndsTheWaitAtOnceAndAPipeClosedByTheChildDoesNotWakeItAgain) {
+    ChildProcess talking;
+    talking.createPipes();
+    talking.start({fakeChild, "script", "o:0:first\\n", "o:20000:late\\n"});
+    const auto start = std::chrono::steady_clock::now();
+    while (talking.available(StandardStream::Output) == 0) {
+        ASSERT_FALSE(talking.waitForExitOrOutput(std::chrono::seconds(30)));
+        ASSERT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15)) << "woken by the line";
+    }
+    EXPECT_EQ(talking.read(StandardStream::Output, talking.available(StandardStream::Output)), "first\n");
+    talking.stop();
+
+    // Both output pipes are closed by the child long before it ends: each may end one wait, then only the end does.
+    ChildProcess closing;
+    closing.createPipes();
+    closing.start({"sh", "-c", "exec >&- 2>&-; sleep 1"});
+    int earlyReturns = 0;
+    while (!closing.waitForExitOrOutput(std::chrono::seconds(30))) ++earlyReturns;
+    EXPECT_LE(earlyReturns, 2);
+    EXPECT_EQ(closing.exitCode(), 0);
+}
+
 TEST(ChildStart, AMissingProgramFailsWithErrorTwo) {
     ChildProcess child;
     child.createPipes();

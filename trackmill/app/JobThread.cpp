@@ -13,6 +13,9 @@ namespace {
 std::atomic<int> LiveThreads{0};
 
 constexpr auto ExitPollPeriod = std::chrono::milliseconds(100);
+// After a read only the end is waited for, this long: a child that writes line by line is then read in batches
+// instead of waking the thread (and the UI thread) for every line, and no pipe fills up meanwhile.
+constexpr auto BatchPeriod = std::chrono::milliseconds(10);
 
 }  // namespace
 
@@ -46,7 +49,9 @@ bool TJobThread::ReadPass() {
 void TJobThread::Execute() {
     for (;;) {
         const bool idle = !ReadPass();
-        if (idle && FRun->Child.waitForExit(ExitPollPeriod)) {
+        const bool ended =
+            idle ? FRun->Child.waitForExitOrOutput(ExitPollPeriod) : FRun->Child.waitForExit(BatchPeriod);
+        if (ended) {
             // Everything the child wrote before it ended is parsed before its end is reported.
             while (ReadPass()) {
             }
