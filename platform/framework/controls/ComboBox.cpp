@@ -118,6 +118,10 @@ void TComboBox::WndProc(TMessage& message) {
 
 void TComboBox::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
+    if (DroppedDown() && MovesInList(key) && !(shift & ssAlt)) {
+        MoveInList(key);
+        return;
+    }
     switch (key) {
         case win::VK_DOWN:
             if (shift & ssAlt) {
@@ -165,6 +169,46 @@ void TComboBox::KeyDown(int& key, TShiftState shift) {
             return;
     }
     Invalidate();
+}
+
+bool TComboBox::MovesInList(int key) {
+    switch (key) {
+        case win::VK_UP:
+        case win::VK_DOWN:
+        case win::VK_PRIOR:
+        case win::VK_NEXT:
+        case win::VK_HOME:
+        case win::VK_END:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TComboBox::MoveInList(int key) {
+    // An open list moves its highlight; the choice is made by Enter or a click.
+    const int hot = list_->HotIndex();
+    const int page = std::max(list_->Rows() - 1, 1);
+    switch (key) {
+        case win::VK_UP:
+            list_->MoveHot(std::max(hot - 1, 0));
+            break;
+        case win::VK_DOWN:
+            list_->MoveHot(hot + 1);
+            break;
+        case win::VK_PRIOR:
+            list_->MoveHot(std::max(hot - page, 0));
+            break;
+        case win::VK_NEXT:
+            list_->MoveHot(hot + page);
+            break;
+        case win::VK_HOME:
+            list_->MoveHot(0);
+            break;
+        default:
+            list_->MoveHot(items_.Count() - 1);
+            break;
+    }
 }
 
 void TComboBox::KeyPress(char32_t& key) {

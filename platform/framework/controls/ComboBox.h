@@ -24,6 +24,8 @@ class TComboBox : public TWinControl {
     int ItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);
     bool DroppedDown() const { return list_ != nullptr; }
+    // The open drop-down list; null while it is closed.
+    TComboList* DroppedList() const { return list_.get(); }
     void SetDroppedDown(bool dropped);
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int count) { dropDownCount_ = count; }
@@ -46,6 +48,9 @@ class TComboBox : public TWinControl {
   private:
     void SelectByUser(int index);
     void Edited();
+    // The keys that move the highlight of an open list.
+    static bool MovesInList(int key);
+    void MoveInList(int key);
 
     TComboBoxStyle style_ = csDropDown;
     TStringList items_;

@@ -4,6 +4,7 @@
 
 #include "platform/framework/controls/BorderStyle.h"
 #include "platform/framework/controls/ClassicPainter.h"
+#include "platform/framework/controls/ScrollBarPainting.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
@@ -171,26 +172,8 @@ void TListView::ScrollIntoView(int index) {
 void TListView::PressScrollBar(int y) {
     const VerticalScrollBar bar = ScrollBar();
     pressedPart_ = bar.HitTest(win::POINT{bar.Bar().left, y});
-    const int page = std::max(VisibleRows() - 1, 1);
-    switch (pressedPart_) {
-        case VerticalScrollBar::Part::UpArrow:
-            SetTopIndex(topIndex_ - 1);
-            break;
-        case VerticalScrollBar::Part::DownArrow:
-            SetTopIndex(topIndex_ + 1);
-            break;
-        case VerticalScrollBar::Part::PageUp:
-            SetTopIndex(topIndex_ - page);
-            break;
-        case VerticalScrollBar::Part::PageDown:
-            SetTopIndex(topIndex_ + page);
-            break;
-        case VerticalScrollBar::Part::Thumb:
-            thumbGrip_ = y - bar.Thumb().top;
-            break;
-        case VerticalScrollBar::Part::None:
-            break;
-    }
+    if (pressedPart_ == VerticalScrollBar::Part::Thumb) thumbGrip_ = y - bar.Thumb().top;
+    SetTopIndex(bar.PositionAfterPress(pressedPart_));
     Invalidate();
 }
 
@@ -405,22 +388,7 @@ void TListView::PaintScrollBar(win::HDC dc) {
     const win::HRGN all = win::CreateRectRgn(whole.left, whole.top, whole.right, whole.bottom);
     win::SelectObject(dc, all);
     win::DeleteObject(all);
-    using Part = VerticalScrollBar::Part;
-    const VerticalScrollBar bar = ScrollBar();
-    const win::RECT thumb = bar.Thumb();
-    const win::RECT track = bar.Track();
-    classic::ScrollTrack(dc, win::RECT{track.left, track.top, track.right, thumb.top}, pressedPart_ == Part::PageUp);
-    classic::ScrollTrack(dc, win::RECT{track.left, thumb.bottom, track.right, track.bottom},
-                         pressedPart_ == Part::PageDown);
-    classic::ScrollThumb(dc, thumb);
-    classic::State up;
-    up.pressed = pressedPart_ == Part::UpArrow;
-    up.enabled = Enabled() && bar.Position() > 0;
-    classic::ScrollButton(dc, bar.UpArrow(), classic::Arrow::Up, up);
-    classic::State down;
-    down.pressed = pressedPart_ == Part::DownArrow;
-    down.enabled = Enabled() && bar.Position() < bar.MaxPosition();
-    classic::ScrollButton(dc, bar.DownArrow(), classic::Arrow::Down, down);
+    PaintVerticalScrollBar(dc, ScrollBar(), pressedPart_, Enabled());
 }
 
 }  // namespace framework

@@ -77,4 +77,27 @@ int VerticalScrollBar::PositionAtThumbTop(int y) const {
     return static_cast<int>((static_cast<long long>(offset) * maxPosition_ + travel / 2) / travel);
 }
 
+int VerticalScrollBar::PositionAfterPress(Part part) const {
+    const int page = std::max(page_ - 1, 1);
+    int step = 0;
+    switch (part) {
+        case Part::UpArrow:
+            step = -1;
+            break;
+        case Part::DownArrow:
+            step = 1;
+            break;
+        case Part::PageUp:
+            step = -page;
+            break;
+        case Part::PageDown:
+            step = page;
+            break;
+        case Part::Thumb:
+        case Part::None:
+            break;
+    }
+    return std::clamp(position_ + step, 0, maxPosition_);
+}
+
 }  // namespace framework

@@ -26,6 +26,8 @@ class VerticalScrollBar {
     int Position() const { return position_; }
     // The position that puts the thumb's top at y, as a drag moves it.
     int PositionAtThumbTop(int y) const;
+    // The position after a press on a part: an arrow moves one step, the track a page less one (at least one).
+    int PositionAfterPress(Part part) const;
 
   private:
     int ArrowHeight() const;
