@@ -60,8 +60,9 @@ void RunPendingCalls() {
 }
 
 bool Retrieve(MSG* out, const MessageFilter& filter, bool remove) {
-    RunPendingCalls();
+    // Registered before the pending calls are looked at: a call queued in between then still wakes this loop.
     auto q = LoopQueue();
+    RunPendingCalls();
     if (auto posted = q->take(filter, remove)) {
         if (remove) {
             retainedPayload = std::move(posted->payload);
