@@ -10,6 +10,7 @@
 #include "platform/framework/graphics/Bitmap.h"
 #include "platform/framework/graphics/Canvas.h"
 #include "platform/framework/graphics/ImageList.h"
+#include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/LiveObjects.h"
 #include "platform/testing/Settings.h"
 #include "trackmill/components/ColorRoutines.h"
@@ -218,6 +219,24 @@ TEST_F(FlatToolButtonsTest, ADropDownButtonHasTwoFramesAndAnArrow) {
     EXPECT_EQ(At(ax + 5, ay), LightenColor(kHighlight, 68));
     EXPECT_EQ(At(ax + 2, ay + 2), kBlack);
     EXPECT_EQ(At(ax + 1, ay + 2), LightenColor(kHighlight, 68));
+}
+
+TEST_F(FlatToolButtonsTest, APressedButtonWithAMenuLooksLikeASelectedBarItemInTheFlatStyle) {
+    auto* menu = new TPopupMenu(form);
+    TToolButton* button = Button(tbsDropDown);
+    button->SetDropdownMenu(menu);
+    bar->SetColor(kFace);
+    const win::RECT b = button->BoundsRect();
+    Paint(button, cdsSelected);
+    // From one pixel below the top: the outline ends three pixels before the right edge, a two-pixel shadow right
+    // of it below its top two rows, which keep the tool bar's colour.
+    EXPECT_EQ(At(b.left, b.top + 10), kHighlight);
+    EXPECT_EQ(At(b.right - 3, b.top + 10), kHighlight);
+    EXPECT_EQ(At(b.right - 2, b.top + 10), DarkenColor(kFace, 70));
+    EXPECT_EQ(At(b.right - 1, b.bottom - 1), DarkenColor(kFace, 70));
+    EXPECT_EQ(At(b.right - 1, b.top + 1), kFace);
+    EXPECT_EQ(At(b.right - 2, b.top + 2), kFace);
+    EXPECT_EQ(At(b.left + 10, b.top + 10), LightenColor(kHighlight, 68));
 }
 
 TEST_F(FlatToolButtonsTest, NoDrawingObjectIsLeftBehind) {
