@@ -16,6 +16,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -226,15 +227,19 @@ TEST_F(CddbTest, AServerThatNeverStopsSendingIsCutOffAtTheSizeOfAnyRealRecord) {
 }
 
 TEST_F(CddbTest, AHostNameThatTakesForeverToLookUpEndsWithTheTimeOut) {
-    // The lookup hangs until the test lets it go, long after the time-out.
-    std::mutex mutex;
-    std::condition_variable released;
-    bool release = false;
-    std::vector<std::string> looked;
-    SetNameLookupHook([&](const std::string& host) {
-        std::unique_lock lock(mutex);
-        looked.push_back(host);
-        released.wait(lock, [&] { return release; });
+    // The lookup hangs until the test lets it go, long after the time-out. Its thread may wake after the test has
+    // returned, so what it touches is shared with it.
+    struct Lookup {
+        std::mutex mutex;
+        std::condition_variable released;
+        bool release = false;
+        std::vector<std::string> looked;
+    };
+    const auto lookup = std::make_shared<Lookup>();
+    SetNameLookupHook([lookup](const std::string& host) {
+        std::unique_lock lock(lookup->mutex);
+        lookup->looked.push_back(host);
+        lookup->released.wait(lock, [&] { return lookup->release; });
         return false;
     });
     const auto start = std::chrono::steady_clock::now();
@@ -243,11 +248,11 @@ TEST_F(CddbTest, AHostNameThatTakesForeverToLookUpEndsWithTheTimeOut) {
     EXPECT_GE(took, 450ms);
     EXPECT_LT(took, 1500ms);
     {
-        std::lock_guard lock(mutex);
-        release = true;
-        EXPECT_EQ(looked, (std::vector<std::string>{"cddb.example.org"}));
+        std::lock_guard lock(lookup->mutex);
+        lookup->release = true;
+        EXPECT_EQ(lookup->looked, (std::vector<std::string>{"cddb.example.org"}));
     }
-    released.notify_all();
+    lookup->released.notify_all();
     SetNameLookupHook(nullptr);
 }
 
