@@ -171,7 +171,13 @@ int PopupSelection(HWND popup) { return StateOf(popup).selected; }
 
 void SelectPopupItem(HWND popup, int index) {
     PopupState state = StateOf(popup);
-    if (!state.menu || state.selected == index) return;
+    auto menu = FindMenu(state.menu);
+    if (!menu) return;
+    // A separator is never the hot item: owner-drawn menus would paint it as selected.
+    if (index >= 0 && static_cast<std::size_t>(index) < menu->items.size() &&
+        menu->items[static_cast<std::size_t>(index)].separator())
+        index = -1;
+    if (state.selected == index) return;
     const int previous = state.selected;
     {
         std::lock_guard lock(states().mutex);

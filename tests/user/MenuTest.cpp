@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "TestWindow.h"
 #include "platform/gdi/DC.h"
@@ -244,6 +245,42 @@ TEST_F(MenuTest, ClickingAnItemChoosesIt) {
     testdriver::PumpUntilIdle();
     ASSERT_EQ(owner.receivedIds({WM_COMMAND}).size(), 1u);
     EXPECT_EQ(LOWORD(owner.last(WM_COMMAND)->wParam), 102);
+    DestroyMenu(menu);
+}
+
+TEST_F(MenuTest, ASeparatorUnderTheMouseIsNeverSelected) {
+    constexpr UINT kSeparator = 150;
+    HMENU menu = OwnerDrawnPopup({101});
+    AppendMenu(menu, MF_OWNERDRAW | MF_SEPARATOR, kSeparator, reinterpret_cast<const char*>(ULONG_PTR{kSeparator}));
+    AppendMenu(menu, MF_OWNERDRAW, 102, reinterpret_cast<const char*>(ULONG_PTR{102} * 16));
+    // Items are 20 pixels high from y 63 on: the first item, the separator, the last item.
+    const POINT onFirst{50 + 3 + 10, 60 + 3 + 10};
+    const POINT onSeparator{50 + 3 + 10, 60 + 23 + 10};
+    bool inputSent = false;
+    whenDrawn = [&](const DrawnItem&) {
+        if (std::exchange(inputSent, true)) return;
+        testdriver::MoveMouse(onFirst);
+        testdriver::MoveMouse(onSeparator);
+        testdriver::MoveMouse(POINT{onSeparator.x + 5, onSeparator.y + 1});
+        // A click on a separator chooses nothing and leaves the menu open.
+        testdriver::Click(onSeparator);
+        // With nothing selected, Up starts from the bottom.
+        testdriver::PressKey(VK_UP);
+        testdriver::PressKey(VK_RETURN);
+    };
+    EXPECT_EQ(TrackPopupMenu(menu, TPM_RETURNCMD, 50, 60, 0, owner.hwnd(), nullptr), 102);
+
+    const auto selectedDraw = [](UINT id) {
+        return [id](const DrawnItem& d) { return d.id == id && (d.state & ODS_SELECTED); };
+    };
+    EXPECT_TRUE(std::none_of(drawn.begin(), drawn.end(), selectedDraw(kSeparator)))
+        << "the separator was drawn selected";
+    const auto firstSelected = std::find_if(drawn.begin(), drawn.end(), selectedDraw(101));
+    ASSERT_NE(firstSelected, drawn.end()) << "hovering the first item selected it";
+    const auto firstReleased = std::find_if(firstSelected, drawn.end(), [](const DrawnItem& d) {
+        return d.id == 101 && d.action == ODA_SELECT && !(d.state & ODS_SELECTED);
+    });
+    EXPECT_NE(firstReleased, drawn.end()) << "moving onto the separator took the selection off the first item";
     DestroyMenu(menu);
 }
 

@@ -13,7 +13,7 @@ HWND CreatePopupMenuWindow(HWND owner, HMENU menu, POINT at, UINT flags);
 void DestroyPopupMenuWindow(HWND popup);
 HMENU PopupMenuOf(HWND popup);
 int PopupSelection(HWND popup);
-// Redraws the old and the new selected item at once; -1 selects nothing.
+// Redraws the old and the new selected item at once; -1, or a separator, selects nothing.
 void SelectPopupItem(HWND popup, int index);
 // The item under a screen point, or -1.
 int PopupItemAt(HWND popup, POINT screen);
