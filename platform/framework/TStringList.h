@@ -16,6 +16,8 @@ class TStringList : public TPersistent {
     int Count() const { return static_cast<int>(strings_.size()); }
     // Raises Exception for an index outside 0..Count()-1.
     const std::string& Strings(int index) const;
+    // The index of the first string equal to text; -1 when there is none.
+    int IndexOf(const std::string& text) const;
     void Clear() { strings_.clear(); }
     void Assign(const TStringList& source) { strings_ = source.strings_; }
 

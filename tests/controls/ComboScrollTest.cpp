@@ -94,3 +94,31 @@ TEST_F(ControlsTest, AComboListOfFortyItemsScrollsWithKeysWheelAndScrollBarAndPi
     app->ProcessMessages();
     EXPECT_EQ(combo->ItemIndex(), expected);
 }
+
+TEST_F(ControlsTest, AnEditableCombosListOpensOnTheItemItsTextNames) {
+    TForm* form = ShowForm();
+    auto* combo = new TComboBox(form);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 150, 21);
+    for (int i = 0; i < 40; ++i) combo->Items().Add("Track " + std::to_string(i + 1));
+    combo->SetText("Track 30");
+    combo->SetFocus();
+    testdriver::PumpUntilIdle();
+
+    Key(win::VK_F1 + 3);  // F4
+    app->ProcessMessages();
+    ASSERT_TRUE(combo->DroppedDown());
+    const TComboList* list = combo->DroppedList();
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(list->HotIndex(), 29);
+    EXPECT_LE(list->TopIndex(), 29);
+    EXPECT_GT(list->TopIndex() + list->Rows(), 29);
+    Key(win::VK_ESCAPE);
+    app->ProcessMessages();
+
+    combo->SetText("no such track");
+    Key(win::VK_F1 + 3);
+    app->ProcessMessages();
+    EXPECT_EQ(combo->DroppedList()->HotIndex(), -1);
+    EXPECT_EQ(combo->DroppedList()->TopIndex(), 0);
+}

@@ -35,3 +35,14 @@ TEST(StringList, ACopyOutlivesTheOriginal) {
     EXPECT_EQ(assigned.Count(), 0);
     EXPECT_EQ(kept.Count(), 2);
 }
+
+TEST(StringList, IndexOfFindsTheFirstEqualString) {
+    TStringList list;
+    list.Add("128 kbit/s");
+    list.Add("192 kbit/s");
+    list.Add("128 kbit/s");
+    EXPECT_EQ(list.IndexOf("128 kbit/s"), 0);
+    EXPECT_EQ(list.IndexOf("192 kbit/s"), 1);
+    EXPECT_EQ(list.IndexOf("192"), -1) << "whole strings only";
+    EXPECT_EQ(TStringList().IndexOf(""), -1);
+}

@@ -29,7 +29,8 @@ TComboList::TComboList(TComboBox* combo) : TWinControl(nullptr), combo_(combo) {
     rows_ = std::clamp(ItemCount(), 1, std::max(combo->DropDownCount(), 1));
     const win::POINT below = combo->ClientToScreen(win::POINT{0, combo->ClientHeight()});
     SetBounds(below.x - 2, below.y + 2, combo->Width(), rows_ * ItemHeight() + 2);
-    MoveHot(combo->ItemIndex());
+    // The current choice is highlighted and in view; in an editable combo, the item its text names.
+    MoveHot(combo->ItemIndex() >= 0 ? combo->ItemIndex() : combo->Items().IndexOf(combo->Text()));
     HandleNeeded();
     win::SetCapture(Handle());
 }
