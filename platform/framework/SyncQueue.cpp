@@ -27,7 +27,9 @@ void SyncQueue::Run(const std::function<void()>& call) {
 bool SyncQueue::RunPending() {
     bool ran = false;
     std::unique_lock lock(mutex_);
-    while (!pending_.empty()) {
+    // Only the calls already queued: workers that queue faster than their calls run must not keep the thread
+    // from its own messages for ever.
+    for (std::size_t queued = pending_.size(); queued > 0 && !pending_.empty(); --queued) {
         PendingCall* pending = pending_.front();
         pending_.pop_front();
         runningCallers_.push_back(pending->caller);

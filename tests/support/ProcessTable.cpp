@@ -35,16 +35,25 @@ StatLine readStat(const std::filesystem::path& statFile) {
 
 char processState(pid_t pid) { return readStat("/proc/" + std::to_string(pid) + "/stat").state; }
 
-std::vector<pid_t> zombieChildren() {
-    std::vector<pid_t> zombies;
+namespace {
+
+std::vector<pid_t> childrenIn(bool zombiesOnly) {
+    std::vector<pid_t> children;
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
         const std::string name = entry.path().filename().string();
         if (name.find_first_not_of("0123456789") != std::string::npos) continue;
         const StatLine stat = readStat(entry.path() / "stat");
-        if (stat.state == 'Z' && stat.parent == getpid()) zombies.push_back(std::stoi(name));
+        if (stat.parent == getpid() && (stat.state == 'Z' || (!zombiesOnly && stat.state != 0)))
+            children.push_back(std::stoi(name));
     }
-    return zombies;
+    return children;
 }
+
+}  // namespace
+
+std::vector<pid_t> zombieChildren() { return childrenIn(true); }
+
+std::vector<pid_t> ourChildren() { return childrenIn(false); }
 
 int openDescriptorCount() {
     int count = 0;

@@ -13,6 +13,8 @@ char processState(pid_t pid);
 
 // Our children that have ended but were never reaped.
 std::vector<pid_t> zombieChildren();
+// Our children, running or ended but not yet reaped.
+std::vector<pid_t> ourChildren();
 
 int openDescriptorCount();
 int highestOpenDescriptor();

@@ -22,6 +22,11 @@ class PrivateXServer {
     }
     ~PrivateXServer() { stop(); }
     const std::string& display() const { return display_; }
+    // Whether the server still runs: one that another server's start took its sockets from may have ended.
+    bool running() {
+        if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;
+        return pid_ > 0;
+    }
 
   private:
     void start() {
@@ -82,14 +87,21 @@ class ScopedVariable {
 
 TEST(RealDisplay, MainWindowPaintsWithoutOpenGLAndTheIdleProgramSleeps) {
     if (system("command -v Xvfb >/dev/null 2>&1") != 0) GTEST_SKIP() << "Xvfb is not installed";
-    PrivateXServer server;
-    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
-    ScopedVariable display("DISPLAY", server.display().c_str());
     ScopedVariable headless("TRACKMILL_HEADLESS", nullptr);
     ScopedVariable images("TRACKMILL_CD_IMAGES", nullptr);
 
-    const testsupport::ProgramRun run = testsupport::runProgram(
-        {testsupport::builtProgram("first-paint-probe"), "0.5", testsupport::builtProgram("trackmill")});
+    // A loaded machine may keep the program busy with its start well past its first paint: the idle second
+    // counted is the first quiet one within a minute, which a program that wakes every second never has.
+    testsupport::ProgramRun run;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        PrivateXServer server;
+        ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+        ScopedVariable display("DISPLAY", server.display().c_str());
+        run = testsupport::runProgram({testsupport::builtProgram("first-paint-probe"), "--settle-within", "60", "0.5",
+                                       testsupport::builtProgram("trackmill")});
+        // Only a server that went away under the run is a reason to measure again.
+        if (run.exitStatus == 0 || server.running()) break;
+    }
     ASSERT_EQ(run.exitStatus, 0) << run.standardError;
     std::istringstream fields(run.standardOutput);
     std::string name;
