@@ -200,13 +200,15 @@ std::optional<int> ChildProcess::exitCode() const {
     return exitCode_;
 }
 
-void ChildProcess::stop() {
+bool ChildProcess::stop() {
     std::lock_guard lock(mutex_);
-    if (state_ != State::Running) return;
+    if (state_ == State::Running) reapIfEnded();
+    if (state_ != State::Running) return false;
     // The group id is the child's id; it stays ours until the child is reaped, which only the reaper does now.
     kill(-pid_, SIGTERM);
     ChildReaper::instance().adoptStopped(pid_);
     state_ = State::Stopped;
+    return true;
 }
 
 bool ChildProcess::started() const {

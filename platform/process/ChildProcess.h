@@ -59,8 +59,9 @@ class ChildProcess {
     std::optional<int> exitCode() const;
 
     // Ends the child and its group at once: SIGTERM now, SIGKILL after a grace period, reaping in the
-    // background. Returns without waiting; later calls do nothing.
-    void stop();
+    // background. Returns without waiting; later calls do nothing. True when it was the stop that ended the
+    // child; false when the child had ended on its own (it is reaped then, and its exit code kept) or never ran.
+    bool stop();
 
     bool started() const;
     pid_t id() const;

@@ -219,6 +219,17 @@ TEST_F(JobTest, StopOrFreeWhileOutputFlowsNeverReachesAFreedJob) {
     EXPECT_EQ(window.count(PI_KELM_DONE), 0u);
 }
 
+TEST_F(JobTest, AStopAfterTheChildEndedKeepsWhatItWrote) {
+    // The child has written its output and ended; the end is not yet handled when the stop comes.
+    job.FDestFile = folder.file("report.txt");
+    Run({"report", job.FDestFile});
+    ASSERT_TRUE(testdriver::PumpUntil([&] { return testsupport::ourChildren().empty(); }, 60s));
+    job.Stop(0);
+    EXPECT_GT(std::filesystem::file_size(job.FDestFile), 0u);
+    WaitForThreadsGone();
+    EXPECT_EQ(window.count(PI_KELM_DONE), 0u);
+}
+
 TEST_F(JobTest, FailedPipeReadStillEndsTheJob) {
     job.FFailNextOutputRead = true;
     Run({"script", "o:0:10\\n", "e:100:20\\n", "o:100:30\\n"});

@@ -141,6 +141,27 @@ TEST_F(RipFormTest, StoppingAfterTheFirstOfThreeTracksKeepsTheWavs) {
     EXPECT_FALSE(Exists("Track3.wav"));
 }
 
+TEST_F(RipFormTest, StoppingTheEncodeRemovesTheMp3ItBeganButNoOlderOneItHadNotTouched) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFormat = 0;
+    const std::string progress = "printf '   370/1000   (37%%)|    0:01/    0:03|\\r' >&2\nexec sleep 30";
+    auto stopOnItsProgress = [&] {
+        if (form->Caption() == "正在编码(01/01): 音轨3" && form->Label3->Caption() == "37%") form->btStop->Click();
+    };
+    // Writes the start of its MP3, shows progress, and would go on far longer than the test.
+    FakeEncoder("for a; do out=$a; done\nprintf 'ID3 cut short' > \"$out\"\n" + progress);
+    RunToEnd(rmRipTracks, List({"3"}), stopOnItsProgress);
+    EXPECT_FALSE(Exists("Track3.mp3"));
+    EXPECT_EQ(ReadBytes(File("Track3.wav")).size(), 44u + 60 * 2352) << "the finished rip stays";
+
+    // A rip replaces an older MP3 without asking; stopped before its encoder opened it, the older one stays.
+    std::ofstream(File("Track3.mp3")) << "older";
+    FakeEncoder(progress);
+    RunToEnd(rmRipTracks, List({"3"}), stopOnItsProgress);
+    const std::vector<std::uint8_t> older = ReadBytes(File("Track3.mp3"));
+    EXPECT_EQ(std::string(older.begin(), older.end()), "older");
+}
+
 TEST_F(RipFormTest, AReadFailureShowsOneBoxAndTheChainGoesOn) {
     OpenDisc(FourTrackDisc());
     Options.OutputFormat = 0;
@@ -280,6 +301,24 @@ TEST_F(RipFormTest, DecliningAnOverwriteShowsNothingAndTheChainGoesOn) {
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{question + "|提示"}));
     EXPECT_EQ(ReadBytes(File("out/a.mp3")).size(), 3u);
     EXPECT_TRUE(Exists("out/b.mp3"));
+}
+
+TEST_F(RipFormTest, AStoppedDecodeRemovesTheWavItHadBegunOverAnOlderOne) {
+    std::filesystem::create_directories(folder / "in");
+    std::ofstream(File("in/a.mp3")) << "an mp3";
+    WriteToneWav(File("a.wav"), 1);
+    const std::string question = "文件" + File("a.wav") + "已经存在，要覆盖它吗？";
+    boxes.Allow(question, win::IDYES);
+    // Replaces the older WAV with the start of a new one, shows a frame, and would go on far longer.
+    FakeEncoder(
+        "for a; do out=$a; done\nprintf 'RIFF cut short' > \"$out\"\n"
+        "printf 'Frame#    37/100    128 kbps\\r' >&2\nexec sleep 30");
+    RunToEnd(rmMp3ToWav, List({File("in/a.mp3")}), [&] {
+        if (form->Label3->Caption() == "37%") form->btStop->Click();
+    });
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{question + "|提示"}));
+    EXPECT_FALSE(Exists("a.wav")) << "the cut-short WAV stayed";
+    EXPECT_TRUE(Exists("in/a.mp3"));
 }
 
 TEST_F(RipFormTest, DrawsItselfToAPictureWhileRipping) {

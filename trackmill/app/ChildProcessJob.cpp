@@ -62,6 +62,7 @@ void TChildProcessJob::Start() {
     const TCommand command = BuildCommand();
     FCommandLine = command.Text;
     ResetProgress();
+    FOutput.emplace(FDestFile);
     try {
         run->Child.start(command.Arguments, command.WorkingDirectory);
     } catch (const std::system_error& error) {
@@ -80,12 +81,14 @@ void TChildProcessJob::Stop(std::uint32_t) {
     FRunning = false;
     if (FRun) {
         FRun->Child.closePipes();
-        FRun->Child.stop();
+        // A child stopped now may still write for a moment; what it writes goes to the removed file's data.
+        if (FRun->Child.stop() && FOutput) FOutput->RemoveIfWritten();
     }
     ReleaseRun();
 }
 
 void TChildProcessJob::ReleaseRun() {
+    FOutput.reset();
     if (!FRun) return;
     FRun->Job = nullptr;
     FRun->Cancelled = true;

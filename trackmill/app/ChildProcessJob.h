@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/process/StandardStream.h"
 #include "platform/user/Types.h"
+#include "trackmill/app/PartialOutput.h"
 #include "trackmill/app/ProcessInfo.h"
 
 struct TJobRun;
@@ -34,7 +36,8 @@ class TChildProcessJob {
     // with the error number when the child cannot be started; nothing is posted then.
     void Start();
     // Ends a running job at once: its child and the child's group are killed and reaped in the background, and
-    // nothing more is posted for it. Does not wait.
+    // nothing more is posted for it. Does not wait. The output the child had begun to write is removed; an
+    // older file it had not touched yet stays, and so does the output of a child that had already ended.
     void Stop(std::uint32_t ExitCode);
     void PostFinished(std::int32_t Status, std::int32_t ExitCode = NO_EXIT_CODE);
 
@@ -79,5 +82,6 @@ class TChildProcessJob {
     void ReleaseRun();
 
     std::shared_ptr<TJobRun> FRun;
+    std::optional<TPartialOutput> FOutput;
     std::string FCommandLine;
 };
