@@ -88,6 +88,8 @@ std::shared_ptr<Surface> DCSurface(win::HDC dc) {
 void SetBitsPerPixel(int bits) { bitsPerPixel = bits; }
 void SetPixelsPerInch(int dpi) { pixelsPerInch = dpi; }
 
+int PixelsPerInch() { return pixelsPerInch; }
+
 void ResetDisplaySettings() {
     bitsPerPixel = kDefaultBitsPerPixel;
     pixelsPerInch = kDefaultPixelsPerInch;

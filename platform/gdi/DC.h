@@ -58,6 +58,7 @@ std::shared_ptr<Surface> DCSurface(win::HDC dc);
 // Display settings reported by GetDeviceCaps; tests inject 8, 16 or 32 bits and 96 or 120 dpi.
 void SetBitsPerPixel(int bits);
 void SetPixelsPerInch(int dpi);
+int PixelsPerInch();
 void ResetDisplaySettings();  // 32 bits, 96 dpi
 
 }  // namespace gdi

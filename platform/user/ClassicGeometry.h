@@ -1,9 +1,12 @@
 #pragma once
-// The fixed geometry of the classic 3-D look. Code that paints over native frames and menus (the flat look) relies
-// on these numbers, so they live here, in one place, and tests pin them down.
+// The geometry of the classic 3-D look. Code that paints over native frames and menus (the flat look) relies on these
+// numbers, so they live here, in one place, and tests pin them down. The constants are the sizes at 96 dpi; windows
+// get them scaled to the display resolution through Current().
 #include "platform/user/Types.h"
 
 namespace user::classic {
+
+inline constexpr int kDesignDpi = 96;
 
 // Frames, in pixels per side.
 inline constexpr int kBorder = 1;          // WS_BORDER alone: one black line
@@ -35,7 +38,33 @@ inline constexpr int kSubmenuOverlap = 3;     // a sub-menu opens this far over 
 inline constexpr int kDoubleClickMs = 500;
 inline constexpr int kDoubleClickDistance = 4;  // the double-click rectangle's width and height
 
-// Left, top, right and bottom widths of a window's non-client area for these styles (menu bar not included).
+// The sizes windows get at one display resolution. Each is its 96-dpi constant times dpi / 96, rounded to the nearest
+// pixel with halves rounded up (18 -> 23 and 19 -> 24 at 120 dpi). Edges drawn as one or two lines (kBorder,
+// kClientEdge) stay so at every resolution.
+struct Geometry {
+    int fixedFrame;
+    int sizingFrame;
+    int captionHeight;
+    int scrollBarSize;
+    int menuCheckSize;
+    int menuBarHeight;
+    int menuBarTextPadding;
+    int ownerDrawPopupExtraWidth;
+    int ownerDrawDefaultHeight;
+    int popupTextItemHeight;
+    int popupSeparatorHeight;
+    int popupCheckColumn;
+    int popupArrowColumn;
+    int popupMargin;
+    int submenuOverlap;
+};
+
+Geometry GeometryAt(int dpi);
+// The geometry at the display resolution; worked out once for each resolution a thread sees.
+const Geometry& Current();
+
+// Left, top, right and bottom widths of a window's non-client area for these styles (menu bar not included), at the
+// display resolution.
 win::RECT NonClientInsets(win::DWORD style, win::DWORD exStyle);
 
 }  // namespace user::classic

@@ -46,7 +46,7 @@ void DrawCheck(HDC dc, bool radio, const RECT& column, COLORREF colour) {
 }
 
 void DrawSubmenuArrow(HDC dc, const RECT& r, COLORREF colour) {
-    const int x = r.right - kPopupArrowColumn / 2 - 2;
+    const int x = r.right - Current().popupArrowColumn / 2 - 2;
     const int cy = (r.top + r.bottom) / 2;
     for (int i = 0; i < 4; ++i) gdi::Line(dc, x + i, cy - 3 + i, x + i, cy + 4 - i, colour);
 }
@@ -64,10 +64,11 @@ void PaintPopupItem(HDC dc, const RECT& r, const MenuItemLook& item, bool select
                             : selected    ? palette[COLOR_HIGHLIGHTTEXT]
                                           : palette[COLOR_MENUTEXT];
     const auto [caption, shortcut] = SplitCaption(item.text);
-    const RECT textBox{r.left + kPopupCheckColumn, r.top, r.right - kPopupArrowColumn, r.bottom};
+    const RECT textBox{r.left + Current().popupCheckColumn, r.top, r.right - Current().popupArrowColumn, r.bottom};
     DrawMenuText(dc, caption.c_str(), textBox, colour, DT_LEFT);
     if (!shortcut.empty()) DrawMenuText(dc, shortcut.c_str(), textBox, colour, DT_RIGHT);
-    if (item.checked) DrawCheck(dc, item.radio, RECT{r.left, r.top, r.left + kPopupCheckColumn, r.bottom}, colour);
+    if (item.checked)
+        DrawCheck(dc, item.radio, RECT{r.left, r.top, r.left + Current().popupCheckColumn, r.bottom}, colour);
     if (item.submenu) DrawSubmenuArrow(dc, r, colour);
 }
 
@@ -87,14 +88,14 @@ void PaintBarItem(HDC dc, const RECT& r, const MenuItemLook& item, bool selected
 SIZE MeasureMenuItem(const MenuItemLook& item, bool bar) {
     if (bar) {
         const SIZE text = TextSize(SplitCaption(item.text).first);
-        return SIZE{text.cx + 2 * kMenuBarTextPadding, kMenuBarHeight};
+        return SIZE{text.cx + 2 * Current().menuBarTextPadding, Current().menuBarHeight};
     }
-    if (item.separator) return SIZE{0, kPopupSeparatorHeight};
+    if (item.separator) return SIZE{0, Current().popupSeparatorHeight};
     const auto [caption, shortcut] = SplitCaption(item.text);
     const SIZE text = TextSize(caption);
-    LONG width = kPopupCheckColumn + text.cx + kPopupArrowColumn;
-    if (!shortcut.empty()) width += TextSize(shortcut).cx + kPopupArrowColumn;
-    return SIZE{width, std::max<LONG>(kPopupTextItemHeight, text.cy + 4)};
+    LONG width = Current().popupCheckColumn + text.cx + Current().popupArrowColumn;
+    if (!shortcut.empty()) width += TextSize(shortcut).cx + Current().popupArrowColumn;
+    return SIZE{width, std::max<LONG>(Current().popupTextItemHeight, text.cy + 4)};
 }
 
 void PaintMenuItem(HDC dc, const RECT& r, const MenuItemLook& item, bool selected, bool bar,

@@ -224,7 +224,8 @@ WPARAM HitTest(const WindowRecord& w, POINT screen) {
     const int clientEdge = (w.exStyle & WS_EX_CLIENTEDGE) ? classic::kClientEdge : 0;
     const int barTop = r.top + frame.top - clientEdge;
     if (!w.parent && w.menu && screen.y >= barTop && screen.y < barTop + w.menuBarHeight) return HTMENU;
-    if ((w.style & WS_CAPTION) == WS_CAPTION && screen.y < barTop && screen.y >= barTop - classic::kCaptionHeight)
+    if ((w.style & WS_CAPTION) == WS_CAPTION && screen.y < barTop &&
+        screen.y >= barTop - classic::Current().captionHeight)
         return HTCAPTION;
     return HTBORDER;
 }

@@ -40,7 +40,7 @@ void LayoutMenuBar(HWND hwnd) {
         return;
     }
     std::vector<SIZE> sizes;
-    int height = classic::kMenuBarHeight;
+    int height = classic::Current().menuBarHeight;
     for (const MenuItem& item : menu->items) {
         sizes.push_back(MeasureMenuItem(hwnd, item, true));
         height = std::max<int>(height, sizes.back().cy);

@@ -114,8 +114,9 @@ class MenuTracker {
         RECT r;
         GetMenuItemRect(nullptr, levels_[level].menu, static_cast<UINT>(index), &r);
         open(item.submenu,
-             POINT{r.right - classic::kSubmenuOverlap + classic::kPopupMargin, r.top - classic::kPopupMargin}, 0,
-             index);
+             POINT{r.right - classic::Current().submenuOverlap + classic::Current().popupMargin,
+                   r.top - classic::Current().popupMargin},
+             0, index);
     }
 
     void selectBar(int index) {

@@ -113,7 +113,7 @@ HWND CreatePopupMenuWindow(HWND owner, HMENU handle, POINT at, UINT flags) {
     std::vector<SIZE> sizes;
     for (const MenuItem& item : menu->items) {
         SIZE s = MeasureMenuItem(owner, item, false);
-        if (item.ownerDrawn()) s.cx += classic::kOwnerDrawPopupExtraWidth;
+        if (item.ownerDrawn()) s.cx += classic::Current().ownerDrawPopupExtraWidth;
         sizes.push_back(s);
     }
     if (!(menu = FindMenu(handle)) || sizes.size() != menu->items.size()) return nullptr;
@@ -123,7 +123,7 @@ HWND CreatePopupMenuWindow(HWND owner, HMENU handle, POINT at, UINT flags) {
         width = std::max<int>(width, s.cx);
         height += s.cy;
     }
-    const int margin = classic::kPopupMargin;
+    const int margin = classic::Current().popupMargin;
     const int windowWidth = width + 2 * margin;
     const int windowHeight = height + 2 * margin;
 

@@ -35,20 +35,20 @@ int GetSystemMetrics(int index) {
         case SM_CXHTHUMB:
         case SM_CYVSCROLL:
         case SM_CXHSCROLL:
-            return kScrollBarSize;
+            return Current().scrollBarSize;
         case SM_CYCAPTION:
-            return kCaptionHeight;
+            return Current().captionHeight;
         case SM_CXBORDER:
         case SM_CYBORDER:
             return kBorder;
         case SM_CXFIXEDFRAME:
         case SM_CYFIXEDFRAME:
-            return kFixedFrame;
+            return Current().fixedFrame;
         case SM_CYMENU:
-            return kMenuBarHeight;
+            return Current().menuBarHeight;
         case SM_CXFRAME:
         case SM_CYFRAME:
-            return kSizingFrame;
+            return Current().sizingFrame;
         case SM_CXDOUBLECLK:
         case SM_CYDOUBLECLK:
             return kDoubleClickDistance;
@@ -57,7 +57,7 @@ int GetSystemMetrics(int index) {
             return kClientEdge;
         case SM_CXMENUCHECK:
         case SM_CYMENUCHECK:
-            return kMenuCheckSize;
+            return Current().menuCheckSize;
         default:
             return 0;
     }

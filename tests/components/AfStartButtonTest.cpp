@@ -87,7 +87,8 @@ class AfStartButtonTest : public ComponentsTest {
         EXPECT_EQ(watch.popups, before + 1);
         win::RECT first{};
         EXPECT_TRUE(win::GetMenuItemRect(nullptr, menu->Handle(), 0, &first));
-        return win::POINT{first.left - kPopupMargin, first.top - kPopupMargin};
+        const int frame = user::classic::Current().popupMargin;
+        return win::POINT{first.left - frame, first.top - frame};
     }
 
     win::LRESULT SendMouse(win::UINT msg, int x, int y) {
@@ -163,7 +164,8 @@ TEST_F(AfStartButtonTest, At120PixelsPerInchAMenuNeverShownCountsItemsOf21) {
     TPopupMenu* menu = Menu({"新建", "打开", "-", "保存", "退出"});
     ButtonTopAt(300);
     EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - 99);
-    const int laidOut = 4 * kPopupTextItemHeight + kPopupSeparatorHeight + 2 * kPopupMargin;
+    // Shown once: the menu's own heights at 120 dpi (items of 23, a separator of 10) and the button's frame of 6.
+    const int laidOut = 4 * 23 + 10 + 6;
     EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - laidOut);
 }
 

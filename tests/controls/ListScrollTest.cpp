@@ -8,6 +8,7 @@
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/testing/Settings.h"
 #include "platform/user/Input.h"
 #include "platform/user/Messages.h"
 
@@ -102,6 +103,25 @@ TEST_F(ListScrollTest, TheBarComesWithMoreRowsThanFitAndRowsStopAtIt) {
     while (list->ItemCount() > rows) list->DeleteItem(list->ItemCount() - 1);
     EXPECT_FALSE(list->ScrollBarShown());
     EXPECT_EQ(list->TopIndex(), 0);
+}
+
+TEST_F(ListScrollTest, At120DpiTheBarIsTwentyPixelsWideAndItsArrowsTwentyTall) {
+    testdriver::SetDpi(120);
+    MakeList(ShowForm(), 40);
+    const int right = list->ClientWidth();
+    const int bottom = list->ClientHeight();
+    // 19 pixels in from the right: the bar at 120 dpi (a row at 96), and 18 up from the bottom: its down arrow
+    // (the track at 96).
+    testdriver::Click(At(*list, right - 19, bottom - 18));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(list->TopIndex(), 1);
+    EXPECT_EQ(list->SelCount(), 0);
+    // One pixel further left is a row again.
+    testdriver::Click(At(*list, right - 21, list->HeaderHeight() + 2));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(list->TopIndex(), 1);
+    ASSERT_EQ(list->SelCount(), 1);
+    EXPECT_EQ(list->Selected()->Index(), 1);
 }
 
 TEST_F(ListScrollTest, ArrowsPagesAndTheThumbScrollWithoutSelecting) {

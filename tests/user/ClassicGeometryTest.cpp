@@ -35,6 +35,36 @@ TEST(ClassicGeometry, MetricsAreTheFramesWindowsGet) {
     EXPECT_EQ(GetSystemMetrics(9999), 0) << "an unknown metric";
 }
 
+// Sizes scale by dpi / 96 to the nearest pixel, halves up; edges drawn as lines stay lines.
+TEST(ClassicGeometry, MetricsAndFramesFollowTheDisplayResolution) {
+    using user::classic::NonClientInsets;
+    testdriver::ScopedSettings settings;
+    testdriver::SetDpi(120);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 24);  // 23.75
+    EXPECT_EQ(GetSystemMetrics(SM_CYMENU), 24);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 20);
+    EXPECT_EQ(GetSystemMetrics(SM_CYVTHUMB), 20);
+    EXPECT_EQ(GetSystemMetrics(SM_CXFRAME), 5);       // 5
+    EXPECT_EQ(GetSystemMetrics(SM_CXFIXEDFRAME), 4);  // 3.75
+    EXPECT_EQ(GetSystemMetrics(SM_CXMENUCHECK), 16);  // 16.25
+    EXPECT_EQ(GetSystemMetrics(SM_CXBORDER), 1);
+    EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
+    EXPECT_TRUE(Same(NonClientInsets(WS_OVERLAPPEDWINDOW, 0), RECT{5, 29, 5, 5}));
+    EXPECT_TRUE(Same(NonClientInsets(WS_CAPTION, WS_EX_CLIENTEDGE), RECT{6, 30, 6, 6}));
+    const user::classic::Geometry& g = user::classic::Current();
+    EXPECT_EQ(g.ownerDrawDefaultHeight, 23) << "22.5 rounds up";
+    EXPECT_EQ(g.popupSeparatorHeight, 10);
+    EXPECT_EQ(g.popupMargin, g.fixedFrame) << "a popup menu's items sit inside its fixed frame";
+    EXPECT_EQ(g.ownerDrawPopupExtraWidth, g.menuCheckSize - 1);
+
+    EXPECT_EQ(user::classic::GeometryAt(144).captionHeight, 29);  // 28.5
+    EXPECT_EQ(user::classic::GeometryAt(72).scrollBarSize, 12);
+
+    testdriver::SetDpi(96);
+    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION), 19) << "back to the 96-dpi sizes";
+    EXPECT_TRUE(Same(NonClientInsets(WS_OVERLAPPEDWINDOW, 0), RECT{4, 23, 4, 4}));
+}
+
 TEST(ClassicGeometry, VersionIsNt50UnlessInjected) {
     testdriver::ScopedSettings settings;
     OSVERSIONINFO info;

@@ -3,6 +3,7 @@
 #include "TestWindow.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
+#include "platform/testing/Settings.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
@@ -50,6 +51,28 @@ TEST_F(InputTest, PressesOutsideTheClientAreaAreNonClientMessages) {
     ASSERT_TRUE(child.last(WM_NCLBUTTONDOWN).has_value());
     EXPECT_EQ(child.last(WM_NCLBUTTONDOWN)->wParam, HTBORDER);
     EXPECT_TRUE(child.receivedIds({WM_LBUTTONDOWN}).empty());
+}
+
+TEST_F(InputTest, At120DpiTheCaptionAndFramesAreHitWhereTheyAreScaledTo) {
+    testdriver::ScopedSettings settings;
+    testdriver::SetDpi(120);
+    // Frame 4 and caption 24 (3 and 19 at 96 dpi): the client area starts 28 pixels down.
+    TestWindow window(RECT{100, 100, 200, 200}, WS_CAPTION);
+    testdriver::Click(POINT{150, 127});  // the caption's last row: the client area at 96 dpi
+    testdriver::Click(POINT{103, 150});  // the frame's innermost column
+    testdriver::Click(POINT{104, 128});  // the client area's first pixel
+    testdriver::PumpUntilIdle();
+    std::vector<MSG> presses;
+    for (const MSG& m : window.received())
+        if (m.message == WM_NCLBUTTONDOWN || m.message == WM_LBUTTONDOWN) presses.push_back(m);
+    ASSERT_EQ(presses.size(), 3u);
+    EXPECT_EQ(presses[0].message, WM_NCLBUTTONDOWN);
+    EXPECT_EQ(presses[0].wParam, HTCAPTION);
+    EXPECT_EQ(presses[1].message, WM_NCLBUTTONDOWN);
+    EXPECT_EQ(presses[1].wParam, HTBORDER);
+    EXPECT_EQ(presses[2].message, WM_LBUTTONDOWN);
+    EXPECT_EQ(GET_X_LPARAM(presses[2].lParam), 0);
+    EXPECT_EQ(GET_Y_LPARAM(presses[2].lParam), 0);
 }
 
 TEST_F(InputTest, DoubleClicksGoOnlyToWindowsThatAskForThem) {

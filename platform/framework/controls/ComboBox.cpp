@@ -61,7 +61,7 @@ void TComboBox::SetDroppedDown(bool dropped) {
 
 win::RECT TComboBox::ButtonRect() const {
     const win::RECT r = ClientRect();
-    return win::RECT{r.right - user::classic::kScrollBarSize, r.top, r.right, r.bottom};
+    return win::RECT{r.right - user::classic::Current().scrollBarSize, r.top, r.right, r.bottom};
 }
 
 void TComboBox::ListPicked(int index) {

@@ -44,7 +44,7 @@ int TComboList::ItemHeight() const { return std::max(13, -Font().Height() + 4); 
 int TComboList::ItemCount() const { return combo_->Items().Count(); }
 
 int TComboList::RowsRight() const {
-    return ScrollBarShown() ? std::max(ClientWidth() - user::classic::kScrollBarSize, 0) : ClientWidth();
+    return ScrollBarShown() ? std::max(ClientWidth() - user::classic::Current().scrollBarSize, 0) : ClientWidth();
 }
 
 VerticalScrollBar TComboList::ScrollBar() const {

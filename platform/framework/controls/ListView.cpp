@@ -141,7 +141,7 @@ int TListView::RowHeight() const { return std::max(kCheckSize + 3, -Font().Heigh
 int TListView::VisibleRows() const { return std::max(1, (ClientHeight() - HeaderHeight()) / RowHeight()); }
 
 int TListView::RowsRight() const {
-    return ScrollBarShown() ? std::max(ClientWidth() - user::classic::kScrollBarSize, 0) : ClientWidth();
+    return ScrollBarShown() ? std::max(ClientWidth() - user::classic::Current().scrollBarSize, 0) : ClientWidth();
 }
 
 VerticalScrollBar TListView::ScrollBar() const {

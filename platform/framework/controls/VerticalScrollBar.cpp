@@ -23,7 +23,7 @@ VerticalScrollBar::VerticalScrollBar(const win::RECT& bar, int total, int page, 
 
 int VerticalScrollBar::ArrowHeight() const {
     // A bar shorter than two buttons shares its height between them.
-    return std::min(user::classic::kScrollBarSize, std::max(bar_.bottom - bar_.top, 0) / 2);
+    return std::min(user::classic::Current().scrollBarSize, std::max(bar_.bottom - bar_.top, 0) / 2);
 }
 
 win::RECT VerticalScrollBar::UpArrow() const {
@@ -41,9 +41,9 @@ win::RECT VerticalScrollBar::Track() const {
 int VerticalScrollBar::ThumbHeight() const {
     const win::RECT track = Track();
     const int length = track.bottom - track.top;
-    if (length < user::classic::kScrollBarSize / 2 || total_ <= page_) return 0;
+    if (length < user::classic::Current().scrollBarSize / 2 || total_ <= page_) return 0;
     const int proportional = static_cast<int>(static_cast<long long>(length) * page_ / total_);
-    return std::clamp(proportional, user::classic::kScrollBarSize / 2, length);
+    return std::clamp(proportional, user::classic::Current().scrollBarSize / 2, length);
 }
 
 int VerticalScrollBar::ThumbTravel() const {

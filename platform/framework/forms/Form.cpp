@@ -86,7 +86,7 @@ void TCustomForm::CreateWnd() {
 win::RECT TCustomForm::ClientRect() const {
     if (HandleAllocated()) return TWinControl::ClientRect();
     win::RECT r = TWinControl::ClientRect();
-    if (menu_ && menu_->Items()->Count() > 0) r.bottom = std::max(0, r.bottom - user::classic::kMenuBarHeight);
+    if (menu_ && menu_->Items()->Count() > 0) r.bottom = std::max(0, r.bottom - user::classic::Current().menuBarHeight);
     return r;
 }
 

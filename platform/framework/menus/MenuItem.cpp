@@ -237,7 +237,7 @@ void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
     const bool onBar = OnBar();
     const win::SIZE classic = user::classic::MeasureMenuItem(ClassicLook(), onBar);
     // The layer widens an owner-drawn popup item by the check mark column, which the classic measure holds already.
-    width = onBar ? classic.cx : std::max<int>(0, classic.cx - user::classic::kOwnerDrawPopupExtraWidth);
+    width = onBar ? classic.cx : std::max<int>(0, classic.cx - user::classic::Current().ownerDrawPopupExtraWidth);
     height = classic.cy;
     if (OnMeasureItem) OnMeasureItem(this, &canvas, width, height);
 }

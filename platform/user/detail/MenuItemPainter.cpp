@@ -38,7 +38,7 @@ SIZE MeasureMenuItem(HWND owner, const MenuItem& item, bool bar) {
         mis.CtlType = ODT_MENU;
         mis.itemID = item.id;
         mis.itemWidth = 0;
-        mis.itemHeight = classic::kOwnerDrawDefaultHeight;
+        mis.itemHeight = classic::Current().ownerDrawDefaultHeight;
         mis.itemData = item.data;
         Send(owner, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&mis));
         return SIZE{static_cast<LONG>(mis.itemWidth), static_cast<LONG>(mis.itemHeight)};

@@ -27,7 +27,7 @@ RECT Shrink(const RECT& r, int n) { return RECT{r.left + n, r.top + n, r.right -
 RECT PaintBorders(const WindowRecord& w, HDC dc, const RECT& r, const gdi::Palette& palette) {
     RECT ring = r;
     if (w.style & (WS_THICKFRAME | WS_DLGFRAME)) {
-        const int width = (w.style & WS_THICKFRAME) ? classic::kSizingFrame : classic::kFixedFrame;
+        const int width = (w.style & WS_THICKFRAME) ? classic::Current().sizingFrame : classic::Current().fixedFrame;
         gdi::Bevel(dc, ring, palette[COLOR_3DLIGHT], palette[COLOR_3DDKSHADOW]);
         gdi::Bevel(dc, ring, palette[COLOR_BTNHIGHLIGHT], palette[COLOR_BTNSHADOW]);
         gdi::Bevel(dc, ring, palette[COLOR_BTNFACE], palette[COLOR_BTNFACE], width - 2);
@@ -47,7 +47,7 @@ void PaintClientEdge(HDC dc, RECT r, const gdi::Palette& palette) {
 
 void PaintCaption(const WindowRecord& w, HDC dc, const RECT& inside, const gdi::Palette& palette) {
     const bool active = GetActiveWindow() == w.handle;
-    const RECT bar{inside.left, inside.top, inside.right, inside.top + classic::kCaptionHeight - 1};
+    const RECT bar{inside.left, inside.top, inside.right, inside.top + classic::Current().captionHeight - 1};
     gdi::FillSolid(dc, bar, palette[active ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION]);
     gdi::FillSolid(dc, RECT{bar.left, bar.bottom, bar.right, bar.bottom + 1}, palette[COLOR_BTNFACE]);
     classic::DrawMenuText(dc, w.text.c_str(), RECT{bar.left + 4, bar.top, bar.right - 2, bar.bottom},
@@ -63,7 +63,7 @@ void PaintNonClientArea(HWND hwnd, HDC dc, const gdi::Palette& palette) {
     RECT r = PaintBorders(*w, dc, RECT{0, 0, screen.right - screen.left, screen.bottom - screen.top}, palette);
     if ((w->style & WS_CAPTION) == WS_CAPTION) {
         PaintCaption(*w, dc, r, palette);
-        r.top += classic::kCaptionHeight;
+        r.top += classic::Current().captionHeight;
     }
     if (!w->parent && w->menu) {
         PaintMenuBar(hwnd, dc, palette);
