@@ -75,16 +75,29 @@ std::unique_ptr<AudioStream> FileFedAudioBackend::startPlayback(const PcmFormat&
         index = played_.size();
         played_.push_back(PlayedSound{format, {}, false});
     }
+    // A feed that fills a step exactly may have handed out its last bytes: one frame more is asked for at once, so
+    // the end is seen in the step that reached it, before the device can stop the stream. That frame counts
+    // against the next step, keeping the pace.
     std::vector<std::uint8_t> buffer;
-    return std::make_unique<PacedStream>(format,
-                                         [this, index, feed = std::move(feed), buffer](std::size_t byteCount) mutable {
-                                             std::lock_guard feeding(feedMutex_);
-                                             buffer.resize(byteCount);
-                                             const std::size_t filled = feed(buffer);
-                                             const bool ended = filled < byteCount;
-                                             appendPlayed(index, std::span(buffer).first(filled), ended);
-                                             return !ended;
-                                         });
+    std::size_t aheadBytes = 0;
+    const std::size_t frameBytes = format.blockAlign();
+    return std::make_unique<PacedStream>(
+        format, [this, index, feed = std::move(feed), buffer, aheadBytes, frameBytes](std::size_t byteCount) mutable {
+            std::lock_guard feeding(feedMutex_);
+            const std::size_t due = byteCount - std::min(aheadBytes, byteCount);
+            aheadBytes -= byteCount - due;
+            buffer.resize(due + frameBytes);
+            std::size_t filled = feed(std::span(buffer).first(due));
+            bool ended = filled < due;
+            if (!ended) {
+                const std::size_t extra = feed(std::span(buffer).subspan(due));
+                filled += extra;
+                aheadBytes += extra;
+                ended = extra == 0;
+            }
+            appendPlayed(index, std::span(buffer).first(filled), ended);
+            return !ended;
+        });
 }
 
 std::unique_ptr<AudioStream> FileFedAudioBackend::startCapture(const PcmFormat& format, CaptureFeed feed,
