@@ -143,18 +143,29 @@ void SdlPresenter::windowChanged(win::HWND hwnd) {
         if (ownerShown != windows_.end() && SDL_SetWindowModalFor(shown.window, ownerShown->second.window) == 0)
             shown.owner = owner;
     }
-    if (win::IsWindowVisible(hwnd))
+    if (win::IsWindowVisible(hwnd)) {
         SDL_ShowWindow(shown.window);
-    else
+    } else {
         SDL_HideWindow(shown.window);
+        if (popup) focusActiveWindow();
+    }
     shown.allDirty = true;
 }
 
 void SdlPresenter::windowDestroyed(win::HWND hwnd) {
     auto it = windows_.find(hwnd);
     if (it == windows_.end()) return;
+    const bool popup = SDL_GetWindowFlags(it->second.window) & SDL_WINDOW_POPUP_MENU;
     SDL_DestroyWindow(it->second.window);
     windows_.erase(it);
+    if (popup) focusActiveWindow();
+}
+
+void SdlPresenter::focusActiveWindow() {
+    // X gives a mapped menu window the keyboard and, without a window manager, nobody back when it goes: the keys
+    // (shortcuts included) would reach no window until the next click.
+    const auto active = windows_.find(win::GetActiveWindow());
+    if (active != windows_.end() && win::IsWindowVisible(active->first)) SDL_SetWindowInputFocus(active->second.window);
 }
 
 void SdlPresenter::pixelsChanged(win::HWND hwnd, const win::RECT& area) {

@@ -32,6 +32,9 @@ class SdlPresenter : public user::Presenter {
     std::string clipboardText() override;
 
   private:
+    // Gives the keyboard back to the active window after a menu or list window that held it went away.
+    void focusActiveWindow();
+
     struct Shown {
         SDL_Window* window = nullptr;
         win::HWND owner = nullptr;
