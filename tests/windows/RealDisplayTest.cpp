@@ -118,4 +118,33 @@ TEST(RealDisplay, MainWindowPaintsWithoutOpenGLAndTheIdleProgramSleeps) {
     EXPECT_EQ(wakeups, 0) << "threads woke while nothing happened";
 }
 
+TEST(RealDisplay, AfterAMenuClosesWithoutAWindowManagerTheKeysReachTheMainWindowAgain) {
+    if (system("command -v Xvfb >/dev/null 2>&1 && command -v xdotool >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    ScopedVariable headless("TRACKMILL_HEADLESS", nullptr);
+    ScopedVariable images("TRACKMILL_CD_IMAGES", nullptr);
+    PrivateXServer server;
+    ASSERT_FALSE(server.display().empty()) << "Xvfb did not start";
+    ScopedVariable display("DISPLAY", server.display().c_str());
+    // A menu dropped from the keyboard and closed with Escape twice; then the compression window's shortcut. The
+    // program is killed at the end, so it writes no options beside itself.
+    const std::string script = R"script(
+        "$0" & program=$!
+        trap 'kill -9 $program' EXIT
+        shown() { xdotool search --onlyvisible --pid $program | wc -l; }
+        waitFor() { for i in $(seq 600); do eval "$1" && return 0; sleep 0.1; done; return 1; }
+        main=$(timeout 120 xdotool search --sync --onlyvisible --pid $program | head -1)
+        [ -n "$main" ] || { echo "no main window"; exit 2; }
+        xdotool key F10 && sleep 0.3 && xdotool key Down
+        waitFor '[ $(shown) -ge 2 ]' || { echo "no menu dropped"; exit 3; }
+        xdotool key Escape
+        waitFor '[ $(shown) -eq 1 ]' || { echo "the menu stayed"; exit 4; }
+        xdotool key Escape && sleep 0.5 && xdotool key ctrl+u
+        timeout 30 xdotool search --sync --onlyvisible --name KELM >/dev/null || { echo "the shortcut went nowhere"; exit 1; }
+    )script";
+    const testsupport::ProgramRun run =
+        testsupport::runProgram({"/bin/bash", "-c", script, testsupport::builtProgram("trackmill")});
+    EXPECT_EQ(run.exitStatus, 0) << run.standardOutput << run.standardError;
+}
+
 }  // namespace
