@@ -15,6 +15,7 @@
 namespace {
 
 constexpr win::UINT RunStep = win::WM_USER + 900;
+constexpr win::UINT kLookAgainMs = 20;
 const char* const ClassName = "WindowsTestLoopScript";
 LoopScript* current = nullptr;
 
@@ -39,6 +40,9 @@ LoopScript::LoopScript() {
     }();
     (void)registered;
     window_ = win::CreateWindowEx(0, ClassName, "script", win::WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr);
+    // The UI thread sleeps until something arrives, but a condition may change without any message (a child
+    // started, a file written): the loops look again at least this often.
+    win::SetTimer(window_, 1, kLookAgainMs, nullptr);
     current = this;
     Install();
 }
