@@ -1,19 +1,9 @@
 #pragma once
-// A fresh application on the headless presenter for each test, with clean input state and settings.
-#include <memory>
+// The headless application of every components test.
+#include "tests/support/HeadlessApplicationTest.h"
 
-#include <gtest/gtest.h>
-
-#include "platform/framework/forms/Application.h"
-#include "platform/framework/forms/Form.h"
-
-class ComponentsTest : public ::testing::Test {
+class ComponentsTest : public HeadlessApplicationTest {
   protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // A visible form at (100, 100), 400 by 300, owned by the application; the first one is the main form.
-    framework::TForm* ShowForm();
     // A control of kind C owned by form and placed on it.
     template <class C>
     static C* Place(framework::TForm* form, int left, int top, int width, int height) {
@@ -22,8 +12,4 @@ class ComponentsTest : public ::testing::Test {
         control->SetBounds(left, top, width, height);
         return control;
     }
-    // Screen point of a control's client point.
-    static win::POINT At(const framework::TControl& control, int x, int y);
-
-    std::unique_ptr<framework::TApplication> app;
 };

@@ -1,24 +1,11 @@
 #pragma once
-// A fresh application on the headless presenter for each test, with clean input state and settings.
-#include <memory>
-
-#include <gtest/gtest.h>
-
+// The headless application of every controls test, with scripted message boxes.
 #include "ScriptedMessageBoxes.h"
-#include "platform/framework/forms/Application.h"
-#include "platform/framework/forms/Form.h"
+#include "tests/support/HeadlessApplicationTest.h"
 
-class ControlsTest : public ::testing::Test {
+class ControlsTest : public HeadlessApplicationTest {
   protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // A visible form at (100, 100), 400 by 300, owned by the application; the first one is the main form.
-    framework::TForm* ShowForm();
-    // Screen point of a control's client point.
-    static win::POINT At(const framework::TControl& control, int x, int y);
     static win::POINT Centre(const framework::TControl& control);
 
-    std::unique_ptr<framework::TApplication> app;
     ScriptedMessageBoxes boxes;
 };

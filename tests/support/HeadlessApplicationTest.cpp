@@ -1,4 +1,4 @@
-#include "ComponentsFixture.h"
+#include "tests/support/HeadlessApplicationTest.h"
 
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/testing/MessagePump.h"
@@ -8,7 +8,7 @@
 
 using namespace framework;
 
-void ComponentsTest::SetUp() {
+void HeadlessApplicationTest::SetUp() {
     user::SetPresenter(std::make_unique<present::HeadlessPresenter>());
     testdriver::ResetSettings();
     user::ResetInputState();
@@ -16,14 +16,14 @@ void ComponentsTest::SetUp() {
     testdriver::PumpUntilIdle();
 }
 
-void ComponentsTest::TearDown() {
+void HeadlessApplicationTest::TearDown() {
     app.reset();
     testdriver::PumpUntilIdle();
     user::ResetInputState();
     testdriver::ResetSettings();
 }
 
-TForm* ComponentsTest::ShowForm() {
+TForm* HeadlessApplicationTest::ShowForm() {
     TForm* form = nullptr;
     app->CreateForm(form);
     form->SetBounds(100, 100, 400, 300);
@@ -32,6 +32,6 @@ TForm* ComponentsTest::ShowForm() {
     return form;
 }
 
-win::POINT ComponentsTest::At(const TControl& control, int x, int y) {
+win::POINT HeadlessApplicationTest::At(const TControl& control, int x, int y) {
     return control.ClientToScreen(win::POINT{x, y});
 }
