@@ -21,8 +21,8 @@
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/user/Presenter.h"
 #include "soundfile/SoundFile.h"
-#include "trackmill/app/KelmCommandPrefix.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/jobs/KelmCommandPrefix.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/KelmProcess.h"
 
 extern char** environ;

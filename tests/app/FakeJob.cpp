@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <system_error>
 
-#include "trackmill/app/OutputLines.h"
-#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/jobs/OutputLines.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
 
 std::string FakeJob::Text() const {
     std::string text;

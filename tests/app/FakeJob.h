@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "trackmill/app/ChildProcessJob.h"
+#include "trackmill/app/jobs/ChildProcessJob.h"
 
 class FakeJob : public TChildProcessJob {
   public:

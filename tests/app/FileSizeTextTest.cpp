@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "tests/support/ScratchFolder.h"
-#include "trackmill/app/FileSizeText.h"
+#include "trackmill/app/texts/FileSizeText.h"
 
 namespace {
 

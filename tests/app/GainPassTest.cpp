@@ -8,8 +8,8 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
-#include "trackmill/app/GainPass.h"
-#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/jobs/GainPass.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
 
 namespace {
 

@@ -11,11 +11,12 @@
 
 #include "platform/framework/Exception.h"
 #include "tests/support/ScratchFolder.h"
-#include "trackmill/app/FileInUse.h"
-#include "trackmill/app/PathSlash.h"
-#include "trackmill/app/ProcessInfo.h"
-#include "trackmill/app/RaiseLastError.h"
-#include "trackmill/app/TimeTexts.h"
+#include "trackmill/app/jobs/FileInUse.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
+#include "trackmill/app/jobs/ProgressTimes.h"
+#include "trackmill/app/jobs/RaiseLastError.h"
+#include "trackmill/app/texts/PathSlash.h"
+#include "trackmill/app/texts/TimeTexts.h"
 
 using namespace std::chrono_literals;
 

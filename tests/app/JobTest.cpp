@@ -16,8 +16,8 @@
 #include "platform/testing/MessagePump.h"
 #include "tests/support/ProcessTable.h"
 #include "tests/support/ScratchFolder.h"
-#include "trackmill/app/JobThread.h"
-#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/jobs/JobThread.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
 
 using namespace std::chrono_literals;
 

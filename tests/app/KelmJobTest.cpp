@@ -13,9 +13,9 @@
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
-#include "trackmill/app/JobThread.h"
-#include "trackmill/app/KelmEncodeProcess.h"
-#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/jobs/JobThread.h"
+#include "trackmill/app/jobs/KelmEncodeProcess.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
 
 using namespace std::chrono_literals;
 

@@ -17,10 +17,10 @@
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
-#include "trackmill/app/JobThread.h"
-#include "trackmill/app/Mp3EncodeProcess.h"
-#include "trackmill/app/OptionsSetting.h"
-#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/jobs/JobThread.h"
+#include "trackmill/app/jobs/Mp3EncodeProcess.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
+#include "trackmill/app/options/OptionsSetting.h"
 
 using namespace std::chrono_literals;
 

@@ -8,8 +8,8 @@
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/user/Presenter.h"
 #include "tests/support/ScratchFolder.h"
-#include "trackmill/app/OptionsFile.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/options/OptionsFile.h"
+#include "trackmill/app/options/OptionsSetting.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The texts of the options and recorder windows: durations and bit rates.
 #include <gtest/gtest.h>
 
-#include "trackmill/app/BitRateText.h"
-#include "trackmill/app/DurationText.h"
+#include "trackmill/app/texts/BitRateText.h"
+#include "trackmill/app/texts/DurationText.h"
 
 TEST(DurationText, SecondsBelowAMinuteAndWholeUnitsFromThereOn) {
     const std::pair<std::int64_t, const char*> table[] = {{0, "0秒"},         {1500, "1.5秒"},

@@ -5,7 +5,7 @@
 #include "platform/testing/MessagePump.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
-#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
-#include "trackmill/app/ResampleCopyName.h"
-#include "trackmill/app/ResampleOptions.h"
+#include "trackmill/app/jobs/ResampleCopyName.h"
+#include "trackmill/app/jobs/ResampleOptions.h"
 
 namespace {
 

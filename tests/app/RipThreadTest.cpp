@@ -13,10 +13,10 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
-#include "trackmill/app/CDRipThread.h"
-#include "trackmill/app/CloseCDIfOpen.h"
-#include "trackmill/app/OptionsSetting.h"
-#include "trackmill/app/ProcessInfo.h"
+#include "trackmill/app/jobs/CDRipThread.h"
+#include "trackmill/app/jobs/CloseCDIfOpen.h"
+#include "trackmill/app/jobs/ProcessInfo.h"
+#include "trackmill/app/options/OptionsSetting.h"
 
 namespace cd = platform::cdrom;
 using cdrom_test::CueImage;

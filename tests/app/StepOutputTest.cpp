@@ -7,7 +7,7 @@
 
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
-#include "trackmill/app/StepOutput.h"
+#include "trackmill/app/jobs/StepOutput.h"
 
 namespace {
 

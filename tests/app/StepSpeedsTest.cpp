@@ -4,8 +4,8 @@
 
 #include <limits>
 
-#include "trackmill/app/KelmCommandPrefix.h"
-#include "trackmill/app/StepSpeeds.h"
+#include "trackmill/app/jobs/KelmCommandPrefix.h"
+#include "trackmill/app/jobs/StepSpeeds.h"
 
 namespace {
 

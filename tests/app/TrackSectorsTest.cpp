@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/cdrom/CdRecords.h"
-#include "trackmill/app/TrackSectors.h"
+#include "trackmill/app/jobs/TrackSectors.h"
 
 using platform::cdrom::TTableOfContents;
 

@@ -1,7 +1,7 @@
 // The 44-byte header, checked byte by byte against the layout written out by hand.
 #include <gtest/gtest.h>
 
-#include "trackmill/app/WaveHeader.h"
+#include "trackmill/app/jobs/WaveHeader.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "platform/present/HeadlessPresenter.h"
 #include "platform/user/Presenter.h"
 #include "tests/support/ScratchFolder.h"
-#include "trackmill/app/WritableFiles.h"
+#include "trackmill/app/options/WritableFiles.h"
 
 namespace {
 

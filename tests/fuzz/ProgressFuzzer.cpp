@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "trackmill/app/KelmEncodeProcess.h"
-#include "trackmill/app/Mp3EncodeProcess.h"
+#include "trackmill/app/jobs/KelmEncodeProcess.h"
+#include "trackmill/app/jobs/Mp3EncodeProcess.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "platform/testing/Screen.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
-#include "trackmill/app/Mp3EncodeProcess.h"
+#include "trackmill/app/jobs/Mp3EncodeProcess.h"
 #include "trackmill/app/windows/MainForm.h"
 #include "trackmill/app/windows/RipForm.h"
 

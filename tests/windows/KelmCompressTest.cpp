@@ -21,7 +21,7 @@
 #include "platform/user/Messages.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WavFixture.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/KelmCompress.h"
 #include "trackmill/app/windows/KelmProcess.h"
 #include "trackmill/app/windows/MainForm.h"

@@ -13,7 +13,7 @@
 #include "LoopScript.h"
 #include "WindowsFixture.h"
 #include "platform/framework/forms/FolderBrowser.h"
-#include "trackmill/app/StepClock.h"
+#include "trackmill/app/jobs/StepClock.h"
 
 namespace framework {
 class TControl;

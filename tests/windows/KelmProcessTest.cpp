@@ -24,7 +24,7 @@
 #include "tests/support/RunProgram.h"
 #include "tests/support/Snr.h"
 #include "tests/support/WavFixture.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/KelmCompress.h"
 #include "trackmill/app/windows/KelmProcess.h"
 #include "trackmill/app/windows/MainForm.h"

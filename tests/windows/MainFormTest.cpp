@@ -25,8 +25,8 @@
 #include "platform/testing/Screen.h"
 #include "platform/user/MessagePayload.h"
 #include "platform/user/Messages.h"
-#include "trackmill/app/Mp3EncodeProcess.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/jobs/Mp3EncodeProcess.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/MainForm.h"
 #include "trackmill/app/windows/VolumeChangeNotice.h"
 

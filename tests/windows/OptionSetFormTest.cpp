@@ -19,7 +19,7 @@
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
 #include "platform/user/Window.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/MainForm.h"
 #include "trackmill/app/windows/OptionSetForm.h"
 

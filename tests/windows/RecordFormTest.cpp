@@ -34,7 +34,7 @@
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/WavFixture.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/MainForm.h"
 #include "trackmill/app/windows/NewRecordFileForm.h"
 #include "trackmill/app/windows/RecordForm.h"

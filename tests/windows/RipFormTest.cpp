@@ -16,8 +16,8 @@
 #include "platform/testing/Screen.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
-#include "trackmill/app/Mp3EncodeProcess.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/jobs/Mp3EncodeProcess.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/RipForm.h"
 
 using namespace std::chrono_literals;

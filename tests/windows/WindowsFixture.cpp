@@ -12,7 +12,7 @@
 #include "platform/user/Input.h"
 #include "platform/user/Presenter.h"
 #include "platform/user/SystemMetrics.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/MainForm.h"
 
 void WindowsTest::SetUp() {

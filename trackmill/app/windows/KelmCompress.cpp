@@ -9,11 +9,11 @@
 #include "platform/framework/controls/RadioButton.h"
 #include "platform/framework/forms/FolderBrowser.h"
 #include "platform/framework/forms/OpenDialog.h"
-#include "trackmill/app/FileSizeText.h"
-#include "trackmill/app/KelmCommandPrefix.h"
-#include "trackmill/app/OptionsSetting.h"
-#include "trackmill/app/PathSlash.h"
-#include "trackmill/app/WritableFiles.h"
+#include "trackmill/app/jobs/KelmCommandPrefix.h"
+#include "trackmill/app/options/OptionsSetting.h"
+#include "trackmill/app/options/WritableFiles.h"
+#include "trackmill/app/texts/FileSizeText.h"
+#include "trackmill/app/texts/PathSlash.h"
 #include "trackmill/app/windows/KelmProcess.h"
 
 using namespace framework;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/framework/forms/Form.h"
-#include "trackmill/app/StepOutput.h"
+#include "trackmill/app/jobs/StepOutput.h"
 
 namespace framework {
 class TButton;

@@ -4,7 +4,7 @@
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Label.h"
 #include "platform/framework/controls/ProgressBar.h"
-#include "trackmill/app/StepSpeeds.h"
+#include "trackmill/app/jobs/StepSpeeds.h"
 #include "trackmill/app/windows/KelmProcess.h"
 #include "trackmill/app/windows/StoredLayout.h"
 

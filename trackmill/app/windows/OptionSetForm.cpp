@@ -13,9 +13,9 @@
 #include "platform/framework/forms/Application.h"
 #include "platform/framework/forms/FolderBrowser.h"
 #include "platform/framework/forms/MessageBox.h"
-#include "trackmill/app/BitRateText.h"
-#include "trackmill/app/DriveText.h"
-#include "trackmill/app/OptionsSetting.h"
+#include "trackmill/app/options/OptionsSetting.h"
+#include "trackmill/app/texts/BitRateText.h"
+#include "trackmill/app/texts/DriveText.h"
 #include "trackmill/app/windows/MainForm.h"
 
 using namespace framework;

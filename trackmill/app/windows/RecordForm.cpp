@@ -14,10 +14,10 @@
 #include "platform/framework/menus/PopupMenu.h"
 #include "platform/shell/ShellExecute.h"
 #include "platform/user/WindowStyles.h"
-#include "trackmill/app/DurationText.h"
-#include "trackmill/app/OptionsSetting.h"
-#include "trackmill/app/TimeTexts.h"
-#include "trackmill/app/WritableFiles.h"
+#include "trackmill/app/options/OptionsSetting.h"
+#include "trackmill/app/options/WritableFiles.h"
+#include "trackmill/app/texts/DurationText.h"
+#include "trackmill/app/texts/TimeTexts.h"
 #include "trackmill/app/windows/RecorderButtonSets.h"
 
 using namespace framework;

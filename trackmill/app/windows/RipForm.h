@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/framework/forms/Form.h"
-#include "trackmill/app/RipMode.h"
+#include "trackmill/app/jobs/RipMode.h"
 
 namespace framework {
 class TButton;

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/framework/Round.h"
-#include "trackmill/app/TimeTexts.h"
+#include "trackmill/app/texts/TimeTexts.h"
 
 namespace {
 

@@ -1,3 +1,0 @@
-#include "trackmill/app/OptionsSetting.h"
-
-TOptionsSetting Options;

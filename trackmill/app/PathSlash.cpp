@@ -1,6 +1,0 @@
-#include "trackmill/app/PathSlash.h"
-
-std::string AppendPathSlash(const std::string& Dir) {
-    if (Dir.empty() || Dir.back() == '/') return Dir;
-    return Dir + "/";
-}

@@ -1,0 +1,3 @@
+#include "trackmill/app/options/OptionsSetting.h"
+
+TOptionsSetting Options;
