@@ -12,12 +12,13 @@
 
 #include "platform/process/StandardStream.h"
 #include "platform/user/Types.h"
+#include "trackmill/app/jobs/JobRunOwner.h"
 #include "trackmill/app/jobs/PartialOutput.h"
 #include "trackmill/app/jobs/ProcessInfo.h"
 
 struct TJobRun;
 
-class TChildProcessJob {
+class TChildProcessJob : public TJobRunOwner {
   public:
     TChildProcessJob();
     virtual ~TChildProcessJob();
@@ -45,8 +46,8 @@ class TChildProcessJob {
     const std::string& CommandLine() const { return FCommandLine; }
 
     // Called by the polling thread on the UI thread.
-    void ReadPipe(platform::process::StandardStream stream);
-    void ProcessFinished();
+    void ReadPipe(platform::process::StandardStream stream) override;
+    void ProcessFinished() override;
 
   protected:
     struct TCommand {

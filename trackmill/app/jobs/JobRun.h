@@ -6,12 +6,11 @@
 #include <cstddef>
 
 #include "platform/process/ChildProcess.h"
-
-class TChildProcessJob;
+#include "trackmill/app/jobs/JobRunOwner.h"
 
 struct TJobRun {
     platform::process::ChildProcess Child;
-    TChildProcessJob* Job = nullptr;  // UI thread only
+    TJobRunOwner* Job = nullptr;  // UI thread only
     // Set when the job lets go of the run; the thread leaves at the end of its pass.
     std::atomic<bool> Cancelled{false};
     // What the last peek reported, the size of the read it hands over.

@@ -3,7 +3,6 @@
 #include <atomic>
 #include <chrono>
 
-#include "trackmill/app/jobs/ChildProcessJob.h"
 #include "trackmill/app/jobs/JobRun.h"
 
 using platform::process::StandardStream;
