@@ -1,8 +1,6 @@
 // Push buttons, bit buttons and speed buttons: rounded or square flat faces, pressed and raised edges, and the
-#include "platform/gdi/Text.h"
 // caption and glyph drawn the way menu items draw theirs.
 #include <algorithm>
-#include "platform/gdi/Text.h"
 
 #include "platform/framework/StringRoutines.h"
 #include "platform/framework/controls/BitBtn.h"
