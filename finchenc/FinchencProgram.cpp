@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include <unistd.h>
+
 #include "finchenc/DecodePass.h"
 #include "finchenc/FinchCodec.h"
 #include "finchenc/FinchFileWriter.h"
@@ -47,17 +49,22 @@ const char* bannerFor(std::string_view rate) {
 // Encodes every frame of the input and the closing bytes into the open cpf. The frame count printed
 // is one less than the frames written: the last frame flushes the filter bank's delay.
 int encodePass(FinchCodec& codec, soundfile::SoundFile& input, std::FILE* out, long frames, const char* cpf) {
+    // A reader of a pipe (the GUI's progress) still sees the counter move every 100 frames, without a write for
+    // each frame; a terminal sees every one.
+    constexpr long kFramesPerFlush = 100;
+    const bool toTerminal = ::isatty(STDOUT_FILENO) == 1;
     std::array<std::int16_t, kSamplesPerFrame> samples;
     for (long i = 1; i <= frames + 1; ++i) {
         const std::int32_t got = input.readSamples(samples.data(), kSamplesPerFrame);
         std::fill(samples.begin() + std::max(got, 0), samples.end(), 0);
         std::printf("                Frame :%3d \r", static_cast<int>(i - 1));
-        std::fflush(stdout);  // the GUI shows progress from these lines as they come
+        if (toTerminal || i % kFramesPerFlush == 0) std::fflush(stdout);
         if (!writeWords(out, encodeFrame(codec, samples))) {
             printWriteError(cpf, errno);
             return kExitFailure;
         }
     }
+    std::fflush(stdout);
     if (!writeStreamEnd(out) || std::fflush(out) != 0) {
         printWriteError(cpf, errno);
         return kExitFailure;
