@@ -15,3 +15,8 @@ foreach(program trackmill finchenc teskenc)
     file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
     file(CREATE_LINK \"${target}\" \"\${link}\" SYMBOLIC)")
 endforeach()
+
+# The application menu's entry and its icon in every size drawn.
+install(FILES ${PROJECT_SOURCE_DIR}/tools/desktop-entry/trackmill.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)

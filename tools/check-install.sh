@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and runs the installed programs as a user would: finchenc encodes and
-# decodes a speech fixture, trackmill opens headless and closes again. The install must stay as installed: a program
+# decodes a speech fixture, trackmill opens headless and closes again; the desktop entry validates. The install must stay as installed: a program
 # that may not write beside itself keeps its own files (options.ini) in the per-user folder.
 # Usage: tools/check-install.sh <build-dir>
 set -euo pipefail
@@ -14,9 +14,14 @@ mkdir -p "$home" "$work"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in lib/trackmill/trackmill lib/trackmill/finchenc lib/trackmill/teskenc lib/trackmill/rs \
-  lib/trackmill/rc.txt bin/trackmill bin/finchenc bin/teskenc; do
+  lib/trackmill/rc.txt bin/trackmill bin/finchenc bin/teskenc share/applications/trackmill.desktop \
+  share/icons/hicolor/48x48/apps/trackmill.png; do
   [ -e "$prefix/$file" ] || { echo "install: $file missing" >&2; exit 1; }
 done
+# The application menu takes only an entry that validates, and finds its program on PATH and its icon by name.
+desktop-file-validate "$prefix/share/applications/trackmill.desktop"
+grep -qx 'Exec=trackmill' "$prefix/share/applications/trackmill.desktop"
+grep -qx 'Icon=trackmill' "$prefix/share/applications/trackmill.desktop"
 
 # Root may write anywhere, so as root the programs run as nobody; anyone else simply cannot write the locked prefix.
 if [ "$(id -u)" -eq 0 ]; then
