@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and runs the installed programs as a user would: finchenc encodes and
-# decodes a speech fixture, trackmill opens headless and closes again; the desktop entry validates. The install must stay as installed: a program
-# that may not write beside itself keeps its own files (options.ini) in the per-user folder.
+# decodes a speech fixture, trackmill opens headless and closes again; the desktop entry validates. The install must
+# stay as installed: a program that may not write beside itself keeps its own files (options.ini) in the per-user
+# folder.
 # Usage: tools/check-install.sh <build-dir>
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
