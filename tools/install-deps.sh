@@ -8,15 +8,16 @@ apt-get update
 # the fuzz targets.
 # Tests and benchmarks: GoogleTest with its mocks, Google Benchmark (only with -DTRACKMILL_BENCH=ON).
 # Libraries: FreeType and fontconfig with the two faces the program asks for, libjpeg (pictures), libpng (screen
-# dumps), SDL2 (windows and sound), libcdio and libcddb (CDs and the CD database), libXdamage (the launch probe).
+# dumps), SDL2 (windows and sound), libcdio and libcddb (CDs and the CD database), libXdamage (the launch probe),
+# libsoxr (the rs resampler).
 # Xvfb and xdotool: the tests that show real windows on a private X server and type into them.
 # desktop-file-utils: the install check validates the desktop entry.
-# Programs run by trackmill and its tools: lame (MP3), sox (the rs resampler), espeak-ng (the demo CD and the speech
-# fixtures).
+# Programs run by trackmill and its tools: lame (MP3), sox (the demo CD and the fixtures), espeak-ng (the demo CD and
+# the speech fixtures).
 apt-get install -y --no-install-recommends \
   build-essential cmake pkg-config git clang-format clang libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-wqy-zenhei \
   libjpeg-dev libpng-dev libsdl2-dev libxdamage-dev xvfb xdotool desktop-file-utils \
-  libcdio-dev libcddb2-dev \
+  libcdio-dev libcddb2-dev libsoxr-dev \
   lame sox espeak-ng

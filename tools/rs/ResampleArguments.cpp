@@ -1,4 +1,4 @@
-#include "ResampleArguments.h"
+#include "tools/rs/ResampleArguments.h"
 
 #include <charconv>
 
@@ -14,9 +14,6 @@ bool parseNumber(const std::string& text, Limits limits, int& value) {
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     return !text.empty() && error == std::errc() && stop == end && value >= limits.lowest && value <= limits.highest;
 }
-
-// A path the converter would read as an option or as one of its special names ("-" is stdin/stdout).
-std::string literalPath(const std::string& path) { return !path.empty() && path.front() == '-' ? "./" + path : path; }
 
 }  // namespace
 
@@ -53,12 +50,12 @@ bool parseResampleArguments(const std::vector<std::string>& args, ResampleArgume
         int value = 0;
         const bool valid = word == "-r"   ? parseNumber(text, {1000, 384000}, value)
                            : word == "-c" ? parseNumber(text, {1, 8}, value)
-                                          : parseNumber(text, {8, 32}, value) && value % 8 == 0;
+                                          : parseNumber(text, {8, 16}, value) && (value == 8 || value == 16);
         if (!valid) {
             problem = "bad value '" + text + "' for " + word +
                       (word == "-r"   ? " (1000 to 384000 Hz)"
                        : word == "-c" ? " (1 to 8 channels)"
-                                      : " (8, 16, 24 or 32 bits)");
+                                      : " (8 or 16 bits)");
             return false;
         }
         *slot = value;
@@ -74,13 +71,4 @@ bool parseResampleArguments(const std::vector<std::string>& args, ResampleArgume
     arguments.source = paths[0];
     arguments.destination = paths[1];
     return true;
-}
-
-std::vector<std::string> soundConverterCommand(const ResampleArguments& arguments) {
-    std::vector<std::string> command{"sox", "--no-glob", literalPath(arguments.source), "-t", "wav"};
-    if (arguments.rate) command.insert(command.end(), {"-r", std::to_string(*arguments.rate)});
-    if (arguments.channels) command.insert(command.end(), {"-c", std::to_string(*arguments.channels)});
-    if (arguments.bits) command.insert(command.end(), {"-b", std::to_string(*arguments.bits)});
-    command.insert(command.end(), {"--no-glob", literalPath(arguments.destination)});
-    return command;
 }

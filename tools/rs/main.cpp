@@ -1,10 +1,8 @@
-// rs: converts a WAV file to another rate, channel count and sample width, by running the sound converter.
-#include "ResampleArguments.h"
-
-#include <unistd.h>
-#include <cerrno>
+// rs: converts a WAV file to another rate, channel count and sample width.
 #include <cstdio>
-#include <cstring>
+
+#include "tools/rs/ResampleArguments.h"
+#include "tools/rs/WaveResampler.h"
 
 int main(int argc, char** argv) {
     ResampleArguments arguments;
@@ -14,12 +12,10 @@ int main(int argc, char** argv) {
                      problem.c_str());
         return 1;
     }
-    std::vector<std::string> command = soundConverterCommand(arguments);
-    std::vector<char*> words;
-    for (std::string& word : command) words.push_back(word.data());
-    words.push_back(nullptr);
-    // Replaced rather than waited for: stopping rs then stops the conversion itself.
-    execvp(words.front(), words.data());
-    std::fprintf(stderr, "rs: cannot run %s: %s\n", words.front(), std::strerror(errno));
-    return 127;
+    problem = resampleWave(arguments);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "rs: %s\n", problem.c_str());
+        return 1;
+    }
+    return 0;
 }
