@@ -93,12 +93,12 @@ const Material& Input() {
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-// sox and the encoder, as a user would type them.
+// The resampler and the encoder, as a user would type them.
 double ByHand(int model) {
     const Material& m = Input();
     const std::string copy = (m.folder / "hand copy.wav").string();
     const auto start = Clock::now();
-    Run({"sox", "--no-glob", m.input, "-t", "wav", "-r", "8000", "-c", "1", "-b", "16", "--no-glob", copy});
+    Run({kBin + "/rs", "-r", "8000", "-c", "1", "-b", "16", m.input, copy});
     if (model == FinchModel)
         Run({kBin + "/finchenc", "24", copy, (m.folder / "hand.FNC").string()});
     else
