@@ -80,9 +80,16 @@ TEST_F(ResampleOptionsTest, EachReasonAloneAndTheReadyFormat) {
     EXPECT_EQ(Canonical(1, 8000, 16), "");
 }
 
-TEST_F(ResampleOptionsTest, EightBitInputIsWidenedWhateverElseItNeeds) {
-    EXPECT_EQ(Canonical(1, 8000, 8), " -b 16 ");
+TEST_F(ResampleOptionsTest, EightBitSpeechGoesToTheEncodersAsItIsAndIsWidenedWhenConverted) {
+    EXPECT_EQ(Canonical(1, 8000, 8), "");
+    EXPECT_EQ(Canonical(2, 8000, 8), " -c 1 -b 16 ");
     EXPECT_EQ(Canonical(2, 11025, 8), " -r 8000  -c 1 -b 16 ");
+}
+
+TEST_F(ResampleOptionsTest, WidthsTheEncodersCannotReadAreConverted) {
+    EXPECT_EQ(Canonical(1, 8000, 12), " -b 16 ");
+    EXPECT_EQ(Canonical(1, 8000, 32), " -b 16 ");
+    EXPECT_EQ(Canonical(1, 8000, 4), " -b 16 ");
 }
 
 TEST_F(ResampleOptionsTest, SlowerThanSpeechRateIsResampledUp) {

@@ -188,6 +188,27 @@ TEST_F(FinchencProgram, EveryFrameOfEncodedSpeechKeepsTheBudgetAndRunsRepeatExac
     }
 }
 
+TEST_F(FinchencProgram, EightBitSpeechEncodesLikeTheSameSoundInSixteenBits) {
+    // The compression window hands an 8000 Hz mono 8-bit file to the encoder as it is.
+    std::vector<std::uint8_t> narrow;
+    std::vector<std::int16_t> wide;
+    for (const std::int16_t sample : testsupport::speechFixtureSamples()) {
+        const int level = sample >> 8;
+        narrow.push_back(static_cast<std::uint8_t>(level + 128));
+        wide.push_back(static_cast<std::int16_t>(level * 256));
+    }
+    const std::string narrowInput = dir.write("narrow.wav", testsupport::wavFileBytes(1, 8000, 8, narrow));
+    const std::string wideInput = dir.file("wide.wav");
+    testsupport::writeWav(wideInput, wide);
+    ASSERT_EQ(run({"24", narrowInput, cpf, fo}).exitStatus, 0);
+    const auto fromNarrow = readFileBytes(cpf);
+    const auto decodedFromNarrow = readFileBytes(fo);
+    ASSERT_EQ(run({"24", wideInput, cpf, fo}).exitStatus, 0);
+    EXPECT_EQ(fromNarrow, readFileBytes(cpf));
+    EXPECT_EQ(decodedFromNarrow, readFileBytes(fo));
+    EXPECT_EQ(fromNarrow.size(), 2 + (narrow.size() + 383) / 384 * 144 + 144 + 3);
+}
+
 TEST_F(FinchencProgram, ADirectoryIsNotAnInput) {
     const std::string folder = dir.file("folder");
     std::filesystem::create_directory(folder);

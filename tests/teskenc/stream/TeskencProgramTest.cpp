@@ -201,6 +201,26 @@ TEST_F(TeskencProgramTest, RepeatedRunsAreByteIdentical) {
     EXPECT_EQ(readFileText(dir.file("decoded.wav")), decoded);
 }
 
+TEST_F(TeskencProgramTest, EightBitSpeechEncodesLikeTheSameSoundInSixteenBits) {
+    // The compression window hands an 8000 Hz mono 8-bit file to the encoder as it is.
+    std::vector<std::uint8_t> narrow;
+    std::vector<std::int16_t> wide;
+    for (const std::int16_t sample : speechFixtureSamples()) {
+        const int level = sample >> 8;
+        narrow.push_back(static_cast<std::uint8_t>(level + 128));
+        wide.push_back(static_cast<std::int16_t>(level * 256));
+    }
+    dir.write("in.wav", wavFileBytes(1, 8000, 8, narrow));
+    ASSERT_EQ(run(controlText({})).exitStatus, 0);
+    const std::string fromNarrow = readFileText(dir.file("out.lrk"));
+    const std::string decodedFromNarrow = readFileText(dir.file("decoded.wav"));
+    writeWav(dir.file("in.wav"), wide);
+    ASSERT_EQ(run(controlText({})).exitStatus, 0);
+    EXPECT_EQ(fromNarrow, readFileText(dir.file("out.lrk")));
+    EXPECT_EQ(decodedFromNarrow, readFileText(dir.file("decoded.wav")));
+    EXPECT_EQ(readCanonicalWav(dir.file("decoded.wav")).samples.size(), narrow.size());
+}
+
 TEST_F(TeskencProgramTest, ShippedControlFileTakesTheCallersArguments) {
     const std::string shipped = std::string(TRACKMILL_BIN_DIR) + "/rc.txt";
     ASSERT_TRUE(fs::exists(shipped));

@@ -56,7 +56,9 @@ std::string GetResampleOptions(const std::string& FileName) {
     // Below 8000 Hz too: the encoders take every input as 8000 Hz, so a slower one would play too fast.
     if (format->SampleRate != SpeechRate) options += " -r 8000 ";
     if (format->Channels > 1) options += " -c 1";
-    // The encoders read 16-bit PCM only: a copy made for any other reason gets that width too.
-    if (!options.empty() || format->FormatTag != PcmFormat || format->BitsPerSample != 16) options += " -b 16 ";
+    // The encoders read 8- and 16-bit PCM themselves; a copy made for any other reason is 16-bit, so that
+    // converting an 8-bit file adds no second rounding to its own.
+    const bool readable = format->FormatTag == PcmFormat && (format->BitsPerSample == 8 || format->BitsPerSample == 16);
+    if (!options.empty() || !readable) options += " -b 16 ";
     return options;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the resampler has to do to a file before a speech encoder can read it: the encoders take 8000 Hz mono
-// 16-bit PCM, and read anything that is not RIFF WAVE (header-less samples, the speech header) themselves.
+// 8- or 16-bit PCM, and read anything that is not RIFF WAVE (header-less samples, the speech header) themselves.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -17,6 +17,6 @@ struct TWaveFormat {
 std::optional<TWaveFormat> ReadWaveFormat(const std::string& FileName);
 
 // The resampler's options for a file, empty when the file is used as it is: " -r 8000 " at any other rate than 8000 Hz,
-// " -c 1" for more than one channel, and " -b 16 " whenever it is resampled or its samples are not 16-bit PCM, in this
-// order. Raises framework::EInOutError when the file cannot be read.
+// " -c 1" for more than one channel, and " -b 16 " whenever it is resampled or its samples are not 8- or 16-bit PCM, in
+// this order. Raises framework::EInOutError when the file cannot be read.
 std::string GetResampleOptions(const std::string& FileName);
