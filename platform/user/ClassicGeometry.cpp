@@ -33,6 +33,12 @@ Geometry GeometryAt(int dpi) {
         // A popup menu window's frame is a fixed frame.
         .popupMargin = fixedFrame,
         .submenuOverlap = Scaled(kSubmenuOverlap, dpi),
+        .checkBoxSize = Scaled(kCheckBoxSize, dpi),
+        .checkBoxCaptionGap = Scaled(kCheckBoxCaptionGap, dpi),
+        .tabMinHeight = Scaled(kTabMinHeight, dpi),
+        .tabExtraHeight = Scaled(kTabExtraHeight, dpi),
+        .tabCaptionPadding = Scaled(kTabCaptionPadding, dpi),
+        .tabPageMargin = Scaled(kTabPageMargin, dpi),
     };
 }
 
@@ -48,8 +54,9 @@ const Geometry& Current() {
     return cached;
 }
 
-RECT NonClientInsets(DWORD style, DWORD exStyle) {
-    const Geometry& g = Current();
+RECT NonClientInsets(DWORD style, DWORD exStyle) { return NonClientInsets(style, exStyle, Current()); }
+
+RECT NonClientInsets(DWORD style, DWORD exStyle, const Geometry& g) {
     int frame = 0;
     if (style & WS_THICKFRAME)
         frame = g.sizingFrame;

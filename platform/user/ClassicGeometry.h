@@ -34,6 +34,17 @@ inline constexpr int kPopupCheckColumn = 18;  // text items: the text starts her
 inline constexpr int kPopupArrowColumn = 16;  // text items: the sub-menu arrow and shortcut gap at the right
 inline constexpr int kSubmenuOverlap = 3;     // a sub-menu opens this far over its parent's right edge
 
+// Check boxes and radio buttons: the box, and the gap between it and the caption.
+inline constexpr int kCheckBoxSize = 13;
+inline constexpr int kCheckBoxCaptionGap = 4;
+
+// Tabs of a page control: the least tab height, what a tab adds to its caption's height and to each side of it,
+// and the margin between the page frame and a page.
+inline constexpr int kTabMinHeight = 18;
+inline constexpr int kTabExtraHeight = 8;
+inline constexpr int kTabCaptionPadding = 6;
+inline constexpr int kTabPageMargin = 4;
+
 // Input.
 inline constexpr int kDoubleClickMs = 500;
 inline constexpr int kDoubleClickDistance = 4;  // the double-click rectangle's width and height
@@ -57,6 +68,12 @@ struct Geometry {
     int popupArrowColumn;
     int popupMargin;
     int submenuOverlap;
+    int checkBoxSize;
+    int checkBoxCaptionGap;
+    int tabMinHeight;
+    int tabExtraHeight;
+    int tabCaptionPadding;
+    int tabPageMargin;
 };
 
 Geometry GeometryAt(int dpi);
@@ -64,7 +81,8 @@ Geometry GeometryAt(int dpi);
 const Geometry& Current();
 
 // Left, top, right and bottom widths of a window's non-client area for these styles (menu bar not included), at the
-// display resolution.
+// display resolution, or in the given geometry.
 win::RECT NonClientInsets(win::DWORD style, win::DWORD exStyle);
+win::RECT NonClientInsets(win::DWORD style, win::DWORD exStyle, const Geometry& geometry);
 
 }  // namespace user::classic

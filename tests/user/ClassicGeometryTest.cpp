@@ -58,6 +58,9 @@ TEST(ClassicGeometry, MetricsAndFramesFollowTheDisplayResolution) {
     EXPECT_EQ(g.ownerDrawPopupExtraWidth, g.menuCheckSize - 1);
 
     EXPECT_EQ(user::classic::GeometryAt(144).captionHeight, 29);  // 28.5
+    EXPECT_EQ(user::classic::GeometryAt(144).checkBoxSize, 20);   // 19.5
+    EXPECT_EQ(user::classic::GeometryAt(192).checkBoxCaptionGap, 8);
+    EXPECT_EQ(user::classic::GeometryAt(144).tabExtraHeight, 12);
     EXPECT_EQ(user::classic::GeometryAt(72).scrollBarSize, 12);
 
     testdriver::SetDpi(96);

@@ -5,20 +5,23 @@
 #include "platform/framework/graphics/Canvas.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Text.h"
+#include "platform/user/ClassicGeometry.h"
 
 namespace framework {
 
 CheckBoxLayout LayOutCheckBox(const TControl& control, bool captionRight) {
     const win::RECT client = control.ClientRect();
     const bool boxLeft = captionRight != control.UseRightToLeftAlignment();
-    const int top = (client.bottom - kCheckBoxSize) / 2;
+    const user::classic::Geometry& g = user::classic::Current();
+    const int size = g.checkBoxSize;
+    const int top = (client.bottom - size) / 2;
     CheckBoxLayout layout;
     if (boxLeft) {
-        layout.box = win::RECT{0, top, kCheckBoxSize, top + kCheckBoxSize};
-        layout.text = win::RECT{kCheckBoxSize + 4, 0, client.right, client.bottom};
+        layout.box = win::RECT{0, top, size, top + size};
+        layout.text = win::RECT{size + g.checkBoxCaptionGap, 0, client.right, client.bottom};
     } else {
-        layout.box = win::RECT{client.right - kCheckBoxSize, top, client.right, top + kCheckBoxSize};
-        layout.text = win::RECT{0, 0, client.right - kCheckBoxSize - 4, client.bottom};
+        layout.box = win::RECT{client.right - size, top, client.right, top + size};
+        layout.text = win::RECT{0, 0, client.right - size - g.checkBoxCaptionGap, client.bottom};
     }
     return layout;
 }

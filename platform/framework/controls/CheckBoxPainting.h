@@ -9,14 +9,13 @@ namespace framework {
 class TControl;
 class TCanvas;
 
-inline constexpr int kCheckBoxSize = 13;
-
 struct CheckBoxLayout {
     win::RECT box;
     win::RECT text;
 };
 
-// The box at the left, or at the right when the caption goes left of it (mirrored for right-to-left controls).
+// The box (sized for the display resolution) at the left, or at the right when the caption goes left of it (mirrored
+// for right-to-left controls).
 CheckBoxLayout LayOutCheckBox(const TControl& control, bool captionRight);
 // Caption, embossed when disabled, with a focus rectangle around it when focused.
 void DrawCheckBoxCaption(TCanvas& canvas, const TControl& control, const win::RECT& text, bool focused);

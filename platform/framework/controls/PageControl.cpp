@@ -9,6 +9,7 @@
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
+#include "platform/user/ClassicGeometry.h"
 #include "platform/user/Messages.h"
 #include "platform/user/Paint.h"
 
@@ -56,11 +57,15 @@ TPageControl::~TPageControl() {
     for (TTabSheet* page : pages) page->SetPageControl(nullptr);
 }
 
-int TPageControl::TabHeight() const { return std::max(18, -Font().Height() + 8); }
+int TPageControl::TabHeight() const {
+    const user::classic::Geometry& g = user::classic::Current();
+    return std::max(g.tabMinHeight, -Font().Height() + g.tabExtraHeight);
+}
 
 win::RECT TPageControl::DisplayRect() const {
     const win::RECT r = ClientRect();
-    return win::RECT{r.left + 4, r.top + TabHeight() + 4, r.right - 4, r.bottom - 4};
+    const int margin = user::classic::Current().tabPageMargin;
+    return win::RECT{r.left + margin, r.top + TabHeight() + margin, r.right - margin, r.bottom - margin};
 }
 
 win::RECT TPageControl::TabRect(int index) const {
@@ -72,7 +77,7 @@ win::RECT TPageControl::TabRect(int index) const {
         if (!Pages(i)->TabVisible()) continue;
         win::RECT measured{0, 0, 0, 0};
         win::DrawText(dc, Pages(i)->Caption().c_str(), -1, &measured, win::DT_SINGLELINE | win::DT_CALCRECT);
-        const int width = measured.right + 12;
+        const int width = measured.right + 2 * user::classic::Current().tabCaptionPadding;
         if (i == index) result = win::RECT{x, 2, x + width, 2 + TabHeight()};
         x += width;
     }
@@ -140,6 +145,8 @@ void TPageControl::WndProc(TMessage& message) {
         }
     }
     TWinControl::WndProc(message);
+    // The tabs are as high as the font: the pages move with it.
+    if (message.Msg == CM_FONTCHANGED) Resize();
 }
 
 void TPageControl::Paint() {
