@@ -1,6 +1,7 @@
 #include "trackmill/components/FlatLook.h"
 
 #include "platform/framework/EConvertError.h"
+#include "platform/framework/MulDiv.h"
 #include "platform/framework/forms/Screen.h"
 #include "platform/framework/forms/ScrollingWinControl.h"
 #include "platform/framework/graphics/Canvas.h"
@@ -60,6 +61,10 @@ TFlatLook::~TFlatLook() {
         if (manager->Menus().empty()) ReleaseFlatLookManager();
     }
     font_.OnChange = nullptr;
+}
+
+void TFlatLook::ChangeScale(int multiplier, int divisor) {
+    iconWidth_ = framework::MulDiv(iconWidth_, multiplier, divisor);
 }
 
 void TFlatLook::Loaded() {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/framework/Scalable.h"
 #include "platform/framework/TComponent.h"
 #include "platform/framework/controls/ToolBar.h"
 #include "platform/framework/graphics/Colors.h"
@@ -55,11 +56,15 @@ struct ItemTextLook {
     bool selected = false;
 };
 
-class TFlatLook : public framework::TComponent {
+class TFlatLook : public framework::TComponent, public framework::IScalable {
   public:
     // owner must be a form (or none); another owner raises EConvertError.
     explicit TFlatLook(framework::TComponent* owner);
     ~TFlatLook() override;
+
+    // IconWidth grows with the form's layout and its images. The font stays the size of the system's menu font,
+    // which the bar's own measure uses too.
+    void ChangeScale(int multiplier, int divisor) override;
 
     // Published properties, in the order a stored form sets them. DimLevel and GrayLevel are plain fields.
     std::uint8_t DimLevel = 30;   // how far idle glyphs are lightened, in percent

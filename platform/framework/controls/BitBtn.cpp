@@ -29,4 +29,10 @@ void TBitBtn::Paint() {
     win::SelectObject(dc, old);
 }
 
+void TBitBtn::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    TButton::ChangeScale(multiplier, divisor);
+    ScaleGlyph(multiplier, divisor);
+}
+
 }  // namespace framework

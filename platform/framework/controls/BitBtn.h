@@ -10,6 +10,8 @@ class TBitBtn : public TButton, public TButtonGlyph {
     explicit TBitBtn(TComponent* owner);
 
     void GlyphChanged() override { Invalidate(); }
+    // The glyph grows with the button.
+    void ChangeScale(int multiplier, int divisor) override;
 
   protected:
     void Paint() override;

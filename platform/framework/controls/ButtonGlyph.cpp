@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/framework/MulDiv.h"
+#include "platform/framework/graphics/ScaledBitmap.h"
+#include "platform/gdi/SysColors.h"
+
 namespace framework {
 
 void TButtonGlyph::SetNumGlyphs(int count) {
@@ -16,6 +20,14 @@ void TButtonGlyph::SetLayout(TButtonLayout layout) {
 
 void TButtonGlyph::SetSpacing(int spacing) {
     spacing_ = spacing;
+    GlyphChanged();
+}
+
+void TButtonGlyph::ScaleGlyph(int multiplier, int divisor) {
+    if (!glyph_.Empty())
+        ScaleBitmapCells(glyph_, std::max(1, numGlyphs_), multiplier, divisor,
+                         gdi::ResolveColor(glyph_.TransparentColor()));
+    spacing_ = MulDiv(spacing_, multiplier, divisor);
     GlyphChanged();
 }
 

@@ -21,6 +21,8 @@ class TButtonGlyph {
   protected:
     ~TButtonGlyph() = default;
 
+    // Resamples every cell of the glyph, its transparent colour kept out, and scales the spacing.
+    void ScaleGlyph(int multiplier, int divisor);
     // One glyph cell and a caption of textWidth x textHeight, placed in a client area of width x height.
     GlyphPlacement PlaceGlyphAndText(int width, int height, int textWidth, int textHeight) const;
 

@@ -1,5 +1,6 @@
 #include "platform/framework/controls/Control.h"
 
+#include "platform/framework/MulDiv.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/framework/controls/HintWindow.h"
 #include "platform/framework/controls/WinControl.h"
@@ -83,6 +84,16 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     Invalidate();
+}
+
+void TControl::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    const int left = MulDiv(left_, multiplier, divisor);
+    const int top = MulDiv(top_, multiplier, divisor);
+    SetBounds(left, top, MulDiv(left_ + width_, multiplier, divisor) - left,
+              MulDiv(top_ + height_, multiplier, divisor) - top);
+    // After the bounds, so that a control that sizes itself to its font (a label) ends up sized to the new one.
+    font_.SetHeight(MulDiv(font_.Height(), multiplier, divisor));
 }
 
 void TControl::UpdateBoundsFromWindow(int left, int top, int width, int height) {

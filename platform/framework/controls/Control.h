@@ -47,6 +47,10 @@ class TControl : public TComponent, protected TActionClient {
     int ClientWidth() const { return ClientRect().right; }
     int ClientHeight() const { return ClientRect().bottom; }
     virtual void SetClientSize(int width, int height);
+    // Lays the control out again at multiplier / divisor of its size, as a layout made for one display resolution is
+    // for another: the bounds, whose edges are scaled so that controls that met still meet, then the font's pixel
+    // height. Windowed controls scale their children first.
+    virtual void ChangeScale(int multiplier, int divisor);
     // Screen position of the client area's top-left corner.
     virtual win::POINT ClientOrigin() const;
     win::POINT ClientToScreen(win::POINT point) const;

@@ -1,6 +1,10 @@
 #include "platform/framework/controls/Image.h"
 
+#include <optional>
+
 #include "platform/framework/graphics/Canvas.h"
+#include "platform/framework/graphics/ScaledBitmap.h"
+#include "platform/gdi/SysColors.h"
 
 namespace framework {
 
@@ -10,6 +14,16 @@ void TImage::PictureChanged() {
     picture_.Bitmap().SetTransparent(transparent_);
     if (autoSize_ && !picture_.Empty()) SetBounds(Left(), Top(), picture_.Width(), picture_.Height());
     Invalidate();
+}
+
+void TImage::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    TGraphicControl::ChangeScale(multiplier, divisor);
+    TBitmap& bitmap = picture_.Bitmap();
+    const std::optional<win::COLORREF> key =
+        transparent_ && !bitmap.Empty() ? std::optional(gdi::ResolveColor(bitmap.TransparentColor())) : std::nullopt;
+    ScaleBitmapCells(bitmap, 1, multiplier, divisor, key);
+    PictureChanged();
 }
 
 void TImage::SetAutoSize(bool autoSize) {

@@ -11,6 +11,8 @@ class TImage : public TGraphicControl {
     explicit TImage(TComponent* owner);
 
     TPicture& Picture() { return picture_; }
+    // The picture is resampled with the bounds.
+    void ChangeScale(int multiplier, int divisor) override;
     // After the picture changed: size and repaint.
     void PictureChanged();
     bool AutoSize() const { return autoSize_; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/framework/MulDiv.h"
 #include "platform/framework/controls/BorderStyle.h"
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/framework/controls/ScrollBarPainting.h"
@@ -18,8 +19,9 @@ namespace framework {
 
 namespace {
 
-constexpr int kCheckSize = 13;
-constexpr int kCheckColumn = kCheckSize + 6;
+int CheckSize() { return user::classic::Current().checkBoxSize; }
+// Room for the check box left of the first column's text.
+int CheckColumn() { return CheckSize() + 6; }
 constexpr int kTextPadding = 4;
 // Rows a wheel notch scrolls, and rows a scroll-bar arrow click scrolls.
 constexpr int kWheelRows = 3;
@@ -34,6 +36,12 @@ void TListColumn::SetCaption(const std::string& caption) {
 void TListColumn::SetWidth(int width) {
     width_ = width;
     owner_->Changed();
+}
+
+void TListView::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    for (const auto& column : columns_) column->SetWidth(MulDiv(column->Width(), multiplier, divisor));
+    TWinControl::ChangeScale(multiplier, divisor);
 }
 
 void TListColumn::SetAlignment(TAlignment alignment) {
@@ -136,7 +144,7 @@ TListItem* TListView::Selected() const {
 
 int TListView::HeaderHeight() const { return std::max(17, -Font().Height() + 6); }
 
-int TListView::RowHeight() const { return std::max(kCheckSize + 3, -Font().Height() + 5); }
+int TListView::RowHeight() const { return std::max(CheckSize() + 3, -Font().Height() + 5); }
 
 int TListView::VisibleRows() const { return std::max(1, (ClientHeight() - HeaderHeight()) / RowHeight()); }
 
@@ -192,7 +200,7 @@ void TListView::PressItem(int index, int x, TShiftState shift) {
         return;
     }
     TListItem* item = Items(index);
-    if (checkboxes_ && x >= 2 && x < kCheckColumn) {
+    if (checkboxes_ && x >= 2 && x < CheckColumn()) {
         item->SetChecked(!item->Checked());
         MoveFocus(index);
         return;
@@ -263,24 +271,24 @@ void TListView::KeyDown(int& key, TShiftState shift) {
     TWinControl::KeyDown(key, shift);
     switch (key) {
         case win::VK_DOWN:
-            if (focusedIndex_ + 1 < ItemCount()) PressItem(focusedIndex_ + 1, kCheckColumn, shift & ssShift);
+            if (focusedIndex_ + 1 < ItemCount()) PressItem(focusedIndex_ + 1, CheckColumn(), shift & ssShift);
             break;
         case win::VK_UP:
-            if (focusedIndex_ > 0) PressItem(focusedIndex_ - 1, kCheckColumn, shift & ssShift);
+            if (focusedIndex_ > 0) PressItem(focusedIndex_ - 1, CheckColumn(), shift & ssShift);
             break;
         case win::VK_HOME:
-            if (ItemCount() > 0) PressItem(0, kCheckColumn, shift & ssShift);
+            if (ItemCount() > 0) PressItem(0, CheckColumn(), shift & ssShift);
             break;
         case win::VK_END:
-            if (ItemCount() > 0) PressItem(ItemCount() - 1, kCheckColumn, shift & ssShift);
+            if (ItemCount() > 0) PressItem(ItemCount() - 1, CheckColumn(), shift & ssShift);
             break;
         case win::VK_PRIOR:
             if (ItemCount() > 0)
-                PressItem(std::max(focusedIndex_ - std::max(VisibleRows() - 1, 1), 0), kCheckColumn, shift & ssShift);
+                PressItem(std::max(focusedIndex_ - std::max(VisibleRows() - 1, 1), 0), CheckColumn(), shift & ssShift);
             break;
         case win::VK_NEXT:
             if (ItemCount() > 0)
-                PressItem(std::min(focusedIndex_ + std::max(VisibleRows() - 1, 1), ItemCount() - 1), kCheckColumn,
+                PressItem(std::min(focusedIndex_ + std::max(VisibleRows() - 1, 1), ItemCount() - 1), CheckColumn(),
                           shift & ssShift);
             break;
         case win::VK_SPACE:
@@ -327,13 +335,13 @@ void TListView::Paint() {
         TListItem* item = Items(index);
         int left = 0;
         if (checkboxes_) {
-            const win::RECT box{4, top + (rowHeight - kCheckSize) / 2, 4 + kCheckSize,
-                                top + (rowHeight - kCheckSize) / 2 + kCheckSize};
+            const win::RECT box{4, top + (rowHeight - CheckSize()) / 2, 4 + CheckSize(),
+                                top + (rowHeight - CheckSize()) / 2 + CheckSize()};
             classic::State state;
             state.checked = item->Checked();
             state.enabled = Enabled();
             classic::CheckBox(dc, box, state);
-            left = kCheckColumn + 2;
+            left = CheckColumn() + 2;
         }
         const int firstWidth = columns_.empty() ? client.right : columns_.front()->Width();
         const bool selected = item->Selected();

@@ -64,6 +64,9 @@ class TListView : public TWinControl {
     explicit TListView(TComponent* owner);
     ~TListView() override;
 
+    // Column widths are scaled with the rest.
+    void ChangeScale(int multiplier, int divisor) override;
+
     // Columns
     TListColumn* AddColumn();
     int ColumnCount() const { return static_cast<int>(columns_.size()); }

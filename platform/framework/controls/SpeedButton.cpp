@@ -90,4 +90,10 @@ void TSpeedButton::Paint() {
     win::SelectObject(dc, old);
 }
 
+void TSpeedButton::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    TGraphicControl::ChangeScale(multiplier, divisor);
+    ScaleGlyph(multiplier, divisor);
+}
+
 }  // namespace framework

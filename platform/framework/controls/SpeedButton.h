@@ -20,6 +20,8 @@ class TSpeedButton : public TGraphicControl, public TButtonGlyph {
     bool AllowAllUp() const { return allowAllUp_; }
     void SetAllowAllUp(bool allow) { allowAllUp_ = allow; }
     void GlyphChanged() override { Invalidate(); }
+    // The glyph grows with the button.
+    void ChangeScale(int multiplier, int divisor) override;
 
     void Click() override;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/framework/MulDiv.h"
 #include "platform/framework/controls/ToolButton.h"
 #include "platform/framework/graphics/ImageList.h"
 #include "platform/gdi/Shapes.h"
@@ -72,6 +73,17 @@ void TToolBar::Notification(TComponent* component, TOperation operation) {
     if (component == disabledImages_) disabledImages_ = nullptr;
 }
 
+void TToolBar::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    TWinControl::ChangeScale(multiplier, divisor);
+    scaleMultiplier_ *= multiplier;
+    scaleDivisor_ *= divisor;
+    buttonWidth_ = MulDiv(buttonWidth_, multiplier, divisor);
+    buttonHeight_ = MulDiv(buttonHeight_, multiplier, divisor);
+    indent_ = MulDiv(indent_, multiplier, divisor);
+    ArrangeButtons();
+}
+
 void TToolBar::AddButton(TToolButton* button) {
     buttons_.push_back(button);
     ArrangeButtons();
@@ -91,7 +103,8 @@ void TToolBar::ArrangeButtons() {
             separator ? (button->Width() > 0 && button->Width() != buttonWidth_ ? button->Width() : 8) : buttonWidth_;
         if (!separator && showCaptions_ && !button->Caption().empty()) {
             // Wide enough for the caption under the image.
-            width = std::max(width, static_cast<int>(button->Caption().size()) * 7 + 8);
+            width = std::max(
+                width, MulDiv(static_cast<int>(button->Caption().size()) * 7 + 8, scaleMultiplier_, scaleDivisor_));
         }
         button->SetBounds(x, 2, width, buttonHeight_);
         x += width;

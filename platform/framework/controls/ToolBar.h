@@ -61,6 +61,8 @@ class TToolBar : public TWinControl {
     void ArrangeButtons();
 
     void Notification(TComponent* component, TOperation operation) override;
+    // Button sizes, indent and the room for captions are scaled with the bar.
+    void ChangeScale(int multiplier, int divisor) override;
 
   protected:
     void Paint() override;
@@ -74,6 +76,9 @@ class TToolBar : public TWinControl {
     bool list_ = false;
     bool transparent_ = false;
     int indent_ = 0;
+    // The scale the bar has been laid out at, for the room its captions take.
+    int scaleMultiplier_ = 1;
+    int scaleDivisor_ = 1;
     TImageList* images_ = nullptr;
     TImageList* hotImages_ = nullptr;
     TImageList* disabledImages_ = nullptr;

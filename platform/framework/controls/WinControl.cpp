@@ -161,6 +161,17 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
     }
 }
 
+void TWinControl::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    ScaleControls(multiplier, divisor);
+    TControl::ChangeScale(multiplier, divisor);
+}
+
+void TWinControl::ScaleControls(int multiplier, int divisor) {
+    const auto children = controls_;
+    for (TControl* child : children) child->ChangeScale(multiplier, divisor);
+}
+
 win::RECT TWinControl::ClientRect() const {
     win::RECT r{};
     if (handle_) {

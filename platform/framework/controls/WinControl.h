@@ -39,6 +39,7 @@ class TWinControl : public TControl {
     void SetBounds(int left, int top, int width, int height) override;
     win::RECT ClientRect() const override;
     win::POINT ClientOrigin() const override;
+    void ChangeScale(int multiplier, int divisor) override;
 
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int index) const { return controls_[static_cast<std::size_t>(index)]; }
@@ -88,6 +89,7 @@ class TWinControl : public TControl {
     virtual void Resize() {}
     // Erases the background with Color before painting.
     virtual bool ErasesBackground() const { return true; }
+    void ScaleControls(int multiplier, int divisor);
     // Changes the window's frame styles in place (no new window).
     void UpdateFrameStyle();
 

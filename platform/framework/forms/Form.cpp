@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "platform/framework/Exception.h"
+#include "platform/framework/MulDiv.h"
+#include "platform/framework/Scalable.h"
 #include "platform/framework/controls/ControlMessages.h"
 #include "platform/framework/forms/Application.h"
 #include "platform/framework/forms/Screen.h"
@@ -11,11 +13,13 @@
 #include "platform/framework/menus/MainMenu.h"
 #include "platform/framework/menus/MenuItem.h"
 #include "platform/framework/menus/PopupMenu.h"
+#include "platform/gdi/DC.h"
 #include "platform/user/ClassicGeometry.h"
 #include "platform/user/Input.h"
 #include "platform/user/Menu.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
+#include "platform/user/Paint.h"
 #include "platform/user/SystemMetrics.h"
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
@@ -85,9 +89,30 @@ void TCustomForm::CreateWnd() {
 
 win::RECT TCustomForm::ClientRect() const {
     if (HandleAllocated()) return TWinControl::ClientRect();
-    win::RECT r = TWinControl::ClientRect();
-    if (menu_ && menu_->Items()->Count() > 0) r.bottom = std::max(0, r.bottom - user::classic::Current().menuBarHeight);
-    return r;
+    if (ComponentState() & csLoading) return ClientRectIn(user::classic::GeometryAt(user::classic::kDesignDpi));
+    return ClientRectIn(user::classic::Current());
+}
+
+win::RECT TCustomForm::ClientRectIn(const user::classic::Geometry& geometry) const {
+    TCreateParams params;
+    const_cast<TCustomForm*>(this)->CreateParams(params);
+    const win::RECT insets = user::classic::NonClientInsets(params.style, params.exStyle, geometry);
+    int height = Height() - insets.top - insets.bottom;
+    if (menu_ && menu_->Items()->Count() > 0) height -= geometry.menuBarHeight;
+    return win::RECT{0, 0, std::max(0, Width() - insets.left - insets.right), std::max(0, height)};
+}
+
+void TCustomForm::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    const win::RECT client = ClientRect();
+    ScaleControls(multiplier, divisor);
+    Font().SetHeight(MulDiv(Font().Height(), multiplier, divisor));
+    for (int i = 0; i < ComponentCount(); ++i)
+        if (auto* scalable = dynamic_cast<IScalable*>(Components(i))) scalable->ChangeScale(multiplier, divisor);
+    // The frame is the display's own: only the client area is scaled. The form is placed when it is first shown.
+    const win::RECT current = HandleAllocated() ? TWinControl::ClientRect() : ClientRectIn(user::classic::Current());
+    SetBounds(Left(), Top(), Width() - current.right + MulDiv(client.right, multiplier, divisor),
+              Height() - current.bottom + MulDiv(client.bottom, multiplier, divisor));
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
@@ -98,6 +123,10 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 }
 
 void TCustomForm::Loaded() {
+    const win::HDC screen = win::GetDC(nullptr);
+    const int dpi = win::GetDeviceCaps(screen, win::LOGPIXELSY);
+    win::ReleaseDC(nullptr, screen);
+    if (dpi > 0) ChangeScale(dpi, user::classic::kDesignDpi);
     TScrollingWinControl::Loaded();
     EnsureCreated();
 }

@@ -4,9 +4,18 @@
 // OnCreate runs once the layout is built (Loaded), or before the form is first shown. OnActivate runs when the
 // program's active form changes, never when a message box or dialog closes. A form destroys its windows and its
 // controls before its other components.
+//
+// A form's stored layout is made at 96 dpi. When it has been built (Loaded), the form scales it by the display's
+// pixels per inch / 96: client size, controls, fonts given in pixels, list columns, pictures and image lists; at
+// 96 dpi nothing changes. While the layout is being built the form measures its frame at 96 dpi too, so that a
+// client size set then is the designed one.
 #include <map>
 
 #include "platform/framework/forms/ScrollingWinControl.h"
+
+namespace user::classic {
+struct Geometry;
+}
 
 namespace framework {
 
@@ -38,6 +47,7 @@ class TCustomForm : public TScrollingWinControl {
     TFormBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle style);
     win::RECT ClientRect() const override;
+    void ChangeScale(int multiplier, int divisor) override;
 
     void Show();
     void Hide() { SetVisible(false); }
@@ -100,6 +110,8 @@ class TCustomForm : public TScrollingWinControl {
 
   private:
     void MenuReplaced(TObject* sender);
+    // The client rectangle for the form's bounds with frames, caption and menu bar of this geometry.
+    win::RECT ClientRectIn(const user::classic::Geometry& geometry) const;
     void PlaceOnFirstShow();
     bool CloseModal();
     // The window a modal run is opened from: the active one, else the main form's.

@@ -1,7 +1,9 @@
 #include "platform/framework/graphics/ImageList.h"
 
+#include "platform/framework/MulDiv.h"
 #include "platform/framework/graphics/Bitmap.h"
 #include "platform/framework/graphics/Canvas.h"
+#include "platform/framework/graphics/ScaledBitmap.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/ImageList.h"
 #include "platform/gdi/SysColors.h"
@@ -18,6 +20,25 @@ void TImageList::SetSize(int width, int height) {
     width_ = width;
     height_ = height;
     Clear();
+}
+
+void TImageList::ChangeScale(int multiplier, int divisor) {
+    if (multiplier == divisor) return;
+    const int count = Count();
+    TBitmap strip;
+    if (count > 0) {
+        strip.SetSize(width_ * count, height_);
+        strip.Canvas().Brush().SetColor(clFuchsia);
+        strip.Canvas().FillRect(win::RECT{0, 0, strip.Width(), strip.Height()});
+        for (int i = 0; i < count; ++i)
+            win::ImageList_DrawEx(handle_, i, strip.Canvas().Handle(), i * width_, 0, 0, 0, win::CLR_NONE,
+                                  win::CLR_NONE, win::ILD_TRANSPARENT);
+        ScaleBitmapCells(strip, count, multiplier, divisor, gdi::ResolveColor(clFuchsia));
+    }
+    width_ = MulDiv(width_, multiplier, divisor);
+    height_ = MulDiv(height_, multiplier, divisor);
+    Clear();
+    if (count > 0) AddMasked(strip, clFuchsia);
 }
 
 int TImageList::Count() const { return win::ImageList_GetImageCount(handle_); }

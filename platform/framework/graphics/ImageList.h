@@ -1,5 +1,6 @@
 #pragma once
 // A list of equally sized images, for tool bars, menus and actions.
+#include "platform/framework/Scalable.h"
 #include "platform/framework/TComponent.h"
 #include "platform/framework/graphics/Colors.h"
 #include "platform/gdi/Types.h"
@@ -9,7 +10,7 @@ namespace framework {
 class TBitmap;
 class TCanvas;
 
-class TImageList : public TComponent {
+class TImageList : public TComponent, public IScalable {
   public:
     explicit TImageList(TComponent* owner);
     ~TImageList() override;
@@ -19,6 +20,8 @@ class TImageList : public TComponent {
     // Changing the size empties the list.
     void SetSize(int width, int height);
     int Count() const;
+    // Resamples every image to multiplier / divisor of the list's size, keeping the masks.
+    void ChangeScale(int multiplier, int divisor) override;
     win::HIMAGELIST Handle() const { return handle_; }
 
     // Index of the first image added, -1 on failure.
