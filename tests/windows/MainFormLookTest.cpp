@@ -1,8 +1,10 @@
 // The main window's flat look as its layout stores it: the component's settings, the menu bar and the list's popup
 // menu owner drawn and painted by it; the window with its bar is dumped as a PNG to look at.
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "WindowsFixture.h"
 #include "platform/framework/TTimer.h"
@@ -13,6 +15,7 @@
 #include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/SysColors.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
@@ -23,6 +26,7 @@
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
 #include "trackmill/app/windows/MainForm.h"
+#include "trackmill/components/ColorRoutines.h"
 #include "trackmill/components/FlatLook.h"
 #include "trackmill/components/FlatLookManager.h"
 #include "trackmill/components/PopupMenuFrame.h"
@@ -164,6 +168,47 @@ TEST_F(MainFormLookTest, TheOpenBarMenuAndTheListMenuHaveFlatFrames) {
     const win::POINT at = form->ListView1->ClientToScreen(win::POINT{150, 150});
     listShot.inside = win::POINT{at.x + 30, at.y + 12};
     ExpectFramedWhileOpen(listShot, [at] { testdriver::RightClick(at); });
+}
+
+// While a bar item's menu is open: the pixels of the item's right eight columns, its outline and shadow strip,
+// that are neither of the colours these are drawn in (a caption drawn over them leaves others).
+struct BarItemShot {
+    win::RECT item{};
+    const TFlatLook* look = nullptr;
+    int strayPixels = -1;
+    framework::TTimer* timer = nullptr;
+
+    void Take(TObject*) {
+        timer->SetEnabled(false);
+        const win::COLORREF base = gdi::ResolveColor(look->EffMenuBarColor);
+        std::vector<win::COLORREF> drawn{gdi::ResolveColor(look->EffSelectBorderColor), base};
+        for (int amount : {10, 30, 40, 60, 100}) drawn.push_back(components::DarkenColor(base, amount));
+        strayPixels = 0;
+        for (int y = item.top; y < item.bottom; ++y)
+            for (int x = item.right - 8; x < item.right; ++x)
+                if (std::find(drawn.begin(), drawn.end(), testdriver::ScreenPixel(x, y)) == drawn.end()) ++strayPixels;
+        testdriver::PressKey(win::VK_ESCAPE);
+        testdriver::PressKey(win::VK_ESCAPE);
+    }
+};
+
+TEST_F(MainFormLookTest, EveryOpenBarCaptionEndsInsideItsOutline) {
+    TMainForm* form = StartMainForm();
+    for (int index = 0; index < form->MainMenu1->Items()->Count(); ++index) {
+        SCOPED_TRACE(form->MainMenu1->Items()->Items(index)->Caption());
+        BarItemShot shot;
+        shot.look = form->FlatLook1;
+        ASSERT_TRUE(win::GetMenuItemRect(form->Handle(), form->MainMenu1->Handle(), index, &shot.item));
+        framework::TTimer timer(nullptr);
+        shot.timer = &timer;
+        timer.SetInterval(100);
+        timer.SetOnTimer(TNotifyEvent::Bind<&BarItemShot::Take>(&shot));
+        timer.SetEnabled(true);
+        testdriver::Click(win::POINT{shot.item.left + 8, shot.item.top + 5});
+        ASSERT_TRUE(testdriver::PumpUntil([&shot] { return shot.strayPixels >= 0; }, std::chrono::seconds(5)));
+        testdriver::PumpUntilIdle();
+        EXPECT_EQ(shot.strayPixels, 0);
+    }
 }
 
 }  // namespace
