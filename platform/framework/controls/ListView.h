@@ -117,6 +117,8 @@ class TListView : public TWinControl {
     void Paint() override;
     void KeyDown(int& key, TShiftState shift) override;
     bool FocusOnClick() const override { return true; }
+    // Paint covers the whole client area, rows and scroll bar.
+    bool ErasesBackground() const override { return false; }
 
   private:
     void PressItem(int index, int x, TShiftState shift);
