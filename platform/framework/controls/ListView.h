@@ -2,7 +2,8 @@
 // A list view in report style: a header of columns, rows of items with sub-items, optional check boxes, single or
 // multiple selection (Ctrl+click toggles, Shift+click extends), and the control's popup menu on a right click.
 // More rows than fit scroll: a vertical scroll bar at the right (arrows, track, thumb to drag), the wheel (three
-// rows a notch), and the arrow, Page and Home/End keys, which keep the focused row in view.
+// rows a notch), and the arrow, Page and Home/End keys, which keep the focused row in view. A column's width is
+// dragged at its divider in the header, where the pointer shows the sizing shape.
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -99,6 +100,8 @@ class TListView : public TWinControl {
     int RowHeight() const;
     // The item under a client point, -1 for none.
     int ItemAt(int x, int y) const;
+    // The column whose divider (its right edge in the header) is under a client point, -1 for none.
+    int DividerAt(int x, int y) const;
     // The first row shown.
     int TopIndex() const { return topIndex_; }
     void SetTopIndex(int index);
@@ -146,6 +149,9 @@ class TListView : public TWinControl {
     int thumbGrip_ = 0;
     // A wheel turn not yet worth a whole notch.
     int wheelRemainder_ = 0;
+    // The column whose divider is being dragged, and how far right of its edge the pointer took it.
+    int sizedColumn_ = -1;
+    int sizingGrip_ = 0;
 };
 
 }  // namespace framework
