@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "ModalScript.h"
 #include "WindowsFixture.h"
 #include "platform/framework/TTimer.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/ToolBar.h"
+#include "platform/framework/controls/ToolButton.h"
 #include "platform/framework/menus/MainMenu.h"
 #include "platform/framework/menus/MenuItem.h"
 #include "platform/framework/menus/PopupMenu.h"
@@ -26,6 +28,7 @@
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
 #include "trackmill/app/windows/MainForm.h"
+#include "trackmill/app/windows/OptionSetForm.h"
 #include "trackmill/components/ColorRoutines.h"
 #include "trackmill/components/FlatLook.h"
 #include "trackmill/components/FlatLookManager.h"
@@ -209,6 +212,29 @@ TEST_F(MainFormLookTest, EveryOpenBarCaptionEndsInsideItsOutline) {
         testdriver::PumpUntilIdle();
         EXPECT_EQ(shot.strayPixels, 0);
     }
+}
+
+TEST_F(MainFormLookTest, AToolButtonThatOpenedADialogIsNotHotOnceThePointerIsOnTheDialog) {
+    TMainForm* form = StartMainForm();
+    TToolButton* options = nullptr;
+    for (int i = 0; i < form->ToolBar1->ButtonCount(); ++i)
+        if (form->ToolBar1->Buttons(i)->Action() == form->ActionOptionSet) options = form->ToolBar1->Buttons(i);
+    ASSERT_NE(options, nullptr);
+    testdriver::MoveMouse(options->ClientToScreen(win::POINT{options->Width() / 2, options->Height() / 2}));
+    testdriver::PumpUntilIdle();
+    ASSERT_TRUE(options->Hot());
+    ModalScript script;
+    bool hotOverDialog = true;
+    script.Next<TOptionSetForm>([&](TOptionSetForm& dialog) {
+        testdriver::MoveMouse(dialog.ClientToScreen(win::POINT{dialog.ClientWidth() / 2, dialog.ClientHeight() / 2}));
+        testdriver::PumpUntilIdle();
+        hotOverDialog = options->Hot();
+        dialog.Close();
+    });
+    testdriver::Click(options->ClientToScreen(win::POINT{options->Width() / 2, options->Height() / 2}));
+    ASSERT_TRUE(testdriver::PumpUntil([&script] { return script.Waiting() == 0; }, std::chrono::seconds(5)));
+    testdriver::PumpUntilIdle();
+    EXPECT_FALSE(hotOverDialog);
 }
 
 }  // namespace
