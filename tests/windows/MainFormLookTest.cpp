@@ -21,6 +21,7 @@
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/Cursor.h"
 #include "platform/user/Input.h"
 #include "platform/user/Menu.h"
 #include "platform/user/Messages.h"
@@ -212,6 +213,25 @@ TEST_F(MainFormLookTest, EveryOpenBarCaptionEndsInsideItsOutline) {
         testdriver::PumpUntilIdle();
         EXPECT_EQ(shot.strayPixels, 0);
     }
+}
+
+TEST_F(MainFormLookTest, TheTrackListsColumnsAreSizedAtTheirDividers) {
+    TMainForm* form = StartMainForm();
+    TListView* list = form->ListView1;
+    const int y = list->HeaderHeight() / 2;
+    const int edge = list->Columns(0)->Width();
+    testdriver::MoveMouse(list->ClientToScreen(win::POINT{edge, y}));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(user::ShapeOf(win::GetCursor()), user::PointerShape::SizeWestEast);
+    user::InputMouseButton(user::MouseButton::Left, true, list->ClientToScreen(win::POINT{edge, y}));
+    testdriver::PumpUntilIdle();
+    testdriver::MoveMouse(list->ClientToScreen(win::POINT{edge + 40, y}));
+    testdriver::PumpUntilIdle();
+    user::InputMouseButton(user::MouseButton::Left, false, list->ClientToScreen(win::POINT{edge + 40, y}));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(list->Columns(0)->Width(), edge + 40);
+    EXPECT_EQ(testdriver::DumpWindowPng(form->Handle(), std::string(TRACKMILL_BIN_DIR) + "/../windows-main-sized.png"),
+              "");
 }
 
 TEST_F(MainFormLookTest, AToolButtonThatOpenedADialogIsNotHotOnceThePointerIsOnTheDialog) {
