@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/gdi/Surface.h"
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/detail/DeviceContext.h"
 #include "platform/gdi/detail/HandleTable.h"
@@ -20,6 +21,13 @@ bool HasPen(const DeviceContext& dc) { return dc.pen.object && dc.pen.object->st
 bool HasBrush(const DeviceContext& dc) { return dc.brush.object && !dc.brush.object->hollow; }
 COLORREF PenColour(const DeviceContext& dc) { return gdi::ResolveColor(dc.pen.object->colour); }
 COLORREF BrushColour(const DeviceContext& dc) { return gdi::ResolveColor(dc.brush.object->colour); }
+
+// What a Raster would allow at one surface point, without building one: glyph routines set and read pixels one
+// at a time.
+bool PixelVisible(const DeviceContext& dc, POINT at) {
+    return dc.surface->contains(at.x, at.y) && (!dc.clip || dc.clip->contains(at.x, at.y)) &&
+           (!dc.selectedClip || dc.selectedClip->contains(at.x, at.y));
+}
 
 RECT Normalised(int left, int top, int right, int bottom) {
     return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
@@ -243,18 +251,22 @@ COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
     if (!context) {
         return CLR_INVALID;
     }
-    Raster raster(*context);
-    if (!raster.visible(x, y)) {
+    const POINT at{x + context->origin.x, y + context->origin.y};
+    if (!PixelVisible(*context, at)) {
         return CLR_INVALID;
     }
     const COLORREF resolved = gdi::ResolveColor(colour);
-    raster.plot(x, y, resolved);
+    context->surface->setPixel(at.x, at.y, resolved);
     return resolved;
 }
 
 COLORREF GetPixel(HDC dc, int x, int y) {
     const auto context = FindDC(dc);
-    return context ? Raster(*context).read(x, y) : CLR_INVALID;
+    if (!context) {
+        return CLR_INVALID;
+    }
+    const POINT at{x + context->origin.x, y + context->origin.y};
+    return PixelVisible(*context, at) ? context->surface->pixel(at.x, at.y) : CLR_INVALID;
 }
 
 }  // namespace win

@@ -15,11 +15,26 @@ std::uintptr_t HandleTable::add(ObjectKind kind, std::shared_ptr<void> object, b
 }
 
 std::shared_ptr<void> HandleTable::find(std::uintptr_t id, ObjectKind kind) const {
+    struct LastFound {
+        const HandleTable* table = nullptr;
+        std::uintptr_t id = 0;
+        ObjectKind kind = ObjectKind::DC;
+        std::uint64_t removals = 0;
+        std::weak_ptr<void> object;
+    };
+    thread_local LastFound last;
+    const std::uint64_t removals = removals_.load(std::memory_order_acquire);
+    if (last.table == this && last.id == id && last.kind == kind && last.removals == removals) {
+        if (auto object = last.object.lock()) {
+            return object;
+        }
+    }
     std::lock_guard lock(mutex_);
     const auto it = entries_.find(id);
     if (it == entries_.end() || it->second.kind != kind) {
         return nullptr;
     }
+    last = LastFound{this, id, kind, removals, it->second.object};
     return it->second.object;
 }
 
@@ -48,6 +63,7 @@ bool HandleTable::remove(std::uintptr_t id, ObjectKind kind) {
         }
         released = std::move(it->second.object);
         entries_.erase(it);
+        removals_.fetch_add(1, std::memory_order_release);
     }
     return true;
 }

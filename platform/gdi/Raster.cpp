@@ -59,13 +59,21 @@ void Raster::fill(const win::RECT& logical, win::COLORREF colour) {
     }
 }
 
-void Raster::blend(int x, int y, win::COLORREF colour, std::uint8_t coverage) {
-    if (coverage == 0 || !visible(x, y)) {
-        return;
+void Raster::blend(int left, int top, int width, int height, const std::uint8_t* coverage, win::COLORREF colour) {
+    const Region painted = visiblePart(win::RECT{left, top, left + width, top + height});
+    const std::uint32_t over = colour & 0xFFFFFF;
+    for (const win::RECT& r : painted.rects()) {
+        for (int y = r.top; y < r.bottom; ++y) {
+            auto row = surface_.row(y);
+            const std::uint8_t* cover = coverage + std::size_t(y - origin_.y - top) * std::size_t(width);
+            for (int x = r.left; x < r.right; ++x) {
+                const std::uint32_t c = cover[x - origin_.x - left];
+                if (c != 0) {
+                    row[std::size_t(x)] = c == 255 ? over : Mix(row[std::size_t(x)], over, c);
+                }
+            }
+        }
     }
-    const int dx = x + origin_.x;
-    const int dy = y + origin_.y;
-    surface_.setPixel(dx, dy, coverage == 255 ? colour : Mix(surface_.pixel(dx, dy), colour, coverage));
 }
 
 win::COLORREF Raster::read(int x, int y) const {

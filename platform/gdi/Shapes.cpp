@@ -2,6 +2,10 @@
 
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/Surface.h"
+#include "platform/gdi/SysColors.h"
+#include "platform/gdi/detail/DeviceContext.h"
+#include "platform/gdi/detail/Raster.h"
 
 namespace gdi {
 
@@ -28,6 +32,23 @@ void Bevel(win::HDC dc, win::RECT& r, win::COLORREF topLeft, win::COLORREF botto
         Line(dc, r.right - 1, r.top, r.right - 1, r.bottom - 1, bottomRight);
         Line(dc, r.left, r.bottom - 1, r.right, r.bottom - 1, bottomRight);
         r = win::RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    }
+}
+
+void FillChecked(win::HDC dc, const win::RECT& r, win::COLORREF even, win::COLORREF odd) {
+    const auto context = detail::FindDC(dc);
+    if (!context) return;
+    detail::Raster raster(*context);
+    const win::POINT origin = raster.origin();
+    const win::COLORREF colours[2] = {ResolveColor(even), ResolveColor(odd)};
+    const Region visible = raster.visiblePart(r);
+    for (const win::RECT& part : visible.rects()) {
+        for (int y = part.top; y < part.bottom; ++y) {
+            auto row = raster.surface().row(y);
+            // Parity in logical coordinates, where the pattern is anchored.
+            int parity = (part.left - origin.x + y - origin.y) & 1;
+            for (int x = part.left; x < part.right; ++x, parity ^= 1) row[std::size_t(x)] = colours[parity];
+        }
     }
 }
 

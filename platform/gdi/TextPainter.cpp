@@ -29,11 +29,8 @@ void PaintLine(Raster& raster, ScaledFont& font, int x, int y, std::u32string_vi
         const Glyph& glyph = font.glyph(line[i]);
         const int left = x + offsets[i] + glyph.left;
         const int top = baseline - glyph.top;
-        for (int gy = 0; gy < glyph.height; ++gy) {
-            for (int gx = 0; gx < glyph.width; ++gx) {
-                raster.blend(left + gx, top + gy, colour,
-                             glyph.coverage[std::size_t(gy) * std::size_t(glyph.width) + std::size_t(gx)]);
-            }
+        if (glyph.width > 0 && glyph.height > 0) {
+            raster.blend(left, top, glyph.width, glyph.height, glyph.coverage.data(), colour);
         }
     }
     const int width = offsets.back();

@@ -17,6 +17,7 @@
 #include "platform/present/ScreenComposer.h"
 #include "platform/present/SdlKeys.h"
 #include "platform/present/XftDpi.h"
+#include "platform/user/Cursor.h"
 #include "platform/user/Input.h"
 #include "platform/user/Messages.h"
 #include "platform/user/SystemMetrics.h"
@@ -111,8 +112,17 @@ SdlPresenter::SdlPresenter(int wakeFd) : wakeFd_(wakeFd) {}
 
 SdlPresenter::~SdlPresenter() {
     for (auto& [hwnd, shown] : windows_) SDL_DestroyWindow(shown.window);
+    for (auto& [shape, cursor] : cursors_) SDL_FreeCursor(cursor);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
     close(wakeFd_);
+}
+
+void SdlPresenter::cursorChanged(user::PointerShape shape) {
+    SDL_Cursor*& cursor = cursors_[shape];
+    if (!cursor)
+        cursor = SDL_CreateSystemCursor(shape == user::PointerShape::SizeWestEast ? SDL_SYSTEM_CURSOR_SIZEWE
+                                                                                  : SDL_SYSTEM_CURSOR_ARROW);
+    if (cursor) SDL_SetCursor(cursor);
 }
 
 void SdlPresenter::windowChanged(win::HWND hwnd) {

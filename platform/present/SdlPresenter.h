@@ -10,6 +10,7 @@
 
 #include "platform/user/Presenter.h"
 
+struct SDL_Cursor;
 struct SDL_Window;
 union SDL_Event;
 
@@ -30,6 +31,7 @@ class SdlPresenter : public user::Presenter {
     void wake() override;
     void setClipboardText(const std::string& text) override;
     std::string clipboardText() override;
+    void cursorChanged(user::PointerShape shape) override;
 
   private:
     // Gives the keyboard back to the active window after a menu or list window that held it went away.
@@ -53,6 +55,8 @@ class SdlPresenter : public user::Presenter {
     std::map<win::HWND, Shown> windows_;
     int wakeFd_;
     int displayFd_ = -1;
+    // The display's cursors, made when first shown.
+    std::map<user::PointerShape, SDL_Cursor*> cursors_;
 };
 
 }  // namespace present

@@ -16,6 +16,7 @@ int Scaled(int size, int dpi) { return (2 * size * dpi + kDesignDpi) / (2 * kDes
 Geometry GeometryAt(int dpi) {
     const int check = Scaled(kMenuCheckSize, dpi);
     const int fixedFrame = Scaled(kFixedFrame, dpi);
+    const int barPadding = Scaled(kMenuBarTextPadding, dpi);
     return Geometry{
         .fixedFrame = fixedFrame,
         .sizingFrame = Scaled(kSizingFrame, dpi),
@@ -23,7 +24,8 @@ Geometry GeometryAt(int dpi) {
         .scrollBarSize = Scaled(kScrollBarSize, dpi),
         .menuCheckSize = check,
         .menuBarHeight = Scaled(kMenuBarHeight, dpi),
-        .menuBarTextPadding = Scaled(kMenuBarTextPadding, dpi),
+        .menuBarTextPadding = barPadding,
+        .ownerDrawBarExtraWidth = 2 * barPadding,
         .ownerDrawPopupExtraWidth = check - 1,
         .ownerDrawDefaultHeight = Scaled(kOwnerDrawDefaultHeight, dpi),
         .popupTextItemHeight = Scaled(kPopupTextItemHeight, dpi),

@@ -20,6 +20,8 @@ inline constexpr int kMenuCheckSize = 13;
 // Menu bar: sits under the caption; its height is the larger of kMenuBarHeight and the tallest measured item.
 inline constexpr int kMenuBarHeight = 19;
 inline constexpr int kMenuBarTextPadding = 6;  // left and right of a text item's caption
+// Owner-drawn bar items get the same room around what they measured as a text item has around its caption.
+inline constexpr int kOwnerDrawBarExtraWidth = 2 * kMenuBarTextPadding;
 
 // Popup menu windows: a fixed frame of kPopupMargin on every side; the first item's rectangle starts at
 // (kPopupMargin, kPopupMargin) in window coordinates and items are stacked without gaps.
@@ -60,6 +62,7 @@ struct Geometry {
     int menuCheckSize;
     int menuBarHeight;
     int menuBarTextPadding;
+    int ownerDrawBarExtraWidth;
     int ownerDrawPopupExtraWidth;
     int ownerDrawDefaultHeight;
     int popupTextItemHeight;

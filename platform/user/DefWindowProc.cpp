@@ -5,6 +5,7 @@
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Shapes.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/user/Cursor.h"
 #include "platform/user/Input.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
@@ -90,6 +91,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_NCLBUTTONDOWN:
             if (wParam == HTMENU) TrackMenuBar(hwnd, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
+        case WM_SETCURSOR:
+            // The parent may choose for its children; otherwise every class shows the arrow.
+            if (w->parent && Send(w->parent, msg, wParam, lParam)) return TRUE;
+            SetCursor(LoadCursor(nullptr, IDC_ARROW));
+            return FALSE;
         case WM_MOUSEWHEEL:
             // A window with nothing to scroll passes the turn up, so the list or form around it can scroll.
             return w->parent ? Send(w->parent, msg, wParam, lParam) : 0;

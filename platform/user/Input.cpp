@@ -238,6 +238,9 @@ void InputMouseMove(POINT screen) {
     auto w = Find(target);
     if (!w) return;
     const WPARAM hit = Input().capture ? HTCLIENT : HitTest(*w, screen);
+    if (!Input().capture)
+        PostMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                    MAKELPARAM(hit, hit == HTCLIENT ? WM_MOUSEMOVE : WM_NCMOUSEMOVE));
     if (hit != HTCLIENT) {
         PostMessage(target, WM_NCMOUSEMOVE, hit, MAKELPARAM(screen.x, screen.y));
         return;

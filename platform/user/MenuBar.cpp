@@ -42,7 +42,9 @@ void LayoutMenuBar(HWND hwnd) {
     std::vector<SIZE> sizes;
     int height = classic::Current().menuBarHeight;
     for (const MenuItem& item : menu->items) {
-        sizes.push_back(MeasureMenuItem(hwnd, item, true));
+        SIZE s = MeasureMenuItem(hwnd, item, true);
+        if (item.ownerDrawn()) s.cx += classic::Current().ownerDrawBarExtraWidth;
+        sizes.push_back(s);
         height = std::max<int>(height, sizes.back().cy);
     }
     if (!(w = Find(hwnd)) || !(menu = FindMenu(w->menu)) || sizes.size() != menu->items.size()) return;

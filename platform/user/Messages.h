@@ -17,6 +17,9 @@ inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT WM_QUIT = 0x0012;
 inline constexpr UINT WM_ERASEBKGND = 0x0014;
 inline constexpr UINT WM_SHOWWINDOW = 0x0018;
+// Before each mouse move while nothing has the capture, to the window under the pointer. wParam: that window;
+// lParam: the hit-test code (low word) and WM_MOUSEMOVE or WM_NCMOUSEMOVE (high word). TRUE: the shape is set.
+inline constexpr UINT WM_SETCURSOR = 0x0020;
 inline constexpr UINT WM_DRAWITEM = 0x002B;
 inline constexpr UINT WM_MEASUREITEM = 0x002C;
 inline constexpr UINT WM_WINDOWPOSCHANGED = 0x0047;

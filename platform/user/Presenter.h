@@ -10,6 +10,8 @@
 
 namespace user {
 
+enum class PointerShape;
+
 class Presenter {
   public:
     using Clock = std::chrono::steady_clock;
@@ -31,6 +33,9 @@ class Presenter {
     virtual bool waitForInput(std::optional<Clock::time_point> deadline) = 0;
     // Any thread: ends a waitForInput that is running or about to run.
     virtual void wake() = 0;
+
+    // The pointer's shape changed (win::SetCursor).
+    virtual void cursorChanged(PointerShape) {}
 
     // The clipboard: the display's where there is one, else the program's own.
     virtual void setClipboardText(const std::string& text) { clipboard_ = text; }

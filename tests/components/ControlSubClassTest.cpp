@@ -3,6 +3,7 @@
 // is switched off, when the window goes for good and when the control or the look goes, and one restyler per
 // control however often it is hooked.
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "ComponentsFixture.h"
@@ -168,8 +169,12 @@ TEST_F(ControlSubClassTest, EnterAndLeaveOnADisabledControlChangeNothing) {
 
 TEST_F(ControlSubClassTest, SwitchingOffRestoresProcedureLookAndBorderAtTheNextMessageAndFreesTheRestyler) {
     auto* edit = Place<TEdit>(form, 20, 60, 120, 21);
-    // Not a kind the walk selects, so the walk's own repaint does not reach it: the message below is its next.
-    auto* spin = Place<TSpinEdit>(form, 20, 100, 120, 21);
+    // Owned by none, so the walk over the form's components and its repaint do not reach it: the message below is
+    // its next.
+    std::unique_ptr<TSpinEdit> owned = std::make_unique<TSpinEdit>(nullptr);
+    TSpinEdit* spin = owned.get();
+    spin->SetParent(form);
+    spin->SetBounds(20, 100, 120, 21);
     log.Take(*edit);
     otherLog.Take(*spin);
     SwitchOn();

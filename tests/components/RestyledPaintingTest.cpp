@@ -16,9 +16,12 @@
 #include "platform/framework/controls/ProgressBar.h"
 #include "platform/framework/controls/RadioButton.h"
 #include "platform/framework/controls/SpeedButton.h"
+#include "platform/framework/controls/SpinEdit.h"
+#include "platform/framework/controls/UpDown.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/LiveObjects.h"
 #include "platform/gdi/SysColors.h"
+#include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
 #include "platform/user/Messages.h"
@@ -103,6 +106,34 @@ TEST_F(RestyledPaintingTest, PushButtonsHaveRoundedCornersAndIdleHotPressedAndTi
     EXPECT_EQ(After(*tinted, 40, 3), Rgb(LightenColor(0x336699, 16)));
     RestylerOf(*tinted)->Hot = true;
     EXPECT_EQ(After(*tinted, 40, 3), Rgb(LightenColor(0x336699, 40)));
+}
+
+// A number edit is a single-line edit: the same thin frame as a plain edit beside it, and its arrows are flat push
+// buttons, each hot under the pointer.
+TEST_F(RestyledPaintingTest, ASpinEditTakesTheFlatEditFrameAndFlatArrowButtons) {
+    auto* edit = Place<TEdit>(form, 20, 20, 80, 21);
+    auto* spin = Place<TSpinEdit>(form, 120, 20, 80, 21);
+    SwitchOn();
+    ASSERT_NE(RestylerOf(*spin), nullptr);
+    EXPECT_FALSE(spin->Ctl3D());
+    const int w = spin->Width();
+    const int h = spin->Height();
+    for (const win::POINT p :
+         {win::POINT{0, 0}, win::POINT{1, 1}, win::POINT{w / 3, 0}, win::POINT{w / 3, 1}, win::POINT{0, h / 2},
+          win::POINT{1, h / 2}, win::POINT{w / 3, h - 1}, win::POINT{w / 3, h - 2}})
+        EXPECT_EQ(WindowPixel(*spin, p.x, p.y), WindowPixel(*edit, p.x, p.y)) << p.x << "," << p.y;
+
+    auto* arrows = dynamic_cast<TUpDown*>(spin->Controls(0));
+    ASSERT_NE(arrows, nullptr);
+    ASSERT_NE(RestylerOf(*arrows), nullptr);
+    const int half = arrows->ClientHeight() / 2;
+    EXPECT_EQ(Pixel(*arrows, 2, 2), Rgb(look->EffIconBackColor));
+    EXPECT_EQ(Pixel(*arrows, 2, half + 2), Rgb(look->EffIconBackColor));
+    EXPECT_EQ(Pixel(*arrows, arrows->ClientWidth() - 1, 3), Rgb(DarkenColor(clBtnShadow, 50))) << "raised edge";
+    testdriver::MoveMouse(At(*arrows, 5, 2));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(Pixel(*arrows, 2, 2), Rgb(LightenColor(clBtnFace, 40))) << "the arrow under the pointer is hot";
+    EXPECT_EQ(Pixel(*arrows, 2, half + 2), Rgb(look->EffIconBackColor));
 }
 
 TEST_F(RestyledPaintingTest, ABitButtonTaggedWithoutEdgeShowsOnlyAnOutlineLighterThanItsFace) {

@@ -105,6 +105,36 @@ TEST_F(ListScrollTest, TheBarComesWithMoreRowsThanFitAndRowsStopAtIt) {
     EXPECT_EQ(list->TopIndex(), 0);
 }
 
+// The track on each side of the thumb is checkered in the control's own coordinates, as drawing it pixel by pixel
+// by the parity of x + y did: white dots on the face, dark ones while the track is held down.
+TEST_F(ListScrollTest, TheTrackIsCheckeredAndDarkensWhileHeld) {
+    MakeList(ShowForm(), 60);
+    list->SetTopIndex(20);
+    testdriver::PumpUntilIdle();
+    auto mismatches = [this](bool belowHeld) {
+        const VerticalScrollBar bar = list->ScrollBar();
+        const win::COLORREF face = win::GetSysColor(win::COLOR_BTNFACE);
+        int wrong = 0;
+        for (int y = bar.Track().top; y < bar.Track().bottom; ++y) {
+            if (y >= bar.Thumb().top && y < bar.Thumb().bottom) continue;
+            const bool held = belowHeld && y >= bar.Thumb().bottom;
+            const win::COLORREF dot = win::GetSysColor(held ? win::COLOR_3DDKSHADOW : win::COLOR_BTNHIGHLIGHT);
+            for (int x = bar.Track().left; x < bar.Track().right; ++x) {
+                const win::POINT at = At(*list, x, y);
+                if (testdriver::ScreenPixel(at.x, at.y) != ((x + y) % 2 ? face : dot)) ++wrong;
+            }
+        }
+        return wrong;
+    };
+    EXPECT_EQ(mismatches(false), 0);
+    const win::POINT below = OnBar(list->ScrollBar().Track().bottom - 3);
+    user::InputMouseButton(user::MouseButton::Left, true, below);
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(mismatches(true), 0);
+    user::InputMouseButton(user::MouseButton::Left, false, below);
+    testdriver::PumpUntilIdle();
+}
+
 TEST_F(ListScrollTest, At120DpiTheBarIsTwentyPixelsWideAndItsArrowsTwentyTall) {
     testdriver::SetDpi(120);
     MakeList(ShowForm(), 40);

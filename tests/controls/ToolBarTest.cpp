@@ -139,3 +139,19 @@ TEST_F(ControlsTest, SpeedButtonsOfAGroupAreDownOneAtATime) {
     testdriver::PumpUntilIdle();
     EXPECT_TRUE(pause->Down()) << "without AllowAllUp one button stays down";
 }
+
+TEST_F(ControlsTest, ACaptionSetAfterTheButtonJoinedTheBarWidensItToFit) {
+    TForm* form = ShowForm();
+    auto* bar = new TToolBar(form);
+    bar->SetParent(form);
+    bar->SetBounds(0, 0, 300, 41);
+    bar->SetShowCaptions(true);
+    TToolButton* first = AddButton(form, bar, tbsButton);
+    first->SetCaption("参数");
+    TToolButton* last = AddButton(form, bar, tbsButton);
+    last->SetCaption("退出");
+    testdriver::PumpUntilIdle();
+    EXPECT_GT(first->Width(), 23);
+    EXPECT_EQ(last->Width(), first->Width()) << "captions of one size get buttons of one size";
+    EXPECT_EQ(last->Left(), first->Left() + first->Width());
+}

@@ -7,6 +7,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Region.h"
+#include "platform/gdi/Shapes.h"
 #include "platform/gdi/Surface.h"
 #include "platform/gdi/SysColors.h"
 
@@ -254,3 +255,28 @@ TEST(MovedDC, WindowlessControlDrawsAtItsOffsetClippedToItsBounds) {
 }
 
 }  // namespace
+
+// The checkered fill gives the pixels that setting them one by one by the parity of x + y gives, through an origin
+// and a clip region, also at negative coordinates; SetPixel and GetPixel keep to the clip and to stale handles.
+TEST(SurfaceDC, ACheckeredFillMatchesPixelsSetOneByOne) {
+    const gdi::Region clip = gdi::Region(RECT{2, 1, 17, 9}).united(gdi::Region(RECT{5, 9, 11, 19}));
+    auto checkered = std::make_shared<gdi::Surface>(20, 20, kWhite);
+    auto pixelled = std::make_shared<gdi::Surface>(20, 20, kWhite);
+    const HDC fast = gdi::CreateSurfaceDC(checkered, POINT{3, 5}, clip, nullptr);
+    const HDC slow = gdi::CreateSurfaceDC(pixelled, POINT{3, 5}, clip, nullptr);
+    const RECT area{-4, -3, 13, 12};
+    gdi::FillChecked(fast, area, kRed, 0xFF000000 | COLOR_HIGHLIGHT);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            SetPixel(slow, x, y, (x + y) % 2 ? 0xFF000000 | COLOR_HIGHLIGHT : kRed);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) ASSERT_EQ(checkered->pixel(x, y), pixelled->pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(GetPixel(slow, 1, 0), GetSysColor(COLOR_HIGHLIGHT));  // surface (4, 5): x + y odd
+    EXPECT_EQ(GetPixel(slow, 14, 0), CLR_INVALID);                  // surface (17, 5): clipped away
+    EXPECT_EQ(SetPixel(slow, 14, 0, kBlue), CLR_INVALID);
+    EXPECT_EQ(pixelled->pixel(17, 5), kWhite);
+    DeleteDC(slow);
+    EXPECT_EQ(SetPixel(slow, 0, 0, kBlue), CLR_INVALID) << "a deleted DC draws nothing";
+    EXPECT_EQ(GetPixel(slow, 0, 0), CLR_INVALID);
+    DeleteDC(fast);
+}

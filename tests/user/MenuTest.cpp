@@ -332,11 +332,13 @@ TEST_F(MenuTest, OwnerDrawnMenuBarIsMeasuredAndDrawnInWindowCoordinates) {
     for (const DrawnItem& d : drawn)
         if (d.dcWindow == owner.hwnd()) barItems.push_back(d);
     ASSERT_GE(barItems.size(), 2u);
-    EXPECT_TRUE(barItems[0].rect == (RECT{3, barTop, 43, barTop + 25}));
-    EXPECT_TRUE(barItems[1].rect == (RECT{43, barTop, 83, barTop + 25}));
+    // Each item gets the room around what it measured that a text item has around its caption.
+    const int w = 40 + 2 * user::classic::kMenuBarTextPadding;
+    EXPECT_TRUE(barItems[0].rect == (RECT{3, barTop, 3 + w, barTop + 25}));
+    EXPECT_TRUE(barItems[1].rect == (RECT{3 + w, barTop, 3 + 2 * w, barTop + 25}));
     RECT screen;
     ASSERT_TRUE(GetMenuItemRect(owner.hwnd(), bar, 1, &screen));
-    EXPECT_TRUE(screen == (RECT{43, barTop, 83, barTop + 25}));  // the window sits at (0, 0)
+    EXPECT_TRUE(screen == (RECT{3 + w, barTop, 3 + 2 * w, barTop + 25}));  // the window sits at (0, 0)
 
     // DrawMenuBar measures again.
     measuredFrom.clear();
@@ -349,7 +351,7 @@ TEST_F(MenuTest, OwnerDrawnMenuBarIsMeasuredAndDrawnInWindowCoordinates) {
 
     // A bar item without a sub-menu is a command.
     owner.clear();
-    testdriver::Click(POINT{60, barTop + 5});
+    testdriver::Click(POINT{3 + w + 10, barTop + 5});
     testdriver::PumpUntilIdle();
     ASSERT_EQ(owner.receivedIds({WM_COMMAND}).size(), 1u);
     EXPECT_EQ(LOWORD(owner.last(WM_COMMAND)->wParam), 302);

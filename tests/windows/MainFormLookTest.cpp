@@ -1,21 +1,27 @@
 // The main window's flat look as its layout stores it: the component's settings, the menu bar and the list's popup
 // menu owner drawn and painted by it; the window with its bar is dumped as a PNG to look at.
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "ModalScript.h"
 #include "WindowsFixture.h"
 #include "platform/framework/TTimer.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/ToolBar.h"
+#include "platform/framework/controls/ToolButton.h"
 #include "platform/framework/menus/MainMenu.h"
 #include "platform/framework/menus/MenuItem.h"
 #include "platform/framework/menus/PopupMenu.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Regions.h"
+#include "platform/gdi/SysColors.h"
 #include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/Cursor.h"
 #include "platform/user/Input.h"
 #include "platform/user/Menu.h"
 #include "platform/user/Messages.h"
@@ -23,6 +29,8 @@
 #include "platform/user/Window.h"
 #include "platform/user/WindowStyles.h"
 #include "trackmill/app/windows/MainForm.h"
+#include "trackmill/app/windows/OptionSetForm.h"
+#include "trackmill/components/ColorRoutines.h"
 #include "trackmill/components/FlatLook.h"
 #include "trackmill/components/FlatLookManager.h"
 #include "trackmill/components/PopupMenuFrame.h"
@@ -164,6 +172,89 @@ TEST_F(MainFormLookTest, TheOpenBarMenuAndTheListMenuHaveFlatFrames) {
     const win::POINT at = form->ListView1->ClientToScreen(win::POINT{150, 150});
     listShot.inside = win::POINT{at.x + 30, at.y + 12};
     ExpectFramedWhileOpen(listShot, [at] { testdriver::RightClick(at); });
+}
+
+// While a bar item's menu is open: the pixels of the item's right eight columns, its outline and shadow strip,
+// that are neither of the colours these are drawn in (a caption drawn over them leaves others).
+struct BarItemShot {
+    win::RECT item{};
+    const TFlatLook* look = nullptr;
+    int strayPixels = -1;
+    framework::TTimer* timer = nullptr;
+
+    void Take(TObject*) {
+        timer->SetEnabled(false);
+        const win::COLORREF base = gdi::ResolveColor(look->EffMenuBarColor);
+        std::vector<win::COLORREF> drawn{gdi::ResolveColor(look->EffSelectBorderColor), base};
+        for (int amount : {10, 30, 40, 60, 100}) drawn.push_back(components::DarkenColor(base, amount));
+        strayPixels = 0;
+        for (int y = item.top; y < item.bottom; ++y)
+            for (int x = item.right - 8; x < item.right; ++x)
+                if (std::find(drawn.begin(), drawn.end(), testdriver::ScreenPixel(x, y)) == drawn.end()) ++strayPixels;
+        testdriver::PressKey(win::VK_ESCAPE);
+        testdriver::PressKey(win::VK_ESCAPE);
+    }
+};
+
+TEST_F(MainFormLookTest, EveryOpenBarCaptionEndsInsideItsOutline) {
+    TMainForm* form = StartMainForm();
+    for (int index = 0; index < form->MainMenu1->Items()->Count(); ++index) {
+        SCOPED_TRACE(form->MainMenu1->Items()->Items(index)->Caption());
+        BarItemShot shot;
+        shot.look = form->FlatLook1;
+        ASSERT_TRUE(win::GetMenuItemRect(form->Handle(), form->MainMenu1->Handle(), index, &shot.item));
+        framework::TTimer timer(nullptr);
+        shot.timer = &timer;
+        timer.SetInterval(100);
+        timer.SetOnTimer(TNotifyEvent::Bind<&BarItemShot::Take>(&shot));
+        timer.SetEnabled(true);
+        testdriver::Click(win::POINT{shot.item.left + 8, shot.item.top + 5});
+        ASSERT_TRUE(testdriver::PumpUntil([&shot] { return shot.strayPixels >= 0; }, std::chrono::seconds(5)));
+        testdriver::PumpUntilIdle();
+        EXPECT_EQ(shot.strayPixels, 0);
+    }
+}
+
+TEST_F(MainFormLookTest, TheTrackListsColumnsAreSizedAtTheirDividers) {
+    TMainForm* form = StartMainForm();
+    TListView* list = form->ListView1;
+    const int y = list->HeaderHeight() / 2;
+    const int edge = list->Columns(0)->Width();
+    testdriver::MoveMouse(list->ClientToScreen(win::POINT{edge, y}));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(user::ShapeOf(win::GetCursor()), user::PointerShape::SizeWestEast);
+    user::InputMouseButton(user::MouseButton::Left, true, list->ClientToScreen(win::POINT{edge, y}));
+    testdriver::PumpUntilIdle();
+    testdriver::MoveMouse(list->ClientToScreen(win::POINT{edge + 40, y}));
+    testdriver::PumpUntilIdle();
+    user::InputMouseButton(user::MouseButton::Left, false, list->ClientToScreen(win::POINT{edge + 40, y}));
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(list->Columns(0)->Width(), edge + 40);
+    EXPECT_EQ(testdriver::DumpWindowPng(form->Handle(), std::string(TRACKMILL_BIN_DIR) + "/../windows-main-sized.png"),
+              "");
+}
+
+TEST_F(MainFormLookTest, AToolButtonThatOpenedADialogIsNotHotOnceThePointerIsOnTheDialog) {
+    TMainForm* form = StartMainForm();
+    TToolButton* options = nullptr;
+    for (int i = 0; i < form->ToolBar1->ButtonCount(); ++i)
+        if (form->ToolBar1->Buttons(i)->Action() == form->ActionOptionSet) options = form->ToolBar1->Buttons(i);
+    ASSERT_NE(options, nullptr);
+    testdriver::MoveMouse(options->ClientToScreen(win::POINT{options->Width() / 2, options->Height() / 2}));
+    testdriver::PumpUntilIdle();
+    ASSERT_TRUE(options->Hot());
+    ModalScript script;
+    bool hotOverDialog = true;
+    script.Next<TOptionSetForm>([&](TOptionSetForm& dialog) {
+        testdriver::MoveMouse(dialog.ClientToScreen(win::POINT{dialog.ClientWidth() / 2, dialog.ClientHeight() / 2}));
+        testdriver::PumpUntilIdle();
+        hotOverDialog = options->Hot();
+        dialog.Close();
+    });
+    testdriver::Click(options->ClientToScreen(win::POINT{options->Width() / 2, options->Height() / 2}));
+    ASSERT_TRUE(testdriver::PumpUntil([&script] { return script.Waiting() == 0; }, std::chrono::seconds(5)));
+    testdriver::PumpUntilIdle();
+    EXPECT_FALSE(hotOverDialog);
 }
 
 }  // namespace

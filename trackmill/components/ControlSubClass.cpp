@@ -243,6 +243,7 @@ void TControlSubClass::PaintControl() {
     else if (c.InheritsFrom<framework::TButton>())
         PaintButton(*this);
     if (c.InheritsFrom<framework::TSpeedButton>() && c.Visible()) PaintSpeedButton(*this);
+    if (c.ClassNameIs("TUpDown")) PaintUpDown(*this);
     if (c.InheritsFrom<framework::TCustomPanel>()) PaintPanel(*this);
     if (c.InheritsFrom<framework::TGroupBox>()) PaintGroupBox(*this);
     if (c.InheritsFrom<framework::TListView>()) PaintBorder(*this);

@@ -31,7 +31,7 @@ constexpr std::intptr_t kPlainTag = 999;
 bool Eligible(const TControl& c, TFlatControls set) {
     auto selects = [set](TFlatControl member) { return Contains(set, member); };
     return (c.InheritsFrom<framework::TComboBox>() && selects(fcCombo)) ||
-           (c.InheritsFrom<framework::TEdit>() && selects(fcEdit)) ||
+           (c.InheritsFrom<framework::TCustomEdit>() && selects(fcEdit)) ||
            ((c.ClassNameIs("TMaskEdit") || c.ClassNameIs("TDBEdit")) && selects(fcMaskEdit)) ||
            (c.InheritsFrom<framework::TCheckBox>() && selects(fcCheckBox)) ||
            (c.InheritsFrom<framework::TRadioButton>() && selects(fcRadioButton)) ||
@@ -133,7 +133,14 @@ void TFlatLook::ActivateToolBar(framework::TToolBar* toolBar, bool activate, boo
 void TFlatLook::ActivateControl(TControl* control, bool activate, bool repaint) {
     framework::TWinControl* parent = control->Parent();
     if (!parent || !Eligible(*control, flatControls_) || !EligibleParent(*parent, flatContainers_)) return;
-    if (activate && control->Tag() != kPlainTag && parent->Tag() != kPlainTag) RestyleControl(*this, *control);
+    if (activate && control->Tag() != kPlainTag && parent->Tag() != kPlainTag) {
+        RestyleControl(*this, *control);
+        // A number edit's arrows are a control of its own inside it; they go with the edit.
+        if (auto* edit = dynamic_cast<framework::TCustomEdit*>(control); edit && Contains(flatControls_, fcUpDown))
+            for (int i = 0; i < edit->ControlCount(); ++i)
+                if (TControl* inner = edit->Controls(i); inner->ClassNameIs("TUpDown") && inner->Tag() != kPlainTag)
+                    RestyleControl(*this, *inner);
+    }
     if (repaint) control->Invalidate();
 }
 

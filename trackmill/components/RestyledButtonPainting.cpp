@@ -1,6 +1,8 @@
 // Push buttons, bit buttons and speed buttons: rounded or square flat faces, pressed and raised edges, and the
+#include "platform/gdi/Text.h"
 // caption and glyph drawn the way menu items draw theirs.
 #include <algorithm>
+#include "platform/gdi/Text.h"
 
 #include "platform/framework/StringRoutines.h"
 #include "platform/framework/controls/BitBtn.h"
@@ -174,6 +176,53 @@ void PaintPushFace(TControlSubClass& restyler, bool bitButton) {
 void PaintButton(TControlSubClass& restyler) { PaintPushFace(restyler, false); }
 
 void PaintBitButton(TControlSubClass& restyler) { PaintPushFace(restyler, true); }
+
+void PaintUpDown(TControlSubClass& restyler) {
+    TControl& arrows = *restyler.Control;
+    const TFlatLook& look = *restyler.Menu;
+    const win::RECT client = arrows.ClientRect();
+    const int half = client.bottom / 2;
+    win::POINT cursor{};
+    win::GetCursorPos(&cursor);
+    const win::POINT p = arrows.ScreenToClient(cursor);
+    framework::TControlCanvas canvas(arrows);
+    canvas.Brush().SetStyle(framework::bsSolid);
+    for (const bool upper : {true, false}) {
+        const win::RECT r =
+            upper ? win::RECT{0, 0, client.right, half} : win::RECT{0, half, client.right, client.bottom};
+        // Each arrow is a push button of its own: hot under the pointer, pressed while the button holds it.
+        const bool under = p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+        const bool hot = restyler.Hot && under && arrows.Enabled();
+        const TColor face = Face(look, arrows, hot, false);
+        const TColor edge = hot ? LightenColor(look.EffSelectBorderColor, 60) : framework::clBtnShadow;
+        canvas.Brush().SetColor(ParentBrushColor(arrows));
+        canvas.FillRect(r);
+        canvas.Brush().SetColor(face);
+        canvas.Pen().SetColor(LightenColor(edge, 30));
+        canvas.RoundRect(r.left, r.top, r.right, r.bottom, 4, 4);
+        if (arrows.Enabled()) {
+            const TColor dark = DarkenColor(edge, 50);
+            if (restyler.LeftDown && hot)
+                Lines(canvas, dark,
+                      {{r.left, r.bottom - 2}, {r.left, r.top + 1}, {r.left + 1, r.top}, {r.right - 1, r.top}});
+            else
+                Lines(canvas, dark,
+                      {{r.right - 1, r.top + 1},
+                       {r.right - 1, r.bottom - 2},
+                       {r.right - 2, r.bottom - 1},
+                       {r.left, r.bottom - 1}});
+        }
+        // A triangle of 5, 3 and 1 pixels, pointing the way the arrow steps.
+        canvas.Pen().SetColor(arrows.Enabled() ? framework::clBlack : look.EffDisabledColor);
+        const int x = (Width(r) - 5) / 2;
+        const int y = r.top + (Height(r) - 3) / 2;
+        for (int row = 0; row < 3; ++row) {
+            const int line = upper ? y + 2 - row : y + row;
+            canvas.MoveTo(x + row, line);
+            canvas.LineTo(x + 5 - row, line);
+        }
+    }
+}
 
 void PaintSpeedButton(TControlSubClass& restyler) {
     auto& button = dynamic_cast<framework::TSpeedButton&>(*restyler.Control);

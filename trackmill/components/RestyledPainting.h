@@ -15,6 +15,8 @@ void PaintRadioButton(TControlSubClass& restyler);
 void PaintButton(TControlSubClass& restyler);
 void PaintBitButton(TControlSubClass& restyler);
 void PaintSpeedButton(TControlSubClass& restyler);
+// The arrow pair of a number edit: each arrow a flat push button.
+void PaintUpDown(TControlSubClass& restyler);
 // Panels and group boxes draw only in answer to WM_PAINT.
 void PaintPanel(TControlSubClass& restyler);
 void PaintGroupBox(TControlSubClass& restyler);

@@ -165,8 +165,7 @@ void ScrollButton(win::HDC dc, const win::RECT& rect, Arrow arrow, const State& 
 void ScrollTrack(win::HDC dc, const win::RECT& r, bool pressed, const Palette& palette) {
     const win::COLORREF face = palette[win::COLOR_BTNFACE];
     const win::COLORREF dot = palette[pressed ? win::COLOR_3DDKSHADOW : win::COLOR_BTNHIGHLIGHT];
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) Pixel(dc, x, y, (x + y) % 2 ? face : dot);
+    gdi::FillChecked(dc, r, dot, face);
 }
 
 void ScrollThumb(win::HDC dc, const win::RECT& rect, const Palette& palette) {

@@ -13,6 +13,8 @@
 #include "platform/gdi/SysColors.h"
 #include "platform/gdi/Text.h"
 #include "platform/user/ClassicGeometry.h"
+#include "platform/user/Cursor.h"
+#include "platform/user/Input.h"
 #include "platform/user/Messages.h"
 
 namespace framework {
@@ -25,6 +27,8 @@ int CheckColumn() { return CheckSize() + 6; }
 constexpr int kTextPadding = 4;
 // Rows a wheel notch scrolls, and rows a scroll-bar arrow click scrolls.
 constexpr int kWheelRows = 3;
+// How far on each side of a column's edge the header takes the pointer as on the divider.
+constexpr int kDividerGrip = 4;
 
 }  // namespace
 
@@ -171,6 +175,18 @@ int TListView::ItemAt(int x, int y) const {
     return index < ItemCount() ? index : -1;
 }
 
+int TListView::DividerAt(int x, int y) const {
+    if (y < 0 || y >= HeaderHeight() || x >= RowsRight()) return -1;
+    // Of dividers that lie together the last wins, so a column dragged to nothing can be widened again.
+    int found = -1;
+    int right = 0;
+    for (int c = 0; c < ColumnCount(); ++c) {
+        right += Columns(c)->Width();
+        if (x >= right - kDividerGrip && x < right + kDividerGrip) found = c;
+    }
+    return found;
+}
+
 void TListView::ScrollIntoView(int index) {
     if (index < topIndex_) topIndex_ = index;
     if (index >= topIndex_ + VisibleRows()) topIndex_ = index - VisibleRows() + 1;
@@ -230,12 +246,29 @@ void TListView::WndProc(TMessage& message) {
             message.Result = 0;
             return;
         }
+        case win::WM_SETCURSOR: {
+            win::POINT at;
+            win::GetCursorPos(&at);
+            at = ScreenToClient(at);
+            if (win::LOWORD(message.LParam) == win::HTCLIENT && Enabled() && DividerAt(at.x, at.y) >= 0) {
+                win::SetCursor(win::LoadCursor(nullptr, win::IDC_SIZEWE));
+                message.Result = win::TRUE;
+                return;
+            }
+            break;
+        }
         case win::WM_MOUSEMOVE:
+            if (sizedColumn_ >= 0 && sizedColumn_ < ColumnCount()) {
+                int left = 0;
+                for (int c = 0; c < sizedColumn_; ++c) left += Columns(c)->Width();
+                Columns(sizedColumn_)->SetWidth(std::max(win::GET_X_LPARAM(message.LParam) - sizingGrip_ - left, 0));
+            }
             if (pressedPart_ == VerticalScrollBar::Part::Thumb)
                 SetTopIndex(ScrollBar().PositionAtThumbTop(win::GET_Y_LPARAM(message.LParam) - thumbGrip_));
             break;
         case win::WM_LBUTTONUP:
         case win::WM_CAPTURECHANGED:
+            sizedColumn_ = -1;
             if (pressedPart_ != VerticalScrollBar::Part::None) {
                 pressedPart_ = VerticalScrollBar::Part::None;
                 Invalidate();
@@ -248,6 +281,18 @@ void TListView::WndProc(TMessage& message) {
                 // Still the control's own press: it takes the focus and the capture, but selects no row.
                 TWinControl::WndProc(message);
                 return;
+            }
+            if (Enabled()) {
+                const int x = win::GET_X_LPARAM(message.LParam);
+                if (const int divider = DividerAt(x, win::GET_Y_LPARAM(message.LParam)); divider >= 0) {
+                    sizedColumn_ = divider;
+                    int right = 0;
+                    for (int c = 0; c <= divider; ++c) right += Columns(c)->Width();
+                    sizingGrip_ = x - right;
+                    // The press takes the focus and the capture, which keeps the drag; no row is chosen.
+                    TWinControl::WndProc(message);
+                    return;
+                }
             }
             if (message.Msg == win::WM_LBUTTONDBLCLK) break;
             [[fallthrough]];

@@ -2,7 +2,8 @@
 // A list view in report style: a header of columns, rows of items with sub-items, optional check boxes, single or
 // multiple selection (Ctrl+click toggles, Shift+click extends), and the control's popup menu on a right click.
 // More rows than fit scroll: a vertical scroll bar at the right (arrows, track, thumb to drag), the wheel (three
-// rows a notch), and the arrow, Page and Home/End keys, which keep the focused row in view.
+// rows a notch), and the arrow, Page and Home/End keys, which keep the focused row in view. A column's width is
+// dragged at its divider in the header, where the pointer shows the sizing shape.
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -102,6 +103,8 @@ class TListView : public TWinControl {
     int RowHeight() const;
     // The item under a client point, -1 for none.
     int ItemAt(int x, int y) const;
+    // The column whose divider (its right edge in the header) is under a client point, -1 for none.
+    int DividerAt(int x, int y) const;
     // The first row shown.
     int TopIndex() const { return topIndex_; }
     void SetTopIndex(int index);
@@ -120,6 +123,8 @@ class TListView : public TWinControl {
     void Paint() override;
     void KeyDown(int& key, TShiftState shift) override;
     bool FocusOnClick() const override { return true; }
+    // Paint covers the whole client area, rows and scroll bar.
+    bool ErasesBackground() const override { return false; }
 
   private:
     void PressItem(int index, int x, TShiftState shift);
@@ -147,6 +152,9 @@ class TListView : public TWinControl {
     int thumbGrip_ = 0;
     // A wheel turn not yet worth a whole notch.
     int wheelRemainder_ = 0;
+    // The column whose divider is being dragged, and how far right of its edge the pointer took it.
+    int sizedColumn_ = -1;
+    int sizingGrip_ = 0;
 };
 
 }  // namespace framework

@@ -107,6 +107,11 @@ void TToolButton::WndProc(TMessage& message) {
             TGraphicControl::WndProc(message);
             Invalidate();
             return;
+        case CM_TEXTCHANGED:
+            // The caption decides the width on a bar that shows captions.
+            TGraphicControl::WndProc(message);
+            if (TToolBar* bar = ToolBar()) bar->ArrangeButtons();
+            return;
         default:
             break;
     }

@@ -236,8 +236,11 @@ user::classic::MenuItemLook TMenuItem::ClassicLook() const {
 void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height) {
     const bool onBar = OnBar();
     const win::SIZE classic = user::classic::MeasureMenuItem(ClassicLook(), onBar);
-    // The layer widens an owner-drawn popup item by the check mark column, which the classic measure holds already.
-    width = onBar ? classic.cx : std::max<int>(0, classic.cx - user::classic::Current().ownerDrawPopupExtraWidth);
+    // The layer widens an owner-drawn item by its padding (bar) or the check mark column (popup), which the classic
+    // measure holds already.
+    const user::classic::Geometry& geometry = user::classic::Current();
+    width =
+        std::max<int>(0, classic.cx - (onBar ? geometry.ownerDrawBarExtraWidth : geometry.ownerDrawPopupExtraWidth));
     height = classic.cy;
     if (OnMeasureItem) OnMeasureItem(this, &canvas, width, height);
 }

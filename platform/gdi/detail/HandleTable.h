@@ -1,6 +1,7 @@
 #pragma once
 // The one table behind every drawing handle. Ids count up and are never reused, so a stale handle finds
 // nothing.
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -34,6 +35,9 @@ class HandleTable {
     mutable std::mutex mutex_;
     std::unordered_map<std::uintptr_t, Entry> entries_;
     std::uintptr_t nextId_ = 0x1000;
+    // Counts removals. A lookup remembered while it is unchanged still names a live entry (ids are never reused),
+    // so a run of lookups of one handle (pixels set one at a time) takes the lock once.
+    std::atomic<std::uint64_t> removals_ = 0;
 };
 
 template <class Handle>

@@ -23,7 +23,8 @@ class Raster {
     // Colours are resolved RGB values.
     void plot(int x, int y, win::COLORREF colour);
     void fill(const win::RECT& logical, win::COLORREF colour);
-    void blend(int x, int y, win::COLORREF colour, std::uint8_t coverage);
+    // Lays colour over the width by height box at (left, top), each pixel by its coverage (row by row, 0..255).
+    void blend(int left, int top, int width, int height, const std::uint8_t* coverage, win::COLORREF colour);
     // CLR_INVALID when not visible.
     win::COLORREF read(int x, int y) const;
     // For bulk writes: the visible part of a logical rectangle in surface coordinates, and the surface
