@@ -5,6 +5,7 @@
 
 #include "platform/framework/Exception.h"
 #include "platform/framework/controls/ControlMessages.h"
+#include "platform/framework/controls/Edit.h"
 #include "platform/framework/forms/Application.h"
 #include "platform/framework/forms/Screen.h"
 #include "platform/framework/menus/ActionList.h"
@@ -21,6 +22,17 @@
 #include "platform/user/WindowStyles.h"
 
 namespace framework {
+
+namespace {
+
+// As the desktop's dialogs do, a text field that Tab or the form's activation gives the focus has all its text
+// selected, so that typing replaces it.
+void FocusAsDialog(TWinControl* control) {
+    control->SetFocus();
+    if (auto* edit = dynamic_cast<TCustomEdit*>(control); edit && edit->Focused()) edit->SelectAll();
+}
+
+}  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
     SetVisible(false);
@@ -157,7 +169,7 @@ void TCustomForm::WndProc(TMessage& message) {
             if (win::LOWORD(message.WParam) != win::WA_INACTIVE) {
                 if (Screen && IsProgramForm()) Screen->SetActiveForm(this);
                 if (activeControl_ && activeControl_->CanFocus()) {
-                    activeControl_->SetFocus();
+                    FocusAsDialog(activeControl_);
                     return;
                 }
             }
@@ -198,7 +210,7 @@ void TCustomForm::WndProc(TMessage& message) {
         case win::WM_SETFOCUS:
             // A form hands the focus on to its active control.
             if (activeControl_ && activeControl_->CanFocus() && activeControl_ != this) {
-                activeControl_->SetFocus();
+                FocusAsDialog(activeControl_);
                 return;
             }
             break;
@@ -367,7 +379,7 @@ void TCustomForm::SelectNext(bool forward) {
     } else if (!forward) {
         index = stops.size() - 1;
     }
-    stops[index]->SetFocus();
+    FocusAsDialog(stops[index]);
 }
 
 void TCustomForm::UpdateActions() {
