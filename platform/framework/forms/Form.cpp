@@ -187,19 +187,12 @@ void TCustomForm::WndProc(TMessage& message) {
                 message.Result = 1;
                 return;
             }
-            std::vector<TControl*> pending(1, this);
-            while (!pending.empty()) {
-                TControl* c = pending.back();
-                pending.pop_back();
-                if (c != this && c->Visible() && c->Enabled() && c->Perform(CM_DIALOGKEY, message.WParam, 0)) {
-                    message.Result = 1;
-                    return;
-                }
-                if (auto* windowed = dynamic_cast<TWinControl*>(c))
-                    for (int i = windowed->ControlCount() - 1; i >= 0; --i) pending.push_back(windowed->Controls(i));
-            }
+            if (OfferToControls(CM_DIALOGKEY, message.WParam)) message.Result = 1;
             return;
         }
+        case CM_DIALOGCHAR:
+            if (OfferToControls(CM_DIALOGCHAR, message.WParam)) message.Result = 1;
+            return;
         case CM_FOCUSCHANGED:
             // Remembered so that the focus comes back to it when the form is activated again.
             if (auto* focused = reinterpret_cast<TWinControl*>(message.LParam); focused && focused != this) {
@@ -222,6 +215,18 @@ void TCustomForm::WndProc(TMessage& message) {
             break;
     }
     TScrollingWinControl::WndProc(message);
+}
+
+bool TCustomForm::OfferToControls(win::UINT msg, win::WPARAM wParam) {
+    std::vector<TControl*> pending(1, this);
+    while (!pending.empty()) {
+        TControl* c = pending.back();
+        pending.pop_back();
+        if (c != this && c->Visible() && c->Enabled() && c->Perform(msg, wParam, 0)) return true;
+        if (auto* windowed = dynamic_cast<TWinControl*>(c))
+            for (int i = windowed->ControlCount() - 1; i >= 0; --i) pending.push_back(windowed->Controls(i));
+    }
+    return false;
 }
 
 void TCustomForm::Paint() {

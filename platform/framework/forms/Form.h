@@ -100,6 +100,8 @@ class TCustomForm : public TScrollingWinControl {
 
   private:
     void MenuReplaced(TObject* sender);
+    // Sends the message to the form's enabled, visible controls until one answers non-zero; whether one did.
+    bool OfferToControls(win::UINT msg, win::WPARAM wParam);
     void PlaceOnFirstShow();
     bool CloseModal();
     // The window a modal run is opened from: the active one, else the main form's.
