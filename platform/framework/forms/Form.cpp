@@ -370,7 +370,7 @@ void TCustomForm::SelectNext(bool forward) {
     while (!pending.empty()) {
         TWinControl* c = pending.back();
         pending.pop_back();
-        if (c != this && c->TabStop() && c->CanFocus()) stops.push_back(c);
+        if (c != this && c->IsTabStop() && c->CanFocus()) stops.push_back(c);
         for (int i = c->ControlCount() - 1; i >= 0; --i)
             if (auto* child = dynamic_cast<TWinControl*>(c->Controls(i)); child && child->Visible())
                 pending.push_back(child);
