@@ -10,7 +10,8 @@ apt-get update
 # Libraries: FreeType and fontconfig with the two faces the program asks for, libjpeg (pictures), libpng (screen
 # dumps), SDL2 (windows and sound), libcdio and libcddb (CDs and the CD database), libXdamage (the launch probe),
 # libsoxr (the rs resampler).
-# Xvfb and xdotool: the tests that show real windows on a private X server and type into them.
+# Xvfb, xdotool and x11-utils (xwininfo): the tests that show real windows on a private X server, type into them
+# and look at their stacking.
 # desktop-file-utils: the install check validates the desktop entry.
 # Programs run by trackmill and its tools: lame (MP3), sox (the demo CD and the fixtures), espeak-ng (the demo CD and
 # the speech fixtures).
@@ -18,6 +19,6 @@ apt-get install -y --no-install-recommends \
   build-essential cmake pkg-config git clang-format clang libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   libfreetype-dev libfontconfig-dev fonts-dejavu-core fonts-wqy-zenhei \
-  libjpeg-dev libpng-dev libsdl2-dev libxdamage-dev xvfb xdotool desktop-file-utils \
+  libjpeg-dev libpng-dev libsdl2-dev libxdamage-dev xvfb xdotool x11-utils desktop-file-utils \
   libcdio-dev libcddb2-dev libsoxr-dev \
   lame sox espeak-ng

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/framework/FileNames.h"
+
 namespace framework {
 
 namespace {
@@ -109,6 +111,15 @@ bool FileExists(const std::string& fileName) {
 bool DirectoryExists(const std::string& directory) {
     struct stat info {};
     return ::stat(directory.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string ExistingFolder(const std::string& folder) {
+    std::string path = ExpandFileName(folder.empty() ? "." : folder);
+    while (path.size() > 1 && !DirectoryExists(path)) {
+        const std::string parent = ExtractFilePath(path.back() == '/' ? path.substr(0, path.size() - 1) : path);
+        path = parent.size() > 1 ? parent.substr(0, parent.size() - 1) : "/";
+    }
+    return path;
 }
 
 bool DeleteFile(const std::string& fileName) { return ::unlink(fileName.c_str()) == 0; }

@@ -7,6 +7,9 @@ namespace framework {
 // True for an existing entry that is not a directory.
 bool FileExists(const std::string& fileName);
 bool DirectoryExists(const std::string& directory);
+// An absolute folder (expanded as ExpandFileName does) that exists: the folder itself, else the nearest of its
+// parents that does; "/" at the least.
+std::string ExistingFolder(const std::string& folder);
 // Removes a file; directories are not files and stay.
 bool DeleteFile(const std::string& fileName);
 // Moves a file to a name that does not exist yet, also onto another file system (by copying and then removing

@@ -79,6 +79,21 @@ std::optional<SDL_SysWMinfo> X11Info(SDL_Window* window) {
     return info;
 }
 
+// Maps or unmaps a menu, list or hint window on X without the keyboard moving. SDL would give a window it shows
+// the input focus when no window manager runs; for these the focus would leave the window they belong to and come
+// back, and the keys held meanwhile (Alt of Alt+letter) would be released and pressed again on the way. False
+// where the display is not X.
+bool MapWithoutFocus(SDL_Window* window, bool mapped) {
+    const auto info = X11Info(window);
+    if (!info) return false;
+    if (mapped)
+        XMapRaised(info->info.x11.display, info->info.x11.window);
+    else
+        XUnmapWindow(info->info.x11.display, info->info.x11.window);
+    XFlush(info->info.x11.display);
+    return true;
+}
+
 }  // namespace
 
 std::unique_ptr<SdlPresenter> SdlPresenter::Open() {
@@ -153,7 +168,10 @@ void SdlPresenter::windowChanged(win::HWND hwnd) {
         if (ownerShown != windows_.end() && SDL_SetWindowModalFor(shown.window, ownerShown->second.window) == 0)
             shown.owner = owner;
     }
-    if (win::IsWindowVisible(hwnd)) {
+    const bool visible = win::IsWindowVisible(hwnd);
+    if (popup && MapWithoutFocus(shown.window, visible)) {
+        if (visible) raiseTopmostWindows();
+    } else if (visible) {
         SDL_ShowWindow(shown.window);
     } else {
         SDL_HideWindow(shown.window);
@@ -188,8 +206,23 @@ void SdlPresenter::windowActivated(win::HWND hwnd) {
     if (it == windows_.end() || !win::IsWindowVisible(hwnd) || user::IsTopmost(hwnd)) return;
     SDL_RaiseWindow(it->second.window);
     raiseOwnedWindows(hwnd);
+    // A window may come to the front while a menu is open (its activation reaches us late): the menu stays above.
+    raiseTopmostWindows();
     // Without a window manager nobody else moves the keyboard focus.
     SDL_SetWindowInputFocus(it->second.window);
+}
+
+void SdlPresenter::raiseTopmostWindows() {
+    const std::vector<win::HWND> order = user::TopLevelWindows();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (!user::IsTopmost(*it) || !win::IsWindowVisible(*it)) continue;
+        const auto shown = windows_.find(*it);
+        if (shown == windows_.end()) continue;
+        if (const auto info = X11Info(shown->second.window)) {
+            XRaiseWindow(info->info.x11.display, info->info.x11.window);
+            XFlush(info->info.x11.display);
+        }
+    }
 }
 
 void SdlPresenter::raiseOwnedWindows(win::HWND owner) {

@@ -49,6 +49,8 @@ class SdlPresenter : public user::Presenter {
     win::HWND windowOf(unsigned sdlWindowId) const;
     void draw(win::HWND hwnd, Shown& shown);
     void raiseOwnedWindows(win::HWND owner);
+    // Menus, lists and hints above every other window of the program, the frontmost on top.
+    void raiseTopmostWindows();
     // The display connection's descriptor, -1 when the driver has none to wait on.
     int displayDescriptor();
 

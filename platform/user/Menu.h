@@ -122,3 +122,11 @@ BOOL EndMenu();
 BOOL GetMenuItemRect(HWND hwnd, HMENU menu, UINT position, RECT* rect);
 
 }  // namespace win
+
+namespace user {
+
+// The size of the window that TrackPopupMenu opens for the menu as it stands, shown before or not: every item
+// measured as it will be painted (owner-drawn ones through WM_MEASUREITEM to owner), the frame around them.
+win::SIZE PopupMenuSize(win::HWND owner, win::HMENU menu);
+
+}  // namespace user

@@ -67,6 +67,7 @@ class MenuTracker {
     // until Down or Enter, unless a mnemonic chose the item, which drops it with its first item selected.
     bool runBar(int index, BarEntry entry, UINT* chosen) {
         dropped_ = entry != BarEntry::Selected;
+        byMouse_ = entry == BarEntry::Dropped;
         selectBar(index);
         if (entry == BarEntry::Mnemonic) selectFirstInLast();
         if (dropped_ && levels_.empty() && !done_) {
@@ -259,8 +260,8 @@ class MenuTracker {
             case VK_ESCAPE:
                 if (depth > 1) {
                     closeFrom(depth - 1);
-                } else if (bar_) {
-                    // Back to the bar with its item still selected.
+                } else if (bar_ && !byMouse_) {
+                    // Back to the bar with its item still selected; a menu the mouse opened closes altogether.
                     closeFrom(0);
                     dropped_ = false;
                 } else {
@@ -382,6 +383,7 @@ class MenuTracker {
     HMENU bar_;
     int barSelected_ = -1;
     bool dropped_ = true;
+    bool byMouse_ = false;
     std::vector<Level> levels_;
     bool done_ = false;
     bool chose_ = false;

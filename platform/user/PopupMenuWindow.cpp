@@ -104,19 +104,19 @@ void RegisterPopupClass() {
     std::call_once(once, [] { AddClass(WindowClass{kPopupMenuClass, 0, PopupMenuWindowProc, nullptr}); });
 }
 
-}  // namespace
-
-HWND CreatePopupMenuWindow(HWND owner, HMENU handle, POINT at, UINT flags) {
-    RegisterPopupClass();
-    auto menu = FindMenu(handle);
-    if (!menu) return nullptr;
+// Every item's size as it will be painted, owner-drawn ones measured through owner.
+std::vector<SIZE> MeasureItems(HWND owner, const MenuRecord& menu) {
     std::vector<SIZE> sizes;
-    for (const MenuItem& item : menu->items) {
+    for (const MenuItem& item : menu.items) {
         SIZE s = MeasureMenuItem(owner, item, false);
         if (item.ownerDrawn()) s.cx += classic::Current().ownerDrawPopupExtraWidth;
         sizes.push_back(s);
     }
-    if (!(menu = FindMenu(handle)) || sizes.size() != menu->items.size()) return nullptr;
+    return sizes;
+}
+
+// The window around items of these sizes: as wide as the widest, as high as all, and the margin around.
+SIZE WindowSize(const std::vector<SIZE>& sizes) {
     int width = 0;
     int height = 0;
     for (const SIZE& s : sizes) {
@@ -124,8 +124,23 @@ HWND CreatePopupMenuWindow(HWND owner, HMENU handle, POINT at, UINT flags) {
         height += s.cy;
     }
     const int margin = classic::Current().popupMargin;
-    const int windowWidth = width + 2 * margin;
-    const int windowHeight = height + 2 * margin;
+    return SIZE{width + 2 * margin, height + 2 * margin};
+}
+
+}  // namespace
+
+HWND CreatePopupMenuWindow(HWND owner, HMENU handle, POINT at, UINT flags) {
+    RegisterPopupClass();
+    auto menu = FindMenu(handle);
+    if (!menu) return nullptr;
+    const std::vector<SIZE> sizes = MeasureItems(owner, *menu);
+    // A measuring owner may have changed the menu meanwhile.
+    if (!(menu = FindMenu(handle)) || sizes.size() != menu->items.size()) return nullptr;
+    const int margin = classic::Current().popupMargin;
+    const SIZE window = WindowSize(sizes);
+    const int windowWidth = window.cx;
+    const int windowHeight = window.cy;
+    const int width = windowWidth - 2 * margin;
 
     int x = at.x;
     int y = at.y;
@@ -207,3 +222,13 @@ bool PopupContains(HWND popup, POINT screen) {
 }
 
 }  // namespace user::detail
+
+namespace user {
+
+win::SIZE PopupMenuSize(win::HWND owner, win::HMENU handle) {
+    auto menu = detail::FindMenu(handle);
+    if (!menu) return win::SIZE{};
+    return detail::WindowSize(detail::MeasureItems(owner, *menu));
+}
+
+}  // namespace user

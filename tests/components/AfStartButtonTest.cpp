@@ -1,7 +1,6 @@
-// The image panel button on the headless screen: where its menu opens (above when it fits, below otherwise) from
-// the standard item heights before the menu was ever shown and from the menu's own layout afterwards, at 96 and 120
-// pixels per inch; presses on the panel and on its picture; and a picture that stays where it belongs whatever
-// order the presses and releases come in.
+// The image panel button on the headless screen: where its menu opens (above when it fits, below otherwise), from
+// the menu measured as it paints, shown before or not, at 96 and 120 pixels per inch; presses on the panel and on
+// its picture; and a picture that stays where it belongs whatever order the presses and releases come in.
 #include <string>
 #include <vector>
 
@@ -129,23 +128,27 @@ TEST_F(AfStartButtonTest, AdoptsItsPictureAtTheLeftVerticallyCentredAndTranspare
     EXPECT_EQ(tall->Left(), 0);
 }
 
-TEST_F(AfStartButtonTest, AMenuNeverShownOpensAboveFromTheStandardHeightsThenFromItsOwnLayout) {
+TEST_F(AfStartButtonTest, TheMenusBottomEdgeMeetsTheButtonsTopEdgeOnEveryOpeningShownBeforeOrNot) {
     TPopupMenu* menu = Menu({"新建", "打开", "-", "保存", "退出"});
     ButtonTopAt(300);
 
-    // 4 items of 17, 1 separator of 9 and the frame of 6: 83 pixels above the button's top edge.
-    const win::POINT first = ClickAndSeeWhereTheMenuOpened(menu);
-    EXPECT_EQ(first.y, 300 - 83);
-    EXPECT_EQ(first.x, button->ClientOrigin().x);
-
-    // Shown once: the heights are the menu's own, so its bottom edge meets the button's top edge.
+    // 4 items, 1 separator and the frame, as the menu paints them, before it was ever shown and after.
     const int laidOut = 4 * kPopupTextItemHeight + kPopupSeparatorHeight + 2 * kPopupMargin;
-    const win::POINT second = ClickAndSeeWhereTheMenuOpened(menu);
-    EXPECT_EQ(second.y, 300 - laidOut);
-    win::RECT last{};
-    ASSERT_TRUE(win::GetMenuItemRect(nullptr, menu->Handle(), 4, &last));
-    EXPECT_EQ(last.bottom + kPopupMargin, 300);
+    for (int opening = 0; opening < 2; ++opening) {
+        const win::POINT at = ClickAndSeeWhereTheMenuOpened(menu);
+        EXPECT_EQ(at.y, 300 - laidOut) << "opening " << opening;
+        EXPECT_EQ(at.x, button->ClientOrigin().x);
+        win::RECT last{};
+        ASSERT_TRUE(win::GetMenuItemRect(nullptr, menu->Handle(), 4, &last));
+        EXPECT_EQ(last.bottom + kPopupMargin, 300);
+    }
     EXPECT_EQ(watch.clicks, 2) << "OnClick fires before the menu opens";
+
+    // A changed menu is built anew: its new layout counts from the first opening on.
+    auto* added = new TMenuItem(form);
+    added->SetCaption("恢复");
+    menu->Items()->Add(added);
+    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - laidOut - kPopupTextItemHeight);
 }
 
 TEST_F(AfStartButtonTest, AMenuThatDoesNotFitAboveOpensBelowTheButton) {
@@ -154,27 +157,33 @@ TEST_F(AfStartButtonTest, AMenuThatDoesNotFitAboveOpensBelowTheButton) {
     EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 60 + kButtonHeight);
     EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 60 + kButtonHeight);
 
-    // 83 is not less than 83: below.
-    ButtonTopAt(83);
-    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 83 + kButtonHeight);
+    // A menu exactly as high as the room above: below.
+    const int laidOut = 4 * kPopupTextItemHeight + kPopupSeparatorHeight + 2 * kPopupMargin;
+    ButtonTopAt(laidOut);
+    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, laidOut + kButtonHeight);
+    ButtonTopAt(laidOut + 1);
+    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 1);
 }
 
-TEST_F(AfStartButtonTest, At120PixelsPerInchAMenuNeverShownCountsItemsOf21) {
+TEST_F(AfStartButtonTest, At120PixelsPerInchTheMenuIsMeasuredAtThatResolutionFromTheFirstOpening) {
     testdriver::SetDpi(120);
     TPopupMenu* menu = Menu({"新建", "打开", "-", "保存", "退出"});
     ButtonTopAt(300);
-    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - 99);
-    // Shown once: the menu's own heights at 120 dpi (items of 23, a separator of 10) and the button's frame of 6.
-    const int laidOut = 4 * 23 + 10 + 6;
+    // The menu's own heights at 120 dpi: items of 23, a separator of 10, and the frame, wider too.
+    const user::classic::Geometry& geometry = user::classic::Current();
+    ASSERT_EQ(geometry.popupTextItemHeight, 23);
+    ASSERT_EQ(geometry.popupSeparatorHeight, 10);
+    const int laidOut = 4 * 23 + 10 + 2 * geometry.popupMargin;
+    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - laidOut);
     EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - laidOut);
 }
 
-TEST_F(AfStartButtonTest, ASeparatorFirstIsMeasuredAsTheItemHeight) {
+TEST_F(AfStartButtonTest, ASeparatorFirstIsMeasuredAsASeparator) {
     TPopupMenu* menu = Menu({"-", "新建", "打开"});
     ButtonTopAt(300);
-    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - (2 * 17 + 9 + 6));
-    // The first rectangle is the separator's; the last separator is item 0, so its own height is not looked up.
-    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - (2 * kPopupSeparatorHeight + 9 + 6));
+    const int laidOut = 2 * kPopupTextItemHeight + kPopupSeparatorHeight + 2 * kPopupMargin;
+    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - laidOut);
+    EXPECT_EQ(ClickAndSeeWhereTheMenuOpened(menu).y, 300 - laidOut);
 }
 
 TEST_F(AfStartButtonTest, WithoutAMenuAClickOnlyFiresOnClick) {

@@ -1,27 +1,11 @@
 #include "trackmill/components/AfStartButton.h"
 
 #include "platform/framework/controls/Image.h"
-#include "platform/framework/forms/Screen.h"
-#include "platform/framework/menus/MenuItem.h"
 #include "platform/framework/menus/PopupMenu.h"
-#include "platform/user/Menu.h"
 
 using namespace framework;
 
 namespace components {
-
-namespace {
-
-// Standard popup geometry for a menu that has not been laid out yet: item heights at 96 and 120 pixels per inch,
-// the separator height, and the frame above and below the items.
-constexpr int kItemHeight96 = 17;
-constexpr int kItemHeight120 = 21;
-constexpr int kSeparatorHeight = 9;
-constexpr int kFrameHeight = 6;
-
-int HeightOf(const win::RECT& r) { return r.bottom - r.top; }
-
-}  // namespace
 
 TAfStartButton::~TAfStartButton() {
     // A picture taken away from the button before it goes must not call back into it.
@@ -81,38 +65,10 @@ void TAfStartButton::MouseUp(TMouseButton button, TShiftState shift, int x, int 
     if (image_) image_->SetBounds(image_->Left() - 1, image_->Top() - 1, image_->Width(), image_->Height());
 }
 
-int TAfStartButton::MenuHeight() {
-    const TMenuItem* items = popupMenu_->Items();
-    const int count = items->Count();
-    int separators = 0;
-    int lastSeparator = 0;
-    for (int i = 0; i < count; ++i) {
-        if (items->Items(i)->Caption() == "-") {
-            ++separators;
-            lastSeparator = i;
-        }
-    }
-    int itemHeight = kItemHeight96;
-    int separatorHeight = kSeparatorHeight;
-    if (Screen && Screen->MenuFont().PixelsPerInch() == 120) itemHeight = kItemHeight120;
-
-    const win::HWND window = Parent() && Parent()->HandleAllocated() ? Parent()->Handle() : nullptr;
-    const win::HMENU menu = popupMenu_->Handle();
-    win::RECT first{};
-    win::GetMenuItemRect(window, menu, 0, &first);
-    if (first.top < first.bottom) {
-        itemHeight = HeightOf(first);
-        if (lastSeparator > 0) {
-            win::RECT separator{};
-            win::GetMenuItemRect(window, menu, static_cast<win::UINT>(lastSeparator), &separator);
-            separatorHeight = HeightOf(separator);
-        }
-    }
-    return (count - separators) * itemHeight + separators * separatorHeight + kFrameHeight;
-}
-
 void TAfStartButton::PopupMenuAtButton() {
-    const int height = MenuHeight();
+    // Measured as it will be painted, so that its bottom edge meets the button's top edge on every opening,
+    // whether the menu was shown before or was built anew since.
+    const int height = popupMenu_->MenuSize().cy;
     const win::POINT origin = ClientToScreen(win::POINT{0, 0});
     if (height < origin.y) {
         popupMenu_->Popup(origin.x, origin.y - height);

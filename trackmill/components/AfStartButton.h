@@ -31,9 +31,6 @@ class TAfStartButton : public framework::TPanel {
     void Notification(framework::TComponent* component, framework::TOperation operation) override;
 
   private:
-    // Height the menu will take on screen: item heights from the native menu once it has been shown, the standard
-    // ones for the screen's pixels per inch before that.
-    int MenuHeight();
     void PopupMenuAtButton();
 
     void ImageClick(framework::TObject* sender);

@@ -1,5 +1,7 @@
 #include "platform/framework/controls/ButtonControl.h"
 
+#include "platform/framework/controls/ControlMessages.h"
+#include "platform/user/MenuMnemonic.h"
 #include "platform/user/Messages.h"
 
 namespace framework {
@@ -49,6 +51,16 @@ void TButtonControl::WndProc(TMessage& message) {
         case win::WM_KILLFOCUS:
             spaceDown_ = false;
             break;
+        case CM_DIALOGCHAR: {
+            // The underlined letter presses the button, as a click would.
+            const char32_t mnemonic = user::MenuMnemonic(Caption());
+            if (mnemonic && mnemonic == user::FoldedMnemonic(static_cast<char32_t>(message.WParam)) && CanFocus()) {
+                SetFocus();
+                ClickedByMouse();
+                message.Result = 1;
+            }
+            return;
+        }
         default:
             break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The common behaviour of push buttons, check boxes and radio buttons: they take the focus when pressed, show
-// a pressed look while the left button or the space key is held over them, and act when it is released there.
+// a pressed look while the left button or the space key is held over them, and act when it is released there, or
+// when the letter underlined in their caption is typed in their form.
 #include "platform/framework/controls/WinControl.h"
 
 namespace framework {

@@ -29,6 +29,8 @@ class TComboBox : public TWinControl {
     void SetDroppedDown(bool dropped);
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int count) { dropDownCount_ = count; }
+    // An editable combo's text takes what is typed.
+    bool WantsCharacters() const override { return style_ != csDropDownList; }
 
     TNotifyEvent OnChange;
 

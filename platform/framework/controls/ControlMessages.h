@@ -6,6 +6,8 @@
 namespace framework {
 
 inline constexpr win::UINT CM_BASE = 0xB000;
+// A character that may be a control's mnemonic (WParam); the control it belongs to acts and answers non-zero.
+inline constexpr win::UINT CM_DIALOGCHAR = CM_BASE + 6;
 inline constexpr win::UINT CM_FOCUSCHANGED = CM_BASE + 7;  // LParam: the control now focused
 inline constexpr win::UINT CM_PARENTCOLORCHANGED = CM_BASE + 9;
 inline constexpr win::UINT CM_ENABLEDCHANGED = CM_BASE + 12;  // WParam: 0 when now disabled

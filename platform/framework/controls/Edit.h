@@ -30,6 +30,7 @@ class TCustomEdit : public TWinControl {
     void SetSelLength(int length);
     std::string SelText() const { return editor_.SelectedText(); }
     void SelectAll();
+    bool WantsCharacters() const override { return true; }
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();

@@ -1,5 +1,7 @@
 #include "platform/framework/controls/RadioButton.h"
 
+#include <algorithm>
+
 #include "platform/framework/controls/CheckBoxPainting.h"
 #include "platform/framework/controls/ClassicPainter.h"
 #include "platform/user/Messages.h"
@@ -32,6 +34,38 @@ void TRadioButton::SetAlignment(TAlignment alignment) {
 
 void TRadioButton::ClickedByMouse() {
     if (Perform(win::BM_GETCHECK, 0, 0) == 0) SetChecked(true);
+}
+
+std::vector<TRadioButton*> TRadioButton::Group() const {
+    std::vector<TRadioButton*> group;
+    if (TWinControl* parent = Parent()) {
+        for (int i = 0; i < parent->ControlCount(); ++i)
+            if (auto* member = dynamic_cast<TRadioButton*>(parent->Controls(i)); member && member->CanFocus())
+                group.push_back(member);
+    }
+    return group;
+}
+
+bool TRadioButton::IsTabStop() const {
+    if (!TabStop()) return false;
+    if (checked_) return true;
+    const std::vector<TRadioButton*> group = Group();
+    const bool anyChecked = std::any_of(group.begin(), group.end(), [](TRadioButton* b) { return b->Checked(); });
+    return !anyChecked && !group.empty() && group.front() == this;
+}
+
+void TRadioButton::KeyDown(int& key, TShiftState shift) {
+    TButtonControl::KeyDown(key, shift);
+    const bool forward = key == win::VK_RIGHT || key == win::VK_DOWN;
+    if (!forward && key != win::VK_LEFT && key != win::VK_UP) return;
+    const std::vector<TRadioButton*> group = Group();
+    const auto at = std::find(group.begin(), group.end(), this);
+    if (at == group.end() || group.size() < 2) return;
+    const std::size_t index = static_cast<std::size_t>(at - group.begin());
+    TRadioButton* next = group[(index + (forward ? 1 : group.size() - 1)) % group.size()];
+    next->SetFocus();
+    next->SetChecked(true);
+    key = 0;
 }
 
 void TRadioButton::WndProc(TMessage& message) {

@@ -1,6 +1,9 @@
 #pragma once
-// A radio button; checking one unchecks the other radio buttons of the same parent. Becoming checked, by the user
-// or by code, raises OnClick.
+// A radio button; checking one unchecks the other radio buttons of the same parent, its group. Becoming checked,
+// by the user or by code, raises OnClick. Tab stops at the group's checked button only (at its first one while
+// none is checked); the arrow keys move through the group and check the button they reach.
+#include <vector>
+
 #include "platform/framework/controls/ButtonControl.h"
 
 namespace framework {
@@ -13,13 +16,18 @@ class TRadioButton : public TButtonControl {
     void SetChecked(bool checked);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    bool IsTabStop() const override;
 
   protected:
     void WndProc(TMessage& message) override;
     void ClickedByMouse() override;
+    void KeyDown(int& key, TShiftState shift) override;
     void Paint() override;
 
   private:
+    // The radio buttons of this one's group that the keyboard can reach, in their parent's order.
+    std::vector<TRadioButton*> Group() const;
+
     bool checked_ = false;
     TAlignment alignment_ = taRightJustify;
 };

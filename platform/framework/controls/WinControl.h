@@ -56,6 +56,11 @@ class TWinControl : public TControl {
     virtual void SetFocus();
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+    // Whether Tab stops here: TabStop, narrowed by controls of a group that shares one stop.
+    virtual bool IsTabStop() const { return tabStop_; }
+    // Whether typed characters are the control's own (text fields); elsewhere a letter may press the button
+    // whose mnemonic it is.
+    virtual bool WantsCharacters() const { return false; }
     int TabOrder() const;
 
     void Invalidate() override;

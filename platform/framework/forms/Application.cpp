@@ -137,6 +137,14 @@ void TApplication::ProcessMessage(win::MSG& msg) {
                 form->Perform(CM_DIALOGKEY, msg.wParam, 0) != 0)
                 return;
         }
+        // A letter, with Alt or typed where the focus takes no text, presses the button it is the mnemonic of;
+        // Alt with a letter no button has goes on to the menu bar.
+        if ((msg.message == win::WM_SYSCHAR || msg.message == win::WM_CHAR) && msg.wParam > ' ') {
+            auto* form = dynamic_cast<TCustomForm*>(FindControl(win::GetAncestor(msg.hwnd, win::GA_ROOT)));
+            const TWinControl* focused = FindControl(msg.hwnd);
+            const bool typedAsText = msg.message == win::WM_CHAR && focused && focused->WantsCharacters();
+            if (form && !typedAsText && form->Perform(CM_DIALOGCHAR, msg.wParam, 0) != 0) return;
+        }
         win::DispatchMessage(&msg);
     } catch (const std::exception& error) {
         HandleException(error);

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/framework/FileSystem.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ComboBox.h"
 #include "platform/framework/controls/Edit.h"
@@ -72,8 +73,8 @@ std::string TFileDialogForm::ExtractName(const std::string& path) {
 
 void TFileDialogForm::ShowFolder(const std::string& folder) {
     namespace fs = std::filesystem;
-    folder_ = folder;
-    folderBox_->SetText(folder);
+    folder_ = ExistingFolder(folder);
+    folderBox_->SetText(folder_);
     list_->ClearItems();
     const int filter = filterBox_->ItemIndex();
     const std::vector<std::string> patterns = filter >= 0 && filter < static_cast<int>(filters_.size())
@@ -82,7 +83,7 @@ void TFileDialogForm::ShowFolder(const std::string& folder) {
     std::vector<std::string> folders{".."};
     std::vector<std::string> files;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folder, error)) {
+    for (const auto& entry : fs::directory_iterator(folder_, error)) {
         const std::string name = entry.path().filename().string();
         if (name.empty() || name.front() == '.') continue;
         if (entry.is_directory(error)) {

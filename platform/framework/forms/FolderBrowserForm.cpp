@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/framework/FileSystem.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/Edit.h"
 #include "platform/framework/controls/Label.h"
@@ -46,8 +47,14 @@ TFolderBrowserForm::TFolderBrowserForm(const std::string& prompt, const std::str
     cancel->SetCaption("取消");
     cancel->SetModalResult(mrCancel);
     cancel->SetCancel(true);
-    std::error_code error;
-    ShowFolder(!initial.empty() && std::filesystem::is_directory(initial, error) ? initial : root_);
+    // A folder that went away opens its nearest parent that is still there, inside the root.
+    const std::string start = initial.empty() ? root_ : ExistingFolder(initial);
+    ShowFolder(Within(start, ExistingFolder(root_)) ? start : root_);
+}
+
+bool TFolderBrowserForm::Within(const std::string& folder, const std::string& root) {
+    const std::string relative = std::filesystem::path(folder).lexically_relative(root).string();
+    return !relative.empty() && relative.rfind("..", 0) != 0;
 }
 
 void TFolderBrowserForm::ShowFolder(const std::string& folder) {

@@ -18,6 +18,8 @@ class TFolderBrowserForm : public TCustomForm {
     void ShowFolder(const std::string& folder);
 
   private:
+    // Whether folder is root or lies inside it.
+    static bool Within(const std::string& folder, const std::string& root);
     void Open(TObject* sender);
 
     std::string root_;

@@ -7,6 +7,7 @@
 #include "platform/framework/MulDiv.h"
 #include "platform/framework/Scalable.h"
 #include "platform/framework/controls/ControlMessages.h"
+#include "platform/framework/controls/Edit.h"
 #include "platform/framework/forms/Application.h"
 #include "platform/framework/forms/Screen.h"
 #include "platform/framework/menus/ActionList.h"
@@ -25,6 +26,17 @@
 #include "platform/user/WindowStyles.h"
 
 namespace framework {
+
+namespace {
+
+// As the desktop's dialogs do, a text field that Tab or the form's activation gives the focus has all its text
+// selected, so that typing replaces it.
+void FocusAsDialog(TWinControl* control) {
+    control->SetFocus();
+    if (auto* edit = dynamic_cast<TCustomEdit*>(control); edit && edit->Focused()) edit->SelectAll();
+}
+
+}  // namespace
 
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
     SetVisible(false);
@@ -186,7 +198,7 @@ void TCustomForm::WndProc(TMessage& message) {
             if (win::LOWORD(message.WParam) != win::WA_INACTIVE) {
                 if (Screen && IsProgramForm()) Screen->SetActiveForm(this);
                 if (activeControl_ && activeControl_->CanFocus()) {
-                    activeControl_->SetFocus();
+                    FocusAsDialog(activeControl_);
                     return;
                 }
             }
@@ -204,19 +216,12 @@ void TCustomForm::WndProc(TMessage& message) {
                 message.Result = 1;
                 return;
             }
-            std::vector<TControl*> pending(1, this);
-            while (!pending.empty()) {
-                TControl* c = pending.back();
-                pending.pop_back();
-                if (c != this && c->Visible() && c->Enabled() && c->Perform(CM_DIALOGKEY, message.WParam, 0)) {
-                    message.Result = 1;
-                    return;
-                }
-                if (auto* windowed = dynamic_cast<TWinControl*>(c))
-                    for (int i = windowed->ControlCount() - 1; i >= 0; --i) pending.push_back(windowed->Controls(i));
-            }
+            if (OfferToControls(CM_DIALOGKEY, message.WParam)) message.Result = 1;
             return;
         }
+        case CM_DIALOGCHAR:
+            if (OfferToControls(CM_DIALOGCHAR, message.WParam)) message.Result = 1;
+            return;
         case CM_FOCUSCHANGED:
             // Remembered so that the focus comes back to it when the form is activated again.
             if (auto* focused = reinterpret_cast<TWinControl*>(message.LParam); focused && focused != this) {
@@ -227,7 +232,7 @@ void TCustomForm::WndProc(TMessage& message) {
         case win::WM_SETFOCUS:
             // A form hands the focus on to its active control.
             if (activeControl_ && activeControl_->CanFocus() && activeControl_ != this) {
-                activeControl_->SetFocus();
+                FocusAsDialog(activeControl_);
                 return;
             }
             break;
@@ -239,6 +244,18 @@ void TCustomForm::WndProc(TMessage& message) {
             break;
     }
     TScrollingWinControl::WndProc(message);
+}
+
+bool TCustomForm::OfferToControls(win::UINT msg, win::WPARAM wParam) {
+    std::vector<TControl*> pending(1, this);
+    while (!pending.empty()) {
+        TControl* c = pending.back();
+        pending.pop_back();
+        if (c != this && c->Visible() && c->Enabled() && c->Perform(msg, wParam, 0)) return true;
+        if (auto* windowed = dynamic_cast<TWinControl*>(c))
+            for (int i = windowed->ControlCount() - 1; i >= 0; --i) pending.push_back(windowed->Controls(i));
+    }
+    return false;
 }
 
 void TCustomForm::Paint() {
@@ -382,7 +399,7 @@ void TCustomForm::SelectNext(bool forward) {
     while (!pending.empty()) {
         TWinControl* c = pending.back();
         pending.pop_back();
-        if (c != this && c->TabStop() && c->CanFocus()) stops.push_back(c);
+        if (c != this && c->IsTabStop() && c->CanFocus()) stops.push_back(c);
         for (int i = c->ControlCount() - 1; i >= 0; --i)
             if (auto* child = dynamic_cast<TWinControl*>(c->Controls(i)); child && child->Visible())
                 pending.push_back(child);
@@ -396,7 +413,7 @@ void TCustomForm::SelectNext(bool forward) {
     } else if (!forward) {
         index = stops.size() - 1;
     }
-    stops[index]->SetFocus();
+    FocusAsDialog(stops[index]);
 }
 
 void TCustomForm::UpdateActions() {

@@ -112,6 +112,8 @@ class TCustomForm : public TScrollingWinControl {
     void MenuReplaced(TObject* sender);
     // The client rectangle for the form's bounds with frames, caption and menu bar of this geometry.
     win::RECT ClientRectIn(const user::classic::Geometry& geometry) const;
+    // Sends the message to the form's enabled, visible controls until one answers non-zero; whether one did.
+    bool OfferToControls(win::UINT msg, win::WPARAM wParam);
     void PlaceOnFirstShow();
     bool CloseModal();
     // The window a modal run is opened from: the active one, else the main form's.

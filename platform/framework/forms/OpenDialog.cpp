@@ -1,6 +1,7 @@
 #include "platform/framework/forms/OpenDialog.h"
 
 #include "platform/framework/FileNames.h"
+#include "platform/framework/FileSystem.h"
 #include "platform/framework/forms/FileDialogForm.h"
 
 namespace framework {
@@ -33,9 +34,10 @@ TFileDialogResponder SetFileDialogResponder(TFileDialogResponder responder) {
 TOpenDialog::TOpenDialog(TComponent* owner) : TComponent(owner) {}
 
 std::string TOpenDialog::StartFolder() const {
-    if (!initialDir_.empty()) return ExpandFileName(initialDir_);
-    if (!ExtractFilePath(fileName_).empty()) return ExpandFileName(ExtractFilePath(fileName_));
-    return ExpandFileName(".");
+    // A folder that went away since (or a name that never was one) opens its nearest parent that is still there.
+    if (!initialDir_.empty()) return ExistingFolder(initialDir_);
+    if (!ExtractFilePath(fileName_).empty()) return ExistingFolder(ExtractFilePath(fileName_));
+    return ExistingFolder(".");
 }
 
 void TOpenDialog::Accept(const std::vector<std::string>& names, const std::string& dir) {

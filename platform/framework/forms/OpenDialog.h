@@ -48,7 +48,7 @@ class TOpenDialog : public TComponent {
     bool Execute();
     // For the dialog window: takes the chosen names (relative ones to dir) as the result.
     void Accept(const std::vector<std::string>& names, const std::string& dir);
-    // The folder the dialog opens in.
+    // The folder the dialog opens in; always one that exists.
     std::string StartFolder() const;
 
   private:

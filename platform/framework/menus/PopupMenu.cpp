@@ -28,6 +28,8 @@ void TPopupMenu::Popup(int x, int y) {
     if (TMenuItem* item = FindMenuItem(command)) item->Click();
 }
 
+win::SIZE TPopupMenu::MenuSize() { return user::PopupMenuSize(popupOwner, Handle()); }
+
 void TPopupMenu::SetPopupComponent(TComponent* component) {
     popupComponent_ = component;
     if (component) component->FreeNotification(this);

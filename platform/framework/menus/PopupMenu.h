@@ -13,6 +13,8 @@ class TPopupMenu : public TMenu {
 
     // Runs the menu until an item is chosen or it is dismissed; the chosen item is clicked before this returns.
     virtual void Popup(int x, int y);
+    // The size of the window Popup opens for the menu as it stands, shown before or not.
+    win::SIZE MenuSize();
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
     TComponent* PopupComponent() const { return popupComponent_; }
