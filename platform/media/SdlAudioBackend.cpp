@@ -64,7 +64,9 @@ class DeviceCloser {
         std::shared_ptr<Callbacks> callbacks;
     };
 
-    DeviceCloser() { std::thread([this] { run(); }).detach(); }
+    DeviceCloser() {
+        std::thread([this] { run(); }).detach();
+    }
 
     [[noreturn]] void run() {
         std::unique_lock lock(mutex_);

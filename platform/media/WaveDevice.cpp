@@ -50,7 +50,8 @@ win::MCIERROR WaveDevice::open(const std::filesystem::path& file) {
     endActivity();
     const int descriptor = OpenForReading(file);
     if (descriptor < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return fail(win::MCIERR_FILE_NOT_FOUND, file.string() + ": no such file");
+        if (errno == ENOENT || errno == ENOTDIR)
+            return fail(win::MCIERR_FILE_NOT_FOUND, file.string() + ": no such file");
         return fail(win::MCIERR_INVALID_FILE, file.string() + ": " + std::strerror(errno));
     }
     WaveLayout layout;
@@ -72,8 +73,8 @@ win::MCIERROR WaveDevice::open(const std::filesystem::path& file) {
         ::close(descriptor);
         return fail(win::MCIERR_WAVE_OUTPUTSUNSUITABLE,
                     file.string() + ": " + std::to_string(layout.format.sampleRate) +
-                        " Hz, no sound device goes below " + std::to_string(PcmFormat::kLowestRate) +
-                        " Hz or above " + std::to_string(PcmFormat::kHighestRate) + " Hz");
+                        " Hz, no sound device goes below " + std::to_string(PcmFormat::kLowestRate) + " Hz or above " +
+                        std::to_string(PcmFormat::kHighestRate) + " Hz");
     }
     closeFiles();
     takeOpenedFile(descriptor, layout, file);
@@ -278,8 +279,8 @@ void WaveDevice::takeCapture(std::span<const std::uint8_t> bytes) {
     if (captureFailed_ || recordedFile_ < 0) return;
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t count = ::pwrite(recordedFile_, bytes.data() + done, bytes.size() - done,
-                                       off_t(recordStart_ + captured_ + done));
+        const ssize_t count =
+            ::pwrite(recordedFile_, bytes.data() + done, bytes.size() - done, off_t(recordStart_ + captured_ + done));
         if (count < 0 && errno == EINTR) continue;
         if (count <= 0) {
             // A full disk ends the recording where it was: what was written so far is kept.

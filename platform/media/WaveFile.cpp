@@ -165,7 +165,8 @@ bool WriteWaveFile(const std::filesystem::path& path, const PcmFormat& format, s
     };
 
     if (!WriteAll(file, Header(format, dataSize, pad))) return discard(false);
-    std::vector<std::uint8_t> buffer(std::size_t(std::min<std::uint64_t>(kCopyBlock, std::max<std::uint64_t>(dataSize, 1))));
+    std::vector<std::uint8_t> buffer(
+        std::size_t(std::min<std::uint64_t>(kCopyBlock, std::max<std::uint64_t>(dataSize, 1))));
     for (std::uint64_t left = dataSize; left > 0;) {
         const auto want = std::span(buffer).first(std::size_t(std::min<std::uint64_t>(left, buffer.size())));
         std::size_t given = 0;

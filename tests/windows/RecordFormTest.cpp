@@ -289,7 +289,8 @@ TEST_F(RecordFormTest, ANewRecordingThatCannotBeSetUpSaysSoOnceAndLeavesNoRecord
 TEST_F(RecordFormTest, OpeningAFileAtARateNoSoundDeviceServesSaysSoAndAsksAgain) {
     std::filesystem::create_directories(folder / "in");
     testsupport::writeFileBytes(folder / "in" / "slow.wav", testsupport::wavFileBytes(1, 1, 8, {0x80, 0x80}));
-    const std::string box = File("in/slow.wav") + "\r\n采样率为1赫兹，声卡无法播放和录制。\r\n采样率须在4000到768000赫兹之间。";
+    const std::string box =
+        File("in/slow.wav") + "\r\n采样率为1赫兹，声卡无法播放和录制。\r\n采样率须在4000到768000赫兹之间。";
     boxes.Allow(box);
     Open();
     files.Choose(File("in/slow.wav"));

@@ -1,14 +1,14 @@
 #include "trackmill/app/windows/NewRecordFileForm.h"
 
+#include "platform/framework/EConvertError.h"
+#include "platform/framework/IntegerText.h"
+#include "platform/framework/StringRoutines.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ComboBox.h"
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Label.h"
 #include "platform/framework/controls/Panel.h"
 #include "platform/framework/controls/RadioButton.h"
-#include "platform/framework/EConvertError.h"
-#include "platform/framework/IntegerText.h"
-#include "platform/framework/StringRoutines.h"
 #include "platform/framework/forms/Application.h"
 #include "platform/framework/forms/MessageBox.h"
 #include "platform/media/PcmFormat.h"
@@ -82,8 +82,8 @@ void TfrmNewRecordFile::btOkClick(TObject*) {
     SetModalResult(mrNone);
     using platform::media::PcmFormat;
     Application->MessageBox("采样率“" + Trim(cbBitSamples->Text()) + "”无效：请输入" +
-                                std::to_string(PcmFormat::kLowestRate) + "到" + std::to_string(PcmFormat::kHighestRate) +
-                                "之间的整数（单位：赫兹）。",
+                                std::to_string(PcmFormat::kLowestRate) + "到" +
+                                std::to_string(PcmFormat::kHighestRate) + "之间的整数（单位：赫兹）。",
                             "错误", win::MB_ICONEXCLAMATION);
     cbBitSamples->SetFocus();
 }

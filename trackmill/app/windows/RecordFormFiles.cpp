@@ -126,12 +126,12 @@ void TfrmRecord::miOpenClick(TObject*) {
             continue;
         }
         if (const std::uint32_t rate = FileSampleRate(name); rate != 0 && !PcmFormat::isPlayableRate(rate)) {
-            win::MessageBox(Handle(),
-                            (name + "\r\n采样率为" + std::to_string(rate) + "赫兹，声卡无法播放和录制。\r\n" +
-                             "采样率须在" + std::to_string(PcmFormat::kLowestRate) + "到" +
-                             std::to_string(PcmFormat::kHighestRate) + "赫兹之间。")
-                                .c_str(),
-                            "错误", win::MB_ICONEXCLAMATION);
+            win::MessageBox(
+                Handle(),
+                (name + "\r\n采样率为" + std::to_string(rate) + "赫兹，声卡无法播放和录制。\r\n" + "采样率须在" +
+                 std::to_string(PcmFormat::kLowestRate) + "到" + std::to_string(PcmFormat::kHighestRate) + "赫兹之间。")
+                    .c_str(),
+                "错误", win::MB_ICONEXCLAMATION);
             continue;
         }
         FFileName = name;
