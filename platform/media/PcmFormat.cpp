@@ -2,10 +2,11 @@
 
 namespace platform::media {
 
-bool PcmFormat::isSupported() const {
-    return (channels == 1 || channels == 2) && (bitsPerSample == 8 || bitsPerSample == 16) && sampleRate > 0 &&
-           sampleRate <= kHighestRate;
+bool PcmFormat::hasSupportedLayout() const {
+    return (channels == 1 || channels == 2) && (bitsPerSample == 8 || bitsPerSample == 16);
 }
+
+bool PcmFormat::isSupported() const { return hasSupportedLayout() && isPlayableRate(sampleRate); }
 
 std::size_t PcmFormat::bytesAt(std::uint32_t milliseconds) const {
     const std::uint64_t frames = std::uint64_t(milliseconds) * sampleRate / 1000;

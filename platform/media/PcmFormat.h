@@ -10,10 +10,16 @@ struct PcmFormat {
     std::uint32_t sampleRate = 8000;
     std::uint16_t bitsPerSample = 16;
 
+    // Below this no sound card goes, and a sound device would take seconds for each of its buffers, so stopping
+    // would take as long.
+    static constexpr std::uint32_t kLowestRate = 4000;
     // Above this no sound card goes, and byte rates would no longer fit the header's 32 bits.
     static constexpr std::uint32_t kHighestRate = 768000;
 
-    // 8/16 bits, 1/2 channels and a rate from 1 to kHighestRate.
+    // 8/16 bits in 1/2 channels.
+    bool hasSupportedLayout() const;
+    static bool isPlayableRate(std::uint32_t rate) { return rate >= kLowestRate && rate <= kHighestRate; }
+    // A supported layout at a rate from kLowestRate to kHighestRate.
     bool isSupported() const;
     std::size_t blockAlign() const { return std::size_t(channels) * (bitsPerSample / 8); }
     std::uint32_t byteRate() const { return sampleRate * std::uint32_t(blockAlign()); }

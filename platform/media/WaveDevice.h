@@ -1,7 +1,9 @@
 #pragma once
-// A waveaudio device: one WAV file's samples held in memory in the file's own format, played and recorded
-// through an audio backend. Recording inserts at its start position. The file is read when the device opens
-// and written only by save, so it is never kept open or locked. Every member may be called from any thread.
+// A waveaudio device: one WAV file's samples in the file's own format, played and recorded through an audio
+// backend. The sound stays in files: the opened file, read where it lies (held open, never locked, so a copy
+// renamed over it leaves the device's sound as it was), and a working file of what was recorded, created unnamed
+// beside it; the recording is a list of pieces of the two, joined by save. Recording inserts at its start
+// position. Every member may be called from any thread.
 #include <condition_variable>
 #include <cstdint>
 #include <filesystem>
@@ -10,15 +12,16 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "platform/media/MciTypes.h"
 #include "platform/media/PcmFormat.h"
+#include "platform/media/SoundPieces.h"
 
 namespace platform::media {
 
 class AudioBackend;
 class AudioStream;
+struct WaveLayout;
 
 enum class WaveMode { Stopped, Playing, Recording };
 
@@ -29,7 +32,8 @@ class WaveDevice {
     WaveDevice(const WaveDevice&) = delete;
     WaveDevice& operator=(const WaveDevice&) = delete;
 
-    // Reads the file; MCIERR_FILE_NOT_FOUND, or MCIERR_INVALID_FILE when it is no readable PCM WAV file.
+    // Opens the file; MCIERR_FILE_NOT_FOUND, MCIERR_INVALID_FILE when it is no readable PCM WAV file, or
+    // MCIERR_WAVE_OUTPUTSUNSUITABLE when no sound device takes its sample rate.
     win::MCIERROR open(const std::filesystem::path& file);
     // An empty recording with no file yet: save then needs a file name.
     void openNew(const PcmFormat& format);
@@ -63,9 +67,17 @@ class WaveDevice {
     std::size_t feedPlayback(std::span<std::uint8_t> buffer);
     void takeCapture(std::span<const std::uint8_t> bytes);
     void endActivity();
-    std::size_t lengthInBytes() const;
-    std::size_t positionInBytes() const;
-    std::size_t capturedFrameBytes() const;
+    // Reads the bytes of pieces from at into buffer; false with the cause when a file cannot be read.
+    bool readSound(const SoundPieces& pieces, std::uint64_t at, std::span<std::uint8_t> buffer,
+                   std::string& failure) const;
+    // The working file, created at the first recording; false with the cause when it cannot be.
+    bool makeRecordedFile(std::string& failure);
+    // Takes the file as the whole sound, dropping what was recorded before.
+    void takeOpenedFile(int file, const WaveLayout& layout, const std::filesystem::path& name);
+    void closeFiles();
+    std::uint64_t lengthInBytes() const;
+    std::uint64_t positionInBytes() const;
+    std::uint64_t capturedFrameBytes() const;
     win::MCIERROR fail(win::MCIERROR error, std::string cause);
     void clearFailure();
 
@@ -75,14 +87,19 @@ class WaveDevice {
     std::condition_variable playbackEnded_;
     std::unique_ptr<AudioStream> stream_;
     PcmFormat format_;
-    std::vector<std::uint8_t> samples_;  // changed only under commandMutex_, never while recording
+    SoundPieces pieces_;  // changed only under commandMutex_, never while playing or recording
+    int openedFile_ = -1;
+    int recordedFile_ = -1;
+    std::uint64_t recordedEnd_ = 0;  // bytes of the working file in use
     std::filesystem::path file_;
     WaveMode mode_ = WaveMode::Stopped;
-    std::size_t position_ = 0;
-    std::size_t playCursor_ = 0;
-    std::size_t playEnd_ = 0;
-    std::size_t recordAt_ = 0;
-    std::vector<std::uint8_t> captured_;
+    std::uint64_t position_ = 0;
+    std::uint64_t playCursor_ = 0;
+    std::uint64_t playEnd_ = 0;
+    std::uint64_t recordAt_ = 0;
+    std::uint64_t recordStart_ = 0;  // where the running recording begins in the working file
+    std::uint64_t captured_ = 0;     // bytes the running recording wrote there
+    bool captureFailed_ = false;
     std::string failureCause_;
 };
 

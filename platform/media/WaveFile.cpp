@@ -1,20 +1,18 @@
 #include "platform/media/WaveFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <optional>
 
 namespace platform::media {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 std::uint32_t ReadLe32(const std::uint8_t* bytes) {
     return std::uint32_t(bytes[0]) | (std::uint32_t(bytes[1]) << 8) | (std::uint32_t(bytes[2]) << 16) |
@@ -34,6 +32,7 @@ void PutLe16(std::uint8_t* bytes, std::uint16_t value) {
 
 constexpr std::uint16_t kPcmTag = 1;
 constexpr std::size_t kHeaderSize = 44;
+constexpr std::size_t kCopyBlock = 64 * 1024;
 
 std::optional<PcmFormat> ParseFormatChunk(const std::uint8_t* body) {
     if (ReadLe16(body) != kPcmTag) return std::nullopt;
@@ -42,102 +41,154 @@ std::optional<PcmFormat> ParseFormatChunk(const std::uint8_t* body) {
     format.sampleRate = ReadLe32(body + 4);
     const std::uint16_t blockAlign = ReadLe16(body + 12);
     format.bitsPerSample = ReadLe16(body + 14);
-    if (!format.isSupported() || blockAlign != format.blockAlign()) return std::nullopt;
+    // Rates past the highest leave no room in the header's byte rate; the lowest ones are the device's to refuse.
+    if (!format.hasSupportedLayout() || format.sampleRate == 0 || format.sampleRate > PcmFormat::kHighestRate ||
+        blockAlign != format.blockAlign())
+        return std::nullopt;
     return format;
+}
+
+// Reads exactly buffer's size at offset; false at an error (errno set) or the end of the file (errno 0).
+bool ReadAt(int file, std::uint64_t offset, std::span<std::uint8_t> buffer) {
+    std::size_t done = 0;
+    while (done < buffer.size()) {
+        const ssize_t count = ::pread(file, buffer.data() + done, buffer.size() - done, off_t(offset + done));
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) {
+            if (count == 0) errno = 0;
+            return false;
+        }
+        done += std::size_t(count);
+    }
+    return true;
+}
+
+bool WriteAll(int file, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = ::write(file, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) return false;
+        bytes = bytes.subspan(std::size_t(count));
+    }
+    return true;
+}
+
+std::array<std::uint8_t, kHeaderSize> Header(const PcmFormat& format, std::uint64_t dataSize, std::uint32_t pad) {
+    std::array<std::uint8_t, kHeaderSize> header{};
+    std::memcpy(header.data(), "RIFF", 4);
+    PutLe32(header.data() + 4, std::uint32_t(kHeaderSize - 8 + dataSize + pad));
+    std::memcpy(header.data() + 8, "WAVEfmt ", 8);
+    PutLe32(header.data() + 16, 16);
+    PutLe16(header.data() + 20, kPcmTag);
+    PutLe16(header.data() + 22, format.channels);
+    PutLe32(header.data() + 24, format.sampleRate);
+    PutLe32(header.data() + 28, format.byteRate());
+    PutLe16(header.data() + 32, std::uint16_t(format.blockAlign()));
+    PutLe16(header.data() + 34, format.bitsPerSample);
+    std::memcpy(header.data() + 36, "data", 4);
+    PutLe32(header.data() + 40, std::uint32_t(dataSize));
+    return header;
 }
 
 }  // namespace
 
-WaveReadStatus ReadWaveFile(const std::filesystem::path& path, WaveContents& contents, std::string& failure) {
+WaveReadStatus ReadWaveLayout(int file, WaveLayout& layout, std::string& failure) {
     const auto unreadable = [&] {
-        failure = path.string() + ": " + std::strerror(errno);
+        failure = std::strerror(errno);
         return WaveReadStatus::Unreadable;
     };
-    File file(std::fopen(path.c_str(), "rb"));
-    if (!file) return errno == ENOENT || errno == ENOTDIR ? WaveReadStatus::Missing : unreadable();
-    if (std::fseek(file.get(), 0, SEEK_END) != 0) return unreadable();
-    const long fileSize = std::ftell(file.get());
-    std::rewind(file.get());
-    if (fileSize < 0) return unreadable();
+    struct stat info {};
+    if (::fstat(file, &info) != 0) return unreadable();
+    const std::uint64_t fileSize = std::uint64_t(std::max<off_t>(info.st_size, 0));
 
     std::uint8_t riff[12];
-    if (std::fread(riff, 1, sizeof riff, file.get()) != sizeof riff)
-        return std::ferror(file.get()) ? unreadable() : WaveReadStatus::Malformed;
+    if (!ReadAt(file, 0, riff)) return errno ? unreadable() : WaveReadStatus::Malformed;
     if (std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0) return WaveReadStatus::Malformed;
 
     std::optional<PcmFormat> format;
-    long dataOffset = -1;
+    std::optional<std::uint64_t> dataOffset;
     std::uint64_t dataSize = 0;
-    long offset = sizeof riff;
+    std::uint64_t offset = sizeof riff;
     while (offset + 8 <= fileSize) {
         std::uint8_t chunk[8];
-        if (std::fseek(file.get(), offset, SEEK_SET) != 0 || std::fread(chunk, 1, 8, file.get()) != 8)
-            return unreadable();
+        if (!ReadAt(file, offset, chunk)) return errno ? unreadable() : WaveReadStatus::Malformed;
         const std::uint64_t size = ReadLe32(chunk + 4);
-        const long body = offset + 8;
+        const std::uint64_t body = offset + 8;
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
             std::uint8_t fields[16];
-            if (size < sizeof fields || std::fread(fields, 1, sizeof fields, file.get()) != sizeof fields)
-                return WaveReadStatus::Malformed;
+            if (size < sizeof fields || !ReadAt(file, body, fields))
+                return errno ? unreadable() : WaveReadStatus::Malformed;
             format = ParseFormatChunk(fields);
             if (!format) return WaveReadStatus::Malformed;
-        } else if (std::memcmp(chunk, "data", 4) == 0 && dataOffset < 0) {
+        } else if (std::memcmp(chunk, "data", 4) == 0 && !dataOffset) {
             dataOffset = body;
-            dataSize = std::min<std::uint64_t>(size, std::uint64_t(fileSize - body));
+            dataSize = std::min(size, fileSize - body);
         }
-        const std::uint64_t next = std::uint64_t(body) + size + (size & 1);
-        if (next > std::uint64_t(fileSize)) break;
-        offset = long(next);
+        offset = body + size + (size & 1);
     }
-    if (!format || dataOffset < 0) return WaveReadStatus::Malformed;
-
-    dataSize -= dataSize % format->blockAlign();
-    contents.format = *format;
-    contents.samples.resize(std::size_t(dataSize));
-    if (std::fseek(file.get(), dataOffset, SEEK_SET) != 0 ||
-        std::fread(contents.samples.data(), 1, contents.samples.size(), file.get()) != contents.samples.size())
-        return unreadable();
+    if (!format || !dataOffset) return WaveReadStatus::Malformed;
+    layout.format = *format;
+    layout.dataOffset = *dataOffset;
+    layout.dataSize = dataSize - dataSize % format->blockAlign();
     return WaveReadStatus::Read;
 }
 
-bool WriteWaveFile(const std::filesystem::path& path, const PcmFormat& format,
-                   std::span<const std::span<const std::uint8_t>> pieces, std::string& failure) {
-    std::uint64_t dataSize = 0;
-    for (const auto& piece : pieces) dataSize += piece.size();
+bool WriteWaveFile(const std::filesystem::path& path, const PcmFormat& format, std::uint64_t dataSize,
+                   const WaveDataSource& source, std::string& failure) {
     const std::uint32_t pad = std::uint32_t(dataSize & 1);
     if (dataSize + pad + kHeaderSize - 8 > UINT32_MAX) {
         failure = "the recording is too long for a WAV file";
         return false;
     }
-
-    std::uint8_t header[kHeaderSize];
-    std::memcpy(header, "RIFF", 4);
-    PutLe32(header + 4, std::uint32_t(kHeaderSize - 8 + dataSize + pad));
-    std::memcpy(header + 8, "WAVEfmt ", 8);
-    PutLe32(header + 16, 16);
-    PutLe16(header + 20, kPcmTag);
-    PutLe16(header + 22, format.channels);
-    PutLe32(header + 24, format.sampleRate);
-    PutLe32(header + 28, format.byteRate());
-    PutLe16(header + 32, std::uint16_t(format.blockAlign()));
-    PutLe16(header + 34, format.bitsPerSample);
-    std::memcpy(header + 36, "data", 4);
-    PutLe32(header + 40, std::uint32_t(dataSize));
-
-    File file(std::fopen(path.c_str(), "wb"));
-    if (!file) {
-        failure = path.string() + ": " + std::strerror(errno);
+    const auto cause = [&](const std::filesystem::path& name) {
+        failure = name.string() + ": " + std::strerror(errno);
         return false;
+    };
+    std::string temporary = path.string() + ".XXXXXX";
+    const int file = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (file < 0) return cause(path);
+    // A file that is replaced keeps its permissions; a new one gets what the umask leaves.
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) {
+        ::fchmod(file, old.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(file, 0666 & ~mask);
     }
-    bool written = std::fwrite(header, 1, sizeof header, file.get()) == sizeof header;
-    for (const auto& piece : pieces)
-        written = written && (piece.empty() || std::fwrite(piece.data(), 1, piece.size(), file.get()) == piece.size());
+    const auto discard = [&](bool fromSource) {
+        const int error = errno;
+        ::close(file);
+        ::unlink(temporary.c_str());
+        errno = error;
+        return fromSource ? false : cause(path);
+    };
+
+    if (!WriteAll(file, Header(format, dataSize, pad))) return discard(false);
+    std::vector<std::uint8_t> buffer(
+        std::size_t(std::min<std::uint64_t>(kCopyBlock, std::max<std::uint64_t>(dataSize, 1))));
+    for (std::uint64_t left = dataSize; left > 0;) {
+        const auto want = std::span(buffer).first(std::size_t(std::min<std::uint64_t>(left, buffer.size())));
+        std::size_t given = 0;
+        if (!source(want, given, failure)) return discard(true);
+        if (given == 0) {
+            failure = "the sound ended early";
+            return discard(true);
+        }
+        if (!WriteAll(file, want.first(given))) return discard(false);
+        left -= given;
+    }
     const std::uint8_t padByte = 0;
-    if (pad) written = written && std::fwrite(&padByte, 1, 1, file.get()) == 1;
-    const int writeErrno = errno;
-    if (std::fclose(file.release()) != 0 || !written) {
-        failure = path.string() + ": " + std::strerror(written ? errno : writeErrno);
-        return false;
+    if (pad && !WriteAll(file, std::span(&padByte, 1))) return discard(false);
+    if (::fsync(file) != 0) return discard(false);
+    if (::close(file) != 0) {
+        ::unlink(temporary.c_str());
+        return cause(path);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const bool result = cause(path);
+        ::unlink(temporary.c_str());
+        return result;
     }
     return true;
 }

@@ -23,6 +23,8 @@ using platform::media::WaveMode;
 class SdlBackendTest : public ::testing::Test {
   protected:
     void TearDown() override {
+        device_.stop();
+        platform::media::SdlAudioBackend::WaitUntilClosed();
         unsetenv("SDL_AUDIODRIVER");
         unsetenv("SDL_DISKAUDIOFILEIN");
         unsetenv("SDL_DISKAUDIOFILE");

@@ -233,23 +233,79 @@ TEST_F(RecordFormTest, WithoutAWritableProgramFolderItsFilesLiveInTheUsersConfig
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
-TEST_F(RecordFormTest, ANewRecordingThatCannotBeSetUpSaysSo) {
-    boxes.Allow("媒体设备初始化失败！");
+TEST_F(RecordFormTest, TheNewRecordingDialogRefusesARateNoSoundDeviceServes) {
+    const auto refusal = [](const std::string& typed) {
+        return "采样率“" + typed + "”无效：请输入4000到768000之间的整数（单位：赫兹）。";
+    };
+    boxes.Allow(refusal("10"));
+    boxes.Allow(refusal("fast"));
     Open();
-    modals.Next<TfrmNewRecordFile>([](TfrmNewRecordFile& dialog) {
-        dialog.cbBitSamples->SetText("fast");
+    std::vector<framework::TModalResult> afterRefusal;
+    modals.Next<TfrmNewRecordFile>([&](TfrmNewRecordFile& dialog) {
+        for (const char* typed : {"10", "fast"}) {
+            dialog.cbBitSamples->SetText(typed);
+            dialog.btOk->Click();
+            afterRefusal.push_back(dialog.ModalResult());
+        }
+        dialog.cbBitSamples->SetText(" 4000");
         dialog.btOk->Click();
     });
     recorder->miNew->Click();
-    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{"媒体设备初始化失败！|错误"});
-    EXPECT_EQ(Buttons(), 0u);
-    EXPECT_EQ(recorder->Caption(), "录音(未命名)");
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{refusal("10") + "|错误", refusal("fast") + "|错误"}));
+    EXPECT_EQ(afterRefusal, (std::vector<framework::TModalResult>{framework::mrNone, framework::mrNone}))
+        << "the dialog stays open for another rate";
+    const std::vector<std::uint8_t> wav = ReadBytes(Program("MyNoName.wav"));
+    ASSERT_EQ(wav.size(), 44u);
+    EXPECT_EQ(U32At(wav, 24), 4000u);
+    EXPECT_EQ(Buttons(), framework::MPButton(framework::btRecord));
 
     // Cancelled, the dialog changes nothing.
     modals.Next<TfrmNewRecordFile>([](TfrmNewRecordFile& dialog) { dialog.btCancel->Click(); });
     recorder->SetCaption("录音");
     recorder->miNew->Click();
     EXPECT_EQ(recorder->Caption(), "录音");
+}
+
+TEST_F(RecordFormTest, ANewRecordingThatCannotBeSetUpSaysSoOnceAndLeavesNoRecordingOpen) {
+    boxes.Allow("媒体设备初始化失败！");
+    InputWav("two.wav", 2000);
+    Open();
+    OpenFile(File("in/two.wav"));
+    // Played and sent to the end: the play timer runs on until it passes the length.
+    Press(framework::btPlay);
+    Press(framework::btNext);
+    // The new recording's file cannot be written.
+    std::filesystem::create_directories(Program("MyNoName.wav"));
+    NewRecording(0, false, true);
+    const auto start = std::chrono::steady_clock::now();
+    testdriver::PumpUntil([&] { return std::chrono::steady_clock::now() - start >= 1200ms; }, 5s);
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{"媒体设备初始化失败！|错误"});
+    EXPECT_EQ(Buttons(), 0u);
+    EXPECT_FALSE(recorder->MediaPlayer1->IsOpen());
+    EXPECT_EQ(recorder->FFileName, "");
+    app->Idle();
+    EXPECT_FALSE(recorder->actSave->Enabled());
+    EXPECT_FALSE(recorder->actUndo->Enabled());
+    EXPECT_EQ(recorder->Caption(), "录音(未命名)");
+}
+
+TEST_F(RecordFormTest, OpeningAFileAtARateNoSoundDeviceServesSaysSoAndAsksAgain) {
+    std::filesystem::create_directories(folder / "in");
+    testsupport::writeFileBytes(folder / "in" / "slow.wav", testsupport::wavFileBytes(1, 1, 8, {0x80, 0x80}));
+    const std::string box =
+        File("in/slow.wav") + "\r\n采样率为1赫兹，声卡无法播放和录制。\r\n采样率须在4000到768000赫兹之间。";
+    boxes.Allow(box);
+    Open();
+    files.Choose(File("in/slow.wav"));
+    files.Cancel();
+    recorder->miOpen->Click();
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{box + "|错误"});
+    EXPECT_EQ(files.Shown().size(), 2u) << "the dialog opens again";
+    EXPECT_EQ(recorder->FFileName, "");
+    EXPECT_EQ(Buttons(), 0u);
+    EXPECT_TRUE(commands.LinesStartingWith("open").empty());
 }
 
 TEST_F(RecordFormTest, RecordingStopsCloseToAWholeSecondAndSavesAfterTheCaptureStopped) {
@@ -327,10 +383,10 @@ TEST_F(RecordFormTest, PlayStartsAtTheTrackBarsShareOfTheLengthAndTheBarFollows)
 }
 
 TEST_F(RecordFormTest, PositionsInRecordingsLongerThan89MinutesDoNotOverflow) {
-    // 100 minutes at 1000 samples a second: 6,000,000 ms, whose share at 399 of 400 passes 2^31 on the way.
+    // 100 minutes at 4000 samples a second: 6,000,000 ms, whose share at 399 of 400 passes 2^31 on the way.
     std::filesystem::create_directories(folder / "in");
     testsupport::writeFileBytes(folder / "in" / "long.wav",
-                                testsupport::wavFileBytes(1, 1000, 8, std::vector<std::uint8_t>(6000000, 0x80)));
+                                testsupport::wavFileBytes(1, 4000, 8, std::vector<std::uint8_t>(24000000, 0x80)));
     Open();
     OpenFile(File("in/long.wav"));
     EXPECT_EQ(recorder->lbLength->Caption(), "1小时40分");
@@ -502,6 +558,19 @@ TEST_F(RecordFormTest, UndoPutsTheSavedFileBackIntoTheWorkingCopy) {
     app->Idle();
     EXPECT_TRUE(recorder->actUndo->Enabled()) << "the changes flag stays set";
     EXPECT_EQ(boxes.Count("是否放弃上次保存文件后所做的更改？"), 1);
+}
+
+TEST_F(RecordFormTest, AfterUndoThePositionIsNoLongerPastTheLength) {
+    InputWav("one.wav", 1000);
+    boxes.Allow("是否放弃上次保存文件后所做的更改？", win::IDYES);
+    Open();
+    OpenFile(File("in/one.wav"));
+    RecordFor(500ms);
+    ASSERT_EQ(recorder->TrackBar1->Position(), 400);
+    ASSERT_NE(recorder->lbPosition->Caption(), "1秒");
+    Run(recorder->actUndo);
+    EXPECT_EQ(recorder->lbLength->Caption(), "1秒");
+    EXPECT_EQ(recorder->lbPosition->Caption(), "1秒") << "the bar at its end shows the length";
 }
 
 TEST_F(RecordFormTest, SaveAsKeepsTheRecordingUnderTheNewName) {

@@ -1,11 +1,17 @@
 #include "trackmill/app/windows/NewRecordFileForm.h"
 
+#include "platform/framework/EConvertError.h"
+#include "platform/framework/IntegerText.h"
+#include "platform/framework/StringRoutines.h"
 #include "platform/framework/controls/Button.h"
 #include "platform/framework/controls/ComboBox.h"
 #include "platform/framework/controls/GroupBox.h"
 #include "platform/framework/controls/Label.h"
 #include "platform/framework/controls/Panel.h"
 #include "platform/framework/controls/RadioButton.h"
+#include "platform/framework/forms/Application.h"
+#include "platform/framework/forms/MessageBox.h"
+#include "platform/media/PcmFormat.h"
 #include "trackmill/app/windows/StoredLayout.h"
 
 using namespace framework;
@@ -54,9 +60,30 @@ void TfrmNewRecordFile::BuildLayout() {
     btOk = Place<TButton>(this, this, "btOk", 52, 127, 75, 25, "确定");
     btOk->SetDefault(true);
     btOk->SetModalResult(mrOk);
+    btOk->OnClick = TNotifyEvent::Bind<&TfrmNewRecordFile::btOkClick>(this);
     btCancel = Place<TButton>(this, this, "btCancel", 135, 127, 75, 25, "取消");
     btCancel->SetCancel(true);
     btCancel->SetModalResult(mrCancel);
 
     EndLoading();
+}
+
+std::uint32_t TfrmNewRecordFile::SampleRate() const {
+    try {
+        const std::int32_t rate = StrToInt(Trim(cbBitSamples->Text()));
+        return rate > 0 && platform::media::PcmFormat::isPlayableRate(std::uint32_t(rate)) ? std::uint32_t(rate) : 0;
+    } catch (const EConvertError&) {
+        return 0;
+    }
+}
+
+void TfrmNewRecordFile::btOkClick(TObject*) {
+    if (SampleRate() != 0) return;
+    SetModalResult(mrNone);
+    using platform::media::PcmFormat;
+    Application->MessageBox("采样率“" + Trim(cbBitSamples->Text()) + "”无效：请输入" +
+                                std::to_string(PcmFormat::kLowestRate) + "到" +
+                                std::to_string(PcmFormat::kHighestRate) + "之间的整数（单位：赫兹）。",
+                            "错误", win::MB_ICONEXCLAMATION);
+    cbBitSamples->SetFocus();
 }

@@ -1,6 +1,9 @@
 #pragma once
-// The new-recording dialog: the sample rate, bits and channels of a new recording. It has no code of its own:
-// OK and Cancel end it with their modal results, and the recorder reads the choices.
+// The new-recording dialog: the sample rate, bits and channels of a new recording. OK and Cancel end it with their
+// modal results, and the recorder reads the choices; OK first refuses a rate that no sound device serves, which
+// would otherwise surface only as a device that cannot be opened.
+#include <cstdint>
+
 #include "platform/framework/forms/Form.h"
 
 namespace framework {
@@ -26,6 +29,11 @@ class TfrmNewRecordFile : public framework::TForm {
     framework::TButton* btOk = nullptr;
     framework::TButton* btCancel = nullptr;
 
+    // The rate typed or chosen in hertz (leading blanks allowed); 0 when it is no number or one that no sound
+    // device serves.
+    std::uint32_t SampleRate() const;
+
   private:
     void BuildLayout();
+    void btOkClick(framework::TObject* Sender);
 };

@@ -60,12 +60,26 @@ void TfrmRecord::FormClose(TObject*, TCloseAction& Action) {
 
 void TfrmRecord::pmExitClick(TObject*) { Close(); }
 
+void TfrmRecord::CloseRecording() {
+    Timer1->SetEnabled(false);
+    TimerRecord->SetEnabled(false);
+    FFileName.clear();
+    SetButtons(0);
+    lbState->SetCaption(IdleText);
+    CloseDeviceIfOpen();
+}
+
 void TfrmRecord::SetButtons(TMPBtnTypes buttons) { MediaPlayer1->SetEnabledButtons(buttons); }
 
 std::int64_t TfrmRecord::DeviceLength() { return MediaPlayer1->Length(); }
 
 void TfrmRecord::ShowDuration(TLabel* label, std::int64_t milliseconds) {
     label->SetCaption(DurationText(milliseconds));
+}
+
+void TfrmRecord::ShowLength() {
+    ShowDuration(lbLength, DeviceLength());
+    TrackBar1Change(TrackBar1);
 }
 
 void TfrmRecord::MediaPlayer1Click(TObject*, TMPBtnType Button, bool&) {
@@ -116,7 +130,7 @@ void TfrmRecord::StopClicked() {
     if (!MediaPlayer1->IsOpen() || MediaPlayer1->Mode() != mpRecording) return;
     SaveRecording();
     TrackBar1->SetPosition(TrackEnd);
-    ShowDuration(lbLength, DeviceLength());
+    ShowLength();
     lbState->SetCaption("录音完成!");
 }
 

@@ -117,6 +117,10 @@ class TfrmRecord : public framework::TForm {
     // The device on the control's file again, in milliseconds.
     void OpenDevice();
     void CloseDeviceIfOpen();
+    // No recording open any more: the device closed, the timers off, no button enabled.
+    void CloseRecording();
+    // The length text, and the position text again for the bar's share of that length.
+    void ShowLength();
     // Moves the new recording to name, replacing a file there; false, with the message shown, when it cannot.
     bool MoveNewRecording(const std::string& name);
     // Asks whether an existing file of that name may be replaced.

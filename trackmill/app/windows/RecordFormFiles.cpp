@@ -1,5 +1,8 @@
 // The recorder's files: new recordings, opening, loading into the working copy, saving, saving under a new
 // name, undoing, and the MP3 made on each save.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <fstream>
 
@@ -7,8 +10,6 @@
 #include "platform/framework/EInOutError.h"
 #include "platform/framework/FileNames.h"
 #include "platform/framework/FileSystem.h"
-#include "platform/framework/IntegerText.h"
-#include "platform/framework/StringRoutines.h"
 #include "platform/framework/TStringList.h"
 #include "platform/framework/controls/ComboBox.h"
 #include "platform/framework/controls/Label.h"
@@ -19,6 +20,8 @@
 #include "platform/framework/forms/MessageBox.h"
 #include "platform/framework/forms/OpenDialog.h"
 #include "platform/framework/menus/MenuItem.h"
+#include "platform/media/PcmFormat.h"
+#include "platform/media/WaveFile.h"
 #include "trackmill/app/jobs/FileInUse.h"
 #include "trackmill/app/jobs/RipMode.h"
 #include "trackmill/app/jobs/WaveHeader.h"
@@ -29,6 +32,10 @@
 #include "trackmill/app/windows/RipForm.h"
 
 using namespace framework;
+using platform::media::PcmFormat;
+using platform::media::ReadWaveLayout;
+using platform::media::WaveLayout;
+using platform::media::WaveReadStatus;
 
 namespace {
 
@@ -40,6 +47,17 @@ int Ask(const std::string& text, const char* caption, win::UINT buttons) {
 }
 
 void Error(const std::string& text) { Application->MessageBox(text, "错误", win::MB_ICONERROR); }
+
+// The sample rate a WAV file's header gives, or 0 when it cannot be read: the device then says what is wrong.
+std::uint32_t FileSampleRate(const std::string& name) {
+    const int file = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) return 0;
+    WaveLayout layout;
+    std::string failure;
+    const bool read = ReadWaveLayout(file, layout, failure) == WaveReadStatus::Read;
+    ::close(file);
+    return read ? layout.format.sampleRate : 0;
+}
 
 }  // namespace
 
@@ -76,14 +94,16 @@ void TfrmRecord::miNewClick(TObject*) {
         const int bits = dialog.rbBitNumber->Checked() ? 8 : 16;
         FFileName = FNoNameFileName;
         CloseDeviceIfOpen();
-        const int sampleRate = StrToInt(Trim(dialog.cbBitSamples->Text()));
-        if (sampleRate <= 0) throw EConvertError("no sample rate");
-        WriteEmptyWav(channels, bits, FFileName, sampleRate);
+        const std::uint32_t sampleRate = dialog.SampleRate();
+        if (sampleRate == 0) throw EConvertError("no sample rate");
+        WriteEmptyWav(channels, bits, FFileName, static_cast<int>(sampleRate));
         MediaPlayer1->SetDeviceType(dtAutoSelect);
         MediaPlayer1->SetFileName(FFileName);
         OpenDevice();
         SetButtons(recorder_buttons::New);
     } catch (const std::exception&) {
+        // Before the box: a timer still running for the closed device would raise errors of its own meanwhile.
+        CloseRecording();
         win::MessageBox(Handle(), "媒体设备初始化失败！", "错误", win::MB_ICONERROR);
     }
     panRecordTime->SetCaption("00:00:00.0");
@@ -105,6 +125,15 @@ void TfrmRecord::miOpenClick(TObject*) {
                             win::MB_ICONEXCLAMATION);
             continue;
         }
+        if (const std::uint32_t rate = FileSampleRate(name); rate != 0 && !PcmFormat::isPlayableRate(rate)) {
+            win::MessageBox(
+                Handle(),
+                (name + "\r\n采样率为" + std::to_string(rate) + "赫兹，声卡无法播放和录制。\r\n" + "采样率须在" +
+                 std::to_string(PcmFormat::kLowestRate) + "到" + std::to_string(PcmFormat::kHighestRate) + "赫兹之间。")
+                    .c_str(),
+                "错误", win::MB_ICONEXCLAMATION);
+            continue;
+        }
         FFileName = name;
         SetCaption("录音(" + name + ")");
         TrackBar1->SetPosition(0);
@@ -119,9 +148,14 @@ void TfrmRecord::LoadSoundFile(const std::string& fileName) {
     CopySoundFile(fileName, FTempFileName);
     MediaPlayer1->SetFileName(FTempFileName);
     CloseDeviceIfOpen();
-    OpenDevice();
+    try {
+        OpenDevice();
+    } catch (...) {
+        CloseRecording();
+        throw;
+    }
     SetButtons(recorder_buttons::Loaded);
-    ShowDuration(lbLength, DeviceLength());
+    ShowLength();
     SetCaption("录音(" + FFileName + ")");
 }
 
@@ -203,7 +237,7 @@ void TfrmRecord::actUndoExecute(TObject*) {
     MediaPlayer1->SetFileName(FTempFileName);
     OpenDevice();
     SetButtons(recorder_buttons::Loaded);
-    ShowDuration(lbLength, DeviceLength());
+    ShowLength();
 }
 
 void TfrmRecord::MakeMp3OnSave() {
