@@ -30,7 +30,7 @@ void LoadFields(const framework::TIniFile& ini, const std::string& defaultFolder
     Options.IsSelectVBR = ini.ReadBool(Mp3, "IsSelectVBR", false);
     Options.IsVBRHead = ini.ReadBool(Mp3, "IsVBRHead", true);
     Options.BitRate = ini.ReadInteger(Mp3, "BitRate", 128);
-    Options.MaxBitRate = ini.ReadInteger(Mp3, "MaxBitRate", 320);
+    Options.MaxBitRate = ini.ReadInteger(Mp3, "MaxBitRate", DefaultMaxBitRate);
     Options.MpegQuality = ini.ReadInteger(Mp3, "MpegQuality", 0);
     Options.VBRQuality = ini.ReadInteger(Mp3, "VBRQuality", 4);
     Options.StereoMode = ini.ReadInteger(Mp3, "StereoMode", 1);
