@@ -1,6 +1,7 @@
 #include "platform/framework/TIniFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -49,6 +50,29 @@ std::optional<KeyLine> ParseKeyLine(const std::string& line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos) return std::nullopt;
     return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+}
+
+// Earlier saves wrote beside the file as "<name>.<process id>-<count>", and a killed one left that behind.
+// One whose process is gone is removed.
+void RemoveEarlierLeftovers(const std::filesystem::path& target) {
+    const std::string prefix = target.filename().string() + ".";
+    std::error_code error;
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string tail = name.substr(prefix.size());
+        const std::size_t dash = tail.find('-');
+        const auto digits = [](const std::string& text) {
+            return !text.empty() && text.size() < 10 &&
+                   std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        };
+        if (dash == std::string::npos || !digits(tail.substr(0, dash)) || !digits(tail.substr(dash + 1))) continue;
+        std::error_code ignored;
+        if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored)) continue;
+        const pid_t owner = static_cast<pid_t>(std::stol(tail.substr(0, dash)));
+        if (owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH) std::filesystem::remove(entry.path(), ignored);
+    }
 }
 
 }  // namespace
@@ -164,6 +188,7 @@ void TIniFile::Save() const {
     const std::filesystem::path target = std::filesystem::is_symlink(fileName_, ignored)
                                              ? std::filesystem::canonical(fileName_, ignored)
                                              : std::filesystem::path(fileName_);
+    RemoveEarlierLeftovers(target);
     try {
         TemporaryOutput output(target.string());
         const int fd = ::open(output.path().c_str(), O_WRONLY | O_CLOEXEC);

@@ -1,6 +1,8 @@
 #include "platform/framework/TIniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -238,4 +240,23 @@ TEST(IniWrite, AValueThatWouldNotReadBackIsRefusedAndTheFileStays) {
         ini.WriteString("CommonOptions", "OutputFolder", value);
         EXPECT_EQ(TIniFile(path).ReadString("CommonOptions", "OutputFolder", "none"), value);
     }
+}
+
+TEST(IniWrite, ALeftoverOfAnEarlierKilledSaveGoesUnlessItsProcessLives) {
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
+    writeFileText(path, "[A]\nK=old\n");
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = path + "." + std::to_string(gone) + "-0";
+    const std::string alive = path + "." + std::to_string(::getpid()) + "-3";
+    const std::string other = folder.file("notes.txt." + std::to_string(gone) + "-0");
+    for (const std::string& leftover : {dead, alive, other}) writeFileText(leftover, "[A]\nK=half");
+    TIniFile ini(path);
+    ini.WriteString("A", "K", "new");
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive)) << "its save may still be running";
+    EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_EQ(readFileText(path), "[A]\nK=new\n");
 }
