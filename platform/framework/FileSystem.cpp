@@ -5,8 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <vector>
+#include <system_error>
+
+#include "platform/framework/TemporaryOutput.h"
 
 #include "platform/framework/FileNames.h"
 
@@ -76,31 +77,6 @@ bool MoveByCopy(const std::string& oldName, const std::string& newName) {
     return moved;
 }
 
-// Removes a file that is not wanted any more, keeping errno as it was.
-void Discard(const std::string& fileName) {
-    const int cause = errno;
-    ::unlink(fileName.c_str());
-    errno = cause;
-}
-
-// Copies the open file into a new temporary file in folder, on the disk, and returns its name; empty on failure.
-std::string CopyToTemporary(int from, const std::string& folder, const std::string& name, mode_t mode) {
-    std::string pattern = folder + "." + name + ".XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    const int to = ::mkostemp(buffer.data(), O_CLOEXEC);
-    if (to < 0) return {};
-    const std::string temporary(buffer.data());
-    const bool copied = ::fchmod(to, mode) == 0 && CopyContents(from, to) && ::fsync(to) == 0;
-    const int cause = errno;
-    if (::close(to) != 0 || !copied) {
-        if (!copied) errno = cause;
-        Discard(temporary);
-        return {};
-    }
-    return temporary;
-}
-
 }  // namespace
 
 bool FileExists(const std::string& fileName) {
@@ -147,22 +123,30 @@ bool CopyFileReplacing(const std::string& source, const std::string& dest) {
         errno = cause;
         return false;
     }
-    struct stat destInfo {};
-    const mode_t mode = (::stat(dest.c_str(), &destInfo) == 0 ? destInfo.st_mode : sourceInfo.st_mode) & 07777;
-    const std::size_t slash = dest.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : dest.substr(0, slash + 1);
-    const std::string temporary = CopyToTemporary(from, folder, dest.substr(folder.size()), mode);
-    const int cause = errno;
+    bool copied = false;
+    int cause = 0;
+    try {
+        TemporaryOutput output(dest);
+        const int to = ::open(output.path().c_str(), O_WRONLY | O_CLOEXEC);
+        // A new dest takes source's permissions; an existing one keeps its own, as the temporary has them.
+        struct stat destInfo {};
+        const bool replacing = ::stat(dest.c_str(), &destInfo) == 0;
+        copied = to >= 0 && (replacing || ::fchmod(to, sourceInfo.st_mode & 07777) == 0) && CopyContents(from, to);
+        cause = errno;
+        if (to >= 0 && ::close(to) != 0 && copied) {
+            copied = false;
+            cause = errno;
+        }
+        if (copied && !output.commit()) {
+            copied = false;
+            cause = errno;
+        }
+    } catch (const std::system_error& error) {
+        cause = error.code().value();
+    }
     ::close(from);
-    if (temporary.empty()) {
-        errno = cause;
-        return false;
-    }
-    if (::rename(temporary.c_str(), dest.c_str()) != 0) {
-        Discard(temporary);
-        return false;
-    }
-    return true;
+    errno = cause;
+    return copied;
 }
 
 bool MoveFileReplacing(const std::string& oldName, const std::string& newName) {

@@ -1,18 +1,21 @@
 #include "platform/framework/TIniFile.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
+#include <signal.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
+#include "platform/framework/EConvertError.h"
 #include "platform/framework/EInOutError.h"
 #include "platform/framework/IntegerText.h"
 #include "platform/framework/StringRoutines.h"
+#include "platform/framework/TemporaryOutput.h"
 
 namespace framework {
 
@@ -47,6 +50,29 @@ std::optional<KeyLine> ParseKeyLine(const std::string& line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos) return std::nullopt;
     return KeyLine{Trim(line.substr(0, equals)), Trim(line.substr(equals + 1))};
+}
+
+// Earlier saves wrote beside the file as "<name>.<process id>-<count>", and a killed one left that behind.
+// One whose process is gone is removed.
+void RemoveEarlierLeftovers(const std::filesystem::path& target) {
+    const std::string prefix = target.filename().string() + ".";
+    std::error_code error;
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        const std::string tail = name.substr(prefix.size());
+        const std::size_t dash = tail.find('-');
+        const auto digits = [](const std::string& text) {
+            return !text.empty() && text.size() < 10 &&
+                   std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        };
+        if (dash == std::string::npos || !digits(tail.substr(0, dash)) || !digits(tail.substr(dash + 1))) continue;
+        std::error_code ignored;
+        if (!entry.is_regular_file(ignored) || entry.is_symlink(ignored)) continue;
+        const pid_t owner = static_cast<pid_t>(std::stol(tail.substr(0, dash)));
+        if (owner > 0 && ::kill(owner, 0) != 0 && errno == ESRCH) std::filesystem::remove(entry.path(), ignored);
+    }
 }
 
 }  // namespace
@@ -113,7 +139,16 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool
     return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
+bool TIniFile::Storable(const std::string& value) {
+    if (!value.empty() && (value.front() == ' ' || value.back() == ' ')) return false;
+    return std::none_of(value.begin(), value.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < ' ' || c == '\x7F'; });
+}
+
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    if (!Storable(value))
+        throw EConvertError("\"" + key + "\" cannot be stored in \"" + fileName_ +
+                            "\": blanks at an end or a control character");
     const auto header = FindSection(section);
     if (!header) {
         if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
@@ -148,33 +183,31 @@ void TIniFile::Save() const {
     std::string content;
     for (const std::string& line : lines_) content += line + lineEnd_;
     const std::string what = "Cannot write \"" + fileName_ + "\"";
-    // The new text goes to a file of its own beside the old one, which a rename then replaces in one step: a save
-    // that fails half way (a full disk) leaves the old file whole. A link is followed, so that it stays a link.
+    // A link is followed, so that it stays a link.
     std::error_code ignored;
     const std::filesystem::path target = std::filesystem::is_symlink(fileName_, ignored)
                                              ? std::filesystem::canonical(fileName_, ignored)
                                              : std::filesystem::path(fileName_);
-    static std::atomic<unsigned> saves{0};
-    const std::string temp = target.string() + "." + std::to_string(::getpid()) + "-" + std::to_string(saves++);
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) throw EInOutError(what, errno);
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ::fchmod(fd, old.st_mode & 07777);
-    int cause = 0;
-    std::size_t done = 0;
-    while (cause == 0 && done < content.size()) {
-        const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
-        if (written >= 0)
-            done += static_cast<std::size_t>(written);
-        else if (errno != EINTR)
-            cause = errno;
+    RemoveEarlierLeftovers(target);
+    try {
+        TemporaryOutput output(target.string());
+        const int fd = ::open(output.path().c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) throw EInOutError(what, errno);
+        int cause = 0;
+        std::size_t done = 0;
+        while (cause == 0 && done < content.size()) {
+            const ssize_t written = ::write(fd, content.data() + done, content.size() - done);
+            if (written >= 0)
+                done += static_cast<std::size_t>(written);
+            else if (errno != EINTR)
+                cause = errno;
+        }
+        if (::close(fd) != 0 && cause == 0) cause = errno;
+        if (cause == 0 && !output.commit()) cause = errno;
+        if (cause != 0) throw EInOutError(what, cause);
+    } catch (const std::system_error& error) {
+        throw EInOutError(what, error.code().value());
     }
-    if (cause == 0 && ::fsync(fd) != 0) cause = errno;
-    if (::close(fd) != 0 && cause == 0) cause = errno;
-    if (cause == 0 && ::rename(temp.c_str(), target.c_str()) != 0) cause = errno;
-    if (cause == 0) return;
-    ::unlink(temp.c_str());
-    throw EInOutError(what, cause);
 }
 
 }  // namespace framework

@@ -4,8 +4,8 @@
 // (decimal, or hexadecimal as "$1F" or "0x1F") gives the default; booleans are written 1/0 and read as
 // non-zero integers. Each write updates the file at once: the key's line is replaced, a new key goes at the end of
 // its section and a new section at the end of the file; every other line, comments and unknown keys included,
-// stays as it was, with the file's line ends. The file is replaced whole by a flushed copy, never rewritten in
-// place, so a failed write leaves it as it was.
+// stays as it was, with the file's line ends. The file is replaced whole by a flushed copy (TemporaryOutput),
+// never rewritten in place, so a failed or killed write leaves it as it was.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -27,7 +27,12 @@ class TIniFile : public TObject {
     std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t fallback) const;
     bool ReadBool(const std::string& section, const std::string& key, bool fallback) const;
 
-    // Raise EInOutError when the file cannot be written.
+    // Whether the value reads back exactly as written: values are trimmed when read and a line holds one key, so
+    // blanks at either end and control characters (line breaks among them) cannot be stored.
+    static bool Storable(const std::string& value);
+
+    // Raise EInOutError when the file cannot be written; WriteString raises EConvertError for a value that is
+    // not Storable, before anything changes.
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
     void WriteBool(const std::string& section, const std::string& key, bool value);

@@ -1,6 +1,17 @@
 // "options.ini": defaults, the file's layout, the reading rules and what a save keeps.
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -28,6 +39,31 @@ std::vector<std::string> Lines(const std::string& text) {
     for (std::string line; std::getline(in, line);)
         if (!line.empty()) lines.push_back(line);
     return lines;
+}
+
+// Runs body as process 2 of a new process-id namespace, as a later run of the program may get the id of an
+// earlier one. Answers how it ended: its exit status, or 128 + the signal that killed it; nothing where no
+// namespace can be made (it takes root).
+std::optional<int> RunAsProcessTwo(const std::function<int()>& body) {
+    const pid_t outer = ::fork();
+    if (outer == 0) {
+        if (::unshare(CLONE_NEWPID) != 0) ::_exit(100);
+        const pid_t init = ::fork();  // process 1 of the namespace, which the kernel spares some signals
+        if (init == 0) {
+            const pid_t worker = ::fork();
+            if (worker == 0) ::_exit(::getpid() == 2 ? body() : 101);
+            int status = 0;
+            ::waitpid(worker, &status, 0);
+            ::_exit(WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status));
+        }
+        int status = 0;
+        ::waitpid(init, &status, 0);
+        ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 102);
+    }
+    int status = 0;
+    ::waitpid(outer, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == 100) return std::nullopt;
+    return WEXITSTATUS(status);
 }
 
 class OptionsFileTest : public ::testing::Test {
@@ -143,6 +179,58 @@ TEST_F(OptionsFileTest, ChangedFieldsReachTheNextLoad) {
     EXPECT_EQ(Options.Lark_Rate[2], 41);
     EXPECT_EQ(Options.KelmOutputFolder, "/speech/");
     EXPECT_EQ(Options.OutputFolder, (folder.path().string() + "/"));
+}
+
+TEST_F(OptionsFileTest, ASaveKilledHalfWayLeavesTheFileAndNeitherBlocksNorLittersTheNextRun) {
+    const std::string programFolder = folder.path().string() + "/";
+    ReadWriteOptions(true, programFolder);
+    ReadWriteOptions(false, programFolder);
+    const std::string before = ReadText(ini);
+    // The kernel kills the save (SIGXFSZ) once it has written 64 bytes of the new file.
+    const auto killed = RunAsProcessTwo([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{64, 64};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        Options.BitRate = 192;
+        ReadWriteOptions(false, programFolder);
+        return 0;
+    });
+    if (!killed) GTEST_SKIP() << "no process-id namespace can be made here";
+    ASSERT_EQ(*killed, 128 + SIGXFSZ);
+    EXPECT_EQ(ReadText(ini), before);
+    ASSERT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2)
+        << "the killed save leaves its temporary";
+
+    // The next run has the same process id.
+    const auto next = RunAsProcessTwo([&] {
+        Options.BitRate = 224;
+        try {
+            ReadWriteOptions(false, programFolder);
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s\n", error.what());
+            return 1;
+        }
+        return 0;
+    });
+    ASSERT_EQ(next, 0);
+    ReadWriteOptions(true, programFolder);
+    EXPECT_EQ(Options.BitRate, 224);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "the leftover is gone";
+}
+
+TEST_F(OptionsFileTest, AFolderThatWouldNotReadBackIsNotWrittenAndTheRestIsSaved) {
+    const std::string programFolder = folder.path().string() + "/";
+    WriteText(ini, "[CommonOptions]\nOutputFolder=/x/music/\n");
+    ReadWriteOptions(true, programFolder);
+    Options.OutputFolder = "/x/music ";
+    Options.KelmOutputFolder = "/x\n[Mp3Options]\nBitRate=8";
+    Options.BitRate = 160;
+    ReadWriteOptions(false, programFolder);
+    Options = TOptionsSetting{};
+    ReadWriteOptions(true, programFolder);
+    EXPECT_EQ(Options.OutputFolder, "/x/music/");
+    EXPECT_EQ(Options.KelmOutputFolder, programFolder);
+    EXPECT_EQ(Options.BitRate, 160);
 }
 
 TEST_F(OptionsFileTest, UnwritableProgramFolderKeepsOptionsInTheConfigFolder) {

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -62,6 +65,22 @@ class FileSizeLimit {
     rlimit old_{};
     void (*signal_)(int) = nullptr;
 };
+
+// Runs copy in a child process that the kernel kills (SIGXFSZ) once it has written limit bytes to a file: a
+// save cut off half way by a kill. Answers the signal that ended the child, 0 when none did.
+int KilledHalfWay(rlim_t limit, const std::function<void()>& copy) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit small{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        copy();
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
 
 }  // namespace
 
@@ -162,6 +181,21 @@ TEST(FileSystem, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
     EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "sub", "take.wav"}));
 }
 
+TEST(FileSystem, WhatACopyKilledHalfWayLeftGoesWithTheNextCopy) {
+    ScratchFolder folder;
+    const std::string bytes = PatternBytes(300000);
+    writeFileText(folder.file("MyTemp.wav"), bytes);
+    writeFileText(folder.file("take.wav"), "the user's take");
+    ASSERT_EQ(KilledHalfWay(100000, [&] { CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("take.wav")); }),
+              SIGXFSZ);
+    EXPECT_EQ(readFileText(folder.file("take.wav")), "the user's take");
+    ASSERT_EQ(Entries(folder).size(), 3u) << "the killed copy's temporary is left";
+
+    EXPECT_TRUE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("take.wav")));
+    EXPECT_EQ(readFileText(folder.file("take.wav")), bytes);
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "take.wav"}));
+}
+
 TEST(FileSystem, MoveReplacingTakesTheNameOfAnExistingFile) {
     ScratchFolder folder;
     writeFileText(folder.file("MyNoName.wav"), "recording");
@@ -225,6 +259,21 @@ TEST_F(CrossDevice, MoveReplacingCopiesOverTheTargetAndRemovesTheOriginal) {
     EXPECT_TRUE(MoveFileReplacing(shm_->file("MyNoName.wav"), tmp_.file("take.wav")));
     EXPECT_EQ(readFileText(tmp_.file("take.wav")), bytes);
     EXPECT_FALSE(FileExists(shm_->file("MyNoName.wav")));
+    EXPECT_EQ(Entries(tmp_), std::vector<std::string>{"take.wav"});
+}
+
+TEST_F(CrossDevice, WhatAMoveKilledHalfWayLeftGoesWithTheNextMove) {
+    const std::string bytes = PatternBytes(250000);
+    writeFileText(shm_->file("MyNoName.wav"), bytes);
+    writeFileText(tmp_.file("take.wav"), "the user's take");
+    ASSERT_EQ(KilledHalfWay(100000, [&] { MoveFileReplacing(shm_->file("MyNoName.wav"), tmp_.file("take.wav")); }),
+              SIGXFSZ);
+    EXPECT_EQ(readFileText(tmp_.file("take.wav")), "the user's take");
+    EXPECT_EQ(readFileText(shm_->file("MyNoName.wav")), bytes);
+    ASSERT_EQ(Entries(tmp_).size(), 2u) << "the killed move's temporary is left";
+
+    EXPECT_TRUE(MoveFileReplacing(shm_->file("MyNoName.wav"), tmp_.file("take.wav")));
+    EXPECT_EQ(readFileText(tmp_.file("take.wav")), bytes);
     EXPECT_EQ(Entries(tmp_), std::vector<std::string>{"take.wav"});
 }
 

@@ -1,12 +1,15 @@
 #include "platform/framework/TIniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/framework/EConvertError.h"
 #include "platform/framework/EInOutError.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
@@ -215,4 +218,45 @@ TEST(IniWrite, ALinkedFileStaysALinkAndItsTargetIsReplaced) {
     ini.WriteString("A", "K", "new");
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("options.ini")));
     EXPECT_EQ(readFileText(target), "[A]\nK=new\n");
+}
+
+TEST(IniWrite, AValueThatWouldNotReadBackIsRefusedAndTheFileStays) {
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
+    const std::string original = "[CommonOptions]\nOutputFolder=/x/music/\n";
+    writeFileText(path, original);
+    TIniFile ini(path);
+    for (const std::string& value :
+         std::vector<std::string>{"/x/music ", " /x/music", "/x/music\t", "/x\n[KelmOptions]\nOutputIndex=0", "/x\r",
+                                  std::string("/x\0y", 4), "/x\x7F"}) {
+        EXPECT_FALSE(TIniFile::Storable(value)) << value;
+        EXPECT_THROW(ini.WriteString("CommonOptions", "OutputFolder", value), framework::EConvertError) << value;
+        EXPECT_EQ(ini.ReadString("CommonOptions", "OutputFolder", ""), "/x/music/");
+    }
+    EXPECT_EQ(readFileText(path), original);
+    // Everything else reads back byte for byte.
+    for (const std::string value : {"", "/x/my music/", "/音乐/第 1 张", "a=b;c", "[x]", "\"/x \""}) {
+        EXPECT_TRUE(TIniFile::Storable(value)) << value;
+        ini.WriteString("CommonOptions", "OutputFolder", value);
+        EXPECT_EQ(TIniFile(path).ReadString("CommonOptions", "OutputFolder", "none"), value);
+    }
+}
+
+TEST(IniWrite, ALeftoverOfAnEarlierKilledSaveGoesUnlessItsProcessLives) {
+    ScratchFolder folder;
+    const std::string path = folder.file("options.ini");
+    writeFileText(path, "[A]\nK=old\n");
+    const pid_t gone = ::fork();
+    if (gone == 0) ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = path + "." + std::to_string(gone) + "-0";
+    const std::string alive = path + "." + std::to_string(::getpid()) + "-3";
+    const std::string other = folder.file("notes.txt." + std::to_string(gone) + "-0");
+    for (const std::string& leftover : {dead, alive, other}) writeFileText(leftover, "[A]\nK=half");
+    TIniFile ini(path);
+    ini.WriteString("A", "K", "new");
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive)) << "its save may still be running";
+    EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_EQ(readFileText(path), "[A]\nK=new\n");
 }

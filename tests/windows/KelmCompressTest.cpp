@@ -1,6 +1,7 @@
 // The compression window: its stored layout and pictures, the settings it restores and stores the moment they are
 // chosen, the file list with its buttons, the model and rate lists, and what reaches the progress window.
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 #include "KelmFixture.h"
@@ -177,6 +178,7 @@ TEST_F(KelmCompressTest, EachStoredChoiceIsShownAgain) {
         EXPECT_TRUE(w.RadioButton1->Checked());
         EXPECT_FALSE(w.RadioButton2->Checked());
         EXPECT_FALSE(w.eDest->Enabled());
+        EXPECT_EQ(w.eDest->Text(), "/srv/speech/");
         EXPECT_FALSE(w.bBrowse->Enabled());
         EXPECT_EQ(w.cbName->Text(), "Lark");
         EXPECT_EQ(Items(w.cbRate), LarkRates);
@@ -202,7 +204,7 @@ TEST_F(KelmCompressTest, EachStoredChoiceIsShownAgain) {
     Options.EncodeRate = 9;
     Look([](TfrmKelmCompress& w) {
         EXPECT_TRUE(w.RadioButton2->Checked());
-        EXPECT_EQ(w.eDest->Text(), "");
+        EXPECT_EQ(w.eDest->Text(), "/srv/speech/");
         EXPECT_EQ(w.cbName->ItemIndex(), -1);
         EXPECT_EQ(w.cbRate->ItemIndex(), -1);
         EXPECT_EQ(Items(w.cbRate), FinchRates);
@@ -392,6 +394,72 @@ TEST_F(KelmCompressTest, TheDestinationFollowsTheRadioButtonsTheBrowserAndTheEdi
     const std::string initial = Slashed();
     EXPECT_EQ(folderQuestions, (std::vector<std::string>{"请选择压缩后目标文件的路径|" + initial,
                                                          "请选择压缩后目标文件的路径|" + initial}));
+}
+
+TEST_F(KelmCompressTest, OpenedBesideTheSourceTheFolderChoiceTakesBackTheStoredFolder) {
+    const std::string chosen = File("out") + "/";
+    Start("[KelmOptions]\nOutputIndex=0\nOutputFolder=" + chosen + "\n");
+    Look([&](TfrmKelmCompress& w) {
+        EXPECT_TRUE(w.RadioButton1->Checked());
+        EXPECT_EQ(w.eDest->Text(), chosen);
+    });
+    Click([](TfrmKelmCompress& w) { return w.RadioButton2; }, "into a folder");
+    Look([&](TfrmKelmCompress& w) {
+        EXPECT_EQ(w.eDest->Text(), chosen);
+        EXPECT_EQ(Options.OutputIndex, 1);
+        EXPECT_EQ(Options.KelmOutputFolder, chosen);
+    });
+    CloseWindow();
+    RunCompressionWindow();
+    MainForm->Close();
+    testdriver::PumpUntilIdle();
+    EXPECT_EQ(framework::TIniFile(File("options.ini")).ReadString("KelmOptions", "OutputFolder", ""), chosen);
+}
+
+TEST_F(KelmCompressTest, AFolderThatWouldNotReadBackIsRefusedWhenTaken) {
+    const std::string refusal = "目录名称的开头和结尾不能是空格，也不能含有换行等控制字符，请重新选择！|错误";
+    boxes.Allow("目录名称的开头和结尾不能是空格，也不能含有换行等控制字符，请重新选择！");
+    std::filesystem::create_directories(folder / "out ");
+    testsupport::writeFileBytes(In("talk.wav"), {});
+    Start();
+    AddFile(In("talk.wav"));
+    Click([](TfrmKelmCompress& w) { return w.eDest; }, "the folder edit");
+    Key('A', true);
+    script.Then([this] { return Compress() != nullptr; }, [this] { testdriver::TypeText((File("out") + " ").c_str()); },
+                "type a folder ending in a blank");
+    Click([](TfrmKelmCompress& w) { return w.bCompress; }, "press 压缩");
+    Look([&](TfrmKelmCompress&) {
+        EXPECT_EQ(boxes.Shown(), std::vector<std::string>{refusal});
+        EXPECT_FALSE(watch.seen) << "no run into a folder that the next start would not find";
+        EXPECT_NE(Options.KelmOutputFolder, File("out") + " ");
+    });
+    Click([](TfrmKelmCompress& w) { return w.RadioButton1; }, "beside the source");
+    Click([](TfrmKelmCompress& w) { return w.RadioButton2; }, "into the folder typed before");
+    Look([&](TfrmKelmCompress&) {
+        EXPECT_EQ(boxes.Count(refusal.substr(0, refusal.find('|'))), 2);
+        EXPECT_NE(Options.KelmOutputFolder, File("out") + " ");
+    });
+    // A folder whose name holds a line break, chosen in the browser.
+    const std::string broken = File("out\n[Mp3Options]\nBitRate=8");
+    std::filesystem::create_directories(broken);
+    folderAnswers = {broken};
+    Click([](TfrmKelmCompress& w) { return w.bBrowse; }, "browse");
+    Look([&](TfrmKelmCompress& w) {
+        EXPECT_EQ(boxes.Count(refusal.substr(0, refusal.find('|'))), 3);
+        EXPECT_EQ(w.eDest->Text(), File("out") + " ");
+        EXPECT_NE(Options.KelmOutputFolder, broken + "/");
+    });
+    Click([](TfrmKelmCompress& w) { return w.eDest; }, "the folder edit");
+    Key(win::VK_END);
+    Key(win::VK_BACK);
+    Look([&](TfrmKelmCompress&) { EXPECT_EQ(Options.KelmOutputFolder, File("out")); });
+    CloseWindow();
+    RunCompressionWindow();
+    MainForm->Close();
+    testdriver::PumpUntilIdle();
+    const framework::TIniFile ini(File("options.ini"));
+    EXPECT_EQ(ini.ReadString("KelmOptions", "OutputFolder", ""), File("out"));
+    EXPECT_EQ(ini.ReadInteger("Mp3Options", "BitRate", 0), 128);
 }
 
 TEST_F(KelmCompressTest, ALongFileListScrollsAndTheFolderEditTakesAPaste) {

@@ -16,8 +16,11 @@
 #include "platform/framework/controls/SpinEdit.h"
 #include "platform/framework/forms/FolderBrowser.h"
 #include "platform/framework/menus/Action.h"
+#include "platform/testing/InputInjection.h"
 #include "platform/testing/MessagePump.h"
 #include "platform/testing/Screen.h"
+#include "platform/user/Clipboard.h"
+#include "platform/user/Messages.h"
 #include "platform/user/Window.h"
 #include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/MainForm.h"
@@ -27,6 +30,21 @@ namespace {
 
 const std::string MissingFolderBox = "选择的目录不存在，请重新选择！";
 const std::string BadBitRateBox = "比特率应为8至320之间的整数！";
+const std::string UnstorableFolderBox = "目录名称的开头和结尾不能是空格，也不能含有换行等控制字符，请重新选择！";
+
+void ClickOn(framework::TControl* control) {
+    const win::POINT origin = control->ClientToScreen(win::POINT{0, 0});
+    testdriver::Click(win::POINT{origin.x + control->Width() / 2, origin.y + control->Height() / 2});
+    testdriver::PumpUntilIdle();
+}
+
+void Key(int key, bool control = false) {
+    if (control) testdriver::PressKey(win::VK_CONTROL);
+    testdriver::PressKey(key);
+    testdriver::ReleaseKey(key);
+    if (control) testdriver::ReleaseKey(win::VK_CONTROL);
+    testdriver::PumpUntilIdle();
+}
 
 // Every field the window edits, for comparing whole records.
 auto Edited(const TOptionsSetting& o) {
@@ -146,6 +164,8 @@ TEST_F(OptionSetFormTest, BitRateTextsStoreTheirLeadingNumber) {
 TEST_F(OptionSetFormTest, ABadBitRateStoresNothingAndFocusesItsCombo) {
     boxes.Allow(BadBitRateBox);
     TOptionSetForm* form = Open();
+    form->ckbSelectVBR->SetChecked(true);
+    Options.IsSelectVBR = true;
     const auto before = Edited(Options);
     for (const std::string text : {"kbit/s", "", "1280 kbit/s", "7 kbit/s", "321"}) {
         boxes.Clear();
@@ -175,6 +195,71 @@ TEST_F(OptionSetFormTest, AMissingFolderShowsTheMessageAndStoresNothing) {
     EXPECT_EQ(form->PageControl1->ActivePage(), form->TabSheet1);
     EXPECT_TRUE(form->editOutputDir->Focused());
     EXPECT_EQ(form->ModalResult(), framework::mrNone);
+}
+
+TEST_F(OptionSetFormTest, AFolderThatWouldNotReadBackIsRefusedOnOk) {
+    // Both exist: the typed one would come back from options.ini as the other.
+    std::filesystem::create_directories(folder / "music ");
+    std::filesystem::create_directories(folder / "music");
+    boxes.Allow(UnstorableFolderBox);
+    TOptionSetForm* form = Open();
+    const auto before = Edited(Options);
+    ClickOn(form->editOutputDir);
+    Key('A', true);
+    testdriver::TypeText((File("music") + " ").c_str());
+    testdriver::PumpUntilIdle();
+    ASSERT_EQ(form->editOutputDir->Text(), File("music") + " ");
+    form->PageControl1->SetActivePage(form->TabSheet2);
+    testdriver::PumpUntilIdle();
+    ClickOn(form->btOk);
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{UnstorableFolderBox + "|音频抓轨"});
+    EXPECT_EQ(Edited(Options), before);
+    EXPECT_EQ(form->ModalResult(), framework::mrNone);
+    EXPECT_EQ(form->PageControl1->ActivePage(), form->TabSheet1);
+    EXPECT_TRUE(form->editOutputDir->Focused());
+
+    // A folder chosen in the browser may hold a line break, which would add keys of its own to options.ini.
+    boxes.Clear();
+    const std::string broken = File("music\n[KelmOptions]\nOutputIndex=0");
+    std::filesystem::create_directories(broken);
+    auto previous = framework::SetFolderResponder(
+        [&](const std::string&, const std::string&) { return std::optional<std::string>(broken); });
+    ClickOn(form->btBrowser);
+    framework::SetFolderResponder(previous);
+    ASSERT_EQ(form->editOutputDir->Text(), broken);
+    ClickOn(form->btOk);
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{UnstorableFolderBox + "|音频抓轨"});
+    EXPECT_EQ(Edited(Options), before);
+
+    boxes.Clear();
+    ClickOn(form->editOutputDir);
+    Key('A', true);
+    testdriver::TypeText(File("music").c_str());
+    ClickOn(form->btOk);
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(Options.OutputFolder, File("music"));
+    EXPECT_EQ(form->ModalResult(), framework::mrOk);
+}
+
+TEST_F(OptionSetFormTest, AStoredMaximumOutOfRangeWhileVbrIsOffIsNoDeadEnd) {
+    std::ofstream(File("options.ini")) << "[Mp3Options]\nIsSelectVBR=0\nMaxBitRate=400\n";
+    TOptionSetForm* form = Open();
+    ASSERT_FALSE(form->cbMaxBitRate->Enabled());
+    ClickOn(form->btOk);
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(form->ModalResult(), framework::mrOk);
+    EXPECT_EQ(Options.MaxBitRate, 320) << "the hidden value goes back to its default";
+
+    // Shown again with VBR on, it is the user's to mend.
+    boxes.Allow(BadBitRateBox);
+    Options.MaxBitRate = 400;
+    Options.IsSelectVBR = true;
+    dialog.reset();
+    form = Open();
+    ASSERT_TRUE(form->cbMaxBitRate->Enabled());
+    ClickOn(form->btOk);
+    EXPECT_EQ(boxes.Shown(), std::vector<std::string>{BadBitRateBox + "|音频抓轨"});
+    EXPECT_TRUE(form->cbMaxBitRate->Focused());
 }
 
 TEST_F(OptionSetFormTest, OkStoresEveryEntryInOneGo) {

@@ -30,7 +30,7 @@ void LoadFields(const framework::TIniFile& ini, const std::string& defaultFolder
     Options.IsSelectVBR = ini.ReadBool(Mp3, "IsSelectVBR", false);
     Options.IsVBRHead = ini.ReadBool(Mp3, "IsVBRHead", true);
     Options.BitRate = ini.ReadInteger(Mp3, "BitRate", 128);
-    Options.MaxBitRate = ini.ReadInteger(Mp3, "MaxBitRate", 320);
+    Options.MaxBitRate = ini.ReadInteger(Mp3, "MaxBitRate", DefaultMaxBitRate);
     Options.MpegQuality = ini.ReadInteger(Mp3, "MpegQuality", 0);
     Options.VBRQuality = ini.ReadInteger(Mp3, "VBRQuality", 4);
     Options.StereoMode = ini.ReadInteger(Mp3, "StereoMode", 1);
@@ -50,8 +50,14 @@ void LoadFields(const framework::TIniFile& ini, const std::string& defaultFolder
     }
 }
 
+// The windows refuse a folder that would not read back as it is; one made by the program (a default from a
+// strange program path) keeps what the file held instead of failing the whole save.
+void WriteFolder(framework::TIniFile& ini, const char* section, const std::string& folder) {
+    if (framework::TIniFile::Storable(folder)) ini.WriteString(section, "OutputFolder", folder);
+}
+
 void SaveFields(framework::TIniFile& ini) {
-    ini.WriteString(Common, "OutputFolder", Options.OutputFolder);
+    WriteFolder(ini, Common, Options.OutputFolder);
     ini.WriteInteger(Common, "OutputFormat", Options.OutputFormat);
     ini.WriteBool(Common, "IsKeepWav", Options.IsKeepWav);
     ini.WriteBool(Common, "IsNormalize", Options.IsNormalize);
@@ -67,7 +73,7 @@ void SaveFields(framework::TIniFile& ini) {
     ini.WriteBool(CD, "CDDb", Options.CDDb);
     ini.WriteBool(Record, "SaveMp3", Options.SaveMp3);
     ini.WriteInteger(Kelm, "OutputIndex", Options.OutputIndex);
-    ini.WriteString(Kelm, "OutputFolder", Options.KelmOutputFolder);
+    WriteFolder(ini, Kelm, Options.KelmOutputFolder);
     ini.WriteInteger(Kelm, "EncodeName", Options.EncodeName);
     ini.WriteInteger(Kelm, "EncodeRate", Options.EncodeRate);
     ini.WriteInteger(Kelm, "Resample_Rate", Options.Resample_Rate);

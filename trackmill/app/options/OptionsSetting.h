@@ -37,4 +37,7 @@ struct TOptionsSetting : TCommonOptions, TKelmOptions {
     bool SaveMp3 = false;          // make an MP3 when a recording is saved
 };
 
+// The highest variable bit rate when none is stored, or a stored one the options window cannot show.
+inline constexpr std::int32_t DefaultMaxBitRate = 320;
+
 extern TOptionsSetting Options;

@@ -8,9 +8,11 @@
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/RadioButton.h"
 #include "platform/framework/forms/FolderBrowser.h"
+#include "platform/framework/forms/MessageBox.h"
 #include "platform/framework/forms/OpenDialog.h"
 #include "trackmill/app/jobs/KelmCommandPrefix.h"
 #include "trackmill/app/options/OptionsSetting.h"
+#include "trackmill/app/options/StorableFolder.h"
 #include "trackmill/app/options/WritableFiles.h"
 #include "trackmill/app/texts/FileSizeText.h"
 #include "trackmill/app/texts/PathSlash.h"
@@ -52,8 +54,9 @@ void TfrmKelmCompress::FormShow(TObject*) {
         bBrowse->SetEnabled(true);
         // No folder yet: where the program may write, as for every other output.
         if (Options.KelmOutputFolder.empty()) Options.KelmOutputFolder = WritableFolder();
-        eDest->SetText(Options.KelmOutputFolder);
     }
+    // Shown in every mode, so that a click on "以下目录" takes back the folder chosen before.
+    eDest->SetText(Options.KelmOutputFolder);
     cbName->SetItemIndex(Options.EncodeName);
     FillRates(Options.EncodeName);
     cbRate->SetItemIndex(Options.EncodeRate);
@@ -69,17 +72,30 @@ void TfrmKelmCompress::RadioButton2Click(TObject*) {
     eDest->SetEnabled(true);
     bBrowse->SetEnabled(true);
     Options.OutputIndex = 1;
+    if (DestinationRefused()) return;
     Options.KelmOutputFolder = eDest->Text();
 }
 
 void TfrmKelmCompress::eDestChange(TObject*) {
-    // The folder shown beside the selected "以下目录" is the one the outputs go to, typed or chosen.
-    if (RadioButton2->Checked()) Options.KelmOutputFolder = eDest->Text();
+    // The folder shown beside the selected "以下目录" is the one the outputs go to, typed or chosen; one that
+    // options.ini cannot keep is refused when it is taken (a click on "以下目录" or "压缩"), not while typing.
+    if (RadioButton2->Checked() && FolderStorable(eDest->Text())) Options.KelmOutputFolder = eDest->Text();
+}
+
+bool TfrmKelmCompress::DestinationRefused() {
+    if (!RadioButton2->Checked() || FolderStorable(eDest->Text())) return false;
+    win::MessageBox(Handle(), FolderNotStorableText, "错误", win::MB_ICONERROR);
+    eDest->SetFocus();
+    return true;
 }
 
 void TfrmKelmCompress::bBrowseClick(TObject*) {
     std::string folder = ProgramFolder();
     if (!SelectDirectory("请选择压缩后目标文件的路径", "/", folder)) return;
+    if (!FolderStorable(folder)) {
+        win::MessageBox(Handle(), FolderNotStorableText, "错误", win::MB_ICONERROR);
+        return;
+    }
     eDest->SetText(folder);
     Options.KelmOutputFolder = AppendPathSlash(folder);
 }
@@ -120,6 +136,7 @@ void TfrmKelmCompress::cbRateChange(TObject*) { Options.EncodeRate = cbRate->Ite
 
 void TfrmKelmCompress::bCompressClick(TObject*) {
     if (lvSource->ItemCount() == 0) return;
+    if (DestinationRefused()) return;
     // A model or rate typed into the combos that names none of their items runs nothing.
     const std::string prefix = KelmCommandPrefix(cbName->ItemIndex(), cbRate->ItemIndex());
     if (prefix.empty()) return;

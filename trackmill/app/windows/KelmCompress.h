@@ -67,6 +67,9 @@ class TfrmKelmCompress : public framework::TForm {
     void bCompressClick(framework::TObject* Sender);
     void bCloseClick(framework::TObject* Sender);
 
+    // A folder typed beside the selected "以下目录" that options.ini cannot keep: says so and focuses the edit.
+    bool DestinationRefused();
+
     // Puts the model's rate texts into cbRate; false for an index that names no model.
     bool FillRates(int modelIndex);
 };

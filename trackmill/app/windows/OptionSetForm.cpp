@@ -14,6 +14,7 @@
 #include "platform/framework/forms/FolderBrowser.h"
 #include "platform/framework/forms/MessageBox.h"
 #include "trackmill/app/options/OptionsSetting.h"
+#include "trackmill/app/options/StorableFolder.h"
 #include "trackmill/app/texts/BitRateText.h"
 #include "trackmill/app/texts/DriveText.h"
 #include "trackmill/app/windows/MainForm.h"
@@ -97,13 +98,19 @@ void TOptionSetForm::FocusEntry(TWinControl* control) {
 }
 
 bool TOptionSetForm::EntriesValid() {
+    if (!FolderStorable(editOutputDir->Text())) {
+        win::MessageBox(Handle(), FolderNotStorableText, "音频抓轨", win::MB_ICONERROR);
+        FocusEntry(editOutputDir);
+        return false;
+    }
     if (!DirectoryExists(editOutputDir->Text())) {
         win::MessageBox(Handle(), "选择的目录不存在，请重新选择！", "音频抓轨", win::MB_ICONERROR);
         FocusEntry(editOutputDir);
         return false;
     }
+    // A disabled combo is no entry of the user's: what it holds is not his to mend.
     for (TComboBox* rate : {cbBitRate, cbMaxBitRate}) {
-        if (BitRateOf(rate->Text())) continue;
+        if (!rate->Enabled() || BitRateOf(rate->Text())) continue;
         win::MessageBox(Handle(), "比特率应为8至320之间的整数！", "音频抓轨", win::MB_ICONERROR);
         FocusEntry(rate);
         return false;
@@ -120,7 +127,8 @@ void TOptionSetForm::StoreOptions() {
     Options.IsSelectVBR = ckbSelectVBR->Checked();
     Options.IsVBRHead = ckbVBRHead->Checked();
     Options.BitRate = *BitRateOf(cbBitRate->Text());
-    Options.MaxBitRate = *BitRateOf(cbMaxBitRate->Text());
+    // Hidden while VBR is off: a stored value it cannot show goes back to the default.
+    Options.MaxBitRate = BitRateOf(cbMaxBitRate->Text()).value_or(DefaultMaxBitRate);
     Options.MpegQuality = cbMpegQuality->ItemIndex();
     Options.VBRQuality = cbVBRQuality->ItemIndex();
     Options.StereoMode = cbStereoMode->ItemIndex();
