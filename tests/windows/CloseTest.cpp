@@ -66,7 +66,7 @@ TEST_F(CloseTest, ClosingTheMainWindowDuringARipStopsTheTrackWithACorrectHeader)
 TEST_F(CloseTest, AnOptionsFileThatCannotBeWrittenIsSaidOnceAndTheWindowClosesAllTheSame) {
     // A folder where options.ini should be: even root cannot write a file over it.
     std::filesystem::create_directory(File("options.ini"));
-    const std::string box = "Cannot write \"" + File("options.ini") + "\": Is a directory";
+    const std::string box = "设置未能保存到“" + File("options.ini") + "”：Is a directory";
     boxes.Allow(box);
     TMainForm* form = StartMainForm();
     form->Close();
@@ -79,7 +79,7 @@ TEST_F(CloseTest, ASaveThatRunsOutOfSpaceLeavesTheOldOptionsFileWhole) {
     const std::string old =
         "[CommonOptions]\nOutputFormat=1\nIsKeepWav=1\n; " + std::string(400, 'x') + "\n[CDOptions]\nIndex=0\nCDDb=1\n";
     std::ofstream(File("options.ini")) << old;
-    const std::string box = "Cannot write \"" + File("options.ini") + "\": File too large";
+    const std::string box = "设置未能保存到“" + File("options.ini") + "”：File too large";
     boxes.Allow(box);
     TMainForm* form = StartMainForm();
     // Files may grow to 100 bytes only, as on a nearly full disk; the signal that would kill the program is ignored

@@ -1,7 +1,10 @@
 #include "trackmill/app/windows/MainForm.h"
 
+#include <cstring>
+
 #include "platform/cdrom/DeviceChange.h"
 #include "platform/cdrom/MediaWatcher.h"
+#include "platform/framework/EInOutError.h"
 #include "platform/framework/TStringList.h"
 #include "platform/framework/controls/ListView.h"
 #include "platform/framework/controls/StatusBar.h"
@@ -111,6 +114,10 @@ void TMainForm::FormClose(TObject*, TCloseAction&) {
     // The window closes whatever the save's fate: the user hears of a failure once, and the old file stays whole.
     try {
         ReadWriteOptions(false);
+    } catch (const framework::EInOutError& error) {
+        const std::string text = "设置未能保存到“" + OptionsFileName(ProgramFolder()) + "”：" +
+                                 std::strerror(error.ErrorCode());
+        win::MessageBox(Handle(), text.c_str(), "错误", win::MB_ICONERROR);
     } catch (const std::exception& error) {
         win::MessageBox(Handle(), error.what(), "错误", win::MB_ICONERROR);
     }
