@@ -1,6 +1,7 @@
 #include "trackmill/app/jobs/CDRipThread.h"
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -124,9 +125,11 @@ void TCDRipThread::RipTrack(const std::string& fileName, std::int64_t count, std
 
 std::uint32_t TCDRipThread::ReadSectors(std::int64_t start, std::int64_t count) {
     const std::size_t capacity = static_cast<std::size_t>(count) * cd::AUDIO_SECTOR_BYTES;
-    // One block of 32-bit words keeps the record's fields aligned.
-    std::vector<std::uint32_t> block((sizeof(cd::TTrackBuffer) + capacity + 3) / 4, 0);
-    auto* buffer = reinterpret_cast<cd::TTrackBuffer*>(block.data());
+    // One block of 32-bit words keeps the record's fields aligned. Only the header is zeroed: the library fills
+    // the sound it reports, and clearing 23 KB per read for nothing shows in a rip's time.
+    const auto block = std::make_unique_for_overwrite<std::uint32_t[]>((sizeof(cd::TTrackBuffer) + capacity + 3) / 4);
+    std::memset(block.get(), 0, sizeof(cd::TTrackBuffer));
+    auto* buffer = reinterpret_cast<cd::TTrackBuffer*>(block.get());
     buffer->startFrame = static_cast<cd::DWORD>(start);
     buffer->numFrames = static_cast<cd::DWORD>(count);
     buffer->maxLen = static_cast<cd::DWORD>(capacity);
