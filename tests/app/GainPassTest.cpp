@@ -1,12 +1,14 @@
 // The gain pass: rounding and saturation of the scaled samples, the header copied as it is, progress, and a failure
 // that leaves the track alone and names its cause.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
 #include "ReportWindow.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/SmallFileSystem.h"
 #include "tests/support/WavFixture.h"
 #include "trackmill/app/jobs/GainPass.h"
 #include "trackmill/app/jobs/ProcessInfo.h"
@@ -22,8 +24,15 @@ class GainPassTest : public ::testing::Test {
     std::vector<std::int16_t> Scaled(std::int32_t percent, const std::vector<std::int16_t>& samples) {
         testsupport::writeFileBytes(wav, testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(samples)));
         EXPECT_EQ(NormalizeWav(window.handle(), percent, wav), 0);
-        EXPECT_FALSE(std::filesystem::exists(folder.file("Track1.nor")));
         return testsupport::samplesAfterHeader(testsupport::readFileBytes(wav));
+    }
+
+    static std::vector<std::string> FilesIn(const std::filesystem::path& path) {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(path))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 };
 
@@ -61,20 +70,30 @@ TEST_F(GainPassTest, ProgressPerBlockAfterTheMarker) {
     EXPECT_EQ(window.reports().front().percent, PI_NORMALIZING);
 }
 
-TEST_F(GainPassTest, FailedWriteRemovesTheCopyAndKeepsTheTrack) {
+TEST_F(GainPassTest, AFullDiskRemovesTheCopyAndKeepsTheTrack) {
+    const testsupport::SmallFileSystem disk(1024 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    const std::string track = disk.file("Track1.wav");
     const auto before =
-        testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(std::vector<std::int16_t>(5000, 1234)));
-    testsupport::writeFileBytes(wav, before);
-    // Every write to /dev/full fails for lack of space.
-    std::filesystem::create_symlink("/dev/full", folder.file("Track1.nor"));
-    EXPECT_EQ(NormalizeWav(window.handle(), 50, wav), ENOSPC);
-    EXPECT_EQ(testsupport::readFileBytes(wav), before);
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(folder.file("Track1.nor"))));
+        testsupport::wavFileBytes(2, 44100, 16, testsupport::sampleBytes(std::vector<std::int16_t>(50000, 1234)));
+    testsupport::writeFileBytes(track, before);
+    disk.fill(16 * 1024);
+    EXPECT_EQ(NormalizeWav(window.handle(), 50, track), ENOSPC);
+    EXPECT_EQ(testsupport::readFileBytes(track), before);
+    EXPECT_EQ(FilesIn(disk.path()), (std::vector<std::string>{"Track1.wav", "filler"}));
+}
+
+TEST_F(GainPassTest, AFileNamedLikeTheOldCopyIsLeftAlone) {
+    const std::vector<std::uint8_t> users = {'m', 'i', 'n', 'e'};
+    testsupport::writeFileBytes(folder.file("Track1.nor"), users);
+    Scaled(50, {4, 8});
+    EXPECT_EQ(testsupport::readFileBytes(folder.file("Track1.nor")), users);
+    EXPECT_EQ(FilesIn(folder.path()), (std::vector<std::string>{"Track1.nor", "Track1.wav"}));
 }
 
 TEST_F(GainPassTest, MissingTrackFails) {
     EXPECT_EQ(NormalizeWav(window.handle(), 50, folder.file("none.wav")), ENOENT);
-    EXPECT_FALSE(std::filesystem::exists(folder.file("none.nor")));
+    EXPECT_TRUE(FilesIn(folder.path()).empty());
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ win::LRESULT ReportWindow::Procedure(win::HWND hwnd, win::UINT msg, win::WPARAM 
             const auto* info = reinterpret_cast<const TProcessInfo*>(lParam);
             report.percent = info->Percent;
             report.status = info->Status;
+            report.cause = info->Cause;
             report.exitCode = info->ExitCode;
             report.elapsed = info->ElapsedText;
             report.estimated = info->EstimatedText;

@@ -16,6 +16,7 @@ struct Report {
     std::int32_t exitCode = 0;
     std::string elapsed;
     std::string estimated;
+    std::string cause;
     std::chrono::steady_clock::time_point received;
 };
 

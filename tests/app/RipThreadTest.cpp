@@ -1,5 +1,6 @@
 // Ripping tracks of BIN/CUE images: the bytes, the header, progress, stopping, failures and the gain pass.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/SmallFileSystem.h"
 #include "trackmill/app/jobs/CDRipThread.h"
 #include "trackmill/app/jobs/CloseCDIfOpen.h"
 #include "trackmill/app/jobs/ProcessInfo.h"
@@ -81,6 +83,14 @@ class RipThreadTest : public ::testing::Test {
     }
 
     std::string TrackFile(int track) const { return output.file("Track" + std::to_string(track) + ".wav"); }
+
+    std::vector<std::string> FilesInOutput() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(output.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
 };
 
 TEST_F(RipThreadTest, WavIsTheImageSliceBehindAValidHeader) {
@@ -112,7 +122,9 @@ TEST_F(RipThreadTest, ProgressPerReadOfTenSectors) {
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{40, 80, 100}));
 }
 
-TEST_F(RipThreadTest, StopAfterTheThirdReadLeavesAValidShorterFile) {
+TEST_F(RipThreadTest, StopAfterTheThirdReadKeepsTheOlderFileAndLeavesNothingElse) {
+    const std::vector<std::uint8_t> older = {'o', 'l', 'd'};
+    testsupport::writeFileBytes(TrackFile(3), older);
     std::atomic<int> reads{0};
     cd::SetOperationHook([&](cd::CdOperation operation) {
         if (operation == cd::CdOperation::ReadAudio && ++reads == 3) thread->FStopFlag = true;
@@ -121,24 +133,78 @@ TEST_F(RipThreadTest, StopAfterTheThirdReadLeavesAValidShorterFile) {
     Start(3);
     Finish();
     cd::SetOperationHook({});
-    const auto wav = testsupport::readFileBytes(TrackFile(3));
-    ASSERT_EQ(wav.size(), 44u + 30 * 2352);
-    EXPECT_EQ(testsupport::le32At(wav, 40), 30u * 2352);
-    EXPECT_EQ(testsupport::le32At(wav, 4), 30u * 2352 + 36);
+    EXPECT_EQ(testsupport::readFileBytes(TrackFile(3)), older);
+    EXPECT_EQ(FilesInOutput(), (std::vector<std::string>{"Track3.wav"}));
     EXPECT_EQ(window.count(PI_TRACK_DONE), 0u);
     EXPECT_EQ(window.percents(), (std::vector<std::int32_t>{25, 50, 75}));
 }
 
-TEST_F(RipThreadTest, FailedThirdReadKeepsTwentySectorsBehindAZeroSize) {
+TEST_F(RipThreadTest, FailedThirdReadKeepsTheOlderFileAndLeavesNothingElse) {
+    const std::vector<std::uint8_t> older = {'o', 'l', 'd'};
+    testsupport::writeFileBytes(TrackFile(3), older);
     cdrom_test::CdFaults faults;
     faults.failReadNumber(3);
     Start(3);
     Finish();
-    const auto wav = testsupport::readFileBytes(TrackFile(3));
-    ASSERT_EQ(wav.size(), 44u + 20 * 2352);
-    EXPECT_EQ(testsupport::le32At(wav, 40), 0u);
+    EXPECT_EQ(testsupport::readFileBytes(TrackFile(3)), older);
+    EXPECT_EQ(FilesInOutput(), (std::vector<std::string>{"Track3.wav"}));
     ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
     EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_READ_FAILED);
+}
+
+TEST_F(RipThreadTest, ImageRemovedDuringTheRipFailsThatRead) {
+    std::atomic<int> reads{0};
+    cd::SetOperationHook([&](cd::CdOperation operation) {
+        if (operation == cd::CdOperation::ReadAudio && ++reads == 3) std::filesystem::remove(image.binPath());
+        return true;
+    });
+    Start(3);
+    Finish();
+    cd::SetOperationHook({});
+    EXPECT_EQ(reads, 3);
+    ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
+    EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_READ_FAILED);
+    EXPECT_TRUE(FilesInOutput().empty());
+}
+
+TEST_F(RipThreadTest, ImageReplacedDuringTheRipIsReadFromThen) {
+    // The same disc with every byte of sound inverted, put in place the way a copy lands: by a rename.
+    std::vector<std::uint8_t> inverted = testsupport::readFileBytes(image.binPath());
+    for (std::uint8_t& byte : inverted) byte = static_cast<std::uint8_t>(~byte);
+    const std::filesystem::path landing = images.file("landing.tmp");
+    testsupport::writeFileBytes(landing, inverted);
+    std::atomic<int> reads{0};
+    cd::SetOperationHook([&](cd::CdOperation operation) {
+        if (operation == cd::CdOperation::ReadAudio && ++reads == 3) std::filesystem::rename(landing, image.binPath());
+        return true;
+    });
+    Start(3);
+    Finish();
+    cd::SetOperationHook({});
+    const auto wav = testsupport::readFileBytes(TrackFile(3));
+    ASSERT_EQ(wav.size(), 44u + 40 * 2352);
+    const auto before = image.sectors(image.trackStart(3), 20);
+    const std::size_t first = static_cast<std::size_t>(image.trackStart(3) + 20) * 2352;
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), wav.begin() + 44));
+    EXPECT_TRUE(std::equal(inverted.begin() + static_cast<std::ptrdiff_t>(first),
+                           inverted.begin() + static_cast<std::ptrdiff_t>(first + 20 * 2352),
+                           wav.begin() + 44 + 20 * 2352));
+}
+
+TEST_F(RipThreadTest, AFullDiskKeepsTheOlderFileAndSaysTheDiskIsFull) {
+    const testsupport::SmallFileSystem disk(1024 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    Options.OutputFolder = disk.path().string();
+    const std::vector<std::uint8_t> older(3000, 'o');
+    testsupport::writeFileBytes(disk.file("Track2.wav"), older);
+    disk.fill(100 * 1024);
+    Start(2);
+    Finish();
+    EXPECT_EQ(testsupport::readFileBytes(disk.file("Track2.wav")), older);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path()), {}), 2) << "the track and the filler";
+    ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
+    EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_DISK_FULL);
+    EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].cause, "No space left on device");
 }
 
 TEST_F(RipThreadTest, MissingOutputFolderFailsTheFile) {
@@ -196,14 +262,21 @@ TEST_F(RipThreadTest, GainPassRunsBeforeTheTrackIsDone) {
 }
 
 TEST_F(RipThreadTest, FailedGainPassKeepsTheWavAndReportsTheTrack) {
+    // Room for the track, not for its scaled copy beside it.
+    const testsupport::SmallFileSystem disk(1024 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    Options.OutputFolder = disk.path().string();
     Options.IsNormalize = true;
-    std::filesystem::create_symlink("/dev/full", output.file("Track1.nor"));
+    ASSERT_GE(disk.fill(100 * 1024), 64u * 1024);
     Start(1);
     Finish();
-    EXPECT_EQ(testsupport::readFileBytes(TrackFile(1)).size(), 44u + 25 * 2352);
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(output.file("Track1.nor"))));
+    const auto wav = testsupport::readFileBytes(disk.file("Track1.wav"));
+    ASSERT_EQ(wav.size(), 44u + 25 * 2352);
+    const auto audio = image.sectors(image.trackStart(1), 25);
+    EXPECT_TRUE(std::equal(audio.begin(), audio.end(), wav.begin() + 44)) << "the ripped sound, not scaled";
     ASSERT_EQ(window.count(PI_TRACK_DONE), 1u);
     EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].status, TRACK_GAIN_FAILED);
+    EXPECT_EQ(window.markers(PI_TRACK_DONE)[0].cause, "No space left on device");
 }
 
 TEST_F(RipThreadTest, CloseCDIfOpenClosesAnOpenHandleOnce) {

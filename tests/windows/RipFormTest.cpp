@@ -1,5 +1,6 @@
 // The rip window's job chain end to end: CD images through the rip thread, the real MP3 encoder, and the boxes
 // the chain shows.
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <thread>
@@ -16,6 +17,8 @@
 #include "platform/testing/Screen.h"
 #include "platform/user/MessageLoop.h"
 #include "platform/user/Messages.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/SmallFileSystem.h"
 #include "trackmill/app/jobs/Mp3EncodeProcess.h"
 #include "trackmill/app/options/OptionsSetting.h"
 #include "trackmill/app/windows/RipForm.h"
@@ -174,9 +177,9 @@ TEST_F(RipFormTest, AReadFailureShowsOneBoxAndTheChainGoesOn) {
     EXPECT_TRUE(Exists("Track1.mp3"));
     EXPECT_FALSE(Exists("Track2.mp3"));
     EXPECT_TRUE(Exists("Track3.mp3"));
-    // Only the WAVs whose encoding succeeded go.
+    // The encoded tracks' WAVs go; the failed track never had one.
     EXPECT_FALSE(Exists("Track1.wav"));
-    EXPECT_TRUE(Exists("Track2.wav"));
+    EXPECT_FALSE(Exists("Track2.wav"));
     EXPECT_FALSE(Exists("Track3.wav"));
 }
 
@@ -226,6 +229,38 @@ TEST_F(RipFormTest, AnUnreadableTableOfContentsShowsOneMessageAndTheWindowCloses
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|" + framework::Application->Title()}));
 }
 
+TEST_F(RipFormTest, AFullDiskKeepsTheOlderTrackLeavesNoOtherAndSaysTheDiskIsFull) {
+    const testsupport::SmallFileSystem disk(4 * 1024 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    OpenDisc(FourTrackDisc());
+    Options.OutputFolder = disk.path().string();
+    const std::vector<std::uint8_t> older(5000, 0x5A);
+    testsupport::writeFileBytes(disk.file("Track1.wav"), older);
+    // Room for a little of a track, not for a whole one.
+    disk.fill(64 * 1024);
+    const std::string full1 = "磁盘已满，音轨1的WAV文件无法写入，抓轨失败！\r\nNo space left on device";
+    const std::string full2 = "磁盘已满，音轨2的WAV文件无法写入，抓轨失败！\r\nNo space left on device";
+    boxes.Allow(full1);
+    boxes.Allow(full2);
+    RunToEnd(rmRipTracks, List({"1", "2"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{full1 + "|音频抓轨", full2 + "|音频抓轨"}));
+    EXPECT_EQ(ReadBytes(disk.file("Track1.wav")), older);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(disk.path()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Track1.wav", "filler"}));
+}
+
+TEST_F(RipFormTest, AFolderThatCannotBeWrittenSaysSoWithTheReason) {
+    OpenDisc(FourTrackDisc());
+    Options.OutputFolder = File("missing");
+    const std::string box = "输出文件夹无法写入，音轨3的WAV文件无法写入，抓轨失败！\r\nNo such file or directory";
+    boxes.Allow(box);
+    RunToEnd(rmRipTracks, List({"3"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|音频抓轨"}));
+}
+
 TEST_F(RipFormTest, TheGainPassHasItsOwnCaption) {
     OpenDisc(FourTrackDisc());
     Options.IsNormalize = true;
@@ -242,17 +277,20 @@ TEST_F(RipFormTest, AFailedGainPassSaysWhyAndTheWholeTrackIsStillEncoded) {
     Options.IsKeepWav = true;
     Options.IsNormalize = true;
     Options.NormalizePercent = 50;
-    // The scaled copy goes to a full device.
-    std::filesystem::create_symlink("/dev/full", File("Track4.nor"));
+    // Room for the track and its MP3, not for the track's scaled copy beside it.
+    const testsupport::SmallFileSystem disk(2 * 1024 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    Options.OutputFolder = disk.path().string();
+    ASSERT_GE(disk.fill(360 * 1024), 300u * 1024);
     const std::string box = "规格化音轨4失败：No space left on device\r\n保留未规格化的WAV文件。";
     boxes.Allow(box);
     RunToEnd(rmRipTracks, List({"4"}));
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|音频抓轨"}));
     EXPECT_EQ(captions.back(), "正在编码(01/01): 音轨4");
-    EXPECT_GT(std::filesystem::file_size(File("Track4.mp3")), 1000u);
+    EXPECT_GT(std::filesystem::file_size(disk.file("Track4.mp3")), 1000u);
     const cdrom_test::CueImage image = MakeImage("unscaled", FourTrackDisc());
     const std::vector<std::uint8_t> audio = image.sectors(image.trackStart(4), 100);
-    const std::vector<std::uint8_t> wav = ReadBytes(File("Track4.wav"));
+    const std::vector<std::uint8_t> wav = ReadBytes(disk.file("Track4.wav"));
     ASSERT_EQ(wav.size(), 44 + audio.size());
     EXPECT_TRUE(std::equal(audio.begin(), audio.end(), wav.begin() + 44)) << "the ripped sound, not scaled";
 }

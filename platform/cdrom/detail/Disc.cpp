@@ -38,7 +38,10 @@ void ReportRefusal(const Drive& drive, const MediaIdentity& media, const std::st
     static std::mutex mutex;
     static std::set<std::tuple<std::string, ino_t, std::time_t, long, off_t>> reported;
     std::lock_guard lock(mutex);
-    if (!reported.emplace(drive.path, media.inode, media.modified.tv_sec, media.modified.tv_nsec, media.size).second)
+    if (!reported
+             .emplace(drive.path, media.cue.inode, media.cue.modified.tv_sec, media.cue.modified.tv_nsec,
+                      media.cue.size)
+             .second)
         return;
     std::fprintf(stderr, "trackmill: CD image %s refused: %s\n", drive.path.c_str(), refusal.c_str());
 }
@@ -58,11 +61,17 @@ int ImageLeadOut(const Drive& drive, const DiscLayout& layout, int libraryLeadOu
     return static_cast<int>(layout.tracks.back().lsn + (bin.st_size - offset) / lastBytes);
 }
 
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino, info.st_mtim, info.st_size};
+}
+
 }  // namespace
 
 void CdioCloser::operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
 
-bool MediaIdentity::operator==(const MediaIdentity& other) const {
+bool FileIdentity::operator==(const FileIdentity& other) const {
     return device == other.device && inode == other.inode && modified.tv_sec == other.modified.tv_sec &&
            modified.tv_nsec == other.modified.tv_nsec && size == other.size;
 }
@@ -73,9 +82,10 @@ std::optional<MediaIdentity> ProbeMedia(const Drive& drive) {
         return MediaIdentity{};
     }
     if (IsImageDoorOpen(drive.id)) return std::nullopt;
-    struct stat info {};
-    if (stat(drive.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    return MediaIdentity{info.st_dev, info.st_ino, info.st_mtim, info.st_size};
+    const std::optional<FileIdentity> cue = IdentityOf(drive.path);
+    const std::optional<FileIdentity> bin = IdentityOf(BinPathOf(drive.path).string());
+    if (!cue || !bin) return std::nullopt;
+    return MediaIdentity{*cue, *bin};
 }
 
 CdioPtr OpenDisc(const Drive& drive) {

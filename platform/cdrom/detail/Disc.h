@@ -17,17 +17,26 @@ struct CdioCloser {
 };
 using CdioPtr = std::unique_ptr<CdIo_t, CdioCloser>;
 
-// Tells media apart: an image file replaced by another is another disc. A device disc is only present or not.
-struct MediaIdentity {
+// One file as it stands: a file replaced by another, or written, is another file.
+struct FileIdentity {
     dev_t device = 0;
     ino_t inode = 0;
     std::timespec modified{};
     off_t size = 0;
 
-    bool operator==(const MediaIdentity& other) const;
+    bool operator==(const FileIdentity& other) const;
 };
 
-// Empty when the drive holds no medium: no disc, the image file missing, or the image drive's door open.
+// Tells media apart: an image whose CUE or BIN file was replaced is another disc. A device disc is only present or
+// not.
+struct MediaIdentity {
+    FileIdentity cue;
+    FileIdentity bin;
+
+    bool operator==(const MediaIdentity& other) const = default;
+};
+
+// Empty when the drive holds no medium: no disc, an image file missing, or the image drive's door open.
 std::optional<MediaIdentity> ProbeMedia(const Drive& drive);
 // Null when the drive holds nothing readable, or an image whose CUE sheet is refused (the reason goes to standard
 // error, once per version of the sheet).

@@ -1,10 +1,13 @@
 #pragma once
 // A drive behind a handle: its mutex serialises every call on the handle, and it keeps the disc it last opened
-// until the medium changes.
+// until the medium changes. An image is looked at again only when its files may have changed: a rip reads the
+// disc tens of thousands of times.
 #include "platform/cdrom/detail/Disc.h"
 #include "platform/cdrom/detail/DiscLayout.h"
 #include "platform/cdrom/detail/Drive.h"
+#include "platform/cdrom/detail/ImageFileWatch.h"
 
+#include <memory>
 #include <mutex>
 #include <optional>
 
@@ -23,7 +26,10 @@ class OpenDrive {
     CdIo_t* cdio() const;
 
   private:
+    bool mediaMayHaveChanged();
+
     Drive drive_;
+    std::unique_ptr<ImageFileWatch> watch_;  // images only
     std::mutex mutex_;
     CdioPtr disc_;
     std::optional<MediaIdentity> media_;

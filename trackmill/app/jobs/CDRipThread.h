@@ -24,12 +24,15 @@ class TCDRipThread : public framework::TThread {
 
   private:
     void RipTrack(const std::string& fileName, std::int64_t count, std::int64_t start);
-    // One read of the library appended to the file; the library's answer, or 0 when the file write failed.
+    // One read of the library appended to the file; the library's answer, or 0 when the file write failed (then
+    // FWriteError says why).
     std::uint32_t ReadSectors(std::int64_t start, std::int64_t count);
     bool WriteWavHeader(std::uint32_t dataSize);
     void PostTrackDone(std::int32_t status, const std::string& cause = {});
+    // A full disk, or any other reason the folder took no file, with the system's words for it.
+    void PostWriteFailed(int error);
 
     std::int32_t FTrack;
     std::FILE* FStream = nullptr;
-    bool FWriteFailed = false;
+    int FWriteError = 0;  // errno of the first failed write
 };

@@ -6,9 +6,11 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <system_error>
 
-#include "platform/framework/FileNames.h"
 #include "platform/framework/Round.h"
+#include "platform/framework/TemporaryOutput.h"
 #include "trackmill/app/jobs/ProcessInfo.h"
 #include "trackmill/app/jobs/ProgressTimes.h"
 #include "trackmill/app/jobs/WaveHeader.h"
@@ -76,7 +78,6 @@ int CopyScaled(win::HWND window, std::FILE* in, std::FILE* out, std::int64_t siz
 
 int NormalizeWav(win::HWND window, std::int32_t percent, const std::string& fileName) {
     PostMarker(window, PI_NORMALIZING);
-    const std::string temp = framework::ChangeFileExt(fileName, ".nor");
     // Held as a 32-bit float, so 95 % scales by 0.949999988...
     const float factor = static_cast<float>(percent) / 100.0f;
 
@@ -84,16 +85,21 @@ int NormalizeWav(win::HWND window, std::int32_t percent, const std::string& file
     File in(std::fopen(fileName.c_str(), "rb"), std::fclose);
     struct stat status {};
     if (!in || fstat(fileno(in.get()), &status) != 0) return Cause();
-    File out(std::fopen(temp.c_str(), "wb"), std::fclose);
+    // The scaled copy replaces the track in one step once whole: there is never a moment without it.
+    std::optional<framework::TemporaryOutput> temp;
+    try {
+        temp.emplace(fileName);
+    } catch (const std::system_error& error) {
+        return error.code().value();
+    }
+    errno = 0;
+    File out(std::fopen(temp->path().c_str(), "wb"), std::fclose);
     if (!out) return Cause();
     int failure = CopyScaled(window, in.get(), out.get(), status.st_size, factor);
     in.reset();
     errno = 0;
     if (std::fclose(out.release()) != 0 && failure == 0) failure = Cause();
-    // rename replaces the track in one step: there is never a moment without it.
     errno = 0;
-    if (failure == 0 && std::rename(temp.c_str(), fileName.c_str()) == 0) return 0;
-    if (failure == 0) failure = Cause();
-    std::remove(temp.c_str());
+    if (failure == 0 && !temp->commit()) failure = Cause();
     return failure;
 }

@@ -24,9 +24,10 @@ inline constexpr std::int32_t PI_KELM_DONE = 5000;
 
 // Status with PI_TRACK_DONE.
 inline constexpr std::int32_t TRACK_DONE_OK = 0;
-inline constexpr std::int32_t TRACK_FILE_FAILED = 1;  // the WAV could not be created or written
+inline constexpr std::int32_t TRACK_FILE_FAILED = 1;  // the folder took no WAV; Cause says why
 inline constexpr std::int32_t TRACK_READ_FAILED = 3;
 inline constexpr std::int32_t TRACK_GAIN_FAILED = 4;  // the WAV is whole but not scaled; Cause says why
+inline constexpr std::int32_t TRACK_DISK_FULL = 5;    // no WAV: the disk filled up; Cause says so
 
 // Status with PI_MP3_DONE and PI_KELM_DONE.
 inline constexpr std::int32_t JOB_OVERWRITE_DECLINED = 0;
@@ -45,6 +46,6 @@ struct TProcessInfo : win::MessagePayload {
     // With JOB_CHILD_ENDED: the child's exit status, or NO_EXIT_CODE. A child that wrote progress may still have
     // failed (a full disk): only 0 says its output is whole.
     std::int32_t ExitCode = NO_EXIT_CODE;
-    // With TRACK_GAIN_FAILED: the operating system's words for the failure.
+    // With TRACK_FILE_FAILED, TRACK_DISK_FULL and TRACK_GAIN_FAILED: the operating system's words for the failure.
     std::string Cause;
 };

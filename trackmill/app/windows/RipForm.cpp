@@ -187,8 +187,11 @@ void TRipForm::WMRipProgress(TMessage& Message) {
 
 void TRipForm::TrackDone(const TProcessInfo& info) {
     const std::string& item = (*FItems)[static_cast<std::size_t>(FRipIndex)];
-    if (info.Status == TRACK_FILE_FAILED)
-        ErrorBox("要产生的WAV文件可能正在被使用，抓轨失败！", "音频抓轨");
+    // The track's older file, if any, is still there as it was.
+    if (info.Status == TRACK_DISK_FULL)
+        ErrorBox("磁盘已满，音轨" + item + "的WAV文件无法写入，抓轨失败！\r\n" + info.Cause, "音频抓轨");
+    else if (info.Status == TRACK_FILE_FAILED)
+        ErrorBox("输出文件夹无法写入，音轨" + item + "的WAV文件无法写入，抓轨失败！\r\n" + info.Cause, "音频抓轨");
     else if (info.Status == TRACK_READ_FAILED)
         ErrorBox("读取CD信息时出错！", "音频抓轨");
     else if (info.Status == TRACK_GAIN_FAILED)
