@@ -56,6 +56,13 @@ std::vector<pid_t> ChildrenWorkingIn(const std::string& folder) {
     return found;
 }
 
+// A child writes its output under a temporary name of its own beside it, renamed over it when it has succeeded.
+void ExpectWrittenBeside(const std::string& written, const std::string& output) {
+    EXPECT_EQ(std::filesystem::path(written).parent_path(), std::filesystem::path(output).parent_path());
+    EXPECT_NE(written, output);
+    EXPECT_FALSE(std::filesystem::exists(written)) << "the temporary stayed";
+}
+
 std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
@@ -105,8 +112,10 @@ TEST_F(KelmProcessTest, StereoSpeechIsResampledThenEncodedToFinchAndTheCopyGoes)
 
     const std::vector<std::vector<std::string>> runs = ResampleRuns();
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0],
-              (std::vector<std::string>{"-r", "8000", "-c", "1", "-b", "16", In("my talk.wav"), In("r_my talk.wav")}));
+    ASSERT_EQ(runs[0].size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(runs[0].begin(), runs[0].end() - 1),
+              (std::vector<std::string>{"-r", "8000", "-c", "1", "-b", "16", In("my talk.wav")}));
+    ExpectWrittenBeside(runs[0].back(), In("r_my talk.wav"));
     EXPECT_EQ(watch.commandLines.front(),
               "rs -r 8000  -c 1 -b 16  \"" + In("my talk.wav") + "\" \"" + In("r_my talk.wav") + "\"");
     EXPECT_EQ(watch.commandLines.back(),
@@ -238,7 +247,7 @@ TEST_F(KelmProcessTest, EstimatesComeFromDefaultSpeedsOrLearnedOnesAndBadStoredS
 TEST_F(KelmProcessTest, AnUnreadableInputShowsOneBoxAndTheChainGoesOn) {
     Start("[KelmOptions]\nOutputIndex=0\nEncodeName=1\nEncodeRate=2\n");
     std::filesystem::copy_file(testsupport::speechFixturePath(), In("good.wav"));
-    const std::string box = "Cannot open file \"" + In("gone.wav") + "\": " + std::strerror(ENOENT);
+    const std::string box = "无法打开文件" + In("gone.wav") + "：" + std::strerror(ENOENT);
     boxes.Allow(box);
     Run({In("gone.wav"), In("good.wav")});
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误"}));
@@ -249,7 +258,7 @@ TEST_F(KelmProcessTest, AnUnreadableInputShowsOneBoxAndTheChainGoesOn) {
     boxes.Clear();
     std::filesystem::remove(In("good.FNC"));
     std::filesystem::copy_file(testsupport::speechFixturePath(), In("last.wav"));
-    const std::string later = "Cannot open file \"" + In("later.wav") + "\": " + std::strerror(ENOENT);
+    const std::string later = "无法打开文件" + In("later.wav") + "：" + std::strerror(ENOENT);
     boxes.Allow(later);
     Run({In("good.wav"), In("later.wav"), In("last.wav")});
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{later + "|错误"}));
@@ -293,7 +302,7 @@ TEST_F(KelmProcessTest, AUsersFileWithTheCopysNameIsNeverTouched) {
     Run({In("talk.wav")});
     const auto runs = ResampleRuns();
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].back(), In("r_2_talk.wav"));
+    ExpectWrittenBeside(runs[0].back(), In("r_2_talk.wav"));
     EXPECT_EQ(testsupport::readFileBytes(In("r_talk.wav")), (testsupport::Bytes{'m', 'i', 'n', 'e'}));
     EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"r_talk.wav", "talk.FNC", "talk.wav"}));
     EXPECT_TRUE(boxes.Shown().empty());
@@ -306,24 +315,32 @@ TEST_F(KelmProcessTest, StepsThatProduceNothingAreFailuresWithOneBoxEachAndTheNe
     broken.resize(36);
     testsupport::writeFileBytes(In("broken.wav"), broken);
     std::filesystem::copy_file(testsupport::speechFixturePath(), In("good.wav"));
-    boxes.Allow(EncodeFailedBox);
+    // Told as the resampler's failure, not as bad encoding settings.
+    const std::string resampleFailed = "重新采样" + In("broken.wav") + "时出错！\r\nrs以退出码";
+    boxes.AllowStartingWith(resampleFailed);
     Run({In("broken.wav"), In("good.wav")});
-    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{EncodeFailedBox + "|错误"}));
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].rfind(resampleFailed, 0), 0u) << boxes.Shown()[0];
     EXPECT_EQ(ResampleRuns().size(), 1u);
     EXPECT_EQ(watch.captions.back(), "正在编码(02/02): " + In("good.wav"));
     EXPECT_FALSE(std::filesystem::exists(In("broken.FNC"))) << "the failed file went on to its encoding";
     EXPECT_TRUE(std::filesystem::exists(In("good.FNC")));
     EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"broken.wav", "good.FNC", "good.wav"}));
 
-    // Lark and Finch into a folder that does not exist: neither encoder can write, one box per file.
+    // Lark and Finch into a folder that does not exist: neither encoder can write, one box per file, saying so.
     boxes.Clear();
     Options.OutputIndex = 1;
     Options.KelmOutputFolder = File("no such folder");
+    const std::string noFolder = std::string("：") + std::strerror(ENOENT);
+    const std::string larkBox = "无法创建文件" + File("no such folder") + "/good.LRK" + noFolder;
+    const std::string finchBox = "无法创建文件" + File("no such folder") + "/good.FNC" + noFolder;
+    boxes.Allow(larkBox);
+    boxes.Allow(finchBox);
     Options.EncodeName = 0;
     Run({In("good.wav")});
     Options.EncodeName = 1;
     Run({In("good.wav")});
-    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{EncodeFailedBox + "|错误", EncodeFailedBox + "|错误"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{larkBox + "|错误", finchBox + "|错误"}));
     EXPECT_EQ(Options.Lark_Count[2], 0) << "a failed step is no timing";
 }
 
