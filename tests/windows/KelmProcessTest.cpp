@@ -1,6 +1,7 @@
 // The compression road end to end: WAV files through the resampler and the two speech encoders under the progress
 // window, with its captions, estimates and learned speeds, and what it does when a step fails or is stopped.
 #include <dirent.h>
+#include <limits.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ProcessTable.h"
 #include "tests/support/RunProgram.h"
+#include "tests/support/SmallFileSystem.h"
 #include "tests/support/Snr.h"
 #include "tests/support/WavFixture.h"
 #include "trackmill/app/options/OptionsSetting.h"
@@ -377,6 +379,66 @@ TEST_F(KelmProcessTest, AnEncoderThatCannotStartIsReportedForEachFileAndTheWindo
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误", box + "|错误"}));
     EXPECT_EQ(watch.captions.back(), "正在编码(02/02): " + In("b.wav"));
     EXPECT_EQ(Process(), nullptr);
+}
+
+TEST_F(KelmProcessTest, AFinchStepOntoAFullDiskIsReportedAndTheOlderFileItWasToReplaceSurvives) {
+    testsupport::SmallFileSystem disk(64 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    Start("[KelmOptions]\nOutputIndex=1\nOutputFolder=" + disk.path().string() + "\nEncodeName=1\nEncodeRate=2\n");
+    // Forty seconds make some 120 KB at 24 kbit/s: more than the disk holds.
+    WriteStereoSpeech(In("long.wav"), 40.0);
+    testsupport::writeFileBytes(disk.file("long.FNC"), {'o', 'l', 'd'});
+    boxes.Allow("文件" + disk.file("long.FNC") + "已经存在，要覆盖它吗？", win::IDYES);
+    const std::string box = EncodeFailedBox + "\r\nfinchenc.exe以退出码1结束，未完成的文件已删除。";
+    boxes.Allow(box);
+    Run({In("long.wav")});
+    EXPECT_GT(watch.highestPercent, 0) << "the encoder got going before the disk was full";
+    EXPECT_EQ(boxes.Count(box), 1);
+    EXPECT_EQ(testsupport::readFileBytes(disk.file("long.FNC")), (testsupport::Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(FilesIn(disk.path()), (std::vector<std::string>{"long.FNC"})) << "the cut output stayed";
+    EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"long.wav"}));
+}
+
+TEST_F(KelmProcessTest, ALarkEncoderThatDiesAfterWritingLeavesTheOlderFileAndSaysSo) {
+    Start("[KelmOptions]\nOutputIndex=0\nEncodeName=0\nEncodeRate=2\n");
+    std::filesystem::copy_file(testsupport::speechFixturePath(), In("talk.wav"));
+    testsupport::writeFileBytes(In("talk.LRK"), {7, 7});
+    boxes.Allow("文件" + In("talk.LRK") + "已经存在，要覆盖它吗？", win::IDYES);
+    // Its output is more than a header: only the way it ended tells that it is cut.
+    FakeProgram("teskenc.exe", "head -c 5000 /dev/zero > \"$4\"\nkill -9 $$");
+    const std::string box = EncodeFailedBox + "\r\nteskenc.exe异常终止，未完成的文件已删除。";
+    boxes.Allow(box);
+    Run({In("talk.wav")});
+    EXPECT_EQ(boxes.Count(box), 1);
+    EXPECT_EQ(testsupport::readFileBytes(In("talk.LRK")), (testsupport::Bytes{7, 7}));
+    EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"talk.LRK", "talk.wav"}));
+    EXPECT_EQ(Options.Lark_Count[2], 0) << "a failed step is no timing";
+}
+
+TEST_F(KelmProcessTest, AnInputWhoseCopysNameIsTooLongIsToldSoAndNotBlamedOnTheSettings) {
+    Start("[KelmOptions]\nOutputIndex=0\nEncodeName=1\nEncodeRate=2\n");
+    const std::string name = std::string(NAME_MAX - 4, 'a') + ".wav";
+    WriteStereoSpeech(File("speech.wav"), 1.0);
+    std::filesystem::rename(File("speech.wav"), In(name));
+    const std::string box = "无法创建文件" + In("r_" + name) + "：" + std::strerror(ENAMETOOLONG);
+    boxes.Allow(box);
+    Run({In(name)});
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误"}));
+    EXPECT_TRUE(ResampleRuns().empty());
+    EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{name}));
+}
+
+TEST_F(KelmProcessTest, ALarkInputWhoseNameEndsInABlankIsEncodedFromThatFile) {
+    Start("[KelmOptions]\nOutputIndex=1\nOutputFolder=" + File("out") + "\nEncodeName=0\nEncodeRate=2\n");
+    std::filesystem::copy_file(testsupport::speechFixturePath(), In("talk.wav "));
+    Run({In("talk.wav ")});
+    EXPECT_TRUE(boxes.Shown().empty());
+    ASSERT_TRUE(std::filesystem::exists(Out("talk.LRK")));
+    const testsupport::ProgramRun byHand = testsupport::runProgram(
+        {testsupport::builtProgram("teskenc"), "rc.txt", "0", testsupport::speechFixturePath(), File("byhand.LRK")},
+        {std::nullopt, TRACKMILL_BIN_DIR});
+    ASSERT_EQ(byHand.exitStatus, 0) << byHand.standardError;
+    EXPECT_TRUE(testsupport::readFileBytes(Out("talk.LRK")) == testsupport::readFileBytes(File("byhand.LRK")));
 }
 
 }  // namespace

@@ -66,6 +66,8 @@ class TfrmKelmCompress : public framework::TForm {
     void cbRateChange(framework::TObject* Sender);
     void bCompressClick(framework::TObject* Sender);
     void bCloseClick(framework::TObject* Sender);
+    // Tells that the combo's text names none of its items: named with %s for the typed text, unnamed when empty.
+    void NotAnItemBox(const std::string& typed, const std::string& named, const char* unnamed);
 
     // Puts the model's rate texts into cbRate; false for an index that names no model.
     bool FillRates(int modelIndex);
