@@ -1,6 +1,7 @@
 #include "trackmill/app/jobs/ChildProcessJob.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -35,6 +36,16 @@ const char* PipeCreationText(StandardStream stream) {
 std::string EndText(const std::string& program, std::optional<int> exitCode) {
     if (!exitCode) return program + "异常终止，未完成的文件已删除。";
     return program + "以退出码" + std::to_string(*exitCode) + "结束，未完成的文件已删除。";
+}
+
+// The temporary's own name may be shorter than the output's: a name the folder cannot hold is found out here,
+// not when the finished work is to be renamed.
+void RequireNameFits(const std::string& path) {
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest > 0 && target.filename().string().size() > static_cast<std::size_t>(longest))
+        throw std::system_error(ENAMETOOLONG, std::generic_category());
 }
 
 std::int64_t FileBytes(const std::string& path) {
@@ -76,6 +87,7 @@ void TChildProcessJob::Start() {
         }
     }
     try {
+        RequireNameFits(FDestFile);
         FOutput.emplace(FDestFile);
     } catch (const std::system_error& error) {
         run->Child.closePipes();
