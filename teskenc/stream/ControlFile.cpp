@@ -82,7 +82,11 @@ bool ControlFile::parseKeyLine(std::string_view line, int argc, const char* cons
     if (!value.empty() && value.front() == '%') {
         std::string_view number = value.substr(1);
         const std::optional<int32_t> argument = scanInt(number);
-        if (argument && *argument > 0 && *argument < argc) value = trimLeft(argv[*argument], kBlanks);
+        // The caller's argument is used whole: a file name may begin or end in a blank.
+        if (argument && *argument > 0 && *argument < argc) {
+            entries_.push_back(ControlEntry{std::string(key), std::string(argv[*argument])});
+            return true;
+        }
     }
     entries_.push_back(ControlEntry{std::string(key), std::string(trimRight(value, kTrailingBlanks))});
     return true;

@@ -15,8 +15,9 @@ struct ControlEntry {
 };
 
 // The settings file of teskenc: "[section]" lines, "key = value // comment" lines, and values "%N" that stand
-// for command-line argument N. Read once at construction; a file that cannot be read leaves it empty. Lines keep
-// their first 511 characters; a file of more than 1 MiB throws TeskError.
+// for command-line argument N, taken whole (only the file's own text is trimmed). Read once at construction; a file
+// that cannot be read leaves it empty. Lines keep their first 511 characters; a file of more than 1 MiB throws
+// TeskError.
 class ControlFile {
   public:
     ControlFile(const std::string& path, int argc, const char* const* argv);

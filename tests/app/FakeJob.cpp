@@ -12,12 +12,14 @@ std::string FakeJob::Text() const {
     return text;
 }
 
-TChildProcessJob::TCommand FakeJob::BuildCommand() const {
+TChildProcessJob::TCommand FakeJob::BuildCommand(const std::string& output) const {
     TCommand command{FProgram, {FProgram}, {}};
     for (const std::string& argument : FArguments) command.Arguments.push_back(argument);
     if (FPassPaths) {
         command.Arguments.push_back(FSourceFile);
-        command.Arguments.push_back(FDestFile);
+        command.Arguments.push_back(output);
+    } else if (FPassOutput) {
+        command.Arguments.push_back(output);
     }
     return command;
 }

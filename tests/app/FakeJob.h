@@ -13,6 +13,7 @@ class FakeJob : public TChildProcessJob {
     std::string FProgram = TRACKMILL_FAKE_CHILD;
     std::vector<std::string> FArguments;
     bool FPassPaths = false;
+    bool FPassOutput = false;  // the path the child is to write, alone
     bool FUsePipes = true;
     bool FAskBeforeOverwrite = true;
     bool FAnswer = true;
@@ -27,7 +28,7 @@ class FakeJob : public TChildProcessJob {
     bool UsesPipes() const override { return FUsePipes; }
     bool AsksBeforeOverwrite() const override { return FAskBeforeOverwrite; }
     bool ChecksOutputInUse() const override { return true; }
-    TCommand BuildCommand() const override;
+    TCommand BuildCommand(const std::string& output) const override;
     void ResetProgress() override { FChunks.clear(); }
     void ParseOutput(const std::string& chunk) override;
     std::int32_t FinishedMarker() const override;

@@ -135,7 +135,7 @@ TEST_F(KelmCommandTest, FinchAtEachRate) {
     job.FMode = jmFinchEncode;
     for (const std::string rate : {"16", "20", "24"}) {
         job.FCommandPrefix = "finchenc " + rate;
-        const auto command = job.BuildCommand();
+        const auto command = job.BuildCommand(job.FDestFile);
         EXPECT_EQ(command.Text, "finchenc " + rate + " \"/in/my talk.wav\" \"/out/my talk.FNC\"");
         EXPECT_EQ(command.Arguments,
                   (std::vector<std::string>{"finchenc", rate, "/in/my talk.wav", "/out/my talk.FNC"}));
@@ -148,13 +148,13 @@ TEST_F(KelmCommandTest, LarkAtEachRateRunsBesideItsControlFile) {
     job.FDestFile = "/out/my talk.LRK";
     for (const std::string rate : {"2", "1", "0"}) {
         job.FCommandPrefix = "teskenc rc.txt " + rate;
-        const auto command = job.BuildCommand();
+        const auto command = job.BuildCommand(job.FDestFile);
         EXPECT_EQ(command.Text, "teskenc rc.txt " + rate + " \"/in/my talk.wav\" \"/out/my talk.LRK\"");
         EXPECT_EQ(command.Arguments,
                   (std::vector<std::string>{"teskenc", "rc.txt", rate, "/in/my talk.wav", "/out/my talk.LRK"}));
     }
     job.FCommandPrefix = Bin("teskenc") + " rc.txt 0";
-    EXPECT_TRUE(std::filesystem::equivalent(job.BuildCommand().WorkingDirectory, TRACKMILL_BIN_DIR));
+    EXPECT_TRUE(std::filesystem::equivalent(job.BuildCommand(job.FDestFile).WorkingDirectory, TRACKMILL_BIN_DIR));
 }
 
 TEST_F(KelmCommandTest, LarkPathsGivenRelativeStillMeanOurCurrentFolder) {
@@ -162,7 +162,7 @@ TEST_F(KelmCommandTest, LarkPathsGivenRelativeStillMeanOurCurrentFolder) {
     job.FCommandPrefix = "teskenc rc.txt 2";
     job.FSourceFile = "talk.wav";
     job.FDestFile = "talk.LRK";
-    const auto command = job.BuildCommand();
+    const auto command = job.BuildCommand(job.FDestFile);
     EXPECT_EQ(command.Text, "teskenc rc.txt 2 \"talk.wav\" \"talk.LRK\"");
     const std::filesystem::path here = std::filesystem::current_path();
     EXPECT_EQ(command.Arguments, (std::vector<std::string>{"teskenc", "rc.txt", "2", (here / "talk.wav").string(),
@@ -173,14 +173,14 @@ TEST_F(KelmCommandTest, ResampleKeepsTheOptionsBlanksInTheText) {
     job.FMode = jmResample;
     job.FDestFile = "/in/r_my talk.wav";
     job.FCommandPrefix = "rs -r 8000  -c 1 -b 16 ";
-    auto command = job.BuildCommand();
+    auto command = job.BuildCommand(job.FDestFile);
     EXPECT_EQ(command.Text, "rs -r 8000  -c 1 -b 16  \"/in/my talk.wav\" \"/in/r_my talk.wav\"");
     EXPECT_EQ(command.Arguments, (std::vector<std::string>{"rs", "-r", "8000", "-c", "1", "-b", "16", "/in/my talk.wav",
                                                            "/in/r_my talk.wav"}));
     EXPECT_TRUE(command.WorkingDirectory.empty());
 
     job.FCommandPrefix = "rs -c 1";
-    command = job.BuildCommand();
+    command = job.BuildCommand(job.FDestFile);
     EXPECT_EQ(command.Text, "rs -c 1 \"/in/my talk.wav\" \"/in/r_my talk.wav\"");
     EXPECT_EQ(command.Arguments, (std::vector<std::string>{"rs", "-c", "1", "/in/my talk.wav", "/in/r_my talk.wav"}));
 }

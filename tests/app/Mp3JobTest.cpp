@@ -65,12 +65,12 @@ class Mp3CommandTest : public ::testing::Test {
         job.FDestFile = "/out/a b.mp3";
     }
 
-    std::string Text() const { return job.BuildCommand().Text; }
+    std::string Text() const { return job.BuildCommand(job.FDestFile).Text; }
 };
 
 TEST_F(Mp3CommandTest, DefaultEncode) {
     EXPECT_EQ(Text(), "lame.exe -b 128 -m j \"/in/a b.wav\" \"/out/a b.mp3\"");
-    EXPECT_EQ(job.BuildCommand().Arguments,
+    EXPECT_EQ(job.BuildCommand(job.FDestFile).Arguments,
               (std::vector<std::string>{"lame.exe", "-b", "128", "-m", "j", "/in/a b.wav", "/out/a b.mp3"}));
 }
 
@@ -111,7 +111,7 @@ TEST_F(Mp3CommandTest, DecodeTakesNoOption) {
     job.FSourceFile = "/in/a.mp3";
     job.FDestFile = "/out/a.wav";
     EXPECT_EQ(Text(), "lame.exe --decode \"/in/a.mp3\" \"/out/a.wav\"");
-    EXPECT_EQ(job.BuildCommand().Arguments,
+    EXPECT_EQ(job.BuildCommand(job.FDestFile).Arguments,
               (std::vector<std::string>{"lame.exe", "--decode", "/in/a.mp3", "/out/a.wav"}));
 }
 

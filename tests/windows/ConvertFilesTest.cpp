@@ -207,11 +207,12 @@ TEST_F(ConvertFilesTest, AFailedEncodeShowsOneBoxKeepsItsWavAndTheNextFileIsStil
     WriteToneWav(File("in/bad.wav"), 1);
     WriteToneWav(File("in/good.wav"), 1);
     FakeEncoder("case \"$*\" in *bad.wav*) exit 1;; esac\nexec lame \"$@\"");
-    boxes.Allow(EncodeFailedBox);
+    const std::string box = EncodeFailedBox + "\r\nlame.exe以退出码1结束，未完成的文件已删除。";
+    boxes.Allow(box);
     answer = std::vector<std::string>{File("in/bad.wav"), File("in/good.wav")};
     form->ActionWavToMp3->Execute();
     testdriver::PumpUntilIdle();
-    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{EncodeFailedBox + "|错误"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误"}));
     EXPECT_TRUE(Exists("in/bad.wav"));
     EXPECT_TRUE(Exists("in/good.wav"));
     EXPECT_TRUE(StartsWithFrameOrTag(ReadBytes(File("out/good.mp3"))));

@@ -20,6 +20,7 @@
 #include "platform/testing/Screen.h"
 #include "platform/user/Clipboard.h"
 #include "platform/user/Messages.h"
+#include "platform/user/Window.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/WavFixture.h"
 #include "trackmill/app/options/OptionsSetting.h"
@@ -77,6 +78,15 @@ class KelmCompressTest : public KelmWindowsTest {
                         if (control) testdriver::ReleaseKey(win::VK_CONTROL);
                     },
                     "key " + std::to_string(key));
+    }
+    // Until the count-th box has been shown and answered: the window takes clicks again.
+    void AwaitBoxAnswered(std::size_t count) {
+        script.Then(
+            [this, count] {
+                return boxes.Shown().size() == count && Compress() != nullptr &&
+                       win::IsWindowEnabled(Compress()->Handle());
+            },
+            [] {}, "box answered");
     }
     void Click(std::function<framework::TControl*(TfrmKelmCompress&)> control, const std::string& name) {
         script.Then([this] { return Compress() != nullptr && Process() == nullptr; },
@@ -325,8 +335,12 @@ TEST_F(KelmCompressTest, ARunGetsThePrefixOfTheChosenModelAndRate) {
     EXPECT_TRUE(std::filesystem::exists(In("talk.FNC")));
 }
 
-TEST_F(KelmCompressTest, AModelOrRateNamingNoItemStartsNothing) {
+TEST_F(KelmCompressTest, AModelOrRateNamingNoItemStartsNothingAndSaysWhy) {
     Start();
+    const std::string noModel = "没有名为“Finchx”的压缩方法，请从列表中选择！";
+    const std::string noRate = "请从列表中选择压缩速率！";
+    boxes.Allow(noModel);
+    boxes.Allow(noRate);
     testsupport::writeWav(In("talk.wav"), std::vector<std::int16_t>(800, 100));
     AddFile(In("talk.wav"));
     Click([](TfrmKelmCompress& w) { return w.cbName; }, "model");
@@ -343,6 +357,7 @@ TEST_F(KelmCompressTest, AModelOrRateNamingNoItemStartsNothing) {
         EXPECT_EQ(Items(w.cbRate), FinchRates) << "no model named: the rates stay";
     });
     Click([](TfrmKelmCompress& w) { return w.bCompress; }, "压缩");
+    AwaitBoxAnswered(1);
     CloseWindow();
     RunCompressionWindow();
     EXPECT_FALSE(watch.seen);
@@ -352,11 +367,12 @@ TEST_F(KelmCompressTest, AModelOrRateNamingNoItemStartsNothing) {
     Options.EncodeRate = 3;
     AddFile(In("talk.wav"));
     Click([](TfrmKelmCompress& w) { return w.bCompress; }, "压缩");
+    AwaitBoxAnswered(2);
     CloseWindow();
     RunCompressionWindow();
     EXPECT_FALSE(watch.seen);
     EXPECT_FALSE(std::filesystem::exists(Out("talk.FNC")));
-    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{noModel + "|提示", noRate + "|提示"}));
 }
 
 TEST_F(KelmCompressTest, TheDestinationFollowsTheRadioButtonsTheBrowserAndTheEdit) {

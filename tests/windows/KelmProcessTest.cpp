@@ -1,6 +1,7 @@
 // The compression road end to end: WAV files through the resampler and the two speech encoders under the progress
 // window, with its captions, estimates and learned speeds, and what it does when a step fails or is stopped.
 #include <dirent.h>
+#include <limits.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include "tests/support/LittleEndian.h"
 #include "tests/support/ProcessTable.h"
 #include "tests/support/RunProgram.h"
+#include "tests/support/SmallFileSystem.h"
 #include "tests/support/Snr.h"
 #include "tests/support/WavFixture.h"
 #include "trackmill/app/options/OptionsSetting.h"
@@ -54,6 +56,13 @@ std::vector<pid_t> ChildrenWorkingIn(const std::string& folder) {
     }
     if (proc) closedir(proc);
     return found;
+}
+
+// A child writes its output under a temporary name of its own beside it, renamed over it when it has succeeded.
+void ExpectWrittenBeside(const std::string& written, const std::string& output) {
+    EXPECT_EQ(std::filesystem::path(written).parent_path(), std::filesystem::path(output).parent_path());
+    EXPECT_NE(written, output);
+    EXPECT_FALSE(std::filesystem::exists(written)) << "the temporary stayed";
 }
 
 std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
@@ -105,8 +114,10 @@ TEST_F(KelmProcessTest, StereoSpeechIsResampledThenEncodedToFinchAndTheCopyGoes)
 
     const std::vector<std::vector<std::string>> runs = ResampleRuns();
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0],
-              (std::vector<std::string>{"-r", "8000", "-c", "1", "-b", "16", In("my talk.wav"), In("r_my talk.wav")}));
+    ASSERT_EQ(runs[0].size(), 8u);
+    EXPECT_EQ(std::vector<std::string>(runs[0].begin(), runs[0].end() - 1),
+              (std::vector<std::string>{"-r", "8000", "-c", "1", "-b", "16", In("my talk.wav")}));
+    ExpectWrittenBeside(runs[0].back(), In("r_my talk.wav"));
     EXPECT_EQ(watch.commandLines.front(),
               "rs -r 8000  -c 1 -b 16  \"" + In("my talk.wav") + "\" \"" + In("r_my talk.wav") + "\"");
     EXPECT_EQ(watch.commandLines.back(),
@@ -238,7 +249,7 @@ TEST_F(KelmProcessTest, EstimatesComeFromDefaultSpeedsOrLearnedOnesAndBadStoredS
 TEST_F(KelmProcessTest, AnUnreadableInputShowsOneBoxAndTheChainGoesOn) {
     Start("[KelmOptions]\nOutputIndex=0\nEncodeName=1\nEncodeRate=2\n");
     std::filesystem::copy_file(testsupport::speechFixturePath(), In("good.wav"));
-    const std::string box = "Cannot open file \"" + In("gone.wav") + "\": " + std::strerror(ENOENT);
+    const std::string box = "无法打开文件" + In("gone.wav") + "：" + std::strerror(ENOENT);
     boxes.Allow(box);
     Run({In("gone.wav"), In("good.wav")});
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误"}));
@@ -249,7 +260,7 @@ TEST_F(KelmProcessTest, AnUnreadableInputShowsOneBoxAndTheChainGoesOn) {
     boxes.Clear();
     std::filesystem::remove(In("good.FNC"));
     std::filesystem::copy_file(testsupport::speechFixturePath(), In("last.wav"));
-    const std::string later = "Cannot open file \"" + In("later.wav") + "\": " + std::strerror(ENOENT);
+    const std::string later = "无法打开文件" + In("later.wav") + "：" + std::strerror(ENOENT);
     boxes.Allow(later);
     Run({In("good.wav"), In("later.wav"), In("last.wav")});
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{later + "|错误"}));
@@ -293,7 +304,7 @@ TEST_F(KelmProcessTest, AUsersFileWithTheCopysNameIsNeverTouched) {
     Run({In("talk.wav")});
     const auto runs = ResampleRuns();
     ASSERT_EQ(runs.size(), 1u);
-    EXPECT_EQ(runs[0].back(), In("r_2_talk.wav"));
+    ExpectWrittenBeside(runs[0].back(), In("r_2_talk.wav"));
     EXPECT_EQ(testsupport::readFileBytes(In("r_talk.wav")), (testsupport::Bytes{'m', 'i', 'n', 'e'}));
     EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"r_talk.wav", "talk.FNC", "talk.wav"}));
     EXPECT_TRUE(boxes.Shown().empty());
@@ -306,24 +317,32 @@ TEST_F(KelmProcessTest, StepsThatProduceNothingAreFailuresWithOneBoxEachAndTheNe
     broken.resize(36);
     testsupport::writeFileBytes(In("broken.wav"), broken);
     std::filesystem::copy_file(testsupport::speechFixturePath(), In("good.wav"));
-    boxes.Allow(EncodeFailedBox);
+    // Told as the resampler's failure, not as bad encoding settings.
+    const std::string resampleFailed = "重新采样" + In("broken.wav") + "时出错！\r\nrs以退出码";
+    boxes.AllowStartingWith(resampleFailed);
     Run({In("broken.wav"), In("good.wav")});
-    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{EncodeFailedBox + "|错误"}));
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].rfind(resampleFailed, 0), 0u) << boxes.Shown()[0];
     EXPECT_EQ(ResampleRuns().size(), 1u);
     EXPECT_EQ(watch.captions.back(), "正在编码(02/02): " + In("good.wav"));
     EXPECT_FALSE(std::filesystem::exists(In("broken.FNC"))) << "the failed file went on to its encoding";
     EXPECT_TRUE(std::filesystem::exists(In("good.FNC")));
     EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"broken.wav", "good.FNC", "good.wav"}));
 
-    // Lark and Finch into a folder that does not exist: neither encoder can write, one box per file.
+    // Lark and Finch into a folder that does not exist: neither encoder can write, one box per file, saying so.
     boxes.Clear();
     Options.OutputIndex = 1;
     Options.KelmOutputFolder = File("no such folder");
+    const std::string noFolder = std::string("：") + std::strerror(ENOENT);
+    const std::string larkBox = "无法创建文件" + File("no such folder") + "/good.LRK" + noFolder;
+    const std::string finchBox = "无法创建文件" + File("no such folder") + "/good.FNC" + noFolder;
+    boxes.Allow(larkBox);
+    boxes.Allow(finchBox);
     Options.EncodeName = 0;
     Run({In("good.wav")});
     Options.EncodeName = 1;
     Run({In("good.wav")});
-    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{EncodeFailedBox + "|错误", EncodeFailedBox + "|错误"}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{larkBox + "|错误", finchBox + "|错误"}));
     EXPECT_EQ(Options.Lark_Count[2], 0) << "a failed step is no timing";
 }
 
@@ -360,6 +379,66 @@ TEST_F(KelmProcessTest, AnEncoderThatCannotStartIsReportedForEachFileAndTheWindo
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误", box + "|错误"}));
     EXPECT_EQ(watch.captions.back(), "正在编码(02/02): " + In("b.wav"));
     EXPECT_EQ(Process(), nullptr);
+}
+
+TEST_F(KelmProcessTest, AFinchStepOntoAFullDiskIsReportedAndTheOlderFileItWasToReplaceSurvives) {
+    testsupport::SmallFileSystem disk(64 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    Start("[KelmOptions]\nOutputIndex=1\nOutputFolder=" + disk.path().string() + "\nEncodeName=1\nEncodeRate=2\n");
+    // Forty seconds make some 120 KB at 24 kbit/s: more than the disk holds.
+    WriteStereoSpeech(In("long.wav"), 40.0);
+    testsupport::writeFileBytes(disk.file("long.FNC"), {'o', 'l', 'd'});
+    boxes.Allow("文件" + disk.file("long.FNC") + "已经存在，要覆盖它吗？", win::IDYES);
+    const std::string box = EncodeFailedBox + "\r\nfinchenc.exe以退出码1结束，未完成的文件已删除。";
+    boxes.Allow(box);
+    Run({In("long.wav")});
+    EXPECT_GT(watch.highestPercent, 0) << "the encoder got going before the disk was full";
+    EXPECT_EQ(boxes.Count(box), 1);
+    EXPECT_EQ(testsupport::readFileBytes(disk.file("long.FNC")), (testsupport::Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(FilesIn(disk.path()), (std::vector<std::string>{"long.FNC"})) << "the cut output stayed";
+    EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"long.wav"}));
+}
+
+TEST_F(KelmProcessTest, ALarkEncoderThatDiesAfterWritingLeavesTheOlderFileAndSaysSo) {
+    Start("[KelmOptions]\nOutputIndex=0\nEncodeName=0\nEncodeRate=2\n");
+    std::filesystem::copy_file(testsupport::speechFixturePath(), In("talk.wav"));
+    testsupport::writeFileBytes(In("talk.LRK"), {7, 7});
+    boxes.Allow("文件" + In("talk.LRK") + "已经存在，要覆盖它吗？", win::IDYES);
+    // Its output is more than a header: only the way it ended tells that it is cut.
+    FakeProgram("teskenc.exe", "head -c 5000 /dev/zero > \"$4\"\nkill -9 $$");
+    const std::string box = EncodeFailedBox + "\r\nteskenc.exe异常终止，未完成的文件已删除。";
+    boxes.Allow(box);
+    Run({In("talk.wav")});
+    EXPECT_EQ(boxes.Count(box), 1);
+    EXPECT_EQ(testsupport::readFileBytes(In("talk.LRK")), (testsupport::Bytes{7, 7}));
+    EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{"talk.LRK", "talk.wav"}));
+    EXPECT_EQ(Options.Lark_Count[2], 0) << "a failed step is no timing";
+}
+
+TEST_F(KelmProcessTest, AnInputWhoseCopysNameIsTooLongIsToldSoAndNotBlamedOnTheSettings) {
+    Start("[KelmOptions]\nOutputIndex=0\nEncodeName=1\nEncodeRate=2\n");
+    const std::string name = std::string(NAME_MAX - 4, 'a') + ".wav";
+    WriteStereoSpeech(File("speech.wav"), 1.0);
+    std::filesystem::rename(File("speech.wav"), In(name));
+    const std::string box = "无法创建文件" + In("r_" + name) + "：" + std::strerror(ENAMETOOLONG);
+    boxes.Allow(box);
+    Run({In(name)});
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误"}));
+    EXPECT_TRUE(ResampleRuns().empty());
+    EXPECT_EQ(FilesIn(folder / "in"), (std::vector<std::string>{name}));
+}
+
+TEST_F(KelmProcessTest, ALarkInputWhoseNameEndsInABlankIsEncodedFromThatFile) {
+    Start("[KelmOptions]\nOutputIndex=1\nOutputFolder=" + File("out") + "\nEncodeName=0\nEncodeRate=2\n");
+    std::filesystem::copy_file(testsupport::speechFixturePath(), In("talk.wav "));
+    Run({In("talk.wav ")});
+    EXPECT_TRUE(boxes.Shown().empty());
+    ASSERT_TRUE(std::filesystem::exists(Out("talk.LRK")));
+    const testsupport::ProgramRun byHand = testsupport::runProgram(
+        {testsupport::builtProgram("teskenc"), "rc.txt", "0", testsupport::speechFixturePath(), File("byhand.LRK")},
+        {std::nullopt, TRACKMILL_BIN_DIR});
+    ASSERT_EQ(byHand.exitStatus, 0) << byHand.standardError;
+    EXPECT_TRUE(testsupport::readFileBytes(Out("talk.LRK")) == testsupport::readFileBytes(File("byhand.LRK")));
 }
 
 }  // namespace

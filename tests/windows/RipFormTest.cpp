@@ -187,24 +187,59 @@ TEST_F(RipFormTest, AFailedEncodeKeepsItsWav) {
     OpenDisc(FourTrackDisc());
     Options.OutputFormat = 0;
     FakeEncoder("exit 1");
-    boxes.Allow(EncodeFailedBox);
+    const std::string box = EncodeFailedBox + "\r\nlame.exe以退出码1结束，未完成的文件已删除。";
+    boxes.Allow(box);
     RunToEnd(rmRipTracks, List({"3"}));
-    EXPECT_EQ(boxes.Count(EncodeFailedBox), 1);
+    EXPECT_EQ(boxes.Count(box), 1);
     EXPECT_TRUE(Exists("Track3.wav"));
 }
 
-TEST_F(RipFormTest, AnEncodeThatFailsAfterItsProgressKeepsTheWav) {
+TEST_F(RipFormTest, AnEncodeThatFailsAfterItsProgressIsReportedAndLeavesNoCutMp3) {
     OpenDisc(FourTrackDisc());
     Options.OutputFormat = 0;
     // As the encoder does on a full disk: progress, a cut-short MP3, then a failing exit status.
     FakeEncoder(
         "printf '    50/1000   ( 5%%)|    0:01/    0:20|\\r' >&2\nfor a; do out=$a; done\n"
         "printf 'ID3' > \"$out\"\nexit 1");
+    const std::string box = "产生MP3文件出错！\r\nlame.exe以退出码1结束，未完成的文件已删除。";
+    boxes.Allow(box);
     RunToEnd(rmRipTracks, List({"3", "4"}));
-    EXPECT_TRUE(boxes.Shown().empty()) << "a job that showed progress shows no box";
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{box + "|错误", box + "|错误"}));
     EXPECT_TRUE(Exists("Track3.wav"));
     EXPECT_TRUE(Exists("Track4.wav"));
-    EXPECT_EQ(ReadBytes(File("Track3.mp3")).size(), 3u);
+    EXPECT_FALSE(Exists("Track3.mp3"));
+    EXPECT_FALSE(Exists("Track4.mp3"));
+}
+
+TEST_F(RipFormTest, AnEncoderKilledAfterItsProgressLeavesTheOlderMp3TheUserAgreedToReplace) {
+    WriteToneWav(File("a.wav"), 1);
+    Options.OutputFolder = Slashed() + "out/";
+    std::filesystem::create_directories(folder / "out");
+    std::ofstream(File("out/a.mp3")) << "old";
+    const std::string question = "文件" + File("out/a.mp3") + "已经存在，要覆盖它吗？";
+    boxes.Allow(question, win::IDYES);
+    FakeEncoder(
+        "printf '    50/1000   ( 5%%)|    0:01/    0:20|\\r' >&2\nfor a; do out=$a; done\n"
+        "printf 'ID3 cut' > \"$out\"\nkill -9 $$");
+    const std::string box = "产生MP3文件出错！\r\nlame.exe异常终止，未完成的文件已删除。";
+    boxes.Allow(box);
+    RunToEnd(rmWavToMp3, List({File("a.wav")}));
+    EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{question + "|提示", box + "|错误"}));
+    EXPECT_EQ(ReadBytes(File("out/a.mp3")).size(), 3u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "out"), {}), 1) << "a temporary stayed";
+}
+
+TEST_F(RipFormTest, AnMp3OntoAFullDiskIsReportedAndLeavesNothingThere) {
+    testsupport::SmallFileSystem disk(64 * 1024);
+    if (!disk.mounted()) GTEST_SKIP() << disk.skipReason();
+    // Ten seconds make an MP3 of about 160 KB at 128 kbit/s: it cannot fit.
+    WriteToneWav(File("long.wav"), 10);
+    Options.OutputFolder = disk.path().string();
+    boxes.AllowStartingWith("产生MP3文件出错！\r\n");
+    RunToEnd(rmWavToMp3, List({File("long.wav")}));
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].rfind("产生MP3文件出错！\r\n", 0), 0u) << boxes.Shown()[0];
+    EXPECT_TRUE(std::filesystem::is_empty(disk.path())) << "a cut MP3 stayed";
 }
 
 TEST_F(RipFormTest, ADriveThatWillNotSetUpShowsOneMessageAndTheWindowCloses) {
@@ -341,10 +376,11 @@ TEST_F(RipFormTest, DecliningAnOverwriteShowsNothingAndTheChainGoesOn) {
     EXPECT_TRUE(Exists("out/b.mp3"));
 }
 
-TEST_F(RipFormTest, AStoppedDecodeRemovesTheWavItHadBegunOverAnOlderOne) {
+TEST_F(RipFormTest, AStoppedDecodeLeavesTheOlderWavAsItWas) {
     std::filesystem::create_directories(folder / "in");
     std::ofstream(File("in/a.mp3")) << "an mp3";
     WriteToneWav(File("a.wav"), 1);
+    const auto olderWav = ReadBytes(File("a.wav"));
     const std::string question = "文件" + File("a.wav") + "已经存在，要覆盖它吗？";
     boxes.Allow(question, win::IDYES);
     // Replaces the older WAV with the start of a new one, shows a frame, and would go on far longer.
@@ -355,7 +391,7 @@ TEST_F(RipFormTest, AStoppedDecodeRemovesTheWavItHadBegunOverAnOlderOne) {
         if (form->Label3->Caption() == "37%") form->btStop->Click();
     });
     EXPECT_EQ(boxes.Shown(), (std::vector<std::string>{question + "|提示"}));
-    EXPECT_FALSE(Exists("a.wav")) << "the cut-short WAV stayed";
+    EXPECT_EQ(ReadBytes(File("a.wav")), olderWav) << "the cut-short WAV replaced the older one";
     EXPECT_TRUE(Exists("in/a.mp3"));
 }
 

@@ -231,6 +231,21 @@ TEST_F(TeskencProgramTest, ShippedControlFileTakesTheCallersArguments) {
     EXPECT_EQ(readWords(dir.file("my song.LRK"))[0], 0x0002);
 }
 
+TEST_F(TeskencProgramTest, ANameEndingInABlankEncodesThatFileAndNoOther) {
+    fs::copy_file(std::string(TRACKMILL_BIN_DIR) + "/rc.txt", dir.file("rc.txt"));
+    writeWav(dir.file("talk.wav "), toneSignal(3000, 2));
+    fs::copy_file(dir.file("talk.wav "), dir.file("same.wav"));
+    // The name without the blank is another recording: encoding it instead would go unnoticed.
+    writeWav(dir.file("talk.wav"), toneSignal(1000));
+    ASSERT_EQ(runTeskencProgram({"rc.txt", "1", dir.file("same.wav"), dir.file("same.LRK")}, dir).exitStatus, 0);
+    for (const std::string name : {"talk.wav ", "talk.wav\t", "talk.wav\n"}) {
+        if (name != "talk.wav ") fs::copy_file(dir.file("same.wav"), dir.file(name));
+        const ProgramRun result = runTeskencProgram({"rc.txt", "1", dir.file(name), dir.file("talk.LRK")}, dir);
+        ASSERT_EQ(result.exitStatus, 0) << result.standardError;
+        EXPECT_TRUE(readFileText(dir.file("talk.LRK")) == readFileText(dir.file("same.LRK"))) << name;
+    }
+}
+
 TEST_F(TeskencProgramTest, ShippedControlFileDropsTheDecodedCopyInsteadOfWritingItUnderAFixedName) {
     // A fixed file name is shared by runs side by side and by other users: one user's leftover that another may
     // not write makes every later run of that other user fail.

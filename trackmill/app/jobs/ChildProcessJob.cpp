@@ -1,5 +1,12 @@
 #include "trackmill/app/jobs/ChildProcessJob.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
 #include "platform/framework/FileSystem.h"
 #include "platform/process/PipeCreationError.h"
 #include "soundfile/SameFile.h"
@@ -24,6 +31,26 @@ const char* PipeCreationText(StandardStream stream) {
             break;
     }
     return "Error on STDERR pipe creation : ";
+}
+
+std::string EndText(const std::string& program, std::optional<int> exitCode) {
+    if (!exitCode) return program + "异常终止，未完成的文件已删除。";
+    return program + "以退出码" + std::to_string(*exitCode) + "结束，未完成的文件已删除。";
+}
+
+// The temporary's own name may be shorter than the output's: a name the folder cannot hold is found out here,
+// not when the finished work is to be renamed.
+void RequireNameFits(const std::string& path) {
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    const long longest = pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest > 0 && target.filename().string().size() > static_cast<std::size_t>(longest))
+        throw std::system_error(ENAMETOOLONG, std::generic_category());
+}
+
+std::int64_t FileBytes(const std::string& path) {
+    struct stat entry {};
+    return stat(path.c_str(), &entry) == 0 ? static_cast<std::int64_t>(entry.st_size) : -1;
 }
 
 }  // namespace
@@ -59,14 +86,24 @@ void TChildProcessJob::Start() {
             RaiseLastError(PipeCreationText(error.stream()), error.code().value());
         }
     }
-    const TCommand command = BuildCommand();
+    try {
+        RequireNameFits(FDestFile);
+        FOutput.emplace(FDestFile);
+    } catch (const std::system_error& error) {
+        run->Child.closePipes();
+        PostFinished(JOB_OUTPUT_UNWRITABLE, NO_EXIT_CODE,
+                     "无法创建文件" + FDestFile + "：" + std::strerror(error.code().value()));
+        return;
+    }
+    const TCommand command = BuildCommand(FOutput->path());
     FCommandLine = command.Text;
+    FProgramName = command.Arguments.empty() ? std::string() : command.Arguments.front();
     ResetProgress();
-    FOutput.emplace(FDestFile);
     try {
         run->Child.start(command.Arguments, command.WorkingDirectory);
     } catch (const std::system_error& error) {
         run->Child.closePipes();
+        FOutput.reset();
         RaiseLastError(StartErrorText(), error.code().value());
     }
     FStartTime = std::chrono::steady_clock::now();
@@ -81,8 +118,10 @@ void TChildProcessJob::Stop(std::uint32_t) {
     FRunning = false;
     if (FRun) {
         FRun->Child.closePipes();
-        // A child stopped now may still write for a moment; what it writes goes to the removed file's data.
-        if (FRun->Child.stop() && FOutput) FOutput->RemoveIfWritten();
+        // A child stopped now may still write for a moment; what it writes goes to the removed temporary's data.
+        // One that had already ended on its own has finished its output, which is kept when it is whole.
+        std::string cause;
+        if (!FRun->Child.stop()) KeepOutput(FRun->Child.exitCode(), cause);
     }
     ReleaseRun();
 }
@@ -95,11 +134,18 @@ void TChildProcessJob::ReleaseRun() {
     FRun.reset();
 }
 
-void TChildProcessJob::PostFinished(std::int32_t Status, std::int32_t ExitCode) {
+void TChildProcessJob::PostFinished(std::int32_t Status, std::int32_t ExitCode, const std::string& Cause) {
+    PostFinishedInfo(Status, ExitCode, false, Cause);
+}
+
+void TChildProcessJob::PostFinishedInfo(std::int32_t status, std::int32_t exitCode, bool outputComplete,
+                                        const std::string& cause) {
     auto info = std::make_unique<TProcessInfo>();
     info->Percent = FinishedMarker();
-    info->Status = Status;
-    info->ExitCode = ExitCode;
+    info->Status = status;
+    info->ExitCode = exitCode;
+    info->OutputComplete = outputComplete;
+    info->Cause = cause;
     win::PostOwnedMessage(FNotifyWindow, ProgressMessage(), 0, std::move(info));
 }
 
@@ -122,13 +168,34 @@ std::string TChildProcessJob::ReadChunk(TJobRun& run, StandardStream stream) {
 }
 
 void TChildProcessJob::ProcessFinished() {
-    std::int32_t exitCode = NO_EXIT_CODE;
+    std::optional<int> exitCode;
     if (FRun) {
         FRun->Child.closePipes();
-        exitCode = FRun->Child.exitCode().value_or(NO_EXIT_CODE);
+        exitCode = FRun->Child.exitCode();
     }
+    std::string cause;
+    const bool complete = KeepOutput(exitCode, cause);
     ReleaseRun();
-    PostFinished(JOB_CHILD_ENDED, exitCode);
+    PostFinishedInfo(JOB_CHILD_ENDED, exitCode.value_or(NO_EXIT_CODE), complete, cause);
+}
+
+bool TChildProcessJob::KeepOutput(std::optional<int> exitCode, std::string& cause) {
+    if (!FOutput) return false;
+    // A child that wrote progress and then met a full disk, or was killed, has left a cut file: only its exit
+    // status tells.
+    if (exitCode != 0) {
+        cause = EndText(FProgramName, exitCode);
+        return false;
+    }
+    if (FileBytes(FOutput->path()) <= SoundlessOutputBytes()) {
+        cause = FProgramName + "没有写出任何声音。";
+        return false;
+    }
+    if (!FOutput->commit()) {
+        cause = "无法将结果保存为" + FDestFile + "：" + std::strerror(errno);
+        return false;
+    }
+    return true;
 }
 
 bool TChildProcessJob::ConfirmOverwrite(const std::string& question) { return AskOverwrite(question); }

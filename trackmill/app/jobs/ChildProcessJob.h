@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/framework/TemporaryOutput.h"
 #include "platform/process/StandardStream.h"
 #include "platform/user/Types.h"
 #include "trackmill/app/jobs/JobRunOwner.h"
-#include "trackmill/app/jobs/PartialOutput.h"
 #include "trackmill/app/jobs/ProcessInfo.h"
 
 struct TJobRun;
@@ -31,16 +31,19 @@ class TChildProcessJob : public TJobRunOwner {
     win::HWND FNotifyWindow = nullptr;
     bool FRunning = false;
 
-    // Asks before overwriting, checks the output, starts the child and its polling thread. A declined question
+    // Asks before overwriting, checks the output, starts the child and its polling thread. The child writes
+    // beside the output under a temporary name, renamed over the output only when the child has exited with 0
+    // and what it wrote is whole: a file of that name stays as it was after every failure. A declined question
     // posts the finished marker instead with Status 0; an output that is the input itself, or (where the job
-    // checks it) an output in use, with Status 1. Throws framework::Exception ending
-    // with the error number when the child cannot be started; nothing is posted then.
+    // checks it) an output in use, with Status 1; a temporary that cannot be made, with
+    // JOB_OUTPUT_UNWRITABLE and the reason. Throws framework::Exception ending with the error number when the
+    // child cannot be started; nothing is posted then.
     void Start();
     // Ends a running job at once: its child and the child's group are killed and reaped in the background, and
-    // nothing more is posted for it. Does not wait. The output the child had begun to write is removed; an
-    // older file it had not touched yet stays, and so does the output of a child that had already ended.
+    // nothing more is posted for it. Does not wait. What the child had written goes and the output stays as it
+    // was, unless the child had already ended on its own with its output whole.
     void Stop(std::uint32_t ExitCode);
-    void PostFinished(std::int32_t Status, std::int32_t ExitCode = NO_EXIT_CODE);
+    void PostFinished(std::int32_t Status, std::int32_t ExitCode = NO_EXIT_CODE, const std::string& Cause = {});
 
     // The command as the user would read it, kept for display: program, options and the two quoted paths.
     const std::string& CommandLine() const { return FCommandLine; }
@@ -61,7 +64,11 @@ class TChildProcessJob : public TJobRunOwner {
     virtual bool AsksBeforeOverwrite() const = 0;
     // Whether an output in use ends the job with Status 1 instead of being overwritten.
     virtual bool ChecksOutputInUse() const = 0;
-    virtual TCommand BuildCommand() const = 0;
+    // The command that writes to output, the temporary beside FDestFile; its text names FDestFile.
+    virtual TCommand BuildCommand(const std::string& output) const = 0;
+    // An output of at most this many bytes holds no sound although its child exited with 0; -1 when the exit
+    // status alone tells.
+    virtual std::int64_t SoundlessOutputBytes() const { return -1; }
     virtual void ResetProgress() = 0;
     virtual void ParseOutput(const std::string& chunk) = 0;
     virtual std::int32_t FinishedMarker() const = 0;
@@ -81,8 +88,12 @@ class TChildProcessJob : public TJobRunOwner {
   private:
     // Lets go of the running child: no late call reaches this job through it any more.
     void ReleaseRun();
+    // Puts the ended child's output in place; false, with the reason in cause, when it is not whole.
+    bool KeepOutput(std::optional<int> exitCode, std::string& cause);
+    void PostFinishedInfo(std::int32_t status, std::int32_t exitCode, bool outputComplete, const std::string& cause);
 
     std::shared_ptr<TJobRun> FRun;
-    std::optional<TPartialOutput> FOutput;
+    std::optional<framework::TemporaryOutput> FOutput;
     std::string FCommandLine;
+    std::string FProgramName;  // as the command names it, for the messages
 };

@@ -21,6 +21,9 @@ namespace {
 // A frame number may run at most this far ahead of the last one taken: a line cut between two reads must not
 // make the bar jump.
 constexpr std::int64_t LargestFrameStep = 20;
+// Outputs no longer than these hold no sound: the resampler's WAV header, the Lark stream's header word.
+constexpr std::int64_t WaveHeaderBytes = 44;
+constexpr std::int64_t LarkHeaderBytes = 2;
 
 std::vector<std::string> Words(const std::string& text) {
     std::vector<std::string> words;
@@ -46,19 +49,31 @@ std::string AnchoredPath(const std::string& path) {
 
 }  // namespace
 
-TChildProcessJob::TCommand TKelmEncodeProcess::BuildCommand() const {
+TChildProcessJob::TCommand TKelmEncodeProcess::BuildCommand(const std::string& output) const {
     TCommand command;
     command.Text = FCommandPrefix + " \"" + FSourceFile + "\" \"" + FDestFile + "\"";
     command.Arguments = Words(FCommandPrefix);
     if (FMode == jmLarkEncode && !command.Arguments.empty()) {
         command.WorkingDirectory = ProgramFolder(command.Arguments.front());
         command.Arguments.push_back(AnchoredPath(FSourceFile));
-        command.Arguments.push_back(AnchoredPath(FDestFile));
+        command.Arguments.push_back(AnchoredPath(output));
     } else {
         command.Arguments.push_back(FSourceFile);
-        command.Arguments.push_back(FDestFile);
+        command.Arguments.push_back(output);
     }
     return command;
+}
+
+std::int64_t TKelmEncodeProcess::SoundlessOutputBytes() const {
+    switch (FMode) {
+        case jmLarkEncode:
+            return LarkHeaderBytes;
+        case jmResample:
+            return WaveHeaderBytes;
+        case jmFinchEncode:
+            break;
+    }
+    return -1;
 }
 
 void TKelmEncodeProcess::ResetProgress() {

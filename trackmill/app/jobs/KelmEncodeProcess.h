@@ -19,7 +19,8 @@ class TKelmEncodeProcess : public TChildProcessJob {
     // A resampling step writes a temporary copy of its own, replaced without a question.
     bool AsksBeforeOverwrite() const override { return FMode != jmResample; }
     bool ChecksOutputInUse() const override { return false; }
-    TCommand BuildCommand() const override;
+    TCommand BuildCommand(const std::string& output) const override;
+    std::int64_t SoundlessOutputBytes() const override;
     void ResetProgress() override;
     // The encoder's "Total Frame : n" line, then one "Frame : i" line per frame.
     void ParseOutput(const std::string& chunk) override;

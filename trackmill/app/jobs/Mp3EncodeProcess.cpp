@@ -63,7 +63,7 @@ bool TMp3EncodeProcess::AsksBeforeOverwrite() const {
     return FMode != rmRipTracks && FMode != rmRecordingToMp3;
 }
 
-TChildProcessJob::TCommand TMp3EncodeProcess::BuildCommand() const {
+TChildProcessJob::TCommand TMp3EncodeProcess::BuildCommand(const std::string& output) const {
     TCommand command{"lame.exe", {"lame.exe"}, {}};
     const auto add = [&command](const std::string& argument) {
         command.Text += " " + argument;
@@ -90,7 +90,7 @@ TChildProcessJob::TCommand TMp3EncodeProcess::BuildCommand() const {
     // Quotes only in the text shown; the paths travel as they are, one argument each.
     command.Text += " \"" + FSourceFile + "\" \"" + FDestFile + "\"";
     command.Arguments.push_back(FSourceFile);
-    command.Arguments.push_back(FDestFile);
+    command.Arguments.push_back(output);
     return command;
 }
 

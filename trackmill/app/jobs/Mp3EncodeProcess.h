@@ -21,7 +21,7 @@ class TMp3EncodeProcess : public TChildProcessJob {
     bool UsesPipes() const override { return true; }
     bool AsksBeforeOverwrite() const override;
     bool ChecksOutputInUse() const override { return true; }
-    TCommand BuildCommand() const override;
+    TCommand BuildCommand(const std::string& output) const override;
     void ResetProgress() override { FProgressColumn = 0; }
     void ParseOutput(const std::string& chunk) override;
     std::int32_t FinishedMarker() const override;

@@ -33,6 +33,8 @@ inline constexpr std::int32_t TRACK_DISK_FULL = 5;    // no WAV: the disk filled
 inline constexpr std::int32_t JOB_OVERWRITE_DECLINED = 0;
 inline constexpr std::int32_t JOB_OUTPUT_IN_USE = 1;
 inline constexpr std::int32_t JOB_CHILD_ENDED = 2;
+// No child was started: the output's folder takes no file; Cause says why.
+inline constexpr std::int32_t JOB_OUTPUT_UNWRITABLE = 5;
 
 // With JOB_CHILD_ENDED: the child did not end by exit() on its own (a signal ended it).
 inline constexpr std::int32_t NO_EXIT_CODE = -1;
@@ -43,9 +45,11 @@ struct TProcessInfo : win::MessagePayload {
     std::string ElapsedText;
     std::string EstimatedText;
     std::int32_t Status = 0;
-    // With JOB_CHILD_ENDED: the child's exit status, or NO_EXIT_CODE. A child that wrote progress may still have
-    // failed (a full disk): only 0 says its output is whole.
+    // With JOB_CHILD_ENDED: the child's exit status, or NO_EXIT_CODE.
     std::int32_t ExitCode = NO_EXIT_CODE;
-    // With TRACK_FILE_FAILED, TRACK_DISK_FULL and TRACK_GAIN_FAILED: the operating system's words for the failure.
+    // With JOB_CHILD_ENDED: the child exited with 0 and its whole output now stands under the output's name.
+    bool OutputComplete = false;
+    // With TRACK_FILE_FAILED, TRACK_DISK_FULL, TRACK_GAIN_FAILED, JOB_OUTPUT_UNWRITABLE, and JOB_CHILD_ENDED without
+    // OutputComplete: what went wrong, with the operating system's words where it gave some.
     std::string Cause;
 };

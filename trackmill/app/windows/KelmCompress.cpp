@@ -137,9 +137,16 @@ void TfrmKelmCompress::cbRateChange(TObject*) { Options.EncodeRate = cbRate->Ite
 void TfrmKelmCompress::bCompressClick(TObject*) {
     if (lvSource->ItemCount() == 0) return;
     if (DestinationRefused()) return;
-    // A model or rate typed into the combos that names none of their items runs nothing.
+    // A model or rate typed into the combos that names none of their items runs nothing, and the user hears why.
+    if (cbName->ItemIndex() != LarkModel && cbName->ItemIndex() != FinchModel) {
+        NotAnItemBox(cbName->Text(), "没有名为“%s”的压缩方法，请从列表中选择！", "请从列表中选择压缩方法！");
+        return;
+    }
     const std::string prefix = KelmCommandPrefix(cbName->ItemIndex(), cbRate->ItemIndex());
-    if (prefix.empty()) return;
+    if (prefix.empty()) {
+        NotAnItemBox(cbRate->Text(), "没有“%s”这一压缩速率，请从列表中选择！", "请从列表中选择压缩速率！");
+        return;
+    }
     TStringList files;
     for (int i = 0; i < lvSource->ItemCount(); ++i) {
         TListItem* row = lvSource->Items(i);
@@ -150,3 +157,12 @@ void TfrmKelmCompress::bCompressClick(TObject*) {
 }
 
 void TfrmKelmCompress::bCloseClick(TObject*) { Close(); }
+
+void TfrmKelmCompress::NotAnItemBox(const std::string& typed, const std::string& named, const char* unnamed) {
+    std::string text = unnamed;
+    if (!typed.empty()) {
+        text = named;
+        text.replace(text.find("%s"), 2, typed);
+    }
+    win::MessageBox(Handle(), text.c_str(), "提示", win::MB_OK | win::MB_ICONINFORMATION);
+}

@@ -66,6 +66,8 @@ class TfrmKelmCompress : public framework::TForm {
     void cbRateChange(framework::TObject* Sender);
     void bCompressClick(framework::TObject* Sender);
     void bCloseClick(framework::TObject* Sender);
+    // Tells that the combo's text names none of its items: named with %s for the typed text, unnamed when empty.
+    void NotAnItemBox(const std::string& typed, const std::string& named, const char* unnamed);
 
     // A folder typed beside the selected "以下目录" that options.ini cannot keep: says so and focuses the edit.
     bool DestinationRefused();

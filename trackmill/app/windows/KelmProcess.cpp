@@ -1,5 +1,11 @@
 #include "trackmill/app/windows/KelmProcess.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include "platform/framework/FileNames.h"
 #include "platform/framework/FileSystem.h"
 #include "platform/framework/Round.h"
@@ -30,9 +36,14 @@ using namespace framework;
 namespace {
 
 const char* const EncodeFailedText = "产生Kelm文件出错！\r\n请检查Kelm编码参数或重新运行程序！";
-// Outputs no longer than these hold no sound: the resampler's WAV header, the Lark stream's header word.
-constexpr std::int64_t WaveHeaderBytes = 44;
-constexpr std::int64_t LarkHeaderBytes = 2;
+
+// Why the file cannot be read, in the system's words; empty when it can.
+std::string UnreadableCause(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
+    close(fd);
+    return {};
+}
 
 const TProcessInfo& InfoOf(const TMessage& message) {
     return static_cast<const TProcessInfo&>(*reinterpret_cast<const win::MessagePayload*>(message.LParam));
@@ -80,6 +91,10 @@ void TfrmKelmProcess::StartFile(int index) {
     FFileIndex = index;
     FProcess->FRunning = true;
     FProcess->FSourceFile = CurrentFile();
+    if (const std::string cause = UnreadableCause(CurrentFile()); !cause.empty()) {
+        StepFailed("无法打开文件" + CurrentFile() + "：" + cause);
+        return;
+    }
     try {
         const std::string options = GetResampleOptions(CurrentFile());
         if (!options.empty())
@@ -98,7 +113,6 @@ void TfrmKelmProcess::PrepareResample(int index, const std::string& options) {
     FProcess->FNotifyWindow = Handle();
     FProcess->FMode = jmResample;
     FProcess->FCommandPrefix = "rs" + options;
-    FStepOutput.emplace(FCopy, WaveHeaderBytes);
     FProgressSeen = false;
     // Estimated first: nothing may fail once the child runs.
     StartEstimate(input, Options.Resample_Rate);
@@ -126,10 +140,6 @@ void TfrmKelmProcess::PrepareEncode(int index, const std::string& source) {
         FProcess->FDestFile = folder + ChangeFileExt(ExtractFileName(input), FOutputExt);
     }
     FProcess->FNotifyWindow = Handle();
-    if (lark)
-        FStepOutput.emplace(FProcess->FDestFile, LarkHeaderBytes);
-    else
-        FStepOutput.reset();
     FProgressSeen = false;
     if (lark) StartEstimate(source, Options.Lark_Rate[GetRateIndex()]);
     const bool captionsFirst = index > 0 && source == input;
@@ -165,9 +175,12 @@ void TfrmKelmProcess::WMKelmProgress(TMessage& Message) {
     if (info.Status == JOB_OUTPUT_IN_USE) {
         failed = true;
         if (!FProgressSeen) ErrorBox(CurrentFile() + "可能正在被使用，操作失败！");
-    } else if (info.Status == JOB_CHILD_ENDED && !StepProduced(info)) {
+    } else if (info.Status == JOB_OUTPUT_UNWRITABLE) {
         failed = true;
-        ErrorBox(EncodeFailedText);
+        ErrorBox(info.Cause);
+    } else if (info.Status == JOB_CHILD_ENDED && !StepSucceeded(info)) {
+        failed = true;
+        ErrorBox(StepFailureText(info));
     }
     ResetDisplay();
     if (failed) {
@@ -190,17 +203,15 @@ void TfrmKelmProcess::WMKelmProgress(TMessage& Message) {
     FinishFile();
 }
 
-bool TfrmKelmProcess::StepProduced(const TProcessInfo& info) const {
-    switch (FProcess->FMode) {
-        case jmFinchEncode:
-            return FProgressSeen;
-        case jmLarkEncode:
-            return FStepOutput && FStepOutput->Produced();
-        case jmResample:
-            break;
-    }
-    // The resampler's converter may leave a file behind when it fails part way: its exit status says so.
-    return FStepOutput && FStepOutput->Produced() && info.ExitCode == 0;
+bool TfrmKelmProcess::StepSucceeded(const TProcessInfo& info) const {
+    // An encoder that ended well without a word of progress has been given settings it could not use.
+    return info.OutputComplete && (FProcess->FMode != jmFinchEncode || FProgressSeen);
+}
+
+std::string TfrmKelmProcess::StepFailureText(const TProcessInfo& info) const {
+    if (FProcess->FMode == jmResample) return "重新采样" + CurrentFile() + "时出错！\r\n" + info.Cause;
+    if (info.Cause.empty()) return EncodeFailedText;
+    return std::string(EncodeFailedText) + "\r\n" + info.Cause;
 }
 
 void TfrmKelmProcess::ShowFinchProgress(std::int32_t percent, const std::string& elapsed,
@@ -225,7 +236,6 @@ void TfrmKelmProcess::ResetDisplay() {
 
 void TfrmKelmProcess::FinishFile() {
     RemoveCopy(false);
-    FStepOutput.reset();
     NextFile();
 }
 
@@ -285,7 +295,6 @@ void TfrmKelmProcess::StopAll() {
     if (FProcess->FRunning) FProcess->Stop(0);
     FProcess.reset();
     RemoveCopy(true);
-    FStepOutput.reset();
 }
 
 void TfrmKelmProcess::btStopClick(TObject*) {

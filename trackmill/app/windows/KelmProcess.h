@@ -5,12 +5,10 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/framework/forms/Form.h"
-#include "trackmill/app/jobs/StepOutput.h"
 
 namespace framework {
 class TButton;
@@ -69,7 +67,8 @@ class TfrmKelmProcess : public framework::TForm {
     // Closes at once when shown, or as soon as the modal run starts when the chain ended in the constructor.
     void CloseWhenDone();
     void StepFailed(const std::string& text);
-    bool StepProduced(const TProcessInfo& info) const;
+    bool StepSucceeded(const TProcessInfo& info) const;
+    std::string StepFailureText(const TProcessInfo& info) const;
     void ShowFinchProgress(std::int32_t percent, const std::string& elapsed, const std::string& estimated);
     void ResetDisplay();
     void RemoveCopy(bool evenInUse);
@@ -91,6 +90,4 @@ class TfrmKelmProcess : public framework::TForm {
     std::int32_t FFileIndex = 0;
     // The current file's resampled copy while it may exist; ours alone, so removed also when the chain stops.
     std::string FCopy;
-    // What the step without progress of its own is expected to write.
-    std::optional<TStepOutput> FStepOutput;
 };

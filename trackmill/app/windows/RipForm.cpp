@@ -225,12 +225,18 @@ void TRipForm::TrackDone(const TProcessInfo& info) {
 
 void TRipForm::Mp3Done(const TProcessInfo& info) {
     // Only an encoder that said it succeeded leaves an MP3 that may stand in for its WAV.
-    const bool succeeded = info.Status == JOB_CHILD_ENDED && info.ExitCode == 0 && FProgressSeen;
-    if (!FProgressSeen) {
+    const bool succeeded = info.Status == JOB_CHILD_ENDED && info.OutputComplete && FProgressSeen;
+    const std::string failedText = "产生MP3文件出错！\r\n请检查MP3编码参数或重新运行程序！";
+    if (info.Status == JOB_OUTPUT_UNWRITABLE) {
+        ErrorBox(info.Cause, "错误");
+    } else if (!FProgressSeen) {
         if (info.Status == JOB_OUTPUT_IN_USE)
             ErrorBox((*FItems)[static_cast<std::size_t>(FEncodeIndex)] + "可能正在被使用，操作失败！", "错误");
         else if (info.Status != JOB_OVERWRITE_DECLINED)
-            ErrorBox("产生MP3文件出错！\r\n请检查MP3编码参数或重新运行程序！", "错误");
+            ErrorBox(info.Cause.empty() ? failedText : failedText + "\r\n" + info.Cause, "错误");
+    } else if (info.Status == JOB_CHILD_ENDED && !info.OutputComplete) {
+        // Progress came and then the encoder failed (a full disk, a crash): its cut file is gone.
+        ErrorBox("产生MP3文件出错！\r\n" + info.Cause, "错误");
     }
     if (succeeded && FEncodeIndex < ItemCount()) FEncoded[static_cast<std::size_t>(FEncodeIndex)] = true;
     FProgressSeen = false;
