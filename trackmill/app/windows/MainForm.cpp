@@ -115,8 +115,8 @@ void TMainForm::FormClose(TObject*, TCloseAction&) {
     try {
         ReadWriteOptions(false);
     } catch (const framework::EInOutError& error) {
-        const std::string text = "设置未能保存到“" + OptionsFileName(ProgramFolder()) + "”：" +
-                                 std::strerror(error.ErrorCode());
+        const std::string text =
+            "设置未能保存到“" + OptionsFileName(ProgramFolder()) + "”：" + std::strerror(error.ErrorCode());
         win::MessageBox(Handle(), text.c_str(), "错误", win::MB_ICONERROR);
     } catch (const std::exception& error) {
         win::MessageBox(Handle(), error.what(), "错误", win::MB_ICONERROR);
