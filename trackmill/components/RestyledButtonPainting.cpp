@@ -118,6 +118,24 @@ win::RECT PlaceGlyph(framework::TButtonLayout layout, int w, int h, int gw, int 
     return g;
 }
 
+// A rounded face with its edge; an edged face shows a dark stroke at the top left while pressed, at the bottom
+// right otherwise.
+void RoundedFace(TCanvas& canvas, const win::RECT& r, TColor face, TColor edge, bool edged, bool pressed) {
+    canvas.Brush().SetColor(face);
+    canvas.Pen().SetColor(LightenColor(edge, 30));
+    canvas.RoundRect(r.left, r.top, r.right, r.bottom, 4, 4);
+    if (!edged) return;
+    const TColor dark = DarkenColor(edge, 50);
+    if (pressed)
+        Lines(canvas, dark, {{r.left, r.bottom - 2}, {r.left, r.top + 1}, {r.left + 1, r.top}, {r.right - 1, r.top}});
+    else
+        Lines(canvas, dark,
+              {{r.right - 1, r.top + 1},
+               {r.right - 1, r.bottom - 2},
+               {r.right - 2, r.bottom - 1},
+               {r.left, r.bottom - 1}});
+}
+
 void PaintPushFace(TControlSubClass& restyler, bool bitButton) {
     auto& button = dynamic_cast<framework::TButton&>(*restyler.Control);
     TFlatLook& look = *restyler.Menu;
@@ -136,21 +154,8 @@ void PaintPushFace(TControlSubClass& restyler, bool bitButton) {
     canvas.Brush().SetStyle(framework::bsSolid);
     canvas.Brush().SetColor(ParentBrushColor(button));
     canvas.FillRect(r);
-    canvas.Brush().SetColor(face);
-    canvas.Pen().SetColor(LightenColor(edge, 30));
-    canvas.RoundRect(r.left, r.top, r.right, r.bottom, 4, 4);
-    if (button.Enabled() && !noEdge) {
-        const TColor dark = DarkenColor(edge, 50);
-        if (restyler.SpaceDown || (restyler.LeftDown && restyler.Hot))
-            Lines(canvas, dark,
-                  {{r.left, r.bottom - 2}, {r.left, r.top + 1}, {r.left + 1, r.top}, {r.right - 1, r.top}});
-        else
-            Lines(canvas, dark,
-                  {{r.right - 1, r.top + 1},
-                   {r.right - 1, r.bottom - 2},
-                   {r.right - 2, r.bottom - 1},
-                   {r.left, r.bottom - 1}});
-    }
+    RoundedFace(canvas, r, face, edge, button.Enabled() && !noEdge,
+                restyler.SpaceDown || (restyler.LeftDown && restyler.Hot));
 
     CaptionPlace caption = PlaceCaption(canvas, button, w, h);
     const bool rtl = button.UseRightToLeftReading();
@@ -197,21 +202,7 @@ void PaintUpDown(TControlSubClass& restyler) {
         const TColor edge = hot ? LightenColor(look.EffSelectBorderColor, 60) : framework::clBtnShadow;
         canvas.Brush().SetColor(ParentBrushColor(arrows));
         canvas.FillRect(r);
-        canvas.Brush().SetColor(face);
-        canvas.Pen().SetColor(LightenColor(edge, 30));
-        canvas.RoundRect(r.left, r.top, r.right, r.bottom, 4, 4);
-        if (arrows.Enabled()) {
-            const TColor dark = DarkenColor(edge, 50);
-            if (restyler.LeftDown && hot)
-                Lines(canvas, dark,
-                      {{r.left, r.bottom - 2}, {r.left, r.top + 1}, {r.left + 1, r.top}, {r.right - 1, r.top}});
-            else
-                Lines(canvas, dark,
-                      {{r.right - 1, r.top + 1},
-                       {r.right - 1, r.bottom - 2},
-                       {r.right - 2, r.bottom - 1},
-                       {r.left, r.bottom - 1}});
-        }
+        RoundedFace(canvas, r, face, edge, arrows.Enabled(), restyler.LeftDown && hot);
         // A triangle of 5, 3 and 1 pixels, pointing the way the arrow steps.
         canvas.Pen().SetColor(arrows.Enabled() ? framework::clBlack : look.EffDisabledColor);
         const int x = (Width(r) - 5) / 2;
