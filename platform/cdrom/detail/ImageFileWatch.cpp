@@ -1,6 +1,7 @@
 #include "platform/cdrom/detail/ImageFileWatch.h"
 
 #include "platform/cdrom/detail/CueSheet.h"
+#include "platform/cdrom/detail/InotifyEvents.h"
 
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -42,18 +43,11 @@ ImageFileWatch::~ImageFileWatch() {
 
 bool ImageFileWatch::changed() {
     if (fd_ < 0) return true;
-    alignas(inotify_event) char buffer[4096];
     bool changed = false;
-    while (true) {
-        const ssize_t length = read(fd_, buffer, sizeof buffer);
-        if (length <= 0) break;
-        for (ssize_t at = 0; at < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            if (event->mask & (IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT)) lost_ = true;
-            if (event->len > 0 && names_.contains(event->name)) changed = true;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-    }
+    DrainInotifyEvents(fd_, [&](const inotify_event& event) {
+        if (event.mask & (IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT)) lost_ = true;
+        if (event.len > 0 && names_.contains(event.name)) changed = true;
+    });
     return changed || lost_;
 }
 

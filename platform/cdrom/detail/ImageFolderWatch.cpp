@@ -1,5 +1,7 @@
 #include "platform/cdrom/detail/ImageFolderWatch.h"
 
+#include "platform/cdrom/detail/InotifyEvents.h"
+
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -27,19 +29,12 @@ void ImageFolderWatch::watchFoldersOf(const std::set<std::string>& imagePaths) {
 
 bool ImageFolderWatch::drain() {
     if (fd_ < 0) return false;
-    alignas(inotify_event) char buffer[4096];
     bool changed = false;
-    while (true) {
-        const ssize_t length = read(fd_, buffer, sizeof buffer);
-        if (length <= 0) break;
-        for (ssize_t at = 0; at < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            // A removed folder loses its watch; watch it again once it is back.
-            if (event->mask & IN_IGNORED) folders_.clear();
-            changed = true;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-        }
-    }
+    DrainInotifyEvents(fd_, [&](const inotify_event& event) {
+        // A removed folder loses its watch; watch it again once it is back.
+        if (event.mask & IN_IGNORED) folders_.clear();
+        changed = true;
+    });
     return changed;
 }
 
