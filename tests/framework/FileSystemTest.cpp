@@ -15,6 +15,7 @@
 #include <string>
 
 #include "tests/support/FileBytes.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScratchFolder.h"
 
 using namespace testsupport;
@@ -32,19 +33,6 @@ std::string PatternBytes(std::size_t size) {
     std::string bytes(size, '\0');
     for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
     return bytes;
-}
-
-std::vector<std::string> Entries(const ScratchFolder& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-mode_t ModeOf(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
 }
 
 // While it lives, no file of this process may grow beyond limit bytes: writes past it fail with EFBIG.
@@ -151,7 +139,7 @@ TEST(FileSystem, CopyReplacingWritesTheWholeCopyAndKeepsTheTargetsPermissions) {
     EXPECT_TRUE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("new.wav")));
     EXPECT_EQ(readFileText(folder.file("new.wav")), bytes);
     EXPECT_EQ(ModeOf(folder.file("new.wav")), 0640u) << "a new file takes the source's permissions";
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "new.wav", "take.wav"}));
+    EXPECT_EQ(Entries(folder.path()), (std::vector<std::string>{"MyTemp.wav", "new.wav", "take.wav"}));
 }
 
 TEST(FileSystem, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
@@ -165,7 +153,7 @@ TEST(FileSystem, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
         EXPECT_EQ(errno, EFBIG);
     }
     EXPECT_EQ(readFileText(folder.file("take.wav")), "the user's take");
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "take.wav"}));
+    EXPECT_EQ(Entries(folder.path()), (std::vector<std::string>{"MyTemp.wav", "take.wav"}));
 
     errno = 0;
     EXPECT_FALSE(CopyFileReplacing(folder.file("missing.wav"), folder.file("take.wav")));
@@ -178,7 +166,7 @@ TEST(FileSystem, ACopyThatFailsLeavesTheTargetAsItWasAndNoTemporaryFile) {
     EXPECT_FALSE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("none/take.wav")));
     EXPECT_EQ(errno, ENOENT);
     EXPECT_EQ(readFileText(folder.file("take.wav")), "the user's take");
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "sub", "take.wav"}));
+    EXPECT_EQ(Entries(folder.path()), (std::vector<std::string>{"MyTemp.wav", "sub", "take.wav"}));
 }
 
 TEST(FileSystem, WhatACopyKilledHalfWayLeftGoesWithTheNextCopy) {
@@ -189,11 +177,11 @@ TEST(FileSystem, WhatACopyKilledHalfWayLeftGoesWithTheNextCopy) {
     ASSERT_EQ(KilledHalfWay(100000, [&] { CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("take.wav")); }),
               SIGXFSZ);
     EXPECT_EQ(readFileText(folder.file("take.wav")), "the user's take");
-    ASSERT_EQ(Entries(folder).size(), 3u) << "the killed copy's temporary is left";
+    ASSERT_EQ(Entries(folder.path()).size(), 3u) << "the killed copy's temporary is left";
 
     EXPECT_TRUE(CopyFileReplacing(folder.file("MyTemp.wav"), folder.file("take.wav")));
     EXPECT_EQ(readFileText(folder.file("take.wav")), bytes);
-    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"MyTemp.wav", "take.wav"}));
+    EXPECT_EQ(Entries(folder.path()), (std::vector<std::string>{"MyTemp.wav", "take.wav"}));
 }
 
 TEST(FileSystem, MoveReplacingTakesTheNameOfAnExistingFile) {
@@ -202,7 +190,7 @@ TEST(FileSystem, MoveReplacingTakesTheNameOfAnExistingFile) {
     writeFileText(folder.file("take.wav"), "older");
     EXPECT_TRUE(MoveFileReplacing(folder.file("MyNoName.wav"), folder.file("take.wav")));
     EXPECT_EQ(readFileText(folder.file("take.wav")), "recording");
-    EXPECT_EQ(Entries(folder), std::vector<std::string>{"take.wav"});
+    EXPECT_EQ(Entries(folder.path()), std::vector<std::string>{"take.wav"});
 
     errno = 0;
     EXPECT_FALSE(MoveFileReplacing(folder.file("MyNoName.wav"), folder.file("take.wav")));
@@ -259,7 +247,7 @@ TEST_F(CrossDevice, MoveReplacingCopiesOverTheTargetAndRemovesTheOriginal) {
     EXPECT_TRUE(MoveFileReplacing(shm_->file("MyNoName.wav"), tmp_.file("take.wav")));
     EXPECT_EQ(readFileText(tmp_.file("take.wav")), bytes);
     EXPECT_FALSE(FileExists(shm_->file("MyNoName.wav")));
-    EXPECT_EQ(Entries(tmp_), std::vector<std::string>{"take.wav"});
+    EXPECT_EQ(Entries(tmp_.path()), std::vector<std::string>{"take.wav"});
 }
 
 TEST_F(CrossDevice, WhatAMoveKilledHalfWayLeftGoesWithTheNextMove) {
@@ -270,11 +258,11 @@ TEST_F(CrossDevice, WhatAMoveKilledHalfWayLeftGoesWithTheNextMove) {
               SIGXFSZ);
     EXPECT_EQ(readFileText(tmp_.file("take.wav")), "the user's take");
     EXPECT_EQ(readFileText(shm_->file("MyNoName.wav")), bytes);
-    ASSERT_EQ(Entries(tmp_).size(), 2u) << "the killed move's temporary is left";
+    ASSERT_EQ(Entries(tmp_.path()).size(), 2u) << "the killed move's temporary is left";
 
     EXPECT_TRUE(MoveFileReplacing(shm_->file("MyNoName.wav"), tmp_.file("take.wav")));
     EXPECT_EQ(readFileText(tmp_.file("take.wav")), bytes);
-    EXPECT_EQ(Entries(tmp_), std::vector<std::string>{"take.wav"});
+    EXPECT_EQ(Entries(tmp_.path()), std::vector<std::string>{"take.wav"});
 }
 
 TEST_F(CrossDevice, AMoveThatFailsHalfWayKeepsBothFiles) {
@@ -289,5 +277,5 @@ TEST_F(CrossDevice, AMoveThatFailsHalfWayKeepsBothFiles) {
     }
     EXPECT_EQ(readFileText(tmp_.file("take.wav")), "the user's take");
     EXPECT_EQ(readFileText(shm_->file("MyNoName.wav")), bytes);
-    EXPECT_EQ(Entries(tmp_), std::vector<std::string>{"take.wav"});
+    EXPECT_EQ(Entries(tmp_.path()), std::vector<std::string>{"take.wav"});
 }

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "tests/support/FileBytes.h"
+#include "tests/support/FileFacts.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SmallFileSystem.h"
 
@@ -25,19 +26,6 @@ using namespace testsupport;
 using framework::TemporaryOutput;
 
 namespace {
-
-std::vector<std::string> Entries(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-mode_t ModeOf(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
-}
 
 void Append(const std::string& path, const std::string& text) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
